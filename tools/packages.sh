@@ -1,0 +1,31 @@
+# Debian packages the build, the tests and the program need; sourced by
+# run.sh and test.sh. Installs what is missing when run as root, otherwise
+# prints the exact apt-get line and stops.
+
+ZB_PACKAGES=(
+  cmake ninja-build g++ pkg-config
+  qt6-base-dev qt6-svg-dev libwmf-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  fonts-dejavu-core fonts-liberation
+)
+
+zb_missing_packages() {
+  local pkg
+  for pkg in "${ZB_PACKAGES[@]}" "$@"; do
+    dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" || echo "$pkg"
+  done
+}
+
+zb_ensure_packages() {
+  local missing
+  missing=$(zb_missing_packages "$@" | tr '\n' ' ')
+  [ -z "${missing// /}" ] && return 0
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "Missing Debian packages. Please run:"
+    echo "  sudo apt-get update && sudo apt-get install -y $missing"
+    exit 1
+  fi
+  echo "Installing: $missing"
+  apt-get update
+  DEBIAN_FRONTEND=noninteractive apt-get install -y $missing
+}
