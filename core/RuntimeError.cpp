@@ -13,6 +13,7 @@ std::string ErrorDescription(int number) {
     case kPermissionDenied: return "Zugriff verweigert";
     case kPathFileAccess: return "Fehler beim Zugriff auf Pfad/Datei";
     case kPathNotFound: return "Pfad nicht gefunden";
+    case kInvalidPicture: return "Ungültiges Bild";
     default: return "Anwendungs- oder objektdefinierter Fehler";
   }
 }

@@ -18,6 +18,7 @@ enum ErrorNumber : int {
   kPermissionDenied = 70, // "Zugriff verweigert"
   kPathFileAccess = 75,   // "Fehler beim Zugriff auf Pfad/Datei"
   kPathNotFound = 76,     // "Pfad nicht gefunden"
+  kInvalidPicture = 481,  // "Ungültiges Bild"
 };
 
 // The German description of an error number ("Anwendungs- oder objektdefinierter

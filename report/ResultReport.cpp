@@ -1,0 +1,1 @@
+#include "report/ResultReport.h"

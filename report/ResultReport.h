@@ -1,0 +1,2 @@
+#pragma once
+// The result report "Zelvar-Beam.txt".

@@ -1,0 +1,59 @@
+#include "ui/Module1.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+#include "ui/MDIForm1.h"
+#include "ui/frmHauptform.h"
+#include "ui/frmRTF.h"
+
+#ifndef ZB_DATA_DIR
+#define ZB_DATA_DIR "/usr/local/share/zelvar-beam"
+#endif
+
+namespace zb::ui {
+
+Module1::Module1(UiPlatform& platform) : platform_(platform) {}
+
+Module1::~Module1() {
+  delete rtf_.data();
+  delete frame_.data();  // the frame owns the child windows
+}
+
+MDIForm1& Module1::Frame() {
+  if (!frame_) {
+    frame_ = new MDIForm1(*this);
+    frame_->MDIForm_Load();
+  }
+  return *frame_;
+}
+
+frmHauptform& Module1::Hauptform() {
+  if (!hauptform_) {
+    hauptform_ = new frmHauptform(*this);
+    Frame().AddChildWindow(hauptform_);
+    hauptform_->Form_Load();
+  }
+  return *hauptform_;
+}
+
+frmRTF& Module1::Rtf() {
+  if (!rtf_) {
+    rtf_ = new frmRTF(*this);
+    rtf_->Form_Load();
+  }
+  return *rtf_;
+}
+
+QString Module1::FindDataFile(const QString& name) const {
+  const QStringList folders = {QDir::currentPath(), QCoreApplication::applicationDirPath(),
+                               QStringLiteral(ZB_DATA_DIR)};
+  for (const QString& folder : folders) {
+    const QString path = QDir(folder).filePath(name);
+    if (QFileInfo::exists(path)) return path;
+  }
+  return name;
+}
+
+}  // namespace zb::ui

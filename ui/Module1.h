@@ -1,0 +1,63 @@
+#pragma once
+// The program's module: the shared state, the shared procedures, and the
+// windows' default instances. Asking for a window that is not loaded creates
+// it hidden and runs its load behaviour once, as the windows expect of each
+// other.
+
+#include <QPointer>
+#include <QString>
+
+#include "core/ModuleState.h"
+
+namespace zb::ui {
+
+class UiPlatform;
+class MDIForm1;
+class frmHauptform;
+class frmRTF;
+
+class Module1 {
+ public:
+  explicit Module1(UiPlatform& platform);
+  ~Module1();
+  Module1(const Module1&) = delete;
+  Module1& operator=(const Module1&) = delete;
+
+  zb::ModuleState& State() { return state_; }
+  UiPlatform& Platform() { return platform_; }
+
+  // Default instances.
+  MDIForm1& Frame();
+  frmHauptform& Hauptform();
+  frmRTF& Rtf();
+  bool IsFrameLoaded() const { return !frame_.isNull(); }
+  bool IsHauptformLoaded() const { return !hauptform_.isNull(); }
+  bool IsRtfLoaded() const { return !rtf_.isNull(); }
+
+  // Start-up: loads the frame, sets the shared state and shows the frame.
+  void StartProgram();
+  // Loads the frame's background drawing for its window state and variant.
+  void UpdateFrameDrawing();
+  // True when the file exists; otherwise tells the user and returns false.
+  bool CheckFileExists(const QString& path);
+  // The program registered to open the document, or "".
+  QString FindViewer(const QString& document);
+  // Starts the viewer on the document; may put quotes around the caller's text.
+  void OpenWithViewer(const QString& viewer, QString& document);
+  // Loads a text file into the quick view and shows it.
+  void ShowTextFile(QString& fileName);
+
+  // Where a data file of the program (drawing, help) stands: the working
+  // directory first, then the program's own folder, then its installed data
+  // folder. The bare name when it is nowhere.
+  QString FindDataFile(const QString& name) const;
+
+ private:
+  UiPlatform& platform_;
+  zb::ModuleState state_;
+  QPointer<MDIForm1> frame_;
+  QPointer<frmHauptform> hauptform_;
+  QPointer<frmRTF> rtf_;
+};
+
+}  // namespace zb::ui

@@ -1,0 +1,164 @@
+#include "ui/platform/QtPlatform.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProcess>
+
+#include "ui/platform/DesktopViewer.h"
+
+namespace zb::ui {
+
+namespace {
+
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+QMessageBox::Icon ToQtIcon(MsgIcon icon) {
+  switch (icon) {
+    case MsgIcon::Critical: return QMessageBox::Critical;
+    case MsgIcon::Question: return QMessageBox::Question;
+    case MsgIcon::Exclamation: return QMessageBox::Warning;
+    case MsgIcon::Information: return QMessageBox::Information;
+    case MsgIcon::None: break;
+  }
+  return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons ToQtButtons(MsgButtons buttons) {
+  switch (buttons) {
+    case MsgButtons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
+    case MsgButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
+    case MsgButtons::AbortRetryIgnore: return QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore;
+    case MsgButtons::Ok: break;
+  }
+  return QMessageBox::Ok;
+}
+
+MsgResult FromQtButton(int button, MsgButtons buttons) {
+  switch (button) {
+    case QMessageBox::Ok: return MsgResult::Ok;
+    case QMessageBox::Cancel: return MsgResult::Cancel;
+    case QMessageBox::Abort: return MsgResult::Abort;
+    case QMessageBox::Retry: return MsgResult::Retry;
+    case QMessageBox::Ignore: return MsgResult::Ignore;
+    case QMessageBox::Yes: return MsgResult::Yes;
+    case QMessageBox::No: return MsgResult::No;
+    default: break;
+  }
+  // Closed with Escape or the close box: the button set's "cancel" answer.
+  switch (buttons) {
+    case MsgButtons::OkCancel: return MsgResult::Cancel;
+    case MsgButtons::YesNo: return MsgResult::No;
+    case MsgButtons::AbortRetryIgnore: return MsgResult::Abort;
+    case MsgButtons::Ok: break;
+  }
+  return MsgResult::Ok;
+}
+
+}  // namespace
+
+QString ToQtNameFilters(const QString& programFilter) {
+  const QStringList parts = programFilter.split('|');
+  QStringList filters;
+  for (int i = 0; i + 1 < parts.size(); i += 2) {
+    // The description usually names the pattern already ("Text File (*.Txt)");
+    // Qt takes the pattern from the parentheses, so give it the real one.
+    QString description = parts[i];
+    const int paren = description.indexOf('(');
+    if (paren >= 0) description = description.left(paren).trimmed();
+    filters << QStringLiteral("%1 (%2)").arg(description, QString(parts[i + 1]).replace(';', ' '));
+  }
+  return filters.join(QStringLiteral(";;"));
+}
+
+QtPlatform::QtPlatform() = default;
+QtPlatform::~QtPlatform() {
+  if (hourglass_) QApplication::restoreOverrideCursor();
+}
+
+MsgResult QtPlatform::MessageBox(const std::string& prompt, MsgButtons buttons, MsgIcon icon,
+                                 const std::string& title) {
+  QMessageBox box(ToQtIcon(icon), Q(title), Q(prompt), ToQtButtons(buttons), QApplication::activeWindow());
+  return FromQtButton(box.exec(), buttons);
+}
+
+std::optional<std::string> QtPlatform::InputBox(const std::string& prompt, const std::string& title,
+                                                const std::string& defaultText) {
+  bool ok = false;
+  const QString text = QInputDialog::getText(QApplication::activeWindow(), Q(title), Q(prompt),
+                                             QLineEdit::Normal, Q(defaultText), &ok);
+  if (!ok) return std::nullopt;
+  return text.toStdString();
+}
+
+void QtPlatform::Beep() { QApplication::beep(); }
+
+void QtPlatform::DoEvents() { QCoreApplication::processEvents(); }
+
+void QtPlatform::SetHourglass(bool on) {
+  if (on == hourglass_) return;
+  hourglass_ = on;
+  if (on)
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+  else
+    QApplication::restoreOverrideCursor();
+}
+
+QPrinter& QtPlatform::DefaultPrinter() {
+  if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  return *printer_;
+}
+
+std::optional<QString> QtPlatform::OpenFileDialog(QWidget* parent, const FileDialogOptions& options) {
+  QFileDialog dialog(parent, options.title);
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  dialog.setNameFilters(ToQtNameFilters(options.filter).split(QStringLiteral(";;")));
+  if (!options.proposedName.isEmpty()) dialog.selectFile(options.proposedName);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return dialog.selectedFiles().first();
+}
+
+std::optional<QString> QtPlatform::SaveFileDialog(QWidget* parent, const FileDialogOptions& options) {
+  QFileDialog dialog(parent, options.title);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setNameFilters(ToQtNameFilters(options.filter).split(QStringLiteral(";;")));
+  if (!options.promptOverwrite) dialog.setOption(QFileDialog::DontConfirmOverwrite);
+  if (!options.proposedName.isEmpty()) dialog.selectFile(options.proposedName);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return dialog.selectedFiles().first();
+}
+
+std::optional<FontChoice> QtPlatform::FontDialog(QWidget* parent, const FontChoice& initial) {
+  bool ok = false;
+  const QFont font = QFontDialog::getFont(&ok, initial.font, parent);
+  if (!ok) return std::nullopt;
+  // Qt's font dialog has no colour; the colour dialog follows it.
+  const QColor color = QColorDialog::getColor(initial.color, parent);
+  return FontChoice{font, color.isValid() ? color : initial.color};
+}
+
+bool QtPlatform::PrintDialog(QWidget* parent, QPrinter& printer, bool selectionPreset, bool* printSelection) {
+  QPrintDialog dialog(&printer, parent);
+  dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+  dialog.setOption(QAbstractPrintDialog::PrintSelection, selectionPreset);
+  printer.setPrintRange(selectionPreset ? QPrinter::Selection : QPrinter::AllPages);
+  if (dialog.exec() != QDialog::Accepted) return false;
+  if (printSelection) *printSelection = printer.printRange() == QPrinter::Selection;
+  return true;
+}
+
+QString QtPlatform::RegisteredViewer(const QString& document) { return RegisteredViewerFor(document); }
+
+bool QtPlatform::StartDetached(const QString& program, const QStringList& arguments) {
+  return QProcess::startDetached(program, arguments);
+}
+
+}  // namespace zb::ui
