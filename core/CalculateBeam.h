@@ -1,0 +1,63 @@
+#pragma once
+// One press of "&Rechnen": reads the beam form, substitutes defaults, takes a
+// current velocity-factor estimate, recognises the band, checks the
+// insulation, dimensions the beam, writes the summary and the result report.
+
+#include <optional>
+#include <string>
+
+#include "core/BeamDimensions.h"
+#include "core/RuntimeError.h"
+
+namespace zb {
+
+class BeamFormAccess;
+class Platform;
+class ResultReportSink;
+class VfWindowState;
+struct ModuleState;
+
+struct CalculationContext {
+  ModuleState& state;
+  BeamFormAccess& form;
+  VfWindowState& vfWindow;
+  Platform& platform;
+  ResultReportSink& report;
+};
+
+struct CalculationResult {
+  enum Outcome {
+    Completed,   // every step ran (some perhaps skipped with "Ignorieren")
+    EndedEarly,  // an input check ended the run: the question or the diameter note
+    Aborted,     // "Abbrechen" in the error box
+  } outcome = Completed;
+  std::optional<RuntimeError> lastError;  // the last run-time error shown
+  // The run's own values, for callers that show them otherwise.
+  float f = 0;
+  float vf = 0;
+  std::string bandLabel;
+  BeamDimensions dims;
+};
+
+CalculationResult CalculateBeam(CalculationContext& context);
+
+// The texts the run shows.
+inline constexpr const char* kErrorTitle = " Fehler ";
+inline constexpr const char* kSmallerValuesHint = "Bitte kleinere Werte verwenden.";
+inline constexpr const char* kPermittivityQuestion = "Ist die Eingabe der relative Dielektrizitätszahl korrekt ?";
+inline constexpr const char* kPermittivityTitle = " Schlechtes Isoliermaterial ?";
+inline constexpr const char* kDiameterNote = "Hinweis: Durchmesser zu gering!";
+inline constexpr const char* kReadyStatus = "Status: Bereit zum Anzeigen der Berechnungsergebnisse";
+
+// The summary the run writes into the form's note area.
+std::string BeamSummary(float f, const BeamDimensions& d, bool dreiQuertraeger, const std::string& newline);
+
+// The band a frequency lies in: the band button's index and the report's
+// band label, or nothing outside every band.
+struct RecognisedBand {
+  int option2Index;
+  const char* label;
+};
+std::optional<RecognisedBand> RecogniseBand(float f);
+
+}  // namespace zb
