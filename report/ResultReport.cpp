@@ -1,1 +1,138 @@
 #include "report/ResultReport.h"
+
+#include "core/Insulation.h"
+#include "core/ModuleState.h"
+#include "core/NumberText.h"
+#include "core/VersionInfo.h"
+#include "report/PrintZoneWriter.h"
+#include "report/SafeFile.h"
+
+namespace zb {
+
+namespace {
+
+std::string F(double value, const char* mask) { return FormatNumber(value, mask); }
+
+const char* PositionText(int bandPosition) {
+  switch (bandPosition) {
+    case 0: return "CW-Band: ";
+    case 1: return "für SSB-Band: ";
+    case 2: return "für Bandmitte: ";
+    default: return "";
+  }
+}
+
+void WriteHeader(PrintZoneWriter& w, const ReportInputs& in, const std::string& rule) {
+  const BeamDimensions& d = in.dims;
+  w.Line("");
+  w.Line("                        Zelvar-Beam nach Kalvex ");
+  w.Line(rule);
+  w.Piece("Antenne berechnet ").Piece(PositionText(in.bandPosition)).Piece(in.bandLabel).Line(" MHz");
+  w.Piece("Resonanzfrequenz: ").Piece(F(in.f, "###0.0##")).Line(" MHz");
+  if (in.vfWindowActive) {
+    w.Piece("Drahtdurchmesser: ").Piece(in.vfDiameterText).Line(" mm");
+    w.Piece("Antennenhöhe: ").Piece(in.vfHeightText).Line(" m");
+  }
+  w.Piece("Verkürzungsfaktor des Drahtes: ").Line(F(in.vf, "0.0###"));
+  if (CountsAsInsulated(in.permittivity))
+    w.Piece(" (Zusatz-Vf durch Drahtisolierung: ").Piece(in.insulationText).Line(")");
+  w.Piece("Größte Antennenbreite: ~ ").Piece(F(LargestWidth(d), "##0.0#")).Line(" m");
+  w.Piece("Gesamte Boomlänge: ~ ").Piece(F(d.geslBoom, "###0.0#")).Line(" m");
+  w.Line(in.dreiQuertraeger ? "Aufbauvariante: drei Querträger ohne Spannseil"
+                            : "Aufbauvariante: zwei Querträger mit Spannseil");
+  w.Line(rule);
+}
+
+void WriteWireLengths(PrintZoneWriter& w, const ReportInputs& in, const std::string& nl) {
+  const BeamDimensions& d = in.dims;
+  const auto length = [&](const char* label, float value, const std::string& end) {
+    w.Piece(label).Piece(F(value, "###0.000")).Piece(" m ").Line(end);
+  };
+  w.Line("Drahtlängen:");
+  w.Line(" Direktor:");
+  length("  lD  = ", d.lD, "");
+  length("  lDs = ", d.lDs, nl);
+  w.Line(" Dipol (Strahler):");
+  length("  lS  = ", d.lS, "");
+  length("  lSs = ", d.lSs, nl);
+  w.Line(" Reflektor:");
+  length("  lR  = ", d.lR, "");
+  length("  lRs = ", d.lRs, nl);
+  w.Piece(" Alle Winkel der drei Elemente betragen 45° bzw. 90°.").Line(nl);
+  w.Line("Abstände:");
+  length(" A1  = ", d.A1, "");
+  length(" A2  = ", d.A2, "");
+  if (in.dreiQuertraeger) {
+    length(" AQ1 = ", d.AQ1, "");
+    length(" AQ2 = ", d.AQ2, "");
+    length(" AQ3 = ", d.AQ3, "");
+  } else {
+    length(" A3  = ", d.A3, "");
+  }
+  w.Line(" ");
+}
+
+void WriteWidthsAndBoom(PrintZoneWriter& w, const ReportInputs& in, const std::string& nl) {
+  const BeamDimensions& d = in.dims;
+  const bool drei = in.dreiQuertraeger;
+  const auto width = [&](const char* label, float value, const char* spreader, const char* where) {
+    w.Piece(label).Piece(F(value, "###0.0##")).Piece(" m ").Zone();
+    w.Piece(spreader).Piece(F(SpreaderLength(value), "###0.0##")).Piece(" m ").Line(where);
+  };
+  w.Line("Breitenmaße:");
+  if (drei) {
+    width(" Bv = ", d.Bv, "Querträger 3 = ", "(für den Direktor)");
+    width(" Bm = ", d.Bm, "Querträger 2 = ", "(für den Dipol)");
+    width(" Bh = ", d.Bh, "Querträger 1 = ", "(für den Reflektor)");
+  } else {
+    width(" Bv = ", d.Bv, "Querträger 2 = ", "(vorne)");
+    width(" Bh = ", d.Bh, "Querträger 1 = ", "(hinten)");
+  }
+  w.Line(" ");
+  w.Line("Boom:");
+  w.Piece(" lBoom    = ").Piece(F(d.lBoom, "###0.0##")).Line(" m ");
+  if (drei) {
+    w.Piece(" geslBoom = ").Piece(F(BoomWithEnds(d), "###0.0##")).Piece(" m ").Line(nl);
+  } else {
+    w.Piece(" C        = ").Piece(F(d.C, "###0.0##")).Line(" m ");
+    w.Piece(" geslBoom = ").Piece(F(BoomWithExtensions(d), "###0.0##")).Piece(" m ").Line(nl);
+  }
+}
+
+void WriteClearancesAndData(PrintZoneWriter& w, const ReportInputs& in, const std::string& nl) {
+  w.Line("Mindestabstände zu anderen Antennen/Metallflächen/Erdboden o.Ä.:");
+  w.Piece(" oberhalb/unterhalb = ").Piece(F(ClearanceAboveBelow(in.lambda), "###0.00")).Line(" m");
+  w.Piece(" nach hinten        = ").Piece(F(ClearanceRear(in.lambda), "###0.00")).Piece(" m").Line(nl);
+  w.Line("Technische Antennendaten:");
+  w.Piece(" Gewinn G: ").Piece(F(6, "#0.0#")).Piece(" dBd / ").Piece(F(8.15, "#0.0#")).Line(" dBi");
+  w.Line(" Vor-Rück-Verhältnis: min 22 dB bis max 61 dB (frequenzabhängig)");
+  w.Piece(" Speise-Pkt.: ").Piece(F(12.5, "#0.0#")).Line(" Ohm / 50 Ohm über 4:1-Balun an der N-Buchse");
+}
+
+}  // namespace
+
+std::string ComposeResultReport(const ReportInputs& in, const ReportStamp& stamp, const std::string& nl) {
+  std::string rule;
+  for (int i = 0; i < 80; ++i) rule += "¯";
+  PrintZoneWriter w;
+  WriteHeader(w, in, rule);
+  WriteWireLengths(w, in, nl);
+  WriteWidthsAndBoom(w, in, nl);
+  WriteClearancesAndData(w, in, nl);
+  w.Line("");
+  w.Piece("Berechnung am ").Piece(stamp.dateTime).Piece("  ").Line(stamp.legalNotice);
+  return w.Bytes();
+}
+
+ResultFileWriter::ResultFileWriter(std::function<std::string()> dateTimeNow, std::filesystem::path folder)
+    : dateTimeNow_(std::move(dateTimeNow)), folder_(std::move(folder)) {}
+
+void ResultFileWriter::WriteResultReport(ModuleState& state, const ReportInputs& inputs) {
+  state.Ergebnisdatei = kResultFileName;
+  const std::string report = ComposeResultReport(inputs, {dateTimeNow_(), version::kLegalNotice},
+                                                 state.Zeilenumbruch);
+  ReplaceFileSafely(folder_.empty() ? std::filesystem::path(state.Ergebnisdatei) : folder_ / state.Ergebnisdatei,
+                    report);
+}
+
+}  // namespace zb

@@ -1,0 +1,244 @@
+#include "cli/CommandLine.h"
+
+#include <charconv>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <ostream>
+
+#include "cli/CliPlatform.h"
+#include "cli/HeadlessBeamForm.h"
+#include "core/CalculateBeam.h"
+#include "core/ModuleState.h"
+#include "core/VfWindowState.h"
+#include "report/ResultReport.h"
+
+namespace zb {
+
+namespace {
+
+using FormAction = std::function<void(HeadlessBeamForm&)>;
+
+struct Options {
+  std::vector<FormAction> actions;  // in the order given
+  bool dreiQuertraeger = true;
+  bool json = false;
+  bool answerYes = false;
+  bool help = false;
+  std::optional<std::string> vfHeight;
+  std::optional<std::string> vfDiameter;
+  bool groundCorrection = false;
+};
+
+struct UsageError {
+  std::string message;
+};
+
+int SegmentIndex(const std::string& name) {
+  if (name == "cw") return 0;
+  if (name == "ssb") return 1;
+  if (name == "mitte") return 2;
+  return -1;
+}
+
+// Reads the arguments; a UsageError names what is wrong.
+Options ParseArguments(const std::vector<std::string>& args) {
+  Options o;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& name = args[i];
+    const auto value = [&]() -> std::string {
+      if (i + 1 >= args.size()) throw UsageError{"Zur Option " + name + " fehlt der Wert."};
+      return args[++i];
+    };
+    if (name == "--help" || name == "-h") {
+      o.help = true;
+    } else if (name == "--frequenz") {
+      o.actions.push_back([text = value()](HeadlessBeamForm& f) { f.TypeText1(text); });
+    } else if (name == "--band") {
+      const std::string caption = value();
+      const int index = HeadlessBeamForm::Option2IndexOf(caption);
+      if (index < 0) throw UsageError{"Unbekanntes Band: " + caption};
+      o.actions.push_back([index](HeadlessBeamForm& f) { f.ClickOption2(index); });
+    } else if (name == "--segment") {
+      const std::string segment = value();
+      const int index = SegmentIndex(segment);
+      if (index < 0) throw UsageError{"Unbekannter Bandbereich: " + segment + " (cw, ssb oder mitte)"};
+      o.actions.push_back([index](HeadlessBeamForm& f) { f.ClickOption1(index); });
+    } else if (name == "--vk") {
+      o.actions.push_back([text = value()](HeadlessBeamForm& f) { f.TypeText4AndLeave(text); });
+    } else if (name == "--isolierung") {
+      o.actions.push_back([text = value()](HeadlessBeamForm& f) { f.EnterCombo1(text); });
+    } else if (name == "--aussen") {
+      o.actions.push_back([text = value()](HeadlessBeamForm& f) { f.TypeText6(text); });
+    } else if (name == "--leiter") {
+      o.actions.push_back([text = value()](HeadlessBeamForm& f) { f.TypeText7(text); });
+    } else if (name == "--variante") {
+      const std::string variant = value();
+      if (variant != "2" && variant != "3") throw UsageError{"Bauvariante 2 oder 3 angeben, nicht " + variant};
+      o.dreiQuertraeger = variant == "3";
+    } else if (name == "--vf-hoehe") {
+      o.vfHeight = value();
+    } else if (name == "--vf-durchmesser") {
+      o.vfDiameter = value();
+    } else if (name == "--erdbodenkorrektur") {
+      o.groundCorrection = true;
+    } else if (name == "--ja") {
+      o.answerYes = true;
+    } else if (name == "--json") {
+      o.json = true;
+    } else {
+      throw UsageError{"Unbekannte Option: " + name};
+    }
+  }
+  if (o.vfHeight.has_value() != o.vfDiameter.has_value() || (o.groundCorrection && !o.vfHeight))
+    throw UsageError{"--vf-hoehe und --vf-durchmesser gehören zusammen (--erdbodenkorrektur nur mit ihnen)."};
+  return o;
+}
+
+std::string ShortestText(float value) {
+  char buffer[32];
+  const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+  return std::string(buffer, end);
+}
+
+std::string ShortestText(double value) {
+  char buffer[32];
+  const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+  return std::string(buffer, end);
+}
+
+std::string JsonString(const std::string& text) {
+  std::string out = "\"";
+  for (char c : text) {
+    if (c == '"' || c == '\\') out += '\\';
+    if (static_cast<unsigned char>(c) < 0x20) {
+      char escaped[8];
+      std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+      out += escaped;
+    } else {
+      out += c;
+    }
+  }
+  return out + "\"";
+}
+
+std::string ResultJson(const CalculationResult& r, const ModuleState& state, int band) {
+  const BeamDimensions& d = r.dims;
+  std::string dims;
+  const auto field = [&](const char* name, float value) {
+    dims += std::string(dims.empty() ? "" : ",") + "\"" + name + "\":" + ShortestText(value);
+  };
+  field("lD", d.lD), field("lDs", d.lDs), field("lS", d.lS), field("lSs", d.lSs);
+  field("lR", d.lR), field("lRs", d.lRs);
+  field("A1", d.A1), field("A2", d.A2), field("A3", d.A3);
+  field("AQ1", d.AQ1), field("AQ2", d.AQ2), field("AQ3", d.AQ3);
+  field("Bv", d.Bv);
+  if (state.DreiQuertraeger) field("Bm", d.Bm);
+  field("Bh", d.Bh), field("lBoom", d.lBoom);
+  if (!state.DreiQuertraeger) field("C", d.C);
+  field("geslBoom", d.geslBoom);
+  return "{\"f\":" + ShortestText(r.f) + ",\"VF\":" + ShortestText(r.vf) +
+         ",\"IsolierVk\":" + ShortestText(state.IsolierVk) + ",\"bandLabel\":" + JsonString(r.bandLabel) +
+         ",\"band\":" + std::to_string(band) + ",\"dimensions\":{" + dims + "}}";
+}
+
+// Terminals want LF only; the form's texts use CR LF.
+std::string WithoutCarriageReturns(std::string text) {
+  std::erase(text, '\r');
+  return text;
+}
+
+}  // namespace
+
+std::string UsageText() {
+  return R"(Aufruf: zelvar-beam-cli [Optionen]
+
+Berechnet einen Zelvar-Beam nach Kalvex wie das Eingabefenster "Berechnung eines
+Zelvar-Beam nach Kalvex": Die Optionen wirken wie Eingaben in ein frisch geöffnetes
+Fenster, in der angegebenen Reihenfolge; danach wird einmal "Rechnen" gedrückt.
+Die Ergebnistabelle wird als "Zelvar-Beam.txt" (Windows-1252) ins Arbeitsverzeichnis
+geschrieben, die Zusammenfassung erscheint auf der Standardausgabe.
+
+In die Zahlenfelder lassen sich wie im Fenster nur Ziffern, Komma und Punkt tippen;
+andere Zeichen werden verworfen. Ein leerer Text leert das Feld.
+
+  --frequenz TEXT        Resonanzfrequenz in MHz eintippen (höchstens 7 Zeichen)
+  --band BAND            Bandknopf anklicken: 1.8 3.5 7.0 10 14 18 21 24 28 50 andere
+  --segment cw|ssb|mitte Resonanz im Band für CW-Bereich, SSB-Bereich oder Bandmitte
+  --vk TEXT              Verkürzungsfaktor eintippen und das Feld verlassen
+  --isolierung TEXT      relative Dielektrizitätszahl: Zahl oder Listeneintrag,
+                         z. B. "2,2   PTFE GY" oder kurz "PTFE GY"
+  --aussen TEXT          Außendurchmesser des isolierten Drahtes in mm
+  --leiter TEXT          Leiterdurchmesser in mm (der Außendurchmesser bleibt
+                         mindestens 0,1 mm größer)
+  --variante 2|3         Bauvariante: 2 Querträger mit Spannseil oder
+                         3 Querträger ohne Spannseil (Vorgabe)
+  --vf-hoehe TEXT        wie ein Verkürzungsfaktor-Fenster mit fertiger Berechnung:
+  --vf-durchmesser TEXT  Antennenhöhe in m und Drahtdurchmesser in mm
+  --erdbodenkorrektur    dazu mit Erdbodenkorrektur
+  --ja                   Frage nach einer Dielektrizitätszahl über 20 mit Ja
+                         beantworten (sonst Nein)
+  --json                 statt der Zusammenfassung alle Werte als JSON ausgeben
+  --help                 diese Hilfe
+
+Das Dezimaltrennzeichen folgt der Spracheinstellung (LC_ALL, LC_NUMERIC, LANG).
+
+Rückgabewerte: 0 Berechnung vollständig, 1 Berechnung vorzeitig beendet (Hinweis
+oder Frage auf der Fehlerausgabe), 2 falscher Aufruf, 3 Laufzeitfehler (Nummer und
+Beschreibung auf der Fehlerausgabe; es wird nichts halb geschrieben).
+)";
+}
+
+int RunCommandLine(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
+                   const CliEnvironment& environment) {
+  Options options;
+  try {
+    options = ParseArguments(arguments);
+  } catch (const UsageError& usage) {
+    err << usage.message << "\n\n" << UsageText();
+    return kExitUsage;
+  }
+  if (options.help) {
+    out << UsageText();
+    return kExitCompleted;
+  }
+
+  ModuleState state;
+  state.DreiQuertraeger = options.dreiQuertraeger;
+  CliPlatform platform(options.answerYes);
+  HeadlessBeamForm form(platform);
+  NoVfWindow noVfWindow;
+  std::unique_ptr<VfWindowState> fixedVfWindow;
+  if (options.vfHeight)
+    fixedVfWindow = std::make_unique<FixedVfWindow>(*options.vfHeight, *options.vfDiameter, options.groundCorrection);
+  VfWindowState& vfWindow = fixedVfWindow ? *fixedVfWindow : static_cast<VfWindowState&>(noVfWindow);
+  ResultFileWriter report(environment.dateTimeNow, environment.folder);
+
+  try {
+    for (const FormAction& action : options.actions) action(form);
+  } catch (const RuntimeError& error) {  // a typed number beyond the 4-byte range
+    err << "Laufzeitfehler " << error.Number() << ": " << error.Description() << "\n";
+    return kExitRuntimeError;
+  }
+
+  CalculationContext context{state, form, vfWindow, platform, report};
+  const CalculationResult result = CalculateBeam(context);
+  switch (result.outcome) {
+    case CalculationResult::Aborted:
+      err << "Laufzeitfehler " << result.lastError->Number() << ": " << result.lastError->Description() << "\n";
+      return kExitRuntimeError;
+    case CalculationResult::EndedEarly:
+      for (const std::string& shown : platform.Shown()) err << shown << " Nein\n";
+      if (!form.Info().empty()) err << WithoutCarriageReturns(form.Info()) << "\n";
+      return kExitEndedEarly;
+    case CalculationResult::Completed:
+      break;
+  }
+  if (options.json)
+    out << ResultJson(result, state, form.SelectedOption2()) << "\n";
+  else
+    out << WithoutCarriageReturns(form.Info()) << "\n";
+  return kExitCompleted;
+}
+
+}  // namespace zb

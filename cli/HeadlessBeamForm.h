@@ -1,0 +1,80 @@
+#pragma once
+// The beam input form without a window: its boxes and buttons as plain
+// values, with the same rules as the window. The command line acts on it as
+// a user would on a freshly loaded form, then presses "&Rechnen".
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/BeamFormAccess.h"
+
+namespace zb {
+
+class Platform;
+
+class HeadlessBeamForm final : public BeamFormAccess {
+ public:
+  // The form as it loads.
+  explicit HeadlessBeamForm(Platform& platform);
+
+  // What a user does. Typing replaces the box's text key by key through the
+  // form's key filter (digits, comma and point only) up to the box's length.
+  void TypeText1(std::string_view typed);
+  void ClickOption2(int index);
+  void ClickOption1(int index);
+  void TypeText4AndLeave(std::string_view typed);
+  // A list entry ("2,2   PTFE GY", or just its name) is picked; other text is typed.
+  void EnterCombo1(std::string_view text);
+  void TypeText6(std::string_view typed);
+  void TypeText7(std::string_view typed);
+
+  // The band button showing this caption ("1.8", "1,8", "7.0", "andere"), or -1.
+  static int Option2IndexOf(std::string_view caption);
+
+  int SelectedOption2() const { return selectedOption2_; }
+  const std::string& Info() const { return info_; }
+  bool Command2Enabled() const { return command2Enabled_; }
+  bool DiametersEnabled() const { return diametersEnabled_; }
+  int SpinnerValue() const { return spinnerValue_; }
+  const std::string& FrameStatus() const { return frameStatus_; }
+  const std::vector<std::string>& FocusRequests() const { return focus_; }
+
+  // BeamFormAccess
+  std::string Text1() override { return text1_; }
+  void SetText1(const std::string& text) override { text1_ = text; }
+  std::string Text4() override { return text4_; }
+  void SetText4(const std::string& text) override { text4_ = text; }
+  std::string Combo1Text() override { return combo1_; }
+  std::string Text6() override { return text6_; }
+  std::string Text7() override { return text7_; }
+  void SelectOption2(int index) override;
+  int SelectedOption1() override { return selectedOption1_; }
+  void SetInfoCaption(const std::string& text) override { info_ = text; }
+  void EnableCommand2() override { command2Enabled_ = true; }
+  void SetFrameStatus(const std::string& text) override { frameStatus_ = text; }
+  void FocusCombo1() override { focus_.push_back("Combo1"); }
+  void FocusText7() override { focus_.push_back("Text7"); }
+
+ private:
+  // Types into a box: the first accepted key replaces the whole text.
+  template <typename OnChange>
+  void Type(std::string& box, std::string_view typed, std::size_t maxLength, OnChange onChange);
+  void Text7_Change();
+  void Combo1_KeyUp();
+
+  Platform& platform_;
+  std::array<std::string, 11> option2Captions_;
+  std::string text1_, text4_, combo1_, text6_, text7_;
+  int selectedOption2_ = kBandOther;
+  int selectedOption1_ = 1;
+  std::string info_ = "Hinweis: ";
+  bool command2Enabled_ = false;
+  bool diametersEnabled_ = false;
+  int spinnerValue_ = 0;
+  std::string frameStatus_;
+  std::vector<std::string> focus_;
+};
+
+}  // namespace zb
