@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Builds the RTF reader's libFuzzer target with clang in build-fuzz/ and runs
+# it for a few seconds on a copy of the seed corpus. Fails on a crash.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+cxx=""
+for candidate in clang++ clang++-14; do
+  if command -v "$candidate" >/dev/null 2>&1; then
+    cxx=$(command -v "$candidate")
+    break
+  fi
+done
+if [ -z "$cxx" ]; then
+  echo "== Fuzzing skipped: clang++ is missing"
+  exit 0
+fi
+
+seconds=${ZB_FUZZ_SECONDS:-10}
+echo "== Fuzz the RTF reader for ${seconds} s (build-fuzz/)"
+cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DCMAKE_CXX_COMPILER="$cxx" -DZB_FUZZ=ON -DZB_WITH_BENCHMARKS=OFF >/dev/null
+cmake --build build-fuzz --target rtf_fuzz
+
+# libFuzzer adds what it finds to the first corpus folder: give it a copy.
+work=build-fuzz/rtf-fuzz-run
+rm -rf "$work"
+mkdir -p "$work/corpus" "$work/artifacts"
+cp tests/ui/rtf/corpus/* "$work/corpus/"
+
+# Qt's own allocations are not ours to check; sanitizer errors and crashes are.
+ASAN_OPTIONS="detect_leaks=0:abort_on_error=1" UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
+  build-fuzz/tests/ui/rtf/rtf_fuzz -max_total_time="$seconds" -max_len=8192 -timeout=10 \
+  -rss_limit_mb=2048 -artifact_prefix="$work/artifacts/" -print_final_stats=1 "$work/corpus"
+echo "== Fuzzing found no crash"
