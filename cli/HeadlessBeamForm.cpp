@@ -53,8 +53,10 @@ HeadlessBeamForm::HeadlessBeamForm(Platform& platform) : platform_(platform) {
 template <typename OnChange>
 void HeadlessBeamForm::Type(std::string& box, std::string_view typed, std::size_t maxLength, OnChange onChange) {
   if (typed.empty()) {  // select all and delete
-    box.clear();
-    onChange();
+    if (!box.empty()) {
+      box.clear();
+      onChange();
+    }
     return;
   }
   bool replaced = false;
@@ -98,7 +100,7 @@ void HeadlessBeamForm::TypeText4AndLeave(std::string_view typed) {
   const Text4Leave leave = LeaveVelocityFactor(text4_);
   switch (leave.kind) {
     case Text4Leave::SetSpinner:
-      spinnerValue_ = leave.spinnerValue;
+      SetSpinnerValue(leave.spinnerValue);
       break;
     case Text4Leave::ExactlyOne:
       combo1_ = kIdealWireCombo;
@@ -113,6 +115,20 @@ void HeadlessBeamForm::TypeText4AndLeave(std::string_view typed) {
       platform_.DoEvents();
       break;
   }
+}
+
+void HeadlessBeamForm::SetSpinnerValue(int value) {
+  if (value == spinnerValue_) return;
+  spinnerValue_ = value;
+  VkSteller_Change();
+}
+
+void HeadlessBeamForm::VkSteller_Change() {
+  const int value = spinnerValue_;
+  if (const std::optional<int> rebased = RebasedSpinnerValue(value, lastVkStellerValue_, text4_))
+    SetSpinnerValue(*rebased);
+  lastVkStellerValue_ = value;
+  text4_ = VelocityFactorTextFor(spinnerValue_);
 }
 
 void HeadlessBeamForm::EnterCombo1(std::string_view text) {

@@ -63,6 +63,10 @@ class HeadlessBeamForm final : public BeamFormAccess {
   void Type(std::string& box, std::string_view typed, std::size_t maxLength, OnChange onChange);
   void Text7_Change();
   void Combo1_KeyUp();
+  // The spinner beside the velocity-factor box; a changed value raises its
+  // change behaviour, also when set from code.
+  void SetSpinnerValue(int value);
+  void VkSteller_Change();
 
   Platform& platform_;
   std::array<std::string, 11> option2Captions_;
@@ -73,6 +77,7 @@ class HeadlessBeamForm final : public BeamFormAccess {
   bool command2Enabled_ = false;
   bool diametersEnabled_ = false;
   int spinnerValue_ = 0;
+  int lastVkStellerValue_ = 0;
   std::string frameStatus_;
   std::vector<std::string> focus_;
 };
