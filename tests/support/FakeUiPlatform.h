@@ -26,7 +26,8 @@ class FakeUiPlatform : public ScriptedPlatform, public zb::ui::UiPlatform {
   std::vector<QStringList> started;                 // program followed by its arguments
   QString printFile;                                // where the PDF printer writes
 
-  FakeUiPlatform() : printFile(printDir_.filePath(QStringLiteral("print.pdf"))) {}
+  // printDir_ is declared below printFile, so it exists only in the body.
+  FakeUiPlatform() { printFile = printDir_.filePath(QStringLiteral("print.pdf")); }
 
   QPrinter& DefaultPrinter() override {
     if (!printer_) {
