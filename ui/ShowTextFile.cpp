@@ -1,8 +1,30 @@
+#include "core/RuntimeError.h"
 #include "ui/Module1.h"
+#include "ui/QuickViewRules.h"
 #include "ui/frmRTF.h"
+#include "ui/platform/UiPlatform.h"
 
 namespace zb::ui {
 
-void Module1::ShowTextFile(QString&) { Rtf().show(); }
+// Loads the file into the quick view and shows it. A failing step shows the
+// error with Abort (the window is not shown), Retry (the step again) and
+// Ignore (on with the next step).
+void Module1::ShowTextFile(QString& fileName) {
+  frmRTF& view = Rtf();
+  view.SetTextFontName(InstalledFamily(QStringLiteral("Courier New")));
+  for (;;) {
+    const int error = view.LoadTextFile(fileName);
+    if (error == 0) break;
+    const std::string number = (error >= 0 ? " " : "") + std::to_string(error);
+    const MsgResult answer = platform_.MessageBox(ErrorDescription(error), MsgButtons::AbortRetryIgnore,
+                                                  MsgIcon::Exclamation, " Fehler " + number);
+    if (answer == MsgResult::Retry) continue;
+    if (answer == MsgResult::Ignore) break;
+    return;
+  }
+  view.show();
+  view.raise();
+  view.activateWindow();
+}
 
 }  // namespace zb::ui

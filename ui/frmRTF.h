@@ -1,21 +1,122 @@
 #pragma once
-// The result quick view: a small rich-text editor for the report.
+// The result quick view: a small rich-text editor for the report, in a
+// window of its own. It loads, edits, searches, stores and prints text; it
+// does not interpret the report.
 
 #include <QMainWindow>
+#include <QString>
+#include <array>
+#include <cstdint>
+
+#include "ui/QuickViewRules.h"
+
+class QLabel;
+class QTextDocument;
+class QTextEdit;
+class QTimer;
+class QToolBar;
 
 namespace zb::ui {
 
 class Module1;
+
+// The filter of the open and save dialogs.
+inline constexpr const char* kQuickViewFileFilter =
+    "Text File (*.Txt)|*.txt|Rich Text File (*.Rtf)|*.rtf|All Files (*.*)|*.*";
 
 class frmRTF : public QMainWindow {
   Q_OBJECT
 
  public:
   explicit frmRTF(Module1& module);
+  ~frmRTF() override;
+
+  // Window events.
   void Form_Load();
+  void Form_Activate();
+  void Form_Resize();
+  void Form_QueryUnload(bool& cancel);
+
+  // Menu commands.
+  void mnuOpen_Click();
+  void mnuSave_Click();
+  void mnuSuchen_Click();
+  void mnuSuchWeiter_Click();
+  void mnuPrint_Click();
+  void mnuExit_Click();
+  void mnuFont_Click();
+  void mnuStandard_Click();
+  void mnuListing_Click();
+  void mnuText_Click();
+  void mnuHilfe_Click();
+  void mnuInfo_Click();
+
+  // Toolbar buttons, by the button's key; other keys do nothing.
+  void Toolbar1_ButtonClick(const QString& key);
+  void Toolbar2_ButtonClick(const QString& key);
+
+  // The text area's click and key press: the text counts as changed.
+  void RichTextBox1_Click();
+  void RichTextBox1_KeyPress();
+
+  // What ShowTextFile does with the window. The font name goes to the whole
+  // text and to text typed or loaded later.
+  void SetTextFontName(const QString& family);
+  // Loads the file into the text area: rich text with its formatting, any
+  // other file as Windows-1252 plain text. 0, or the error number; on an
+  // error the text area keeps its content.
+  int LoadTextFile(const QString& fileName);
+
+  QTextEdit* RichTextBox1() const { return richTextBox1_; }
+  std::int16_t ViewWidth() const { return viewWidth_; }
+  bool TextModified() const { return textModified_; }
+  // The name under which the shown file was loaded.
+  QString FileName() const { return fileName_; }
+  // Panel 1 of StatusBar1.
+  QString StatusText() const;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  enum class SaveResult { Saved, Cancelled, Failed };
+
+  void BuildMenus();
+  void BuildToolbars();
+  void BuildStatusBar();
+  void LayOutClientArea();
+  void UpdateClock();
+  double ScreenWidthTwips() const;
+  double ScreenHeightTwips() const;
+
+  SaveResult SaveAsRichText();
+  void PrintText();
+  // Takes a successfully read document as the text area's content.
+  void TakeDocument(QTextDocument* document);
+  // Whole-text font; a size of 0 keeps every size.
+  void SetWholeTextFont(const QString& family, double pointSize);
+  void ShowAgain();
+
+  void SetBold();
+  void SetItalic();
+  void SetUnderline();
+  void SearchText(bool again);
+
   Module1& module_;
+  QWidget* client_ = nullptr;
+  QToolBar* toolbar1_ = nullptr;
+  QToolBar* toolbar2_ = nullptr;
+  std::array<QWidget*, 2> line1_{};
+  QTextEdit* richTextBox1_ = nullptr;
+  std::array<QLabel*, 3> panels_{};
+  QTimer* clock_ = nullptr;
+
+  std::int16_t viewWidth_ = kDefaultViewWidth;  // twips
+  bool textModified_ = false;
+  QString fileName_;
 };
 
 }  // namespace zb::ui
