@@ -443,9 +443,15 @@ void RtfReader::EndParagraph() {
 }
 
 void RtfReader::ApplyBlockFormat() {
-  cursor_.setBlockFormat(BlockFormat(blockAlignment_));
+  // Setting a format is costly in QTextDocument; most paragraphs already
+  // have the one they were made with.
+  const QTextBlockFormat format = BlockFormat(blockAlignment_);
+  if (cursor_.blockFormat() != format) cursor_.setBlockFormat(format);
   // An empty paragraph keeps its height through the block's character format.
-  if (cursor_.block().length() <= 1) cursor_.setBlockCharFormat(CharFormat(blockCharacter_));
+  if (cursor_.block().length() <= 1) {
+    const QTextCharFormat character = CharFormat(blockCharacter_);
+    if (cursor_.blockCharFormat() != character) cursor_.setBlockCharFormat(character);
+  }
 }
 
 void RtfReader::Finish() {

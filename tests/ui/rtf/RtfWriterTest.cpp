@@ -66,6 +66,16 @@ TEST(RtfWrite, TablesListEachFontAndColourOnce) {
   EXPECT_TRUE(rtf.contains("{\\colortbl;\\red255\\green0\\blue0;}"));
 }
 
+TEST(RtfWrite, FontNamesWithSpecialCharactersReadBack) {
+  QTextDocument doc;
+  QTextCursor cursor(&doc);
+  cursor.insertText("x", RunFormat(U("Größe {Sans};Mono"), 10));
+  QTextDocument back;
+  Load(back, WriteRtf(doc));
+  // The semicolon would end the table entry; it is the one character lost.
+  EXPECT_EQ(FamilyAt(back, "x"), U("Größe {Sans}Mono"));
+}
+
 TEST(RtfWrite, RoundTripKeepsFormatting) {
   QTextDocument doc;
   doc.setDefaultFont(QFont("Courier New", 10));
