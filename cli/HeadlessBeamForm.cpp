@@ -40,12 +40,13 @@ std::string MaterialName(const std::string& entry) {
 
 }  // namespace
 
-HeadlessBeamForm::HeadlessBeamForm(Platform& platform) : platform_(platform) {
-  text1_ = FormatGeneral(50.2f);
-  text4_ = "1,00";
-  combo1_ = AirMaterialText();
-  text6_ = "9";
-  text7_ = "8";
+HeadlessBeamForm::HeadlessBeamForm(Platform& platform)
+    : platform_(platform),
+      text1_(FormatGeneral(50.2f)),
+      text4_("1,00"),
+      combo1_(AirMaterialText()),
+      text6_("9"),
+      text7_("8") {
   Text7_Change();
   for (std::size_t i = 0; i < kDesignCaptions.size(); ++i) option2Captions_[i] = ShownBandCaption(kDesignCaptions[i]);
 }
