@@ -5,11 +5,16 @@
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QGuiApplication>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QScreen>
+#include <algorithm>
 
 #include "ui/platform/DesktopViewer.h"
 
@@ -61,6 +66,20 @@ MsgResult FromQtButton(int button, MsgButtons buttons) {
   return MsgResult::Ok;
 }
 
+// Qt wraps a message at about 500 pixels; the program's messages are laid
+// out line by line, so the text gets the width of its longest line (within
+// the limit beyond which Qt wraps anyway).
+void KeepLinesWhole(QMessageBox& box, const QString& text) {
+  QLabel* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+  if (!label) return;
+  int widest = 0;
+  for (const QString& line : text.split(QRegularExpression(QStringLiteral("\\r\\n|\\r|\\n"))))
+    widest = std::max(widest, label->fontMetrics().horizontalAdvance(line));
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  const int limit = screen ? std::min(screen->availableGeometry().width() - 480, 1000) : 1000;
+  label->setMinimumWidth(std::max(0, std::min(widest + 2, limit)));
+}
+
 }  // namespace
 
 QString ToQtNameFilters(const QString& programFilter) {
@@ -85,6 +104,7 @@ QtPlatform::~QtPlatform() {
 MsgResult QtPlatform::MessageBox(const std::string& prompt, MsgButtons buttons, MsgIcon icon,
                                  const std::string& title) {
   QMessageBox box(ToQtIcon(icon), Q(title), Q(prompt), ToQtButtons(buttons), QApplication::activeWindow());
+  KeepLinesWhole(box, Q(prompt));
   return FromQtButton(box.exec(), buttons);
 }
 
