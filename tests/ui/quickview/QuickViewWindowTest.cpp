@@ -185,6 +185,38 @@ TEST_F(QuickViewWindow, ShowTextFileShowsTheReportWithItsLinesIntact) {
   EXPECT_EQ(view().ViewWidth(), 11670);
 }
 
+// The reports the report writer produces for every band and variant.
+TEST_F(QuickViewWindow, EveryGoldenReportOpensWithItsLinesIntact) {
+  const QDir golden(QStringLiteral(ZB_GOLDEN_REPORTS));
+  const QStringList names = golden.entryList({QStringLiteral("*.txt")}, QDir::Files);
+  ASSERT_FALSE(names.isEmpty()) << golden.path().toStdString();
+  const QString rule(80, QChar(0x00AF));
+  int reports = 0;
+  for (const QString& name : names) {
+    QFile file(golden.filePath(name));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
+    const QByteArray bytes = file.readAll();
+    if (!bytes.startsWith("\r\n                        Zelvar-Beam nach Kalvex \r\n")) continue;  // not a report
+    ++reports;
+    ASSERT_TRUE(bytes.endsWith("\r\n")) << name.toStdString();
+    const QStringList lines =
+        QString::fromStdString(zb::Cp1252ToUtf8(bytes.toStdString())).split(QStringLiteral("\r\n"));
+
+    QString path = golden.filePath(name);
+    module().ShowTextFile(path);
+    const QStringList shown = Blocks(*text().document());
+    EXPECT_EQ(shown, lines) << name.toStdString();
+    ASSERT_GE(shown.size(), 4) << name.toStdString();
+    EXPECT_EQ(shown[2], rule) << name.toStdString();
+    EXPECT_TRUE(shown[1].endsWith(QStringLiteral("Zelvar-Beam nach Kalvex "))) << name.toStdString();
+    view().Form_Activate();
+    EXPECT_EQ(view().ViewWidth(), 11670) << name.toStdString();
+    EXPECT_EQ(view().StatusText(), path);
+  }
+  EXPECT_GE(reports, 10);
+  EXPECT_TRUE(platform.messages.empty());
+}
+
 TEST_F(QuickViewWindow, ShowTextFileReloadsEachTime) {
   WriteFile("r.txt", Cp1252File({"erster Bericht"}));
   Show("r.txt");
