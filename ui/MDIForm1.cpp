@@ -1,41 +1,406 @@
 #include "ui/MDIForm1.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDate>
+#include <QDialog>
+#include <QFile>
+#include <QIcon>
 #include <QLabel>
-#include <QMdiArea>
+#include <QLocale>
 #include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QStatusBar>
+#include <QTime>
+#include <QTimer>
+#include <QWindow>
+#include <exception>
 
+#include "ui/FrameClientArea.h"
+#include "ui/FrameSettings.h"
 #include "ui/Module1.h"
+#include "ui/Twips.h"
+#include "ui/frmHauptform.h"
+#include "ui/locale/LocaleText.h"
+#include "ui/platform/UiPlatform.h"
+
+#ifndef ZB_DATA_DIR
+#define ZB_DATA_DIR "/usr/local/share/zelvar-beam"
+#endif
 
 namespace zb::ui {
 
-MDIForm1::MDIForm1(Module1& module) : module_(module) {
-  setObjectName(QStringLiteral("MDIForm1"));
-  setWindowTitle(QStringLiteral("Kalvex Zelvar-Beam-Berechnung"));
-  mdiArea_ = new QMdiArea(this);
-  setCentralWidget(mdiArea_);
-  statusPanel1_ = new QLabel(QStringLiteral("Status:"), this);
-  statusBar()->addWidget(statusPanel1_, 1);
+namespace {
+
+// The placement the frame is designed with; the stored one replaces it.
+constexpr double kDesignLeft = 372;
+constexpr double kDesignTop = 2016;
+constexpr double kDesignWidth = 8496;
+constexpr double kDesignHeight = 8976;
+
+// Stored placement when the store has none.
+constexpr float kDefaultLeft = 15;
+constexpr float kDefaultTop = 1200;
+constexpr float kDefaultWidth = 11820;
+constexpr float kDefaultHeight = 9345;
+
+// The status bar's panels.
+constexpr double kStatusPanelMinWidth = 3175;
+constexpr double kClockPanelWidth = 1852;
+
+constexpr int kStateNormal = 0;
+constexpr int kStateMinimised = 1;
+constexpr int kStateMaximised = 2;
+
+QAction* AddEntry(QMenu* menu, const char* name, const QString& caption, const QKeySequence& shortcut = {}) {
+  QAction* action = menu->addAction(caption);
+  action->setObjectName(QString::fromUtf8(name));
+  if (!shortcut.isEmpty()) action->setShortcut(shortcut);
+  return action;
 }
 
-void MDIForm1::MDIForm_Load() {}
+QMenu* AddSubmenu(QWidget* parent, const char* name, const QString& caption) {
+  auto* menu = new QMenu(caption, parent);
+  menu->setObjectName(QString::fromUtf8(name));
+  menu->menuAction()->setObjectName(QString::fromUtf8(name));
+  return menu;
+}
+
+QAction* AddSeparator(QMenu* menu, const char* name) {
+  QAction* separator = menu->addSeparator();
+  separator->setObjectName(QString::fromUtf8(name));
+  return separator;
+}
+
+QLabel* AddPanel(QStatusBar* bar, const char* name, const QString& text, const QString& toolTip) {
+  auto* panel = new QLabel(text, bar);
+  panel->setObjectName(QString::fromUtf8(name));
+  panel->setToolTip(toolTip);
+  panel->setFrameShape(QFrame::Panel);
+  panel->setFrameShadow(QFrame::Sunken);
+  panel->setIndent(3);
+  return panel;
+}
+
+int WindowStateNumber(Qt::WindowStates states) {
+  if (states & Qt::WindowMinimized) return kStateMinimised;
+  if (states & (Qt::WindowMaximized | Qt::WindowFullScreen)) return kStateMaximised;
+  return kStateNormal;
+}
+
+}  // namespace
+
+MDIForm1::MDIForm1(Module1& module)
+    : module_(module),
+      programFolder_(QCoreApplication::applicationDirPath()),
+      dataFolder_(QStringLiteral(ZB_DATA_DIR)) {
+  setObjectName(QStringLiteral("MDIForm1"));
+  setWindowTitle(QStringLiteral("Kalvex Zelvar-Beam-Berechnung"));
+  const QString iconFile = QStringLiteral(":/icons/zelvar-beam.png");
+  if (QFile::exists(iconFile)) setWindowIcon(QIcon(iconFile));
+
+  clientArea_ = new FrameClientArea(this);
+  setCentralWidget(clientArea_);
+  BuildMenus();
+  BuildStatusBar();
+
+  // The designed placement of the client area, in force until the stored
+  // placement is applied.
+  setGeometry(TwipsToPixels(kDesignLeft, this), TwipsToPixels(kDesignTop, this),
+              TwipsToPixels(kDesignWidth, this), TwipsToPixels(kDesignHeight, this));
+
+  connect(qApp, &QGuiApplication::focusWindowChanged, this, &MDIForm1::FocusWindowChanged);
+}
+
+MDIForm1::~MDIForm1() = default;
+
+void MDIForm1::BuildMenus() {
+  QMenuBar* bar = menuBar();
+
+  QMenu* mnuDat = AddSubmenu(this, "mnuDat", QStringLiteral("&Datei"));
+  bar->addMenu(mnuDat);
+  connect(AddEntry(mnuDat, "mnuAnzeigen", QStringLiteral("&Anzeigen/Drucken")), &QAction::triggered, this,
+          &MDIForm1::mnuAnzeigen_Click);
+  QMenu* mnuDruck = AddSubmenu(mnuDat, "mnuDruck", QStringLiteral("Drucken"));
+  mnuDat->addMenu(mnuDruck);
+  connect(AddEntry(mnuDruck, "mnuZeichnDruck", QStringLiteral("Antennen&zeichnung ")), &QAction::triggered, this,
+          &MDIForm1::mnuZeichnDruck_Click);
+  mnuDatDruck = AddEntry(mnuDruck, "mnuDatDruck", QStringLiteral("&Eingaben"));
+  connect(mnuDatDruck, &QAction::triggered, this, &MDIForm1::mnuDatDruck_Click);
+  AddSeparator(mnuDat, "mnuTrenn2");
+  connect(AddEntry(mnuDat, "mnuEnde", QStringLiteral("&Beenden"), QKeySequence(Qt::CTRL | Qt::Key_X)),
+          &QAction::triggered, this, &MDIForm1::mnuEnde_Click);
+  connect(mnuDat, &QMenu::aboutToShow, this, &MDIForm1::mnuDat_Click);
+
+  QMenu* mnuBauv = AddSubmenu(this, "mnuBauv", QStringLiteral("Bau&variante"));
+  bar->addMenu(mnuBauv);
+  mnu2Querträger = AddEntry(mnuBauv, "mnu2Querträger", QStringLiteral("&2 Querträger (mit Spannseil)"),
+                             QKeySequence(Qt::Key_F2));
+  mnu2Querträger->setCheckable(true);
+  connect(mnu2Querträger, &QAction::triggered, this, &MDIForm1::mnu2Querträger_Click);
+  mnu3Querträger = AddEntry(mnuBauv, "mnu3Querträger", QStringLiteral("&3 Querträger (ohne Spannseil)"),
+                             QKeySequence(Qt::Key_F3));
+  mnu3Querträger->setCheckable(true);
+  connect(mnu3Querträger, &QAction::triggered, this, &MDIForm1::mnu3Querträger_Click);
+  connect(mnuBauv, &QMenu::aboutToShow, this, &MDIForm1::mnuBauv_Click);
+
+  QMenu* mnuBer = AddSubmenu(this, "mnuBer", QStringLiteral("&Berechnen"));
+  bar->addMenu(mnuBer);
+  connect(AddEntry(mnuBer, "mnuVk", QStringLiteral("1. &Verkürzungsfaktor"), QKeySequence(Qt::CTRL | Qt::Key_V)),
+          &QAction::triggered, this, &MDIForm1::mnuVk_Click);
+  connect(AddEntry(mnuBer, "mnuBerStromsAnt", QStringLiteral("2. &Zelvar-Beam"), QKeySequence(Qt::CTRL | Qt::Key_A)),
+          &QAction::triggered, this, &MDIForm1::mnuBerStromsAnt_Click);
+  AddSeparator(mnuBer, "mnuTrenn1");
+  connect(AddEntry(mnuBer, "mnuPruning", QStringLiteral("3. Pruning / Optimieren"), QKeySequence(Qt::CTRL | Qt::Key_O)),
+          &QAction::triggered, this, &MDIForm1::mnuPruning_Click);
+  AddSeparator(mnuBer, "mnuTrenn3")->setVisible(false);
+  QAction* mnuBerZusDipol = AddEntry(mnuBer, "mnuBerZusDipol", QStringLiteral("&Zusatzdipol (strahlungsgekoppelt)"));
+  mnuBerZusDipol->setVisible(false);
+  mnuBerZusDipol->setEnabled(false);
+  connect(mnuBerZusDipol, &QAction::triggered, this, &MDIForm1::mnuBerZusDipol_Click);
+
+  QMenu* mnuHelp = AddSubmenu(this, "mnuHelp", QStringLiteral("&?"));
+  bar->addMenu(mnuHelp);
+  connect(AddEntry(mnuHelp, "mnuHilfe", QStringLiteral("&Hilfe"), QKeySequence(Qt::Key_F1)), &QAction::triggered, this,
+          &MDIForm1::mnuHilfe_Click);
+  connect(AddEntry(mnuHelp, "mnuInfo", QStringLiteral("&Info"), QKeySequence(Qt::CTRL | Qt::Key_F1)),
+          &QAction::triggered, this, &MDIForm1::mnuInfo_Click);
+}
+
+void MDIForm1::BuildStatusBar() {
+  QStatusBar* bar = statusBar();
+  bar->setObjectName(QStringLiteral("StatusBar1"));
+  bar->setSizeGripEnabled(true);
+  statusPanel1_ = AddPanel(bar, "StatusBar1Panel1", QStringLiteral("Status:"), QStringLiteral("Statusanzeige"));
+  statusPanel1_->setMinimumWidth(TwipsToPixels(kStatusPanelMinWidth, this));
+  statusPanel2_ = AddPanel(bar, "StatusBar1Panel2", QString(), QStringLiteral("Computerzeit"));
+  statusPanel3_ = AddPanel(bar, "StatusBar1Panel3", QString(), QStringLiteral("Datum"));
+  for (QLabel* panel : {statusPanel2_, statusPanel3_}) panel->setFixedWidth(TwipsToPixels(kClockPanelWidth, this));
+  bar->addWidget(statusPanel1_, 1);
+  bar->addPermanentWidget(statusPanel2_);
+  bar->addPermanentWidget(statusPanel3_);
+
+  clock_ = new QTimer(this);
+  connect(clock_, &QTimer::timeout, this, &MDIForm1::UpdateClock);
+  clock_->start(1000);
+  UpdateClock();
+}
+
+void MDIForm1::UpdateClock() {
+  const QLocale locale = QLocale::system();
+  statusPanel2_->setText(locale.toString(QTime::currentTime(), QLocale::ShortFormat));
+  statusPanel3_->setText(ShortDate(QDate::currentDate(), locale));
+}
+
+// ---------------------------------------------------------------- placement
+
+void MDIForm1::MDIForm_Load() {
+  // Each value that cannot be read leaves its property as it is.
+  if (const auto text = GetSetting(QStringLiteral("WindowState"))) {
+    const std::optional<int> state = SettingToInteger(*text);
+    if (state == kStateNormal)
+      setWindowState(Qt::WindowNoState);
+    else if (state == kStateMinimised)
+      setWindowState(Qt::WindowMinimized);
+    else if (state == kStateMaximised)
+      setWindowState(Qt::WindowMaximized);
+  }
+  if (WindowStateNumber(windowState()) != kStateNormal) return;
+
+  auto read = [](const char* key, float fallback) -> std::optional<float> {
+    const std::optional<QString> text = GetSetting(QString::fromLatin1(key));
+    if (!text) return fallback;
+    return SettingToSingle(*text);
+  };
+  if (const auto left = read("MainLeft", kDefaultLeft)) move(TwipsToPixels(*left, this), y());
+  if (const auto top = read("MainTop", kDefaultTop)) move(x(), TwipsToPixels(*top, this));
+  // A width or height the window cannot take is as unusable as an unreadable one.
+  if (const auto width = read("MainWidth", kDefaultWidth); width && *width > 0)
+    resize(TwipsToPixels(*width, this), height());
+  if (const auto height = read("MainHeight", kDefaultHeight); height && *height > 0)
+    resize(width(), TwipsToPixels(*height, this));
+}
+
+void MDIForm1::MDIForm_QueryUnload() {
+  const int state = WindowStateNumber(windowState());
+  // A maximised frame keeps the normal placement stored at an earlier close;
+  // a minimised one stores nothing at all.
+  if (state == kStateNormal) {
+    SaveSetting(QStringLiteral("MainLeft"), SingleToSetting(PixelsToTwips(x(), this)));
+    SaveSetting(QStringLiteral("MainTop"), SingleToSetting(PixelsToTwips(y(), this)));
+    SaveSetting(QStringLiteral("MainWidth"), SingleToSetting(PixelsToTwips(width(), this)));
+    SaveSetting(QStringLiteral("MainHeight"), SingleToSetting(PixelsToTwips(height(), this)));
+  }
+  if (state != kStateMinimised) SaveSetting(QStringLiteral("WindowState"), QString::number(state));
+
+  // Every other window closes, the most recently opened first.
+  closingFrame_ = true;
+  const std::vector<QPointer<QWidget>> windows = module_.LoadedWindows();
+  for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
+    QWidget* window = it->data();
+    if (!window || window == this) continue;
+    try {
+      if (auto* sub = qobject_cast<QMdiSubWindow*>(window->parentWidget()))
+        sub->close();
+      else
+        window->close();
+    } catch (const std::exception&) {
+      // A window that fails to close does not keep the frame open.
+    }
+  }
+  closingFrame_ = false;
+}
+
+void MDIForm1::closeEvent(QCloseEvent* event) {
+  try {
+    MDIForm_QueryUnload();
+  } catch (const std::exception&) {
+    // Closing is never refused.
+  }
+  event->accept();
+}
+
+// ------------------------------------------------------------ window events
+
+void MDIForm1::MDIForm_Activate() { SetStatusText(QStringLiteral("Status: Bereit für Antennen-Berechnungen")); }
+
+void MDIForm1::MDIForm_Resize() { module_.UpdateFrameDrawing(); }
+
+void MDIForm1::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  ScheduleResize();
+}
+
+void MDIForm1::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() == QEvent::WindowStateChange) ScheduleResize();
+}
+
+// The window system sends several size and state changes for one user action;
+// the drawing is reloaded once for all of them, when they have been handled.
+void MDIForm1::ScheduleResize() {
+  if (resizePending_) return;
+  resizePending_ = true;
+  QMetaObject::invokeMethod(
+      this,
+      [this] {
+        resizePending_ = false;
+        if (isVisible()) MDIForm_Resize();
+      },
+      Qt::QueuedConnection);
+}
+
+// The frame is activated when it takes the focus over from another window of
+// the program, not when it gets it back from one of its dialogs or from
+// another program.
+void MDIForm1::FocusWindowChanged(QWindow* window) {
+  if (!window) return;
+  if (window == windowHandle()) {
+    if (lastFocus_ == LastFocus::Nothing || lastFocus_ == LastFocus::Window) MDIForm_Activate();
+    lastFocus_ = LastFocus::Frame;
+    return;
+  }
+  lastFocus_ = LastFocus::Window;
+  for (QWidget* top : QApplication::topLevelWidgets()) {
+    if (top->windowHandle() != window) continue;
+    if (qobject_cast<QDialog*>(top) || top->windowType() == Qt::Popup || top->windowType() == Qt::ToolTip)
+      lastFocus_ = LastFocus::Dialog;
+  }
+  if (window->type() == Qt::Popup || window->type() == Qt::ToolTip || window->type() == Qt::Dialog)
+    lastFocus_ = LastFocus::Dialog;
+}
+
+// ----------------------------------------------------------- child windows
 
 void MDIForm1::AddChildWindow(QWidget* window) {
-  QMdiSubWindow* sub = mdiArea_->addSubWindow(window);
+  QMdiSubWindow* sub = clientArea_->addSubWindow(window);
   sub->hide();
+  module_.RegisterWindow(window);
 }
 
 void MDIForm1::ShowChildWindow(QWidget* window) {
-  for (QMdiSubWindow* sub : mdiArea_->subWindowList()) {
+  for (QMdiSubWindow* sub : clientArea_->subWindowList()) {
     if (sub->widget() == window) {
       window->show();
       sub->show();
-      mdiArea_->setActiveSubWindow(sub);
+      clientArea_->setActiveSubWindow(sub);
     }
   }
 }
 
+// ---------------------------------------------------------------- status
+
 QString MDIForm1::StatusText() const { return statusPanel1_->text(); }
 void MDIForm1::SetStatusText(const QString& text) { statusPanel1_->setText(text); }
+
+// ---------------------------------------------------------------- drawing
+
+const WmfPicture& MDIForm1::Picture() const { return clientArea_->Picture(); }
+
+void MDIForm1::SetPicture(const WmfPicture& picture, const QString& file) {
+  clientArea_->SetPicture(picture);
+  drawingFile_ = file;
+}
+
+// ------------------------------------------------------------------ menus
+
+void MDIForm1::mnuDat_Click() {
+  // Asking whether the beam form is visible does not create it.
+  mnuDatDruck->setEnabled(module_.IsHauptformLoaded() && module_.Hauptform().isVisible());
+}
+
+void MDIForm1::mnuAnzeigen_Click() {
+  QString file = Q(module_.State().Ergebnisdatei);
+  module_.ShowTextFile(file);
+  module_.State().Ergebnisdatei = U8(file);
+}
+
+// The two printouts are not part of the program yet; their entries are there
+// and do nothing.
+void MDIForm1::mnuZeichnDruck_Click() {}
+void MDIForm1::mnuDatDruck_Click() {}
+
+void MDIForm1::mnuEnde_Click() {
+  try {
+    close();
+  } catch (const std::exception&) {
+    // The program ends all the same.
+  }
+  QCoreApplication::exit(0);
+}
+
+void MDIForm1::mnuBauv_Click() {
+  const bool drei = module_.State().DreiQuertraeger;
+  mnu3Querträger->setChecked(drei);
+  mnu2Querträger->setChecked(!drei);
+  module_.Platform().DoEvents();
+}
+
+void MDIForm1::mnu2Querträger_Click() { ChangeVariant(false); }
+void MDIForm1::mnu3Querträger_Click() { ChangeVariant(true); }
+
+void MDIForm1::ChangeVariant(bool dreiQuertraeger) {
+  mnu2Querträger->setChecked(!dreiQuertraeger);
+  mnu3Querträger->setChecked(dreiQuertraeger);
+  module_.State().DreiQuertraeger = dreiQuertraeger;
+  // The frame is drawn anew with the other drawing.
+  UiPlatform& platform = module_.Platform();
+  platform.SetHourglass(true);
+  hide();
+  module_.UpdateFrameDrawing();
+  show();
+  platform.SetHourglass(false);
+}
+
+// The velocity-factor, pruning and coupled-dipole windows are not part of the
+// program yet; their entries are there and do nothing.
+void MDIForm1::mnuVk_Click() {}
+void MDIForm1::mnuPruning_Click() {}
+void MDIForm1::mnuBerZusDipol_Click() {}
+
+void MDIForm1::mnuBerStromsAnt_Click() { ShowChildWindow(&module_.Hauptform()); }
 
 }  // namespace zb::ui

@@ -3,35 +3,110 @@
 // background, and the child windows.
 
 #include <QMainWindow>
+#include <QPointer>
+#include <QString>
 
-class QMdiArea;
+#include "ui/drawing/WmfPicture.h"
+
+class QAction;
 class QLabel;
+class QMenu;
+class QTimer;
+class QWindow;
 
 namespace zb::ui {
 
 class Module1;
+class FrameClientArea;
 
 class MDIForm1 : public QMainWindow {
   Q_OBJECT
 
  public:
   explicit MDIForm1(Module1& module);
+  ~MDIForm1() override;
 
+  // Applies the stored placement (runs once, right after the frame is created).
   void MDIForm_Load();
+  // The frame became the program's active window.
+  void MDIForm_Activate();
+  // Size or window state changed: the background drawing follows.
+  void MDIForm_Resize();
+  // Stores the placement and closes every other window; never refuses.
+  void MDIForm_QueryUnload();
 
   // Puts a window into the frame as a child window (hidden until shown).
   void AddChildWindow(QWidget* window);
   // Shows a child window and makes it the active one.
   void ShowChildWindow(QWidget* window);
+  // True while the frame closes the other windows on its way out; a window
+  // that only hides itself when the user closes it lets itself be closed then.
+  bool ClosingFrame() const { return closingFrame_; }
 
   // Panel 1 of StatusBar1.
   QString StatusText() const;
   void SetStatusText(const QString& text);
 
+  // The background drawing and the file it came from ("" before the first).
+  const WmfPicture& Picture() const;
+  QString CurrentDrawingFile() const { return drawingFile_; }
+  void SetPicture(const WmfPicture& picture, const QString& file);
+
+  // Where the help document is looked for: the program's own folder first,
+  // then the installed data folder.
+  void SetProgramFolders(const QString& programFolder, const QString& dataFolder);
+  // The help document's path: beside the program, or in the data folder when
+  // it is only there.
+  QString HelpDocumentPath() const;
+
+  // Menu entries.
+  void mnuDat_Click();
+  void mnuAnzeigen_Click();
+  void mnuZeichnDruck_Click();
+  void mnuDatDruck_Click();
+  void mnuEnde_Click();
+  void mnuBauv_Click();
+  void mnu2Querträger_Click();
+  void mnu3Querträger_Click();
+  void mnuVk_Click();
+  void mnuBerStromsAnt_Click();
+  void mnuPruning_Click();
+  void mnuBerZusDipol_Click();
+  void mnuHilfe_Click();
+  void mnuInfo_Click();
+
+  QAction* mnu2Querträger = nullptr;
+  QAction* mnu3Querträger = nullptr;
+  QAction* mnuDatDruck = nullptr;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
  private:
+  void BuildMenus();
+  void BuildStatusBar();
+  void UpdateClock();
+  void ScheduleResize();
+  void FocusWindowChanged(QWindow* window);
+  void ChangeVariant(bool dreiQuertraeger);
+
   Module1& module_;
-  QMdiArea* mdiArea_ = nullptr;
+  FrameClientArea* clientArea_ = nullptr;
   QLabel* statusPanel1_ = nullptr;
+  QLabel* statusPanel2_ = nullptr;
+  QLabel* statusPanel3_ = nullptr;
+  QTimer* clock_ = nullptr;
+  QString drawingFile_;
+  QString programFolder_;
+  QString dataFolder_;
+  bool closingFrame_ = false;
+  bool resizePending_ = false;
+  // What had the program's focus before: nothing yet, the frame, another
+  // window of the program, or a dialog or popup.
+  enum class LastFocus { Nothing, Frame, Window, Dialog };
+  LastFocus lastFocus_ = LastFocus::Nothing;
 };
 
 }  // namespace zb::ui

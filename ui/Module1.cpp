@@ -41,9 +41,15 @@ frmHauptform& Module1::Hauptform() {
 frmRTF& Module1::Rtf() {
   if (!rtf_) {
     rtf_ = new frmRTF(*this);
+    RegisterWindow(rtf_);
     rtf_->Form_Load();
   }
   return *rtf_;
+}
+
+void Module1::RegisterWindow(QWidget* window) {
+  std::erase_if(loadedWindows_, [](const QPointer<QWidget>& w) { return w.isNull(); });
+  loadedWindows_.emplace_back(window);
 }
 
 QString Module1::FindDataFile(const QString& name) const {

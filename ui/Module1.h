@@ -6,8 +6,11 @@
 
 #include <QPointer>
 #include <QString>
+#include <vector>
 
 #include "core/ModuleState.h"
+
+class QWidget;
 
 namespace zb::ui {
 
@@ -52,12 +55,19 @@ class Module1 {
   // folder. The bare name when it is nowhere.
   QString FindDataFile(const QString& name) const;
 
+  // The loaded windows besides the frame, in the order they were loaded; the
+  // frame closes them newest first when it closes. Windows that are gone
+  // show as null.
+  void RegisterWindow(QWidget* window);
+  std::vector<QPointer<QWidget>> LoadedWindows() const { return loadedWindows_; }
+
  private:
   UiPlatform& platform_;
   zb::ModuleState state_;
   QPointer<MDIForm1> frame_;
   QPointer<frmHauptform> hauptform_;
   QPointer<frmRTF> rtf_;
+  std::vector<QPointer<QWidget>> loadedWindows_;
 };
 
 }  // namespace zb::ui

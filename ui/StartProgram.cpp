@@ -1,17 +1,57 @@
 #include <QFileInfo>
+#include <exception>
 
+#include "core/RuntimeError.h"
 #include "ui/MDIForm1.h"
 #include "ui/Module1.h"
+#include "ui/drawing/WmfPicture.h"
+#include "ui/locale/LocaleText.h"
+#include "ui/platform/UiPlatform.h"
 
 namespace zb::ui {
 
 void Module1::StartProgram() {
-  Frame();
-  state_ = zb::ModuleState{};
-  if (!QFileInfo::exists(QString::fromStdString(state_.Ergebnisdatei))) state_.Ergebnisdatei.clear();
-  Frame().show();
+  MDIForm1& frame = Frame();  // loads it, with the stored placement, still hidden
+
+  state_.Zeilenumbruch = "\r\n";
+  state_.IsolierVk = 0.0;
+  state_.Ergebnisdatei = zb::kResultFileName;
+  state_.AndereFrequenz = 0.0f;
+  state_.DreiQuertraeger = true;
+
+  frame.mnu3Querträger->setChecked(true);
+  state_.KoeffDipol = zb::kKoeffDipol;
+  state_.FaktorReflektor = zb::kFaktorReflektor;
+  state_.FaktorDirektor = zb::kFaktorDirektor;
+
+  // Until the first calculation writes it, there is no result file to show.
+  if (!QFileInfo::exists(Q(state_.Ergebnisdatei))) state_.Ergebnisdatei.clear();
+
+  platform_.DoEvents();
+  frame.show();
+  platform_.DoEvents();
 }
 
-void Module1::UpdateFrameDrawing() {}
+void Module1::UpdateFrameDrawing() {
+  MDIForm1& frame = Frame();
+  const Qt::WindowStates windowState = frame.windowState();
+  if (windowState & Qt::WindowMinimized) return;
+  const bool wide = (windowState & (Qt::WindowMaximized | Qt::WindowFullScreen)) != 0;
+  const bool drei = state_.DreiQuertraeger;
+  const QString name = wide ? (drei ? QStringLiteral("Zelvar3_Quer_klein.wmf") : QStringLiteral("Zelvar2_Quer_klein.wmf"))
+                            : (drei ? QStringLiteral("Zelvar3_klein.wmf") : QStringLiteral("Zelvar2_klein.wmf"));
+  std::string problem;
+  try {
+    frame.SetPicture(WmfPicture::Load(FindDataFile(name)), name);
+    return;
+  } catch (const zb::RuntimeError& error) {
+    problem = error.Description();
+  } catch (const std::exception& error) {
+    problem = error.what();
+  }
+  // The frame keeps the drawing it had.
+  platform_.SetHourglass(false);
+  platform_.MessageBox(problem, MsgButtons::Ok, MsgIcon::Exclamation, " Fehler ");
+}
 
 }  // namespace zb::ui

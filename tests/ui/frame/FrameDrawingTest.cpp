@@ -1,0 +1,103 @@
+// The antenna drawing in the frame's background: which file for which window
+// state and variant, and what happens when a file is missing or unreadable.
+
+#include <QFile>
+
+#include "tests/ui/frame/FrameTestSupport.h"
+
+namespace zb::test {
+namespace {
+
+class FrameDrawingTest : public FrameTest {
+ protected:
+  void SetVariant(bool drei) { module_->State().DreiQuertraeger = drei; }
+  QString Drawing() { return Frame().CurrentDrawingFile(); }
+};
+
+TEST_F(FrameDrawingTest, FirstStartShowsTheThreeSpreaderSketch) {
+  Start();
+  EXPECT_EQ(Drawing(), "Zelvar3_klein.wmf");
+  EXPECT_FALSE(Frame().Picture().IsNull());
+  // Drawn at its own size: 1440 x 720 units at 1440 per inch.
+  EXPECT_EQ(Frame().Picture().NaturalSizeTwips(), QSize(1440, 720));
+  EXPECT_TRUE(platform_.messages.empty());
+}
+
+TEST_F(FrameDrawingTest, EachWindowStateAndVariantHasItsDrawing) {
+  Start();
+  struct Case {
+    bool maximised;
+    bool drei;
+    const char* file;
+  };
+  for (const Case& c : {Case{false, true, "Zelvar3_klein.wmf"}, Case{false, false, "Zelvar2_klein.wmf"},
+                        Case{true, true, "Zelvar3_Quer_klein.wmf"}, Case{true, false, "Zelvar2_Quer_klein.wmf"}}) {
+    SCOPED_TRACE(c.file);
+    SetVariant(c.drei);
+    Frame().setWindowState(c.maximised ? Qt::WindowMaximized : Qt::WindowNoState);
+    module_->UpdateFrameDrawing();
+    EXPECT_EQ(Drawing(), c.file);
+  }
+  EXPECT_TRUE(platform_.messages.empty());
+}
+
+TEST_F(FrameDrawingTest, ResizingAndStateChangesReloadTheDrawing) {
+  Start();
+  Frame().showMaximized();
+  QCoreApplication::processEvents();
+  EXPECT_EQ(Drawing(), "Zelvar3_Quer_klein.wmf");
+  // The variant chosen while maximised, then the frame restored.
+  Frame().mnu2Querträger_Click();
+  EXPECT_EQ(Drawing(), "Zelvar2_Quer_klein.wmf");
+  Frame().showNormal();
+  QCoreApplication::processEvents();
+  EXPECT_EQ(Drawing(), "Zelvar2_klein.wmf");
+}
+
+TEST_F(FrameDrawingTest, MinimisedFrameKeepsItsDrawing) {
+  Start();
+  Frame().showMinimized();
+  SetVariant(false);
+  module_->UpdateFrameDrawing();
+  QCoreApplication::processEvents();
+  EXPECT_EQ(Drawing(), "Zelvar3_klein.wmf");
+  EXPECT_TRUE(platform_.messages.empty());
+}
+
+TEST_F(FrameDrawingTest, MissingDrawingIsReportedAndThePreviousOneStays) {
+  Start();
+  ASSERT_EQ(Drawing(), "Zelvar3_klein.wmf");
+  const QSize before = Frame().Picture().NaturalSizeTwips();
+  ASSERT_TRUE(QFile::remove(WorkPath("Zelvar2_klein.wmf")));
+  ASSERT_FALSE(QFile::exists(module_->FindDataFile("Zelvar2_klein.wmf")));
+
+  platform_.answers.push_back(MsgResult::Ok);
+  Frame().mnu2Querträger_Click();
+  ASSERT_EQ(platform_.messages.size(), 1u);
+  EXPECT_EQ(platform_.messages[0].prompt, "Datei nicht gefunden");
+  EXPECT_EQ(platform_.messages[0].title, " Fehler ");
+  EXPECT_EQ(platform_.messages[0].icon, MsgIcon::Exclamation);
+  EXPECT_EQ(platform_.messages[0].buttons, MsgButtons::Ok);
+  // The variant changed all the same; the picture did not.
+  EXPECT_FALSE(module_->State().DreiQuertraeger);
+  EXPECT_EQ(Drawing(), "Zelvar3_klein.wmf");
+  EXPECT_EQ(Frame().Picture().NaturalSizeTwips(), before);
+  EXPECT_TRUE(Frame().isVisible());
+  // The pointer is back to normal before the box and at the end.
+  EXPECT_FALSE(platform_.hourglass);
+}
+
+TEST_F(FrameDrawingTest, UnreadableDrawingIsReportedAsInvalidPicture) {
+  Start();
+  WriteFile(WorkPath("Zelvar3_Quer_klein.wmf"), QByteArray("kein Bild, nur Text"));
+  platform_.answers.push_back(MsgResult::Ok);
+  Frame().setWindowState(Qt::WindowMaximized);
+  module_->UpdateFrameDrawing();
+  ASSERT_EQ(platform_.messages.size(), 1u);
+  EXPECT_EQ(platform_.messages[0].prompt, "Ungültiges Bild");
+  EXPECT_EQ(platform_.messages[0].title, " Fehler ");
+  EXPECT_EQ(Drawing(), "Zelvar3_klein.wmf");
+}
+
+}  // namespace
+}  // namespace zb::test
