@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <functional>
+#include <ostream>
 
 #include "core/RuntimeError.h"
 #include "tools/wmfgen/DrawingDescription.h"
@@ -73,6 +74,7 @@ struct AssetCase {
   const char* name;
   QSize twips;
 };
+void PrintTo(const AssetCase& c, std::ostream* os) { *os << c.name; }
 
 class ProgramDrawingTest : public ::testing::TestWithParam<AssetCase> {};
 
