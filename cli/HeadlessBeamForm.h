@@ -42,13 +42,13 @@ class HeadlessBeamForm final : public BeamFormAccess {
   const std::vector<std::string>& FocusRequests() const { return focus_; }
 
   // BeamFormAccess
-  std::string Text1() override { return text1_; }
+  std::string GetText1() override { return text1_; }
   void SetText1(const std::string& text) override { text1_ = text; }
-  std::string Text4() override { return text4_; }
+  std::string GetText4() override { return text4_; }
   void SetText4(const std::string& text) override { text4_ = text; }
-  std::string Combo1Text() override { return combo1_; }
-  std::string Text6() override { return text6_; }
-  std::string Text7() override { return text7_; }
+  std::string GetCombo1Text() override { return combo1_; }
+  std::string GetText6() override { return text6_; }
+  std::string GetText7() override { return text7_; }
   void SelectOption2(int index) override;
   int SelectedOption1() override { return selectedOption1_; }
   void SetInfoCaption(const std::string& text) override { info_ = text; }

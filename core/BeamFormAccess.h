@@ -14,13 +14,13 @@ class BeamFormAccess {
  public:
   virtual ~BeamFormAccess() = default;
 
-  virtual std::string Text1() = 0;  // resonance frequency, MHz
+  virtual std::string GetText1() = 0;  // resonance frequency, MHz
   virtual void SetText1(const std::string& text) = 0;
-  virtual std::string Text4() = 0;  // velocity factor of the wire
+  virtual std::string GetText4() = 0;  // velocity factor of the wire
   virtual void SetText4(const std::string& text) = 0;
-  virtual std::string Combo1Text() = 0;  // permittivity entry
-  virtual std::string Text6() = 0;       // outer diameter, mm
-  virtual std::string Text7() = 0;       // conductor diameter, mm
+  virtual std::string GetCombo1Text() = 0;  // permittivity entry
+  virtual std::string GetText6() = 0;       // outer diameter, mm
+  virtual std::string GetText7() = 0;       // conductor diameter, mm
 
   // Selects band button Option2(index); selecting a button that is not yet
   // selected runs that button's click behaviour.

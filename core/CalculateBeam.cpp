@@ -75,13 +75,13 @@ std::vector<std::function<Step()>> Run::Steps() {
       },
       // 3: a missing or non-positive frequency means the designed 50.2 MHz
       [&] {
-        f = ParseNumber(form.Text1());
+        f = ParseNumber(form.GetText1());
         if (!(f > 0.0f)) f = kDefaultFrequency;
         return Step::Next;
       },
       // 4
       [&] {
-        vf = ParseNumber(form.Text4());
+        vf = ParseNumber(form.GetText4());
         return Step::Next;
       },
       // 5
@@ -115,7 +115,7 @@ std::vector<std::function<Step()>> Run::Steps() {
       },
       // 9
       [&] {
-        permittivity = ParseNumber(form.Combo1Text());
+        permittivity = ParseNumber(form.GetCombo1Text());
         return Step::Next;
       },
       // 10
@@ -137,8 +137,8 @@ std::vector<std::function<Step()>> Run::Steps() {
       // 12
       [&] {
         if (bareWire) return Step::Next;
-        outer = ParseNumber(form.Text6());
-        conductor = ParseNumber(form.Text7());
+        outer = ParseNumber(form.GetText6());
+        conductor = ParseNumber(form.GetText7());
         if (!(conductor < 0.01f) && conductor < outer) return Step::Next;
         c.platform.Beep();
         c.platform.DoEvents();
@@ -199,7 +199,7 @@ ReportInputs Run::CurrentReportInputs() {
   in.dreiQuertraeger = c.state.DreiQuertraeger;
   in.bandLabel = result.bandLabel;
   in.bandPosition = c.form.SelectedOption1();
-  in.insulationText = c.form.Combo1Text();
+  in.insulationText = c.form.GetCombo1Text();
   in.permittivity = ParseNumber(in.insulationText);
   in.vfWindowActive = c.vfWindow.IsActive();
   if (in.vfWindowActive) {

@@ -1,14 +1,502 @@
 #include "ui/frmHauptform.h"
 
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDateTime>
+#include <QFocusEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+#include "core/BeamFormRules.h"
+#include "core/CalculateBeam.h"
+#include "core/Cp1252.h"
+#include "core/Insulation.h"
+#include "core/NumberText.h"
+#include "core/VfWindowState.h"
+#include "report/ResultReport.h"
+#include "ui/MDIForm1.h"
 #include "ui/Module1.h"
+#include "ui/locale/LocaleText.h"
+#include "ui/platform/UiPlatform.h"
 
 namespace zb::ui {
+
+namespace {
+
+constexpr std::array<const char*, 11> kBandCaptions = {"1.8", "3.5", "7.0", "10", "14", "18",
+                                                        "21",  "24",  "28",  "50", "andere"};
+constexpr std::array<const char*, 3> kSegmentCaptions = {"&CW-Bereich", "&SSB-Bereich", "Band&mitte"};
+const QColor kRed(255, 0, 0);
+const QColor kBlack(0, 0, 0);
+
+QLineEdit* NewBox(const char* name, int maxLength, const char* toolTip, QWidget* parent) {
+  auto* box = new QLineEdit(parent);
+  box->setObjectName(QString::fromUtf8(name));
+  box->setMaxLength(maxLength);
+  if (toolTip) box->setToolTip(QString::fromUtf8(toolTip));
+  return box;
+}
+
+QLabel* NewLabel(const char* name, const char* caption, QWidget* parent) {
+  auto* label = new QLabel(QString::fromUtf8(caption), parent);
+  label->setObjectName(QString::fromUtf8(name));
+  return label;
+}
+
+QGroupBox* NewGroup(const char* name, const char* caption, QWidget* parent) {
+  auto* group = new QGroupBox(QString::fromUtf8(caption), parent);
+  group->setObjectName(QString::fromUtf8(name));
+  return group;
+}
+
+QFrame* NewLine(const char* name, QWidget* parent) {
+  auto* line = new QFrame(parent);
+  line->setObjectName(QString::fromUtf8(name));
+  line->setFrameShape(QFrame::HLine);
+  line->setFrameShadow(QFrame::Sunken);
+  return line;
+}
+
+void SetTextColor(QWidget* widget, const QColor& color) {
+  QPalette palette = widget->palette();
+  palette.setColor(QPalette::Text, color);
+  widget->setPalette(palette);
+}
+
+// LostFocus and GotFocus belong to focus moves inside the program, not to
+// another program's window or a popup taking the focus for a while.
+bool IsFocusMoveInsideTheProgram(const QFocusEvent* event) {
+  return event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason;
+}
+
+// The key's character in the single-byte code page, as a key-press code, or
+// nothing for keys without a character (arrows, Delete, ...).
+std::optional<std::int16_t> KeyCode(const QKeyEvent* event) {
+  const QString text = event->text();
+  if (text.size() != 1) return std::nullopt;
+  const std::string byte = zb::Utf8ToCp1252(text.toStdString());
+  return static_cast<std::int16_t>(static_cast<unsigned char>(byte.empty() ? '?' : byte[0]));
+}
+
+}  // namespace
 
 frmHauptform::frmHauptform(Module1& module) : module_(module) {
   setObjectName(QStringLiteral("frmHauptform"));
   setWindowTitle(QStringLiteral("Berechnung eines Zelvar-Beam nach Kalvex"));
+  setAttribute(Qt::WA_DeleteOnClose, false);
+  BuildControls();
+  ConnectEvents();
 }
 
-void frmHauptform::Form_Load() {}
+// ------------------------------------------------------------------ layout
+
+void frmHauptform::BuildControls() {
+  auto* top = new QGridLayout;
+  top->addWidget(BuildFrequencyGroup(), 0, 0);
+  top->addWidget(BuildSegmentGroup(), 1, 0);
+  top->addWidget(BuildBandGroup(), 0, 1, 2, 1);
+  top->setColumnStretch(0, 1);
+  top->setColumnStretch(1, 1);
+
+  Info = NewLabel("Info", "Hinweis: ", this);
+  Info->setWordWrap(true);
+  Info->setTextFormat(Qt::PlainText);
+  Info->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  Info->setFrameShape(QFrame::Panel);
+  Info->setFrameShadow(QFrame::Sunken);
+  Info->setMargin(4);
+  Info->setAutoFillBackground(true);
+  Info->setBackgroundRole(QPalette::ToolTipBase);
+  Info->setForegroundRole(QPalette::ToolTipText);
+  // Tahoma where it is installed; otherwise the nearest sans-serif font.
+  QFont tahoma(QStringLiteral("Tahoma"));
+  tahoma.setStyleHint(QFont::SansSerif);
+  Info->setFont(tahoma);
+  Info->setMinimumHeight(Info->fontMetrics().lineSpacing() * 7 + 12);
+  Info->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::MinimumExpanding);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(top);
+  layout->addWidget(BuildVelocityFactorRow());
+  layout->addWidget(BuildInsulationGroup());
+  layout->addWidget(BuildButtonRow());
+  layout->addWidget(Info, 1);
+
+  // Tab order: frequency, bands, segments, velocity factor, insulation, buttons.
+  QWidget* order[] = {Text1, Option2[0], Option1[0], Text4, VkSteller, Combo1, Text6, Text7, Command1, Command2};
+  for (std::size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);
+}
+
+QGroupBox* frmHauptform::BuildFrequencyGroup() {
+  Frame3 = NewGroup("Frame3", "Resonanzfrequenz [MHz]:", this);
+  Label1 = NewLabel("Label1", "Gesamt Beam :", Frame3);
+  Text1 = NewBox("Text1", 7, nullptr, Frame3);
+  Text1->setText(QStringLiteral("50.2"));
+  auto* row = new QHBoxLayout(Frame3);
+  row->addWidget(Label1);
+  row->addWidget(Text1, 1);
+  return Frame3;
+}
+
+QGroupBox* frmHauptform::BuildBandGroup() {
+  Frame2 = NewGroup("Frame2", "Antenne berechnen für &Band [MHz]:", this);
+  auto* grid = new QGridLayout(Frame2);
+  for (std::size_t i = 0; i < Option2.size(); ++i) {
+    Option2[i] = new QRadioButton(QString::fromUtf8(kBandCaptions[i]), Frame2);
+    Option2[i]->setObjectName(QStringLiteral("Option2(%1)").arg(i));
+    grid->addWidget(Option2[i], static_cast<int>(i % 6), static_cast<int>(i / 6));
+  }
+  Option2[kBandOther]->setChecked(true);
+  return Frame2;
+}
+
+QGroupBox* frmHauptform::BuildSegmentGroup() {
+  Frame1 = NewGroup("Frame1", "&Resonanz im Band für:", this);
+  auto* column = new QVBoxLayout(Frame1);
+  for (std::size_t i = 0; i < Option1.size(); ++i) {
+    Option1[i] = new QRadioButton(QString::fromUtf8(kSegmentCaptions[i]), Frame1);
+    Option1[i]->setObjectName(QStringLiteral("Option1(%1)").arg(i));
+    column->addWidget(Option1[i]);
+  }
+  Option1[1]->setChecked(true);
+  return Frame1;
+}
+
+QWidget* frmHauptform::BuildVelocityFactorRow() {
+  auto* row = new QWidget(this);
+  Label7 = NewLabel("Label7", "&Verkürzungsfaktor:", row);
+  Text4 = NewBox("Text4", 7, " aus Schlankheitsgrad u. Antennenhöhe ", row);
+  Text4->setText(QStringLiteral("1,00"));
+  QFont bold = Text4->font();
+  bold.setBold(true);
+  Text4->setFont(bold);
+  Label7->setBuddy(Text4);
+  VkSteller = new QScrollBar(Qt::Vertical, row);
+  VkSteller->setObjectName(QStringLiteral("VkSteller"));
+  VkSteller->setRange(0, kSpinnerMax);
+  VkSteller->setSingleStep(1);
+  VkSteller->setPageStep(1);
+  VkSteller->setFocusPolicy(Qt::StrongFocus);
+  VkSteller->setFixedHeight(Text4->sizeHint().height());
+  auto* layout = new QHBoxLayout(row);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(Label7);
+  layout->addWidget(Text4);
+  layout->setSpacing(0);
+  layout->addWidget(VkSteller);
+  layout->addStretch(1);
+  Label7->setContentsMargins(0, 0, 6, 0);
+  return row;
+}
+
+QGroupBox* frmHauptform::BuildInsulationGroup() {
+  Frame5 = NewGroup("Frame5", "Draht&isolierung:", this);
+  Frame5->setToolTip(QStringLiteral("für zusätzlichen Verkürzungsfaktor bei isoliertem Draht"));
+  Label8 = NewLabel("Label8", "relative &Dielektrizitätszahl :", Frame5);
+  Combo1 = new QComboBox(Frame5);
+  Combo1->setObjectName(QStringLiteral("Combo1"));
+  Combo1->setEditable(true);
+  Combo1->setInsertPolicy(QComboBox::NoInsert);
+  Combo1->setCompleter(nullptr);  // what is typed stays as typed
+  Combo1->setToolTip(QStringLiteral(" Isolier-Material "));
+  Combo1->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+  Label8->setBuddy(Combo1);
+  Label9 = NewLabel("Label9", "Durchmesser [mm]", Frame5);
+  Label10 = NewLabel("Label10", "Aussen:", Frame5);
+  Text6 = NewBox("Text6", 5, " Gesamtdurchmesser ", Frame5);
+  Label11 = NewLabel("Label11", "Leiter:", Frame5);
+  Text7 = NewBox("Text7", 5, " Drahtdurchmesser ", Frame5);
+  Label10->setBuddy(Text6);
+  Label11->setBuddy(Text7);
+
+  auto* grid = new QGridLayout(Frame5);
+  grid->addWidget(Label8, 0, 0);
+  grid->addWidget(Combo1, 0, 1, 1, 4);
+  grid->addWidget(NewLine("Line3", Frame5), 1, 0, 1, 5);
+  grid->addWidget(Label9, 2, 0);
+  grid->addWidget(Label10, 2, 1, Qt::AlignRight);
+  grid->addWidget(Text6, 2, 2);
+  grid->addWidget(Label11, 2, 3, Qt::AlignRight);
+  grid->addWidget(Text7, 2, 4);
+  grid->addWidget(NewLine("Line4", Frame5), 3, 0, 1, 5);
+  grid->setColumnStretch(2, 1);
+  grid->setColumnStretch(4, 1);
+  SetDiametersEnabled(false);
+  return Frame5;
+}
+
+QWidget* frmHauptform::BuildButtonRow() {
+  auto* row = new QWidget(this);
+  Command1 = new QPushButton(QStringLiteral("&Rechnen"), row);
+  Command1->setObjectName(QStringLiteral("Command1"));
+  Command1->setToolTip(QStringLiteral(" Berechnung durchführen  "));
+  Command1->setDefault(true);
+  Command2 = new QPushButton(QStringLiteral("&Anzeigen"), row);
+  Command2->setObjectName(QStringLiteral("Command2"));
+  Command2->setToolTip(QStringLiteral(" Ergebnisse anzeigen "));
+  Command2->setEnabled(false);
+  auto* layout = new QHBoxLayout(row);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addStretch(1);
+  layout->addWidget(Command1);
+  layout->addWidget(Command2);
+  return row;
+}
+
+// ------------------------------------------------------------------ events
+
+void frmHauptform::ConnectEvents() {
+  for (std::size_t i = 0; i < Option2.size(); ++i)
+    connect(Option2[i], &QRadioButton::toggled, this, [this, i](bool on) {
+      if (on) Option2_Click(static_cast<int>(i));
+    });
+  for (std::size_t i = 0; i < Option1.size(); ++i)
+    connect(Option1[i], &QRadioButton::toggled, this, [this, i](bool on) {
+      if (on) Option1_Click(static_cast<int>(i));
+    });
+  connect(Text4, &QLineEdit::textChanged, this, &frmHauptform::Text4_Change);
+  connect(Text7, &QLineEdit::textChanged, this, &frmHauptform::Text7_Change);
+  connect(VkSteller, &QScrollBar::valueChanged, this, &frmHauptform::VkSteller_Change);
+  connect(Combo1, qOverload<int>(&QComboBox::activated), this, &frmHauptform::Combo1_Click);
+  connect(Command1, &QPushButton::clicked, this, &frmHauptform::Command1_Click);
+  connect(Command2, &QPushButton::clicked, this, &frmHauptform::Command2_Click);
+  for (QObject* watched : {static_cast<QObject*>(Text1), static_cast<QObject*>(Text4),
+                           static_cast<QObject*>(Combo1->lineEdit()), static_cast<QObject*>(Text6),
+                           static_cast<QObject*>(Text7), static_cast<QObject*>(VkSteller),
+                           static_cast<QObject*>(Command2)})
+    watched->installEventFilter(this);
+}
+
+bool frmHauptform::eventFilter(QObject* watched, QEvent* event) {
+  switch (event->type()) {
+    case QEvent::KeyPress: {
+      auto* key = static_cast<QKeyEvent*>(event);
+      // The combo box keeps Enter for itself; on this form Enter means "&Rechnen".
+      if (watched == Combo1->lineEdit() && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+        keyPressEvent(key);
+        return true;
+      }
+      if (watched != VkSteller && watched != Command2) return FilterKey(key);
+      break;
+    }
+    case QEvent::KeyRelease:
+      if (watched == Combo1->lineEdit()) Combo1_KeyUp();
+      break;
+    case QEvent::FocusOut:
+      if (IsFocusMoveInsideTheProgram(static_cast<QFocusEvent*>(event))) {
+        if (watched == Text4) Text4_LostFocus();
+        if (watched == Command2) Command2_LostFocus();
+      }
+      break;
+    case QEvent::FocusIn:
+      if (watched == VkSteller && IsFocusMoveInsideTheProgram(static_cast<QFocusEvent*>(event)))
+        VkSteller_GotFocus();
+      break;
+    default:
+      break;
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+bool frmHauptform::FilterKey(QKeyEvent* event) {
+  // Enter belongs to the default button and Tab to the focus, as on any form.
+  switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+      return false;
+    default:
+      break;
+  }
+  const std::optional<std::int16_t> code = KeyCode(event);
+  if (!code) return false;
+  return zb::FilterNumericKey(*code, zb::kNumericKeys, module_.Platform()) == 0;
+}
+
+// Enter runs "&Rechnen" wherever the focus stands, unless a button has it:
+// then that button is pressed.
+void frmHauptform::keyPressEvent(QKeyEvent* event) {
+  if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
+    QWidget::keyPressEvent(event);
+    return;
+  }
+  auto* focused = qobject_cast<QPushButton*>(focusWidget());
+  QPushButton* button = focused ? focused : Command1;
+  if (button->isEnabled()) button->click();
+  event->accept();
+}
+
+void frmHauptform::Form_Load() {
+  Combo1->clear();
+  for (const std::string& entry : zb::InsulationMaterialList()) Combo1->addItem(Q(entry));
+  SetText1(zb::FormatGeneral(50.2f));
+  Combo1->setEditText(Q(zb::AirMaterialText()));
+  Text6->setText(QStringLiteral("9"));
+  Text7->setText(QStringLiteral("8"));
+  VkSteller->setValue(0);
+  for (std::size_t i = 0; i < kBandOther; ++i) Option2[i]->setText(Q(zb::ShownBandCaption(kBandCaptions[i])));
+
+  // The frame tells its child windows when they become the active one.
+  if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) {
+    if (QMdiArea* area = sub->mdiArea())
+      connect(area, &QMdiArea::subWindowActivated, this, [this, sub](QMdiSubWindow* active) {
+        if (active == sub) Form_Activate();
+      });
+  }
+}
+
+void frmHauptform::Form_Activate() {
+  SetFrameStatus("Status: Berechnung eines Zelvar-Beam");
+  VkSteller->setValue(zb::SpinnerValueOnActivate(zb::ParseNumber(GetText4())));
+}
+
+// Closing by the user only hides the form; it goes only with the frame.
+void frmHauptform::closeEvent(QCloseEvent* event) {
+  if (module_.IsFrameLoaded() && module_.Frame().ClosingFrame()) {
+    event->accept();
+    return;
+  }
+  event->ignore();
+  SetFrameStatus("Status: Bereit für Antennen-Berechnungen");
+  if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
+    sub->hide();
+  else
+    hide();
+}
+
+void frmHauptform::Command1_Click() {
+  UiPlatform& platform = module_.Platform();
+  platform.SetHourglass(true);
+  zb::NoVfWindow vfWindow;  // the velocity-factor window is not part of the program yet
+  zb::ResultFileWriter report([] { return GeneralDateTime(QDateTime::currentDateTime()).toStdString(); });
+  zb::CalculationContext context{module_.State(), *this, vfWindow, platform, report};
+  zb::CalculateBeam(context);
+  platform.SetHourglass(false);
+}
+
+void frmHauptform::Command2_Click() {
+  QString file = Q(module_.State().Ergebnisdatei);
+  module_.ShowTextFile(file);
+}
+
+void frmHauptform::Command2_LostFocus() {
+  Command2->setEnabled(false);
+  SetFrameStatus("Status: Berechnung eines Zelvar-Beam");
+}
+
+void frmHauptform::Text4_Change() {
+  SetTextColor(Text4, zb::IsLowVelocityFactor(GetText4()) ? kRed : kBlack);
+}
+
+void frmHauptform::Text4_LostFocus() {
+  const zb::Text4Leave leave = zb::LeaveVelocityFactor(GetText4());
+  switch (leave.kind) {
+    case zb::Text4Leave::SetSpinner:
+      VkSteller->setValue(leave.spinnerValue);
+      return;
+    case zb::Text4Leave::ExactlyOne:  // an ideal wire: no insulation
+      Combo1->setEditText(QString::fromUtf8(zb::kIdealWireCombo));
+      SetDiametersEnabled(false);
+      break;
+    case zb::Text4Leave::OutOfRange:
+      SetInfoCaption(zb::kVelocityFactorNote);
+      SetText4(zb::kTypicalVelocityFactor);
+      break;
+  }
+  module_.Platform().Beep();
+  module_.Platform().DoEvents();
+}
+
+void frmHauptform::VkSteller_GotFocus() {
+  VkSteller->setValue(zb::SpinnerValueFor(zb::ParseNumber(GetText4())));
+  module_.Platform().DoEvents();
+}
+
+// A spinner click always moves the velocity factor one thousandth from the
+// value standing in the box, also after the user typed a new value there.
+void frmHauptform::VkSteller_Change() {
+  const int value = VkSteller->value();
+  if (const std::optional<int> rebased = zb::RebasedSpinnerValue(value, lastVkStellerValue_, GetText4()))
+    VkSteller->setValue(*rebased);  // raises this handler again
+  lastVkStellerValue_ = value;
+  SetText4(zb::VelocityFactorTextFor(VkSteller->value()));
+}
+
+void frmHauptform::Option2_Click(int index) {
+  const std::string caption = Option2[static_cast<std::size_t>(index)]->text().toStdString();
+  if (const auto text = zb::BandButtonFrequencyText(caption, SelectedOption1())) SetText1(*text);
+}
+
+void frmHauptform::Option1_Click(int index) {
+  if (const auto text = zb::SegmentButtonFrequencyText(GetText1(), index)) SetText1(*text);
+}
+
+void frmHauptform::Combo1_Click(int index) { SetDiametersEnabled(zb::MaterialEnablesDiameters(index)); }
+
+void frmHauptform::Combo1_KeyUp() { SetDiametersEnabled(zb::CountsAsInsulated(zb::ParseNumber(GetCombo1Text()))); }
+
+void frmHauptform::Text7_Change() {
+  if (const auto outer = zb::CoupledOuterDiameter(GetText7(), GetText6())) Text6->setText(Q(*outer));
+}
+
+void frmHauptform::SetDiametersEnabled(bool enabled) {
+  for (QWidget* w : {static_cast<QWidget*>(Text6), static_cast<QWidget*>(Text7), static_cast<QWidget*>(Label9),
+                     static_cast<QWidget*>(Label10), static_cast<QWidget*>(Label11)})
+    w->setEnabled(enabled);
+}
+
+void frmHauptform::ShowInfo() {
+  QString shown = Q(infoCaption_);
+  shown.remove(QLatin1Char('\r'));
+  Info->setText(shown);
+}
+
+void frmHauptform::AppendInfoCaption(const std::string& text) {
+  infoCaption_ += text;
+  ShowInfo();
+}
+
+// ------------------------------------------------------- BeamFormAccess
+
+std::string frmHauptform::GetText1() { return U8(Text1->text()); }
+void frmHauptform::SetText1(const std::string& text) { Text1->setText(Q(text)); }
+std::string frmHauptform::GetText4() { return U8(Text4->text()); }
+void frmHauptform::SetText4(const std::string& text) { Text4->setText(Q(text)); }
+std::string frmHauptform::GetCombo1Text() { return U8(Combo1->currentText()); }
+std::string frmHauptform::GetText6() { return U8(Text6->text()); }
+std::string frmHauptform::GetText7() { return U8(Text7->text()); }
+
+void frmHauptform::SelectOption2(int index) { Option2[static_cast<std::size_t>(index)]->setChecked(true); }
+
+int frmHauptform::SelectedOption1() {
+  for (std::size_t i = 0; i < Option1.size(); ++i)
+    if (Option1[i]->isChecked()) return static_cast<int>(i);
+  return -1;
+}
+
+void frmHauptform::SetInfoCaption(const std::string& text) {
+  infoCaption_ = text;
+  ShowInfo();
+}
+
+void frmHauptform::EnableCommand2() { Command2->setEnabled(true); }
+
+void frmHauptform::SetFrameStatus(const std::string& text) { module_.Frame().SetStatusText(Q(text)); }
+
+void frmHauptform::FocusCombo1() { Combo1->setFocus(Qt::OtherFocusReason); }
+
+void frmHauptform::FocusText7() { Text7->setFocus(Qt::OtherFocusReason); }
 
 }  // namespace zb::ui

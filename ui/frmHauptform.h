@@ -1,21 +1,132 @@
 #pragma once
-// The beam input form.
+// The beam input form: resonance frequency (typed, or by band and band
+// segment), the wire's velocity factor with its spinner, the wire insulation,
+// "&Rechnen" and "&Anzeigen". Closing it only hides it; its entries live as
+// long as the frame.
+//
+// How the form's events map onto Qt:
+//  - Change: the boxes' textChanged, which also fires for texts set by code.
+//  - LostFocus / GotFocus: focus-out and focus-in events, except those caused
+//    by another program's window or a popup taking the focus.
+//  - KeyPress: an event filter that passes a key's character through the key
+//    filter and swallows the key when the filter refuses it.
+//  - KeyUp: the key-release event of the combo box's edit field.
+//  - Option button clicks: toggled(true), so a button selected from code runs
+//    its click behaviour too, and one already selected runs nothing.
+//  - The spinner: a vertical scroll bar 0 to 1000 whose down arrow raises the
+//    value; valueChanged fires for user steps and for values set by code.
 
 #include <QWidget>
+#include <array>
+#include <string>
+
+#include "core/BeamFormAccess.h"
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QScrollBar;
 
 namespace zb::ui {
 
 class Module1;
 
-class frmHauptform : public QWidget {
+class frmHauptform : public QWidget, public zb::BeamFormAccess {
   Q_OBJECT
 
  public:
   explicit frmHauptform(Module1& module);
+
+  // Once, right after the form was created.
   void Form_Load();
+  // Each time the form becomes the active child window.
+  void Form_Activate();
+
+  // The note area's caption as the program wrote it (lines end with CR LF).
+  const std::string& InfoCaption() const { return infoCaption_; }
+  // Appends to the note area's caption (the input printout adds its heading).
+  void AppendInfoCaption(const std::string& text);
+
+  // Event handlers.
+  void Command1_Click();
+  void Command2_Click();
+  void Command2_LostFocus();
+  void Text4_Change();
+  void Text4_LostFocus();
+  void VkSteller_GotFocus();
+  void VkSteller_Change();
+  void Option2_Click(int index);
+  void Option1_Click(int index);
+  void Combo1_Click(int index);
+  void Combo1_KeyUp();
+  void Text7_Change();
+
+  // BeamFormAccess: what the calculation run reads and writes.
+  std::string GetText1() override;
+  void SetText1(const std::string& text) override;
+  std::string GetText4() override;
+  void SetText4(const std::string& text) override;
+  std::string GetCombo1Text() override;
+  std::string GetText6() override;
+  std::string GetText7() override;
+  void SelectOption2(int index) override;
+  int SelectedOption1() override;
+  void SetInfoCaption(const std::string& text) override;
+  void EnableCommand2() override;
+  void SetFrameStatus(const std::string& text) override;
+  void FocusCombo1() override;
+  void FocusText7() override;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
+  void BuildControls();
+  QGroupBox* BuildFrequencyGroup();
+  QGroupBox* BuildBandGroup();
+  QGroupBox* BuildSegmentGroup();
+  QWidget* BuildVelocityFactorRow();
+  QGroupBox* BuildInsulationGroup();
+  QWidget* BuildButtonRow();
+  void ConnectEvents();
+  // Enables or disables the two diameters with their labels.
+  void SetDiametersEnabled(bool enabled);
+  // The key filter of the numeric boxes; true when the key is swallowed.
+  bool FilterKey(QKeyEvent* event);
+  void ShowInfo();
+
   Module1& module_;
+  int lastVkStellerValue_ = 0;
+  std::string infoCaption_ = "Hinweis: ";
+
+ public:
+  // The controls, named as the program knows them (also their object names).
+  QGroupBox* Frame3 = nullptr;
+  QLabel* Label1 = nullptr;
+  QLineEdit* Text1 = nullptr;
+  QGroupBox* Frame2 = nullptr;
+  std::array<QRadioButton*, 11> Option2{};
+  QGroupBox* Frame1 = nullptr;
+  std::array<QRadioButton*, 3> Option1{};
+  QLabel* Label7 = nullptr;
+  QLineEdit* Text4 = nullptr;
+  QScrollBar* VkSteller = nullptr;
+  QGroupBox* Frame5 = nullptr;
+  QLabel* Label8 = nullptr;
+  QComboBox* Combo1 = nullptr;
+  QLabel* Label9 = nullptr;
+  QLabel* Label10 = nullptr;
+  QLineEdit* Text6 = nullptr;
+  QLabel* Label11 = nullptr;
+  QLineEdit* Text7 = nullptr;
+  QPushButton* Command1 = nullptr;
+  QPushButton* Command2 = nullptr;
+  QLabel* Info = nullptr;
 };
 
 }  // namespace zb::ui

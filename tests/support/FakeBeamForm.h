@@ -19,13 +19,13 @@ struct FakeBeamForm : BeamFormAccess {
   std::vector<int> option2Selections;  // every SelectOption2 call
   std::vector<std::string> focus;
 
-  std::string Text1() override { return text1; }
+  std::string GetText1() override { return text1; }
   void SetText1(const std::string& t) override { text1 = t; }
-  std::string Text4() override { return text4; }
+  std::string GetText4() override { return text4; }
   void SetText4(const std::string& t) override { text4 = t; }
-  std::string Combo1Text() override { return combo1; }
-  std::string Text6() override { return text6; }
-  std::string Text7() override { return text7; }
+  std::string GetCombo1Text() override { return combo1; }
+  std::string GetText6() override { return text6; }
+  std::string GetText7() override { return text7; }
   void SelectOption2(int index) override {
     option2Selections.push_back(index);
     option2 = index;

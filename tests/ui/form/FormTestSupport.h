@@ -1,0 +1,91 @@
+#pragma once
+// The beam form inside a shown frame, on the scripted desktop, with a working
+// directory and a settings store of its own.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "core/NumberText.h"
+#include "tests/support/FakeUiPlatform.h"
+#include "ui/MDIForm1.h"
+#include "ui/Module1.h"
+#include "ui/frmHauptform.h"
+
+namespace zb::test {
+
+class FormTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    SetDecimalSeparator(',');
+    ASSERT_TRUE(workDir.isValid());
+    ASSERT_TRUE(settingsDir.isValid());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
+    previousDir = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(workDir.path()));
+    for (const char* name : {"Zelvar3_klein.wmf", "Zelvar2_klein.wmf", "Zelvar3_Quer_klein.wmf",
+                             "Zelvar2_Quer_klein.wmf"})
+      QFile::copy(QStringLiteral(ZB_ASSETS_DIR "/") + name, workDir.filePath(QString::fromUtf8(name)));
+
+    module = std::make_unique<zb::ui::Module1>(platform);
+    module->StartProgram();
+    QApplication::setActiveWindow(&frame());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame()));
+    frame().mnuBerStromsAnt_Click();
+    form = &module->Hauptform();
+    ASSERT_TRUE(form->isVisible());
+  }
+
+  void TearDown() override {
+    module.reset();
+    QDir::setCurrent(previousDir);
+  }
+
+  zb::ui::MDIForm1& frame() { return module->Frame(); }
+
+  // Gives a widget the focus the way a click or Tab would.
+  void Focus(QWidget* widget) {
+    widget->setFocus(Qt::MouseFocusReason);
+    QApplication::processEvents();
+    ASSERT_TRUE(widget->hasFocus());
+  }
+
+  // Types into a box that has the focus, replacing its text.
+  void TypeInto(QLineEdit* box, const QString& text) {
+    Focus(box);
+    box->selectAll();
+    QTest::keyClicks(box, text);
+  }
+
+  // Clicks an option button on its round indicator at the left.
+  void Click(QRadioButton* button) {
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+  }
+
+  void LeaveWithTab(QWidget* widget) {
+    QTest::keyClick(widget, Qt::Key_Tab);
+    QApplication::processEvents();
+  }
+
+  QColor TextColor(QLineEdit* box) { return box->palette().color(QPalette::Text); }
+
+  QTemporaryDir workDir;
+  QTemporaryDir settingsDir;
+  QString previousDir;
+  FakeUiPlatform platform;
+  std::unique_ptr<zb::ui::Module1> module;
+  zb::ui::frmHauptform* form = nullptr;
+};
+
+}  // namespace zb::test

@@ -1,0 +1,120 @@
+// "&Rechnen" and "&Anzeigen" on the beam form: the questions, the notes, the
+// error box, and a report equal to the command line's.
+
+#include <QTextEdit>
+#include <sstream>
+
+#include "cli/CommandLine.h"
+#include "tests/ui/form/FormTestSupport.h"
+#include "ui/frmRTF.h"
+
+namespace zb {
+namespace {
+
+using test::FormTest;
+
+QByteArray ReadAll(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The report without its last line, which tells when it was computed.
+QByteArray WithoutStamp(QByteArray report) {
+  const qsizetype last = report.lastIndexOf("\r\nBerechnung am ");
+  return last < 0 ? report : report.left(last);
+}
+
+class FormRunTest : public FormTest {
+ protected:
+  void PickMaterial(int index) {
+    Focus(form->Combo1);
+    while (form->Combo1->currentIndex() < index) QTest::keyClick(form->Combo1, Qt::Key_Down);
+    ASSERT_EQ(form->Combo1->currentIndex(), index);
+  }
+};
+
+TEST_F(FormRunTest, AnImplausiblePermittivityIsQuestioned) {
+  form->Combo1->lineEdit()->setFocus(Qt::MouseFocusReason);
+  form->Combo1->lineEdit()->selectAll();
+  QTest::keyClicks(form->Combo1->lineEdit(), "25");
+  platform.answers = {MsgResult::No};
+  QTest::keyClick(form->Combo1->lineEdit(), Qt::Key_Return);
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].title, " Schlechtes Isoliermaterial ?");
+  EXPECT_TRUE(form->Combo1->lineEdit()->hasFocus());
+  EXPECT_FALSE(form->Command2->isEnabled());
+  EXPECT_FALSE(QFile::exists(workDir.filePath("Zelvar-Beam.txt")));
+
+  platform.answers = {MsgResult::Yes};
+  QTest::mouseClick(form->Command1, Qt::LeftButton);
+  EXPECT_TRUE(form->Command2->isEnabled());
+  EXPECT_TRUE(ReadAll(workDir.filePath("Zelvar-Beam.txt")).contains("Drahtisolierung: 25)"));
+}
+
+TEST_F(FormRunTest, AConductorTooThinGetsTheNote) {
+  PickMaterial(11);  // 3,2 Holz
+  TypeInto(form->Text7, "0");
+  platform.beeps = 0;
+  QTest::mouseClick(form->Command1, Qt::LeftButton);
+  EXPECT_EQ(form->Info->text(), "Hinweis: Durchmesser zu gering!");
+  EXPECT_TRUE(form->Text7->hasFocus());
+  EXPECT_EQ(platform.beeps, 1);
+  EXPECT_TRUE(platform.messages.empty());
+  EXPECT_FALSE(form->Command2->isEnabled());
+}
+
+TEST_F(FormRunTest, TheReportEqualsTheCommandLinesForTheSameEntries) {
+  TypeInto(form->Text1, "14,1");
+  Click(form->Option1[0]);
+  PickMaterial(14);  // 4,0 PVC
+  TypeInto(form->Text7, "1,5");
+  TypeInto(form->Text6, "2,4");
+  TypeInto(form->Text4, "0,95");
+  LeaveWithTab(form->Text4);
+  QTest::mouseClick(form->Command1, Qt::LeftButton);
+  ASSERT_TRUE(form->Command2->isEnabled());
+  const QByteArray fromForm = ReadAll(workDir.filePath("Zelvar-Beam.txt"));
+
+  QTemporaryDir cliDir;
+  std::ostringstream out, err;
+  const int exit = RunCommandLine({"--frequenz", "14,1", "--segment", "cw", "--isolierung", "PVC", "--leiter", "1,5",
+                                   "--aussen", "2,4", "--vk", "0,95"},
+                                  out, err, {[] { return std::string("jetzt"); }, cliDir.path().toStdString()});
+  ASSERT_EQ(exit, kExitCompleted) << err.str();
+  const QByteArray fromCli = ReadAll(cliDir.filePath("Zelvar-Beam.txt"));
+  EXPECT_TRUE(fromForm.contains("Antenne berechnet CW-Band: 14 MHz\r\nResonanzfrequenz: 14,0 MHz"));
+  EXPECT_EQ(WithoutStamp(fromForm), WithoutStamp(fromCli));
+  EXPECT_EQ(form->Info->text().toStdString() + "\n", out.str());
+}
+
+TEST_F(FormRunTest, AnzeigenOpensTheReportInTheQuickView) {
+  QTest::mouseClick(form->Command1, Qt::LeftButton);
+  QTest::mouseClick(form->Command2, Qt::LeftButton);
+  ASSERT_TRUE(module->IsRtfLoaded());
+  EXPECT_TRUE(module->Rtf().isVisible());
+  EXPECT_TRUE(module->Rtf().RichTextBox1()->toPlainText().contains("Zelvar-Beam nach Kalvex"));
+  module->Rtf().hide();
+}
+
+TEST_F(FormRunTest, AFailedReportWriteAsksAbortRetryIgnore) {
+  QDir(workDir.path()).mkpath("Zelvar-Beam.txt/belegt");  // a folder where the report goes
+  platform.answers = {MsgResult::Retry, MsgResult::Ignore};
+  QTest::mouseClick(form->Command1, Qt::LeftButton);
+  ASSERT_EQ(platform.messages.size(), 2u);
+  EXPECT_EQ(platform.messages[0].title, " Fehler ");
+  EXPECT_EQ(platform.messages[0].prompt, "Fehler beim Zugriff auf Pfad/Datei");
+  EXPECT_EQ(platform.messages[0].buttons, MsgButtons::AbortRetryIgnore);
+  EXPECT_TRUE(form->Command2->isEnabled());  // Ignore went on after the report
+  EXPECT_FALSE(platform.hourglass);
+
+  platform.messages.clear();
+  platform.answers = {MsgResult::Abort};
+  form->Command2->setEnabled(false);
+  QTest::mouseClick(form->Command1, Qt::LeftButton);
+  EXPECT_EQ(platform.messages.size(), 1u);
+  EXPECT_FALSE(form->Command2->isEnabled());
+  EXPECT_FALSE(platform.hourglass);
+}
+
+}  // namespace
+}  // namespace zb
