@@ -6,8 +6,6 @@
 #include <QCoreApplication>
 #include <QDate>
 #include <QDialog>
-#include <QFile>
-#include <QIcon>
 #include <QLabel>
 #include <QLocale>
 #include <QMdiSubWindow>
@@ -19,6 +17,7 @@
 #include <QWindow>
 #include <exception>
 
+#include "assets/Assets.h"
 #include "ui/FrameClientArea.h"
 #include "ui/FrameSettings.h"
 #include "ui/Module1.h"
@@ -99,8 +98,7 @@ MDIForm1::MDIForm1(Module1& module)
       dataFolder_(QStringLiteral(ZB_DATA_DIR)) {
   setObjectName(QStringLiteral("MDIForm1"));
   setWindowTitle(QStringLiteral("Kalvex Zelvar-Beam-Berechnung"));
-  const QString iconFile = QStringLiteral(":/icons/zelvar-beam.png");
-  if (QFile::exists(iconFile)) setWindowIcon(QIcon(iconFile));
+  setWindowIcon(ProgramIcon());
 
   clientArea_ = new FrameClientArea(this);
   setCentralWidget(clientArea_);

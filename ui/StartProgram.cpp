@@ -1,6 +1,8 @@
+#include <QApplication>
 #include <QFileInfo>
 #include <exception>
 
+#include "assets/Assets.h"
 #include "core/RuntimeError.h"
 #include "ui/MDIForm1.h"
 #include "ui/Module1.h"
@@ -11,6 +13,7 @@
 namespace zb::ui {
 
 void Module1::StartProgram() {
+  QApplication::setWindowIcon(ProgramIcon());  // every window of the program carries it
   MDIForm1& frame = Frame();  // loads it, with the stored placement, still hidden
 
   state_.Zeilenumbruch = "\r\n";

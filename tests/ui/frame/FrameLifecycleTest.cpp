@@ -69,6 +69,7 @@ TEST_F(FrameLifecycleTest, StartProgramSetsTheSharedStateAndShowsTheFrame) {
   EXPECT_EQ(state.Ergebnisdatei, "");
   EXPECT_TRUE(Frame().isVisible());
   EXPECT_EQ(Frame().windowTitle(), "Kalvex Zelvar-Beam-Berechnung");
+  EXPECT_FALSE(Frame().windowIcon().availableSizes().isEmpty());
   // Pending events run before and after the frame is shown.
   EXPECT_EQ(platform_.events, (std::vector<std::string>{"doevents", "doevents"}));
 }
