@@ -67,14 +67,18 @@ int main(int argc, char* argv[]) {
     try {
       document.addResource(QTextDocument::ImageResource, QUrl(name), RenderDrawing(path));
     } catch (const zb::RuntimeError& e) {
-      return Fail(QStringLiteral("%1: error %2 %3").arg(path).arg(e.Number()).arg(QString::fromStdString(e.Description())));
+      return Fail(QStringLiteral("%1: error %2 %3")
+                      .arg(path)
+                      .arg(e.Number())
+                      .arg(QString::fromStdString(e.Description())));
     }
     given.insert(name);
   }
   static const QRegularExpression image(QStringLiteral(R"re(<img\s[^>]*src="([^"]+)")re"));
   for (auto it = image.globalMatch(text); it.hasNext();) {
     const QString name = it.next().captured(1);
-    if (!given.contains(name)) return Fail(QStringLiteral("the document shows picture \"%1\", which was not given").arg(name));
+    if (!given.contains(name))
+      return Fail(QStringLiteral("the document shows picture \"%1\", which was not given").arg(name));
   }
 
   document.setHtml(text);

@@ -26,7 +26,8 @@ int main(int argc, char* argv[]) {
   try {
     const auto picture = zb::ui::WmfPicture::Load(QString::fromLocal8Bit(argv[1]));
     const QSize twips = picture.NaturalSizeTwips();
-    const QSize pixels(qMax(1, qRound(twips.width() * ppi / 1440.0)), qMax(1, qRound(twips.height() * ppi / 1440.0)));
+    const QSize pixels(qMax(1, qRound(twips.width() * ppi / 1440.0)),
+                       qMax(1, qRound(twips.height() * ppi / 1440.0)));
     QImage image(pixels, QImage::Format_RGB32);
     image.fill(Qt::white);
     {

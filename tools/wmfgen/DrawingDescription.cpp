@@ -21,8 +21,8 @@ std::vector<Token> SplitLine(std::string_view line) {
     const char c = line[i];
     if (c == ' ' || c == '\t' || c == '\r') {
       ++i;
-    } else if (c == '#' && (i + 1 == line.size() || line[i + 1] == ' ' || line[i + 1] == '\t' ||
-                            line[i + 1] == '\r')) {
+    } else if (c == '#' &&
+               (i + 1 == line.size() || line[i + 1] == ' ' || line[i + 1] == '\t' || line[i + 1] == '\r')) {
       break;  // "# " starts a comment; "#RRGGBB" is a colour
     } else if (c == '"') {
       Token token{"", true};
@@ -44,8 +44,7 @@ std::vector<Token> SplitLine(std::string_view line) {
       tokens.push_back(std::move(token));
     } else {
       Token token;
-      while (i < line.size() && line[i] != ' ' && line[i] != '\t' && line[i] != '\r')
-        token.text += line[i++];
+      while (i < line.size() && line[i] != ' ' && line[i] != '\t' && line[i] != '\r') token.text += line[i++];
       tokens.push_back(std::move(token));
     }
   }
@@ -53,7 +52,8 @@ std::vector<Token> SplitLine(std::string_view line) {
 }
 
 int ToInt(const Token& token) {
-  if (token.quoted || token.text.empty()) throw DescriptionError("number expected, got \"" + token.text + "\"");
+  if (token.quoted || token.text.empty())
+    throw DescriptionError("number expected, got \"" + token.text + "\"");
   std::size_t used = 0;
   long value = 0;
   try {
@@ -62,13 +62,15 @@ int ToInt(const Token& token) {
     throw DescriptionError("number expected, got \"" + token.text + "\"");
   }
   if (used != token.text.size()) throw DescriptionError("number expected, got \"" + token.text + "\"");
-  if (value < -32768 || value > 32767) throw DescriptionError("number out of the 16-bit range: " + token.text);
+  if (value < -32768 || value > 32767)
+    throw DescriptionError("number out of the 16-bit range: " + token.text);
   return static_cast<int>(value);
 }
 
 std::uint32_t ToColor(const Token& token) {
   const std::string& t = token.text;
-  if (token.quoted || t.size() != 7 || t[0] != '#') throw DescriptionError("colour #RRGGBB expected, got \"" + t + "\"");
+  if (token.quoted || t.size() != 7 || t[0] != '#')
+    throw DescriptionError("colour #RRGGBB expected, got \"" + t + "\"");
   std::uint32_t value = 0;
   for (std::size_t i = 1; i < t.size(); ++i) {
     const char c = t[i];
@@ -88,10 +90,10 @@ std::uint32_t ToColor(const Token& token) {
 
 // Code points of the bytes 0x80 to 0x9F in Windows-1252 (the five unassigned
 // bytes stand for themselves).
-constexpr char32_t kCp1252High[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+constexpr char32_t kCp1252High[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                      0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                      0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                      0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 // UTF-8 text as Windows-1252 bytes; anything else is an error.
 std::string ToCp1252(const std::string& utf8) {
@@ -142,9 +144,11 @@ std::string ToCp1252(const std::string& utf8) {
 std::vector<WmfPoint> ToPoints(const std::vector<Token>& tokens, std::size_t first, std::size_t minPoints) {
   const std::size_t count = tokens.size() - first;
   if (count % 2 != 0 || count / 2 < minPoints)
-    throw DescriptionError(tokens[0].text + " needs at least " + std::to_string(minPoints) + " coordinate pairs");
+    throw DescriptionError(tokens[0].text + " needs at least " + std::to_string(minPoints) +
+                           " coordinate pairs");
   std::vector<WmfPoint> points;
-  for (std::size_t i = first; i < tokens.size(); i += 2) points.push_back({ToInt(tokens[i]), ToInt(tokens[i + 1])});
+  for (std::size_t i = first; i < tokens.size(); i += 2)
+    points.push_back({ToInt(tokens[i]), ToInt(tokens[i + 1])});
   return points;
 }
 
@@ -167,7 +171,8 @@ WmfPoint ArrowHead(WmfWriter& out, WmfPoint from, WmfPoint to, int head) {
   const double ux = dx / length, uy = dy / length;
   const double halfWidth = head * 0.35;
   const double bx = to.x - ux * head, by = to.y - uy * head;
-  out.Polygon({to, Round(bx - uy * halfWidth, by + ux * halfWidth), Round(bx + uy * halfWidth, by - ux * halfWidth)});
+  out.Polygon(
+      {to, Round(bx - uy * halfWidth, by + ux * halfWidth), Round(bx + uy * halfWidth, by - ux * halfWidth)});
   return Round(to.x - ux * head * 0.8, to.y - uy * head * 0.8);
 }
 

@@ -12,7 +12,8 @@ namespace {
 // the standard sans-serif (Arial, Helvetica) and serif (Times New Roman,
 // Times) faces, which share these metrics. 0 marks a byte without a
 // character.
-// NimbusSans-Regular
+// clang-format off
+// sans-serif
 constexpr std::uint16_t kHelvetica[224] = {
      278,  278,  355,  556,  556,  889,  667,  191,  333,  333,  389,  584,  278,  333,  278,  278,
      556,  556,  556,  556,  556,  556,  556,  556,  556,  556,  278,  278,  584,  584,  584,  556,
@@ -29,7 +30,7 @@ constexpr std::uint16_t kHelvetica[224] = {
      556,  556,  556,  556,  556,  556,  889,  500,  556,  556,  556,  556,  278,  278,  278,  278,
      556,  556,  556,  556,  556,  556,  556,  584,  611,  556,  556,  556,  556,  500,  556,  500,
 };
-// NimbusSans-Bold
+// sans-serif bold
 constexpr std::uint16_t kHelveticaBold[224] = {
      278,  333,  474,  556,  556,  889,  722,  238,  333,  333,  389,  584,  278,  333,  278,  278,
      556,  556,  556,  556,  556,  556,  556,  556,  556,  556,  333,  333,  584,  584,  584,  611,
@@ -46,7 +47,7 @@ constexpr std::uint16_t kHelveticaBold[224] = {
      556,  556,  556,  556,  556,  556,  889,  556,  556,  556,  556,  556,  278,  278,  278,  278,
      611,  611,  611,  611,  611,  611,  611,  584,  611,  611,  611,  611,  611,  556,  611,  556,
 };
-// NimbusSans-Italic
+// sans-serif italic
 constexpr std::uint16_t kHelveticaItalic[224] = {
      278,  278,  355,  556,  556,  889,  667,  191,  333,  333,  389,  584,  278,  333,  278,  278,
      556,  556,  556,  556,  556,  556,  556,  556,  556,  556,  278,  278,  584,  584,  584,  556,
@@ -63,7 +64,7 @@ constexpr std::uint16_t kHelveticaItalic[224] = {
      556,  556,  556,  556,  556,  556,  889,  500,  556,  556,  556,  556,  278,  278,  278,  278,
      556,  556,  556,  556,  556,  556,  556,  584,  611,  556,  556,  556,  556,  500,  556,  500,
 };
-// NimbusSans-BoldItalic
+// sans-serif bold italic
 constexpr std::uint16_t kHelveticaBoldItalic[224] = {
      278,  333,  474,  556,  556,  889,  722,  238,  333,  333,  389,  584,  278,  333,  278,  278,
      556,  556,  556,  556,  556,  556,  556,  556,  556,  556,  333,  333,  584,  584,  584,  611,
@@ -80,7 +81,7 @@ constexpr std::uint16_t kHelveticaBoldItalic[224] = {
      556,  556,  556,  556,  556,  556,  889,  556,  556,  556,  556,  556,  278,  278,  278,  278,
      611,  611,  611,  611,  611,  611,  611,  584,  611,  611,  611,  611,  611,  556,  611,  556,
 };
-// NimbusRoman-Regular
+// serif
 constexpr std::uint16_t kTimes[224] = {
      250,  333,  408,  500,  500,  833,  778,  180,  333,  333,  500,  564,  250,  333,  250,  278,
      500,  500,  500,  500,  500,  500,  500,  500,  500,  500,  278,  278,  564,  564,  564,  444,
@@ -97,7 +98,7 @@ constexpr std::uint16_t kTimes[224] = {
      444,  444,  444,  444,  444,  444,  667,  444,  444,  444,  444,  444,  278,  278,  278,  278,
      500,  500,  500,  500,  500,  500,  500,  564,  500,  500,  500,  500,  500,  500,  500,  500,
 };
-// NimbusRoman-Bold
+// serif bold
 constexpr std::uint16_t kTimesBold[224] = {
      250,  333,  555,  500,  500, 1000,  833,  278,  333,  333,  500,  570,  250,  333,  250,  278,
      500,  500,  500,  500,  500,  500,  500,  500,  500,  500,  333,  333,  570,  570,  570,  500,
@@ -114,7 +115,7 @@ constexpr std::uint16_t kTimesBold[224] = {
      500,  500,  500,  500,  500,  500,  722,  444,  444,  444,  444,  444,  278,  278,  278,  278,
      500,  556,  500,  500,  500,  500,  500,  570,  500,  556,  556,  556,  556,  500,  556,  500,
 };
-// NimbusRoman-Italic
+// serif italic
 constexpr std::uint16_t kTimesItalic[224] = {
      250,  333,  420,  500,  500,  833,  778,  214,  333,  333,  500,  675,  250,  333,  250,  278,
      500,  500,  500,  500,  500,  500,  500,  500,  500,  500,  333,  333,  675,  675,  675,  500,
@@ -131,7 +132,7 @@ constexpr std::uint16_t kTimesItalic[224] = {
      500,  500,  500,  500,  500,  500,  667,  444,  444,  444,  444,  444,  278,  278,  278,  278,
      500,  500,  500,  500,  500,  500,  500,  675,  500,  500,  500,  500,  500,  444,  500,  444,
 };
-// NimbusRoman-BoldItalic
+// serif bold italic
 constexpr std::uint16_t kTimesBoldItalic[224] = {
      250,  389,  555,  500,  500,  833,  778,  278,  333,  333,  500,  570,  250,  333,  250,  278,
      500,  500,  500,  500,  500,  500,  500,  500,  500,  500,  333,  333,  570,  570,  570,  500,
@@ -148,21 +149,25 @@ constexpr std::uint16_t kTimesBoldItalic[224] = {
      500,  500,  500,  500,  500,  500,  722,  444,  444,  444,  444,  444,  278,  278,  278,  278,
      500,  556,  500,  500,  500,  500,  500,  570,  500,  556,  556,  556,  556,  444,  500,  444,
 };
+// clang-format on
 
 std::string Lower(const std::string& s) {
   std::string out = s;
-  std::transform(out.begin(), out.end(), out.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  std::transform(out.begin(), out.end(), out.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
   return out;
 }
 
 }  // namespace
 
-std::optional<double> TextWidthEm(const std::string& faceName, bool bold, bool italic, const std::string& cp1252) {
+std::optional<double> TextWidthEm(const std::string& faceName, bool bold, bool italic,
+                                  const std::string& cp1252) {
   const std::string face = Lower(faceName);
   const std::uint16_t* table = nullptr;
   bool fixedPitch = false;
   if (face == "arial" || face == "helvetica") {
-    table = bold ? (italic ? kHelveticaBoldItalic : kHelveticaBold) : (italic ? kHelveticaItalic : kHelvetica);
+    table =
+        bold ? (italic ? kHelveticaBoldItalic : kHelveticaBold) : (italic ? kHelveticaItalic : kHelvetica);
   } else if (face == "times new roman" || face == "times") {
     table = bold ? (italic ? kTimesBoldItalic : kTimesBold) : (italic ? kTimesItalic : kTimes);
   } else if (face == "courier new" || face == "courier") {

@@ -110,10 +110,18 @@ void WmfWriter::ReplaceObject(Kind kind, std::uint16_t createFunction,
 void WmfWriter::SetPen(int width, PenStyle style, std::uint32_t rgb) {
   std::uint16_t gdiStyle = 0;
   switch (style) {
-    case PenStyle::kSolid: gdiStyle = 0; break;
-    case PenStyle::kDash: gdiStyle = 1; break;
-    case PenStyle::kDot: gdiStyle = 2; break;
-    case PenStyle::kNull: gdiStyle = 5; break;
+    case PenStyle::kSolid:
+      gdiStyle = 0;
+      break;
+    case PenStyle::kDash:
+      gdiStyle = 1;
+      break;
+    case PenStyle::kDot:
+      gdiStyle = 2;
+      break;
+    case PenStyle::kNull:
+      gdiStyle = 5;
+      break;
   }
   std::vector<std::uint16_t> params{gdiStyle, Coord(width), 0};
   AppendColor(params, rgb);
@@ -134,11 +142,12 @@ void WmfWriter::SetFont(const std::string& faceName, int height, bool bold, bool
   std::vector<std::uint16_t> params{
       Coord(-height),  // negative: character (em) height
       0,               // width: default aspect
-      0, 0,            // escapement, orientation
+      0,
+      0,  // escapement, orientation
       static_cast<std::uint16_t>(bold ? 700 : 400),
-      static_cast<std::uint16_t>(italic ? 1 : 0),  // italic, underline (high byte)
-      0,                                          // strike-out, charset ANSI
-      static_cast<std::uint16_t>(0 | (0 << 8)),   // out precision, clip precision
+      static_cast<std::uint16_t>(italic ? 1 : 0),   // italic, underline (high byte)
+      0,                                            // strike-out, charset ANSI
+      static_cast<std::uint16_t>(0 | (0 << 8)),     // out precision, clip precision
       static_cast<std::uint16_t>(2 | (0x22 << 8)),  // quality PROOF, VARIABLE_PITCH | FF_SWISS
   };
   std::string face = faceName;
@@ -184,7 +193,8 @@ void WmfWriter::Text(int x, int y, TextAlign align, const std::string& cp1252) {
   if (cp1252.size() > 1024) throw std::invalid_argument("text too long");
   if (align != TextAlign::kLeft) {
     const auto em = TextWidthEm(faceName_, bold_, italic_, cp1252);
-    if (!em) throw std::invalid_argument("centred or right-aligned text needs a standard font and known characters");
+    if (!em)
+      throw std::invalid_argument("centred or right-aligned text needs a standard font and known characters");
     const double width = *em * fontHeight_;
     x = static_cast<int>(std::lround(align == TextAlign::kCenter ? x - width / 2 : x - width));
   }

@@ -54,8 +54,8 @@ class WmfWriter {
   int unitsPerInch_;
   std::vector<std::uint16_t> records_;  // in 16-bit words, little-endian on output
   std::uint32_t maxRecordWords_ = 0;
-  std::vector<bool> slots_;             // GDI object table: true = in use
-  int selected_[3] = {-1, -1, -1};      // object index selected per kind
+  std::vector<bool> slots_;         // GDI object table: true = in use
+  int selected_[3] = {-1, -1, -1};  // object index selected per kind
   std::string faceName_;
   int fontHeight_ = 0;
   bool bold_ = false;

@@ -8,9 +8,9 @@
 #include <QFileInfo>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <algorithm>
 #include <mutex>
 #include <string>
 
@@ -66,7 +66,8 @@ Frame CheckStructure(const QByteArray& bytes) {
     pos = kPlaceableHeaderBytes;
   }
   if (size < pos + kMetaHeaderBytes) Invalid();
-  const std::uint16_t type = Word(bytes, pos), headerWords = Word(bytes, pos + 2), version = Word(bytes, pos + 4);
+  const std::uint16_t type = Word(bytes, pos), headerWords = Word(bytes, pos + 2),
+                      version = Word(bytes, pos + 4);
   if ((type != 1 && type != 2) || headerWords != 9 || (version != 0x0100 && version != 0x0300)) Invalid();
   pos += kMetaHeaderBytes;
   while (true) {
@@ -104,10 +105,10 @@ void Remember(const wmfDC* dc) {
 
 // Code points of the bytes 0x80 to 0x9F in Windows-1252 (the five unassigned
 // bytes stand for themselves).
-constexpr char16_t kCp1252High[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+constexpr char16_t kCp1252High[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                      0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                      0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                      0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 // A record's text as the SVG device must write it: the device copies the
 // bytes of the Windows code page unescaped, which is neither UTF-8 nor XML.
@@ -126,12 +127,23 @@ std::string EscapeText(const char* cp1252) {
   std::string escaped;
   for (char c : utf8) {
     switch (c) {
-      case '&': escaped += "&amp;"; break;
-      case '<': escaped += "&lt;"; break;
-      case '>': escaped += "&gt;"; break;
-      case '"': escaped += "&quot;"; break;
-      case '\'': escaped += "&apos;"; break;
-      default: escaped += c;
+      case '&':
+        escaped += "&amp;";
+        break;
+      case '<':
+        escaped += "&lt;";
+        break;
+      case '>':
+        escaped += "&gt;";
+        break;
+      case '"':
+        escaped += "&quot;";
+        break;
+      case '\'':
+        escaped += "&apos;";
+        break;
+      default:
+        escaped += c;
     }
   }
   return escaped;
@@ -179,14 +191,17 @@ bool InstallAll(wmfFunctionReference* f) {
   const bool first = !installed;
   installed = true;
   using R = wmfFunctionReference;
-  return Install<wmfFlood_t, &R::flood_interior>(f, first) && Install<wmfFlood_t, &R::flood_exterior>(f, first) &&
+  return Install<wmfFlood_t, &R::flood_interior>(f, first) &&
+         Install<wmfFlood_t, &R::flood_exterior>(f, first) &&
          Install<wmfDrawPixel_t, &R::draw_pixel>(f, first) && Install<wmfDrawArc_t, &R::draw_pie>(f, first) &&
          Install<wmfDrawArc_t, &R::draw_chord>(f, first) && Install<wmfDrawArc_t, &R::draw_arc>(f, first) &&
-         Install<wmfDrawArc_t, &R::draw_ellipse>(f, first) && Install<wmfDrawLine_t, &R::draw_line>(f, first) &&
-         Install<wmfPolyLine_t, &R::poly_line>(f, first) && Install<wmfPolyLine_t, &R::draw_polygon>(f, first) &&
+         Install<wmfDrawArc_t, &R::draw_ellipse>(f, first) &&
+         Install<wmfDrawLine_t, &R::draw_line>(f, first) && Install<wmfPolyLine_t, &R::poly_line>(f, first) &&
+         Install<wmfPolyLine_t, &R::draw_polygon>(f, first) &&
          Install<wmfPolyPoly_t, &R::draw_polypolygon>(f, first) &&
-         Install<wmfDrawRectangle_t, &R::draw_rectangle>(f, first) && Install<wmfROP_Draw_t, &R::rop_draw>(f, first) &&
-         Install<wmfBMP_Draw_t, &R::bmp_draw>(f, first) && Install<wmfDrawText_t, &R::draw_text>(f, first) &&
+         Install<wmfDrawRectangle_t, &R::draw_rectangle>(f, first) &&
+         Install<wmfROP_Draw_t, &R::rop_draw>(f, first) && Install<wmfBMP_Draw_t, &R::bmp_draw>(f, first) &&
+         Install<wmfDrawText_t, &R::draw_text>(f, first) &&
          Install<wmfPolyRectangle_t, &R::region_frame>(f, first) &&
          Install<wmfPolyRectangle_t, &R::region_paint>(f, first);
 }
@@ -197,7 +212,8 @@ class Player {
   explicit Player(QByteArray& bytes) {
     wmfAPI_Options options{};
     options.function = wmf_svg_function;
-    const unsigned long flags = WMF_OPT_FUNCTION | WMF_OPT_IGNORE_NONFATAL | WMF_OPT_NO_ERROR | WMF_OPT_NO_DEBUG;
+    const unsigned long flags =
+        WMF_OPT_FUNCTION | WMF_OPT_IGNORE_NONFATAL | WMF_OPT_NO_ERROR | WMF_OPT_NO_DEBUG;
     if (wmf_api_create(&api_, flags, &options) != wmf_E_None) Invalid();
     if (!InstallAll(static_cast<wmfFunctionReference*>(api_->function_reference))) Invalid();
     if (wmf_mem_open(api_, reinterpret_cast<unsigned char*>(bytes.data()), static_cast<long>(bytes.size())) !=
@@ -313,8 +329,10 @@ WmfPicture WmfPicture::FromData(const QByteArray& bytes) {
       right = mapping.originX + mapping.windowWidth;
       bottom = mapping.originY + mapping.windowHeight;
     }
-    const double x1 = (left - mapping.originX) * mapping.pixelWidth, x2 = (right - mapping.originX) * mapping.pixelWidth;
-    const double y1 = (top - mapping.originY) * mapping.pixelHeight, y2 = (bottom - mapping.originY) * mapping.pixelHeight;
+    const double x1 = (left - mapping.originX) * mapping.pixelWidth,
+                 x2 = (right - mapping.originX) * mapping.pixelWidth;
+    const double y1 = (top - mapping.originY) * mapping.pixelHeight,
+                 y2 = (bottom - mapping.originY) * mapping.pixelHeight;
     const wmfD_Rect own{{static_cast<float>(std::min(x1, x2)), static_cast<float>(std::min(y1, y2))},
                         {static_cast<float>(std::max(x1, x2)), static_cast<float>(std::max(y1, y2))}};
     if (Usable(own)) device = own;

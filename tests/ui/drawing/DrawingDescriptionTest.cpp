@@ -105,7 +105,8 @@ TEST(WmfFormat, HeadersDescribeTheFile) {
 
 TEST(WmfFormat, ReplacedToolsAreDeletedSoTheObjectTableStaysSmall) {
   std::string description = "picture 1000 1000 1440\n";
-  for (int i = 1; i <= 50; ++i) description += "pen " + std::to_string(i) + " solid\nbrush #00000" + std::to_string(i % 10) + "\n";
+  for (int i = 1; i <= 50; ++i)
+    description += "pen " + std::to_string(i) + " solid\nbrush #00000" + std::to_string(i % 10) + "\n";
   description += "font \"Arial\" 100\nfont \"Arial\" 120 bold\n";
   const auto b = GenerateWmf(description, "probe");
   const std::uint16_t objects = Word(b, 32);
@@ -173,8 +174,10 @@ TEST(DescriptionErrors, NameTheLineAndTheProblem) {
   EXPECT_EQ(Error("line 0 0 10 10\n"), "probe.txt:1: the first command must be picture");
   EXPECT_EQ(Error("picture 100 100 1440\n\nzeichne 1 2\n"), "probe.txt:3: unknown command zeichne");
   EXPECT_EQ(Error("picture 100 100 1440\nline 0 0 10 zehn\n"), "probe.txt:2: number expected, got \"zehn\"");
-  EXPECT_EQ(Error("picture 100 100 1440\nline 0 0 10\n"), "probe.txt:2: line needs at least 2 coordinate pairs");
-  EXPECT_EQ(Error("picture 100 100 1440\nline 0 0 40000 0\n"), "probe.txt:2: number out of the 16-bit range: 40000");
+  EXPECT_EQ(Error("picture 100 100 1440\nline 0 0 10\n"),
+            "probe.txt:2: line needs at least 2 coordinate pairs");
+  EXPECT_EQ(Error("picture 100 100 1440\nline 0 0 40000 0\n"),
+            "probe.txt:2: number out of the 16-bit range: 40000");
   EXPECT_EQ(Error("picture 100 100 1440\ntext left 0 0 \"12,5 Ω\"\n"),
             "probe.txt:2: text has a character outside Windows-1252: 12,5 Ω");
   EXPECT_EQ(Error("picture 100 100 1440\ntext left 0 0 \"offen\n"), "probe.txt:2: unterminated string");
@@ -182,14 +185,16 @@ TEST(DescriptionErrors, NameTheLineAndTheProblem) {
             "probe.txt:3: centred or right-aligned text needs a standard font and known characters");
   EXPECT_EQ(Error("picture 0 100 1440\n"), "probe.txt:1: picture size must lie between 1 and 32767 units");
   EXPECT_EQ(Error("picture 100 100 1440\npen 5 wavy\n"), "probe.txt:2: unknown pen style wavy");
-  EXPECT_EQ(Error("picture 100 100 1440\nbrush #12345G\n"), "probe.txt:2: colour #RRGGBB expected, got \"#12345G\"");
+  EXPECT_EQ(Error("picture 100 100 1440\nbrush #12345G\n"),
+            "probe.txt:2: colour #RRGGBB expected, got \"#12345G\"");
   EXPECT_EQ(Error("# nur ein Kommentar\n"), "probe.txt: empty description (no picture command)");
 }
 
 TEST(DescriptionSyntax, CommentsColoursAndQuotes) {
   // "# " starts a comment, also after a command; "#RRGGBB" is a colour; \" in a text.
   const auto b = GenerateWmf(
-      "# Kopf\npicture 100 100 1440   # Größe\nbrush #FF8000 # orange\ntext left 0 50 \"\\\"lD\\\"\"\n", "probe");
+      "# Kopf\npicture 100 100 1440   # Größe\nbrush #FF8000 # orange\ntext left 0 50 \"\\\"lD\\\"\"\n",
+      "probe");
   bool brush = false, text = false;
   for (const auto& r : Records(b)) {
     if (r.function == 0x02FC) {

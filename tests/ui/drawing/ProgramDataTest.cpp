@@ -20,7 +20,8 @@ QByteArray Read(const QString& path) {
 }
 
 TEST(ProgramData, DrawingsStandBesideTheProgram) {
-  for (const char* name : {"Zelvar2_klein.wmf", "Zelvar3_klein.wmf", "Zelvar2_Quer_klein.wmf", "Zelvar3_Quer_klein.wmf"}) {
+  for (const char* name :
+       {"Zelvar2_klein.wmf", "Zelvar3_klein.wmf", "Zelvar2_Quer_klein.wmf", "Zelvar3_Quer_klein.wmf"}) {
     SCOPED_TRACE(name);
     const QByteArray beside = Read(QStringLiteral(ZB_PROGRAM_DIR "/") + QLatin1String(name));
     ASSERT_FALSE(beside.isEmpty());
@@ -80,8 +81,8 @@ TEST(IconResources, RenderingsMatchTheSvg) {
     for (int y = 0; y < size; ++y)
       for (int x = 0; x < size; ++x) {
         const QRgb a = expected.pixel(x, y), b = committed.pixel(x, y);
-        difference += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b)) +
-                      std::abs(qAlpha(a) - qAlpha(b));
+        difference += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
+                      std::abs(qBlue(a) - qBlue(b)) + std::abs(qAlpha(a) - qAlpha(b));
       }
     EXPECT_LT(static_cast<double>(difference) / (size * size), 4.0);
   }

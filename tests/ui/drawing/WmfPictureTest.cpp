@@ -108,7 +108,8 @@ TEST_P(ProgramDrawingTest, DrawsTheWireElementsWhereTheDescriptionHasThem) {
       ++segments;
     }
   }
-  EXPECT_EQ(segments, 16);  // director and reflector five segments each, the driven element two halves of three
+  EXPECT_EQ(segments,
+            16);  // director and reflector five segments each, the driven element two halves of three
   // The background is white: a corner far from any line stays light.
   EXPECT_EQ(CountDark(image, QRect(pixels.width() - 20, pixels.height() - 20, 15, 15)), 0);
   // The title line at the top left is written.
@@ -120,7 +121,9 @@ INSTANTIATE_TEST_SUITE_P(Assets, ProgramDrawingTest,
                                            AssetCase{"Zelvar3_klein", {8400, 8400}},
                                            AssetCase{"Zelvar2_Quer_klein", {27000, 13500}},
                                            AssetCase{"Zelvar3_Quer_klein", {27000, 13500}}),
-                         [](const ::testing::TestParamInfo<AssetCase>& info) { return std::string(info.param.name); });
+                         [](const ::testing::TestParamInfo<AssetCase>& info) {
+                           return std::string(info.param.name);
+                         });
 
 TEST(WmfPictureSize, UprightDrawingsFitTheFramesDesignedClientArea) {
   for (const char* name : {"Zelvar2_klein.wmf", "Zelvar3_klein.wmf"}) {
@@ -153,18 +156,20 @@ TEST(WmfPictureErrors, FilesThatAreNoMetafilesRaise481) {
   QByteArray garbage;
   for (int i = 0; i < 4096; ++i) garbage.append(static_cast<char>((i * 7919 + 13) % 251));
   ExpectError(zb::kInvalidPicture, [&] { WmfPicture::Load(write("leer.wmf", QByteArray())); });
-  ExpectError(zb::kInvalidPicture, [&] { WmfPicture::Load(write("text.wmf", "Das ist keine Zeichnung.\r\n")); });
+  ExpectError(zb::kInvalidPicture,
+              [&] { WmfPicture::Load(write("text.wmf", "Das ist keine Zeichnung.\r\n")); });
   ExpectError(zb::kInvalidPicture, [&] { WmfPicture::Load(write("garbage.wmf", garbage)); });
   // A real placeable header followed by garbage records.
-  ExpectError(zb::kInvalidPicture,
-              [&] { WmfPicture::Load(write("kopf.wmf", ReadFile(Asset("Zelvar3_klein.wmf")).left(40) + garbage)); });
+  ExpectError(zb::kInvalidPicture, [&] {
+    WmfPicture::Load(write("kopf.wmf", ReadFile(Asset("Zelvar3_klein.wmf")).left(40) + garbage));
+  });
 }
 
 TEST(WmfPictureErrors, TruncatedMetafilesRaise481AtEveryLength) {
   const QByteArray whole = ReadFile(Asset("Zelvar2_klein.wmf"));
   ASSERT_GT(whole.size(), 100);
-  for (qsizetype length : {qsizetype{1}, qsizetype{21}, qsizetype{22}, qsizetype{39}, qsizetype{40}, qsizetype{100},
-                           whole.size() / 2, whole.size() - 6, whole.size() - 1}) {
+  for (qsizetype length : {qsizetype{1}, qsizetype{21}, qsizetype{22}, qsizetype{39}, qsizetype{40},
+                           qsizetype{100}, whole.size() / 2, whole.size() - 6, whole.size() - 1}) {
     SCOPED_TRACE(length);
     ExpectError(zb::kInvalidPicture, [&] { WmfPicture::FromData(whole.left(length)); });
   }
@@ -200,8 +205,8 @@ TEST(WmfPictureContent, MetafileWithoutPlaceableHeaderLoads) {
 // The picture's frame, not just what it draws, fills the target: a mark in
 // the right half stays in the right half.
 TEST(WmfPictureContent, FrameFillsTheTargetNotTheDrawnArea) {
-  const auto picture = WmfPicture::FromData(Generate(
-      "picture 4000 2000 1440\npen 0 none\nbrush #000000\nrect 3000 500 3800 1500\n"));
+  const auto picture = WmfPicture::FromData(
+      Generate("picture 4000 2000 1440\npen 0 none\nbrush #000000\nrect 3000 500 3800 1500\n"));
   const QImage image = RenderOnWhite(picture, QSize(400, 200));
   EXPECT_EQ(CountDark(image, QRect(0, 0, 290, 200)), 0);
   EXPECT_TRUE(IsDark(image.pixel(340, 100)));
@@ -209,10 +214,10 @@ TEST(WmfPictureContent, FrameFillsTheTargetNotTheDrawnArea) {
 }
 
 TEST(WmfPictureContent, FillsAreOpaqueAndPolylinesAreNotFilled) {
-  const auto picture = WmfPicture::FromData(Generate(
-      "picture 1000 1000 1440\n"
-      "pen 0 none\nbrush #000000\nrect 0 0 400 400\n"
-      "pen 20 solid\nbrush none\nline 500 100 750 900 950 100\n"));
+  const auto picture =
+      WmfPicture::FromData(Generate("picture 1000 1000 1440\n"
+                                    "pen 0 none\nbrush #000000\nrect 0 0 400 400\n"
+                                    "pen 20 solid\nbrush none\nline 500 100 750 900 950 100\n"));
   const QImage image = RenderOnWhite(picture, QSize(100, 100));
   EXPECT_EQ(image.pixel(20, 20), qRgb(0, 0, 0));        // a black brush paints black, not grey
   EXPECT_EQ(image.pixel(75, 40), qRgb(255, 255, 255));  // the inside of the V stays white
