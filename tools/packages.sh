@@ -4,7 +4,7 @@
 
 ZB_PACKAGES=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-svg-dev libwmf-dev
+  qt6-base-dev qt6-svg-dev qt6-translations-l10n libwmf-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-liberation fonts-urw-base35
 )

@@ -123,7 +123,11 @@ void frmHauptform::BuildControls() {
   QFont tahoma(QStringLiteral("Tahoma"));
   tahoma.setStyleHint(QFont::SansSerif);
   Info->setFont(tahoma);
-  Info->setMinimumHeight(Info->fontMetrics().lineSpacing() * 7 + 12);
+  // Room for the summary's seven lines without wrapping its longest one.
+  const QString longestLine =
+      QStringLiteral("Berechnet für die Resonanzfrequenz = 144,0 MHz / Bauvariante: drei Querträger ohne Spannseil");
+  Info->setMinimumWidth(Info->fontMetrics().horizontalAdvance(longestLine) + 2 * Info->margin() + 8);
+  Info->setMinimumHeight(Info->fontMetrics().lineSpacing() * 7 + 2 * Info->margin() + 8);
   Info->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::MinimumExpanding);
 
   auto* layout = new QVBoxLayout(this);

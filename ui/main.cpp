@@ -1,6 +1,8 @@
 // The desktop program: the frame with its windows.
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 #include "ui/Module1.h"
 #include "ui/locale/LocaleText.h"
@@ -11,6 +13,12 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName(QStringLiteral("Zelvar-Beam"));
   QApplication::setOrganizationName(QStringLiteral("Zelvar-Beam"));
   zb::ui::ApplyDecimalSeparator();
+
+  // The program speaks German, so do Qt's own buttons and dialogs ("Ja",
+  // "Abbrechen", "Wiederholen"), whatever the desktop's language.
+  QTranslator qtTexts;
+  if (qtTexts.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QApplication::installTranslator(&qtTexts);
 
   zb::ui::QtPlatform platform;
   zb::ui::Module1 module(platform);
