@@ -8,19 +8,13 @@
 
 #include "core/ModuleState.h"
 #include "core/RuntimeError.h"
+#include "tests/support/ErrorNumber.h"
 #include "core/VfWindowState.h"
 
 namespace zb {
 namespace {
 
-int ErrorNumberOf(const std::function<void()>& action) {
-  try {
-    action();
-  } catch (const RuntimeError& e) {
-    return e.Number();
-  }
-  return 0;
-}
+using test::ErrorNumberOf;
 
 TEST(InsulationShortening, FollowsTheWorkedExamples) {
   EXPECT_EQ(InsulationShortening(1.0f, 3.0f, 2.0f, 1.0f), 0.0);  // no insulation effect at er = 1

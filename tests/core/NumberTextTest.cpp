@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/RuntimeError.h"
+#include "tests/support/ErrorNumber.h"
 #include "tests/support/ScriptedPlatform.h"
 
 namespace zb {
@@ -14,14 +15,7 @@ class NumberText : public ::testing::Test {
   void TearDown() override { SetDecimalSeparator(','); }
 };
 
-int ErrorNumberOf(const std::function<void()>& action) {
-  try {
-    action();
-  } catch (const RuntimeError& e) {
-    return e.Number();
-  }
-  return 0;
-}
+using test::ErrorNumberOf;
 
 TEST_F(NumberText, ParseReadsCommaAndPointAlike) {
   EXPECT_EQ(ParseNumber("50,2"), 50.2f);
