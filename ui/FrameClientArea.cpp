@@ -9,6 +9,9 @@ namespace zb::ui {
 
 FrameClientArea::FrameClientArea(QWidget* parent) : QMdiArea(parent) {
   setObjectName(QStringLiteral("FrameClientArea"));
+  // Child windows that reach beyond the client area can be scrolled into view.
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 }
 
 void FrameClientArea::SetPicture(const WmfPicture& picture) {

@@ -15,6 +15,7 @@
 #include <QTime>
 #include <QTimer>
 #include <QWindow>
+#include <algorithm>
 #include <exception>
 
 #include "assets/Assets.h"
@@ -277,6 +278,15 @@ void MDIForm1::changeEvent(QEvent* event) {
   if (event->type() == QEvent::WindowStateChange) ScheduleResize();
 }
 
+// The frame is the program's active window from its first showing on, also
+// where the window system hands out the focus later or not at all.
+void MDIForm1::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (lastFocus_ != LastFocus::Nothing) return;
+  lastFocus_ = LastFocus::Frame;
+  MDIForm_Activate();
+}
+
 // The window system sends several size and state changes for one user action;
 // the drawing is reloaded once for all of them, when they have been handled.
 void MDIForm1::ScheduleResize() {
@@ -324,6 +334,9 @@ void MDIForm1::ShowChildWindow(QWidget* window) {
     if (sub->widget() == window) {
       window->show();
       sub->show();
+      // A child window larger than the client area starts at its top-left
+      // corner, not partly outside it; the scroll bars reach the rest.
+      if (sub->x() < 0 || sub->y() < 0) sub->move(std::max(0, sub->x()), std::max(0, sub->y()));
       clientArea_->setActiveSubWindow(sub);
     }
   }

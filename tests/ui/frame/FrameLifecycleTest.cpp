@@ -70,6 +70,8 @@ TEST_F(FrameLifecycleTest, StartProgramSetsTheSharedStateAndShowsTheFrame) {
   EXPECT_TRUE(Frame().isVisible());
   EXPECT_EQ(Frame().windowTitle(), "Kalvex Zelvar-Beam-Berechnung");
   EXPECT_FALSE(Frame().windowIcon().availableSizes().isEmpty());
+  // Showing the frame activates it.
+  EXPECT_EQ(Frame().StatusText(), "Status: Bereit für Antennen-Berechnungen");
   // Pending events run before and after the frame is shown.
   EXPECT_EQ(platform_.events, (std::vector<std::string>{"doevents", "doevents"}));
 }
@@ -192,6 +194,20 @@ TEST_F(FrameLifecycleTest, ClosingTheFrameClosesTheOtherWindowsNewestFirst) {
   EXPECT_FALSE(Frame().isVisible());
   EXPECT_EQ(Stored("WindowState").toString(), "0");
   QCoreApplication::processEvents();  // deferred deletions
+}
+
+TEST_F(FrameLifecycleTest, ChildWindowLargerThanTheClientAreaStartsAtItsTopLeftCorner) {
+  Start();
+  auto* wide = new QWidget;
+  wide->setMinimumSize(Frame().width() * 2, 200);
+  Frame().AddChildWindow(wide);
+  Frame().ShowChildWindow(wide);
+  QCoreApplication::processEvents();
+  QWidget* sub = wide->parentWidget();
+  ASSERT_NE(sub, nullptr);
+  EXPECT_TRUE(sub->isVisible());
+  EXPECT_GE(sub->x(), 0);
+  EXPECT_GE(sub->y(), 0);
 }
 
 TEST_F(FrameLifecycleTest, BeendenClosesTheFrameAndStoresItsPlacement) {
