@@ -70,7 +70,8 @@ class FakeUiPlatform : public ScriptedPlatform, public zb::ui::UiPlatform {
       ADD_FAILURE() << "unplanned " << what;
       return std::nullopt;
     }
-    std::optional<T> answer = answers.front();
+    std::optional<T> answer;
+    if (answers.front().has_value()) answer.emplace(std::move(*answers.front()));
     answers.pop_front();
     return answer;
   }
