@@ -22,6 +22,7 @@
 #include "ui/FrameClientArea.h"
 #include "ui/FrameSettings.h"
 #include "ui/Module1.h"
+#include "ui/StatusPanels.h"
 #include "ui/Twips.h"
 #include "ui/frmHauptform.h"
 #include "ui/locale/LocaleText.h"
@@ -47,10 +48,6 @@ constexpr float kDefaultTop = 1200;
 constexpr float kDefaultWidth = 11820;
 constexpr float kDefaultHeight = 9345;
 
-// The status bar's panels.
-constexpr double kStatusPanelMinWidth = 3175;
-constexpr double kClockPanelWidth = 1852;
-
 constexpr int kStateNormal = 0;
 constexpr int kStateMinimised = 1;
 constexpr int kStateMaximised = 2;
@@ -75,16 +72,6 @@ QAction* AddSeparator(QMenu* menu, const char* name) {
   return separator;
 }
 
-QLabel* AddPanel(QStatusBar* bar, const char* name, const QString& text, const QString& toolTip) {
-  auto* panel = new QLabel(text, bar);
-  panel->setObjectName(QString::fromUtf8(name));
-  panel->setToolTip(toolTip);
-  panel->setFrameShape(QFrame::Panel);
-  panel->setFrameShadow(QFrame::Sunken);
-  panel->setIndent(3);
-  return panel;
-}
-
 int WindowStateNumber(Qt::WindowStates states) {
   if (states & Qt::WindowMinimized) return kStateMinimised;
   if (states & (Qt::WindowMaximized | Qt::WindowFullScreen)) return kStateMaximised;
@@ -104,7 +91,7 @@ MDIForm1::MDIForm1(Module1& module)
   clientArea_ = new FrameClientArea(this);
   setCentralWidget(clientArea_);
   BuildMenus();
-  BuildStatusBar();
+  statusBar1_ = new StatusPanels(this);
 
   // The designed placement of the client area, in force until the stored
   // placement is applied.
@@ -167,31 +154,6 @@ void MDIForm1::BuildMenus() {
           &MDIForm1::mnuHilfe_Click);
   connect(AddEntry(mnuHelp, "mnuInfo", QStringLiteral("&Info"), QKeySequence(Qt::CTRL | Qt::Key_F1)),
           &QAction::triggered, this, &MDIForm1::mnuInfo_Click);
-}
-
-void MDIForm1::BuildStatusBar() {
-  QStatusBar* bar = statusBar();
-  bar->setObjectName(QStringLiteral("StatusBar1"));
-  bar->setSizeGripEnabled(true);
-  statusPanel1_ = AddPanel(bar, "StatusBar1Panel1", QStringLiteral("Status:"), QStringLiteral("Statusanzeige"));
-  statusPanel1_->setMinimumWidth(TwipsToPixels(kStatusPanelMinWidth, this));
-  statusPanel2_ = AddPanel(bar, "StatusBar1Panel2", QString(), QStringLiteral("Computerzeit"));
-  statusPanel3_ = AddPanel(bar, "StatusBar1Panel3", QString(), QStringLiteral("Datum"));
-  for (QLabel* panel : {statusPanel2_, statusPanel3_}) panel->setFixedWidth(TwipsToPixels(kClockPanelWidth, this));
-  bar->addWidget(statusPanel1_, 1);
-  bar->addPermanentWidget(statusPanel2_);
-  bar->addPermanentWidget(statusPanel3_);
-
-  clock_ = new QTimer(this);
-  connect(clock_, &QTimer::timeout, this, &MDIForm1::UpdateClock);
-  clock_->start(1000);
-  UpdateClock();
-}
-
-void MDIForm1::UpdateClock() {
-  const QLocale locale = QLocale::system();
-  statusPanel2_->setText(locale.toString(QTime::currentTime(), QLocale::ShortFormat));
-  statusPanel3_->setText(ShortDate(QDate::currentDate(), locale));
 }
 
 // ---------------------------------------------------------------- placement
@@ -344,8 +306,8 @@ void MDIForm1::ShowChildWindow(QWidget* window) {
 
 // ---------------------------------------------------------------- status
 
-QString MDIForm1::StatusText() const { return statusPanel1_->text(); }
-void MDIForm1::SetStatusText(const QString& text) { statusPanel1_->setText(text); }
+QString MDIForm1::StatusText() const { return statusBar1_->Text(); }
+void MDIForm1::SetStatusText(const QString& text) { statusBar1_->SetText(text); }
 
 // ---------------------------------------------------------------- drawing
 

@@ -11,13 +11,13 @@
 class QAction;
 class QLabel;
 class QMenu;
-class QTimer;
 class QWindow;
 
 namespace zb::ui {
 
 class Module1;
 class FrameClientArea;
+class StatusPanels;
 
 class MDIForm1 : public QMainWindow {
   Q_OBJECT
@@ -87,18 +87,13 @@ class MDIForm1 : public QMainWindow {
 
  private:
   void BuildMenus();
-  void BuildStatusBar();
-  void UpdateClock();
   void ScheduleResize();
   void FocusWindowChanged(QWindow* window);
   void ChangeVariant(bool dreiQuertraeger);
 
   Module1& module_;
   FrameClientArea* clientArea_ = nullptr;
-  QLabel* statusPanel1_ = nullptr;
-  QLabel* statusPanel2_ = nullptr;
-  QLabel* statusPanel3_ = nullptr;
-  QTimer* clock_ = nullptr;
+  StatusPanels* statusBar1_ = nullptr;
   QString drawingFile_;
   QString programFolder_;
   QString dataFolder_;

@@ -33,6 +33,7 @@
 #include "ui/Module1.h"
 #include "ui/QuickViewFiles.h"
 #include "ui/QuickViewIcons.h"
+#include "ui/StatusPanels.h"
 #include "ui/Twips.h"
 #include "ui/frmHauptform.h"
 #include "ui/locale/LocaleText.h"
@@ -51,8 +52,6 @@ constexpr double kTextLeft = 60;
 constexpr double kTextTop = 480;
 constexpr double kMinWidth = 7080;
 constexpr double kMinHeight = 2510;
-constexpr double kTimeDatePanelWidth = 1852;
-constexpr double kStatusPanelMinWidth = 3175;
 constexpr double kTextPointSize = 10;
 
 QString Q8(const std::string& text) { return QString::fromStdString(text); }
@@ -104,7 +103,7 @@ frmRTF::frmRTF(Module1& module) : module_(module) {
 
   BuildToolbars();
   BuildMenus();
-  BuildStatusBar();
+  statusBar1_ = new StatusPanels(this);
   client_->installEventFilter(this);
   setMinimumSize(TwipsToPixels(kMinWidth, this), TwipsToPixels(kMinHeight, this));
 }
@@ -194,43 +193,7 @@ void frmRTF::BuildToolbars() {
                     &frmRTF::Toolbar2_ButtonClick);
 }
 
-void frmRTF::BuildStatusBar() {
-  QStatusBar* bar = statusBar();
-  bar->setObjectName(QStringLiteral("StatusBar1"));
-  bar->setSizeGripEnabled(true);
-  const char* tooltips[3] = {"Statusanzeige", "Computerzeit", "Datum"};
-  for (int i = 0; i < 3; ++i) {
-    QLabel* panel = new QLabel(bar);
-    panel->setObjectName(QStringLiteral("Panel%1").arg(i + 1));
-    panel->setToolTip(QString::fromUtf8(tooltips[i]));
-    panel->setFrameShape(QFrame::Panel);
-    panel->setFrameShadow(QFrame::Sunken);
-    panel->setContentsMargins(3, 0, 3, 0);
-    panels_[static_cast<std::size_t>(i)] = panel;
-  }
-  panels_[0]->setText(QStringLiteral("Status:"));
-  panels_[0]->setMinimumWidth(TwipsToPixels(kStatusPanelMinWidth, this));
-  bar->addWidget(panels_[0], 1);
-  for (int i = 1; i < 3; ++i) {
-    panels_[static_cast<std::size_t>(i)]->setFixedWidth(TwipsToPixels(kTimeDatePanelWidth, this));
-    panels_[static_cast<std::size_t>(i)]->setAlignment(Qt::AlignCenter);
-    bar->addPermanentWidget(panels_[static_cast<std::size_t>(i)]);
-  }
-  // The time and date panels show the computer's clock as it runs.
-  clock_ = new QTimer(this);
-  clock_->setInterval(1000);
-  connect(clock_, &QTimer::timeout, this, &frmRTF::UpdateClock);
-  clock_->start();
-  UpdateClock();
-}
-
-void frmRTF::UpdateClock() {
-  const QLocale locale = QLocale::system();
-  panels_[1]->setText(locale.toString(QTime::currentTime(), QLocale::ShortFormat));
-  panels_[2]->setText(ShortDate(QDate::currentDate(), locale));
-}
-
-QString frmRTF::StatusText() const { return panels_[0]->text(); }
+QString frmRTF::StatusText() const { return statusBar1_->Text(); }
 
 double frmRTF::ScreenWidthTwips() const {
   const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
@@ -255,7 +218,7 @@ void frmRTF::Form_Load() {
 }
 
 void frmRTF::Form_Activate() {
-  panels_[0]->setText(fileName_);
+  statusBar1_->SetText(fileName_);
   if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)) return;
   const int n = SecondLineLength(richTextBox1_->toPlainText());
   viewWidth_ = ViewWidthForLine(n, ScreenWidthTwips());
@@ -319,7 +282,6 @@ void frmRTF::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
-  clock_->stop();
   event->accept();
 }
 
@@ -440,7 +402,7 @@ void frmRTF::mnuOpen_Click() {
     }
   }
   QDir::setCurrent(folder);
-  panels_[0]->setText(fileName_);
+  statusBar1_->SetText(fileName_);
   if (module_.IsHauptformLoaded() && module_.Hauptform().isVisible() && module_.IsFrameLoaded())
     module_.Frame().ShowChildWindow(&module_.Hauptform());
   ShowAgain();

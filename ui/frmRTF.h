@@ -13,12 +13,12 @@
 class QLabel;
 class QTextDocument;
 class QTextEdit;
-class QTimer;
 class QToolBar;
 
 namespace zb::ui {
 
 class Module1;
+class StatusPanels;
 
 // The filter of the open and save dialogs.
 inline constexpr const char* kQuickViewFileFilter =
@@ -86,9 +86,7 @@ class frmRTF : public QMainWindow {
 
   void BuildMenus();
   void BuildToolbars();
-  void BuildStatusBar();
   void LayOutClientArea();
-  void UpdateClock();
   double ScreenWidthTwips() const;
   double ScreenHeightTwips() const;
 
@@ -111,8 +109,7 @@ class frmRTF : public QMainWindow {
   QToolBar* toolbar2_ = nullptr;
   std::array<QWidget*, 2> line1_{};
   QTextEdit* richTextBox1_ = nullptr;
-  std::array<QLabel*, 3> panels_{};
-  QTimer* clock_ = nullptr;
+  StatusPanels* statusBar1_ = nullptr;
 
   std::int16_t viewWidth_ = kDefaultViewWidth;  // twips
   bool textModified_ = false;

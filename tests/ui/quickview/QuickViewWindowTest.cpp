@@ -101,8 +101,8 @@ TEST_F(QuickViewWindow, StatusBarHasTextTimeAndDatePanels) {
   EXPECT_EQ(view().windowTitle(), "Schnellansicht/Drucken");
   QStatusBar* bar = view().findChild<QStatusBar*>("StatusBar1");
   ASSERT_NE(bar, nullptr);
-  QLabel* panels[3] = {bar->findChild<QLabel*>("Panel1"), bar->findChild<QLabel*>("Panel2"),
-                       bar->findChild<QLabel*>("Panel3")};
+  QLabel* panels[3] = {bar->findChild<QLabel*>("StatusBar1Panel1"), bar->findChild<QLabel*>("StatusBar1Panel2"),
+                       bar->findChild<QLabel*>("StatusBar1Panel3")};
   for (QLabel* panel : panels) ASSERT_NE(panel, nullptr);
   EXPECT_EQ(panels[0]->text(), "Status:");
   EXPECT_EQ(panels[0]->toolTip(), "Statusanzeige");
