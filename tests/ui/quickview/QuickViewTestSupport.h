@@ -20,6 +20,7 @@
 
 #include "core/Cp1252.h"
 #include "tests/support/FakeUiPlatform.h"
+#include "tests/ui/rtf/RtfTestSupport.h"
 #include "ui/Module1.h"
 #include "ui/frmRTF.h"
 
@@ -86,15 +87,7 @@ inline QByteArray Cp1252File(const QStringList& lines) {
   return QByteArray::fromStdString(bytes);
 }
 
-// The format of the first character of the first occurrence of text.
-inline QTextCharFormat FormatAt(const QTextDocument& document, const QString& text) {
-  const QTextCursor found = document.find(text);
-  EXPECT_FALSE(found.isNull()) << "not found: " << text.toStdString();
-  if (found.isNull()) return {};
-  QTextCursor cursor(found.document());
-  cursor.setPosition(found.selectionStart() + 1);
-  return cursor.charFormat();
-}
+using rtf::test::FormatAt;
 
 inline QString FamilyAt(const QTextDocument& document, const QString& text) {
   return FormatAt(document, text).font().family();
