@@ -20,7 +20,7 @@
 
 #include "core/Cp1252.h"
 #include "tests/support/FakeUiPlatform.h"
-#include "tests/ui/rtf/RtfTestSupport.h"
+#include "tests/support/TextFormatAt.h"
 #include "ui/Module1.h"
 #include "ui/frmRTF.h"
 
@@ -87,7 +87,7 @@ inline QByteArray Cp1252File(const QStringList& lines) {
   return QByteArray::fromStdString(bytes);
 }
 
-using rtf::test::FormatAt;
+using zb::test::FormatAt;
 
 inline QString FamilyAt(const QTextDocument& document, const QString& text) {
   return FormatAt(document, text).font().family();

@@ -10,6 +10,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include "tests/support/TextFormatAt.h"
 #include "ui/rtf/RtfDocument.h"
 
 namespace zb::ui::rtf::test {
@@ -26,15 +27,7 @@ inline void Load(QTextDocument& document, const QByteArray& rtf) {
   ASSERT_TRUE(ReadRtf(rtf, document, &error)) << error.toStdString();
 }
 
-// The format of the first character of the first occurrence of text.
-inline QTextCharFormat FormatAt(const QTextDocument& document, const QString& text) {
-  QTextCursor found = document.find(text);
-  EXPECT_FALSE(found.isNull()) << "not found: " << text.toStdString();
-  if (found.isNull()) return {};
-  QTextCursor cursor(found.document());
-  cursor.setPosition(found.selectionStart() + 1);
-  return cursor.charFormat();
-}
+using zb::test::FormatAt;
 
 inline QString FamilyAt(const QTextDocument& document, const QString& text) {
   return FormatAt(document, text).fontFamilies().toStringList().value(0);
