@@ -6,7 +6,6 @@
 #include <array>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "core/BeamFormAccess.h"
 
@@ -39,7 +38,6 @@ class HeadlessBeamForm final : public BeamFormAccess {
   bool DiametersEnabled() const { return diametersEnabled_; }
   int SpinnerValue() const { return spinnerValue_; }
   const std::string& FrameStatus() const { return frameStatus_; }
-  const std::vector<std::string>& FocusRequests() const { return focus_; }
 
   // BeamFormAccess
   std::string GetText1() override { return text1_; }
@@ -54,8 +52,9 @@ class HeadlessBeamForm final : public BeamFormAccess {
   void SetInfoCaption(const std::string& text) override { info_ = text; }
   void EnableCommand2() override { command2Enabled_ = true; }
   void SetFrameStatus(const std::string& text) override { frameStatus_ = text; }
-  void FocusCombo1() override { focus_.push_back("Combo1"); }
-  void FocusText7() override { focus_.push_back("Text7"); }
+  // Without a window there is no focus to move.
+  void FocusCombo1() override {}
+  void FocusText7() override {}
 
  private:
   // Types into a box: the first accepted key replaces the whole text.
@@ -79,7 +78,6 @@ class HeadlessBeamForm final : public BeamFormAccess {
   int spinnerValue_ = 0;
   int lastVkStellerValue_ = 0;
   std::string frameStatus_;
-  std::vector<std::string> focus_;
 };
 
 }  // namespace zb

@@ -467,11 +467,6 @@ void frmHauptform::ShowInfo() {
   Info->setText(shown);
 }
 
-void frmHauptform::AppendInfoCaption(const std::string& text) {
-  infoCaption_ += text;
-  ShowInfo();
-}
-
 // ------------------------------------------------------- BeamFormAccess
 
 std::string frmHauptform::GetText1() { return U8(Text1->text()); }

@@ -47,8 +47,6 @@ class frmHauptform : public QWidget, public zb::BeamFormAccess {
 
   // The note area's caption as the program wrote it (lines end with CR LF).
   const std::string& InfoCaption() const { return infoCaption_; }
-  // Appends to the note area's caption (the input printout adds its heading).
-  void AppendInfoCaption(const std::string& text);
 
   // Event handlers.
   void Command1_Click();
