@@ -7,6 +7,7 @@ ZB_PACKAGES=(
   qt6-base-dev qt6-svg-dev qt6-translations-l10n libwmf-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-liberation fonts-urw-base35
+  xvfb xauth openbox xdotool xclip x11-utils imagemagick poppler-utils
 )
 
 zb_missing_packages() {
