@@ -5,23 +5,10 @@
 #include "core/CheckedMath.h"
 #include "core/ModuleState.h"
 #include "core/NumberText.h"
-#include "core/RuntimeError.h"
+#include "core/SkipOnError.h"
 #include "core/VfWindowState.h"
 
 namespace zb {
-
-namespace {
-
-// Runs one step of a calculation that skips whatever step fails.
-template <typename Step>
-void SkipOnError(Step step) {
-  try {
-    step();
-  } catch (const RuntimeError&) {
-  }
-}
-
-}  // namespace
 
 double InsulationShortening(float er, float outer, float conductor, float vf) {
   const double a = 1.0 - Divide(1.0, SquareRoot(er));

@@ -1,0 +1,91 @@
+#include "core/CoupledDipolRun.h"
+
+#include <array>
+#include <string>
+
+#include "core/CalculateBeam.h"
+#include "core/ModuleState.h"
+#include "core/NumberText.h"
+#include "core/Platform.h"
+#include "core/ZusatzDipolFormAccess.h"
+
+namespace zb {
+
+namespace {
+
+std::string BoxText(ZusatzDipolFormAccess& form, int box) {
+  switch (box) {
+    case 1: return form.GetText1();
+    case 2: return form.GetText2();
+    case 3: return form.GetText3();
+    case 4: return form.GetText4();
+    case 5: return form.GetText5();
+    default: return form.GetText6();
+  }
+}
+
+// Reads the boxes in order, each just before its check; nullopt after the
+// first missing one, which has the focus then.
+std::optional<CoupledDipolInputs> ReadInputs(ZusatzDipolFormAccess& form, Platform& platform,
+                                             CoupledDipolResult& result) {
+  std::array<float, 6> values{};
+  for (std::size_t i = 0; i < values.size(); ++i) {
+    values[i] = ParseNumber(BoxText(form, kCoupledDipolBoxOrder[i]));
+    if (values[i] != 0.0f) continue;
+    result.status = static_cast<CoupledDipolStatus>(i);  // the missing statuses come first, in this order
+    platform.Beep();
+    form.FocusText(kCoupledDipolBoxOrder[i]);
+    return std::nullopt;
+  }
+  return CoupledDipolInputs{values[0], values[1], values[2], values[3], values[4], values[5]};
+}
+
+void ShowResult(ZusatzDipolFormAccess& form, const CoupledDipolResult& r, Platform& platform) {
+  switch (r.status) {
+    case CoupledDipolStatus::ExciterDiameterTooLarge:
+      platform.Beep();
+      form.SetText5(FormatNumber(r.exciterDiameterLimit, "###0.0#"));
+      form.FocusText(5);
+      return;
+    case CoupledDipolStatus::SpacingTooSmall:
+      platform.Beep();
+      if (r.roughSpacing > 0.0f) form.SetText4(FormatNumber(r.roughSpacing, "###0.0#"));
+      form.FocusText(4);
+      return;
+    default:
+      form.SetText6(FormatNumber(r.exciterVf, "0.00###"));
+      form.SetLabel8(FormatNumber(r.spacing, "###0"));
+      form.SetLabel10(FormatNumber(r.length, "###0.0##"));
+      return;
+  }
+}
+
+void ShowError(const RuntimeError& error, const ModuleState& state, Platform& platform) {
+  std::string message = "Laufzeitfehler " + std::to_string(error.Number()) + ": " + error.Description();
+  if (error.Number() == kOverflow) message += state.Zeilenumbruch + kSmallerValuesHint;
+  platform.MessageBox(message, MsgButtons::Ok, MsgIcon::Exclamation, kErrorTitle);
+}
+
+}  // namespace
+
+CoupledDipolOutcome RunCoupledDipol(ZusatzDipolFormAccess& form, VfWindowState& vfWindow, const ModuleState& state,
+                                    Platform& platform) {
+  CoupledDipolOutcome outcome;
+  try {
+    const std::optional<CoupledDipolInputs> in = ReadInputs(form, platform, outcome.result);
+    if (!in) return outcome;
+    if (in->fZ < in->fE) {  // the additional dipole must be the shorter one
+      platform.Beep();
+      form.FocusText(1);
+    }
+    outcome.result = ComputeCoupledDipol(*in, vfWindow, state);
+    ShowResult(form, outcome.result, platform);
+  } catch (const RuntimeError& error) {
+    outcome.error = error;
+    ShowError(error, state, platform);
+  }
+  return outcome;
+}
+
+}  // namespace zb
+

@@ -1,0 +1,58 @@
+#include "core/PruningRun.h"
+
+#include <string>
+
+#include "core/ModuleState.h"
+#include "core/NumberText.h"
+#include "core/Platform.h"
+#include "core/SkipOnError.h"
+#include "core/VkFormAccess.h"
+#include "core/VkFormRules.h"
+
+namespace zb {
+
+namespace {
+
+float ReadBox(const std::string& text) {
+  float value = 0;
+  SkipOnError([&] { value = ParseNumber(text); });
+  return value;
+}
+
+// Each box is read just before its check: a missing length stops the run
+// before the frequencies are read.
+PruningResult ReadAndCompute(VkFormAccess& form, const ModuleState& state) {
+  const float lS = ReadBox(form.GetText1());
+  if (lS == 0.0f) return ComputePruning(lS, 0, 0, state);
+  const float fIst = ReadBox(form.GetText2());
+  if (fIst == 0.0f) return ComputePruning(lS, fIst, 0, state);
+  return ComputePruning(lS, fIst, ReadBox(form.GetText3()), state);
+}
+
+void FocusBoxToCorrect(VkFormAccess& form, PruningStatus status) {
+  if (status == PruningStatus::LengthMissing) form.FocusText1();
+  else if (status == PruningStatus::MeasuredMissing) form.FocusText2();
+  else form.FocusText3();
+}
+
+}  // namespace
+
+PruningResult RunPruning(VkFormAccess& form, const ModuleState& state, Platform& platform) {
+  const PruningResult r = ReadAndCompute(form, state);
+  if (r.status != PruningStatus::Ok) {
+    platform.Beep();
+    FocusBoxToCorrect(form, r.status);
+    return r;
+  }
+  // A velocity factor above 1 is impossible, usually a wrongly measured length.
+  form.SetLabel5Colour(r.vfGesamt > 1.0f ? TextColour::Red : TextColour::Black);
+  form.SetLabel5(FormatNumber(r.vfGesamt, "0.00#"));
+  form.SetLabel7(FormatNumber(r.lengthNew, "##0.00#"));
+  form.SetLabel9(FormatNumber(r.changeS, kChangeMask));
+  form.SetLabel11(FormatNumber(r.changeR, kChangeMask));
+  form.SetLabel13(FormatNumber(r.changeD, kChangeMask));
+  form.SetTag(kVkTagPruned);
+  return r;
+}
+
+}  // namespace zb

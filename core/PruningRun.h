@@ -1,0 +1,21 @@
+#pragma once
+// "&Rechnen" in the pruning window: reads the measured length, the measured
+// and the wanted resonance and shows the new length, the velocity factor and
+// the changes of the three elements.
+
+#include "core/Pruning.h"
+
+namespace zb {
+
+class Platform;
+class VkFormAccess;
+struct ModuleState;
+
+// A missing input or an implausible ratio beeps, moves the focus to the box
+// to correct and changes nothing else; the status tells which.
+PruningResult RunPruning(VkFormAccess& form, const ModuleState& state, Platform& platform);
+
+// Positive changes print with "+ ", negative ones with "- ".
+inline constexpr const char* kChangeMask = "+ ##0.0;- ##0.0";
+
+}  // namespace zb

@@ -1,0 +1,88 @@
+#include "core/VfEstimationRun.h"
+
+#include <string>
+
+#include "core/ModuleState.h"
+#include "core/NumberText.h"
+#include "core/Platform.h"
+#include "core/SkipOnError.h"
+#include "core/VfWindowState.h"
+#include "core/VkFormAccess.h"
+#include "core/VkFormRules.h"
+
+namespace zb {
+
+namespace {
+
+// Plausible shortening ranges in percent; values outside are shown red.
+constexpr float kSlendernessLow = 2.0f, kSlendernessHigh = 9.0f;
+constexpr float kHeightLow = 2.0f, kHeightHigh = 10.0f;
+
+TextColour RedOutside(float value, float low, float high) {
+  return value >= low && value <= high ? TextColour::Black : TextColour::Red;
+}
+
+float ReadBox(const std::string& text) {
+  float value = 0;
+  SkipOnError([&] { value = ParseNumber(text); });
+  return value;
+}
+
+void ShowDiameterLimit(VkFormAccess& form, const VfEstimate& e, Platform& platform) {
+  switch (e.limit) {
+    case DiameterLimit::None:
+      form.SetText3Colour(TextColour::Black);
+      return;
+    case DiameterLimit::Minimum:
+      platform.Beep();
+      form.SetText3Colour(TextColour::Red);
+      form.SetText3(FormatGeneral(kMinimumDiameter));
+      return;
+    case DiameterLimit::TwiceHeight:
+    case DiameterLimit::HalfWavelength:
+      platform.Beep();
+      form.SetText3Colour(TextColour::Red);
+      form.SetText3(FormatNumber(e.diameter, "#####0.0"));
+      return;
+  }
+}
+
+}  // namespace
+
+VfEstimationOutcome RunVfEstimation(VkFormAccess& form, const ModuleState& state, Platform& platform) {
+  VfEstimationOutcome outcome;
+  const bool groundCorrection = form.ErdbodenKorChecked();
+  const float f = ReadBox(form.GetText1());
+  if (f == 0.0f) {
+    platform.Beep();
+    form.FocusText1();
+    return outcome;
+  }
+  const float h = ReadBox(form.GetText2());
+  if (h < kMinimumHeight) {
+    form.SetText2(kMinimumHeightText);
+    platform.Beep();
+    form.FocusText2();
+    return outcome;
+  }
+  const float d = ReadBox(form.GetText3());
+
+  const VfEstimate e = EstimateVelocityFactor(f, h, d, groundCorrection, state.KoeffDipol);
+  outcome.estimate = e;
+  ShowDiameterLimit(form, e, platform);
+  // The colour bounds apply to the unrounded percentages.
+  form.SetLabel7Colour(RedOutside(e.slendernessPercent, kSlendernessLow, kSlendernessHigh));
+  form.SetLabel7(FormatNumber(e.slendernessPercent, "#0.0"));
+  form.SetLabel5Colour(RedOutside(e.heightPercent, kHeightLow, kHeightHigh));
+  form.SetLabel5(FormatNumber(e.heightPercent, "#0.0"));
+  form.SetEstimatedVf(e.vf);
+  form.SetLabel9(FormatNumber(e.vf, "0.00#"));
+  if (form.VkUebernehmenChecked()) HandOverVf(form);
+  form.SetBeamFormText7(form.GetText3());
+  form.MoveLabel14ToCommand1();
+  form.SetTag(kVfTagActive);
+  outcome.completed = true;
+  return outcome;
+}
+
+}  // namespace zb

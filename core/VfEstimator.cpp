@@ -1,0 +1,56 @@
+#include "core/VfEstimator.h"
+
+#include "core/CheckedMath.h"
+#include "core/Formulas.h"
+#include "core/SkipOnError.h"
+
+namespace zb {
+
+const char* DiameterLimitName(DiameterLimit limit) {
+  switch (limit) {
+    case DiameterLimit::Minimum: return "Minimum";
+    case DiameterLimit::TwiceHeight: return "TwiceHeight";
+    case DiameterLimit::HalfWavelength: return "HalfWavelength";
+    case DiameterLimit::None: break;
+  }
+  return "None";
+}
+
+namespace {
+
+// The first limit that applies; a diameter exactly on a limit passes. The
+// two lengths are 8-byte values, compared with the 4-byte diameter as such.
+void LimitDiameter(VfEstimate& e, float d, double halfWaveMm, double twiceHeightMm) {
+  e.diameter = d;
+  e.limit = DiameterLimit::None;
+  if (d < kMinimumDiameter) {
+    e.diameter = kMinimumDiameter;
+    e.limit = DiameterLimit::Minimum;
+  } else if (d > twiceHeightMm) {
+    e.limit = DiameterLimit::TwiceHeight;
+    e.diameter = ToSingle(twiceHeightMm);
+  } else if (d > halfWaveMm) {
+    e.limit = DiameterLimit::HalfWavelength;
+    e.diameter = ToSingle(halfWaveMm);
+  }
+}
+
+}  // namespace
+
+VfEstimate EstimateVelocityFactor(float f, float h, float d, bool groundCorrection, float koeffDipol) {
+  VfEstimate e;
+  double halfWaveMm = 0;
+  double twiceHeightMm = 0;
+  SkipOnError([&] { halfWaveMm = Divide(Divide(300000.0, f), 2.0); });
+  SkipOnError([&] { twiceHeightMm = Checked(h * 2000.0); });
+  SkipOnError([&] { LimitDiameter(e, d, halfWaveMm, twiceHeightMm); });
+  SkipOnError([&] { e.slendernessPercent = SlendernessShorteningPercent(f, e.diameter); });
+  SkipOnError([&] { e.heightPercent = HeightShorteningPercent(f, h, groundCorrection); });
+  SkipOnError([&] {
+    const double remaining = (100.0 - e.heightPercent) * (100.0 - e.slendernessPercent) / 10000.0;
+    e.vf = ToSingle(remaining + (Divide(f, 150.0) - Divide(f, koeffDipol)) * 0.5);
+  });
+  return e;
+}
+
+}  // namespace zb
