@@ -1,16 +1,16 @@
 #include "cli/CommandLine.h"
 
-#include <charconv>
 #include <functional>
-#include <memory>
 #include <optional>
 #include <ostream>
 
 #include "cli/CliPlatform.h"
 #include "cli/HeadlessBeamForm.h"
+#include "cli/HeadlessVkForm.h"
+#include "cli/JsonText.h"
+#include "cli/Subcommands.h"
 #include "core/CalculateBeam.h"
 #include "core/ModuleState.h"
-#include "core/VfWindowState.h"
 #include "report/ResultReport.h"
 
 namespace zb {
@@ -95,33 +95,6 @@ Options ParseArguments(const std::vector<std::string>& args) {
   return o;
 }
 
-std::string ShortestText(float value) {
-  char buffer[32];
-  const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
-  return std::string(buffer, end);
-}
-
-std::string ShortestText(double value) {
-  char buffer[32];
-  const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
-  return std::string(buffer, end);
-}
-
-std::string JsonString(const std::string& text) {
-  std::string out = "\"";
-  for (char c : text) {
-    if (c == '"' || c == '\\') out += '\\';
-    if (static_cast<unsigned char>(c) < 0x20) {
-      char escaped[8];
-      std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-      out += escaped;
-    } else {
-      out += c;
-    }
-  }
-  return out + "\"";
-}
-
 std::string ResultJson(const CalculationResult& r, const ModuleState& state, int band) {
   const BeamDimensions& d = r.dims;
   std::string dims;
@@ -146,6 +119,15 @@ std::string ResultJson(const CalculationResult& r, const ModuleState& state, int
 std::string WithoutCarriageReturns(std::string text) {
   std::erase(text, '\r');
   return text;
+}
+
+using SideCalculator = int (*)(const std::vector<std::string>&, std::ostream&, std::ostream&);
+
+SideCalculator SideCalculatorNamed(const std::string& name) {
+  if (name == "vk") return RunVkCommand;
+  if (name == "pruning") return RunPruningCommand;
+  if (name == "zusatzdipol") return RunZusatzDipolCommand;
+  return nullptr;
 }
 
 }  // namespace
@@ -191,6 +173,8 @@ Beschreibung auf der Fehlerausgabe; es wird nichts halb geschrieben).
 
 int RunCommandLine(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
                    const CliEnvironment& environment) {
+  if (const SideCalculator side = SideCalculatorNamed(arguments.empty() ? "" : arguments[0]))
+    return side({arguments.begin() + 1, arguments.end()}, out, err);
   Options options;
   try {
     options = ParseArguments(arguments);
@@ -207,11 +191,6 @@ int RunCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
   state.DreiQuertraeger = options.dreiQuertraeger;
   CliPlatform platform(options.answerYes);
   HeadlessBeamForm form(platform);
-  NoVfWindow noVfWindow;
-  std::unique_ptr<VfWindowState> fixedVfWindow;
-  if (options.vfHeight)
-    fixedVfWindow = std::make_unique<FixedVfWindow>(*options.vfHeight, *options.vfDiameter, options.groundCorrection);
-  VfWindowState& vfWindow = fixedVfWindow ? *fixedVfWindow : static_cast<VfWindowState&>(noVfWindow);
   ResultFileWriter report(environment.dateTimeNow, environment.folder);
 
   try {
@@ -219,6 +198,13 @@ int RunCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
   } catch (const RuntimeError& error) {  // a typed number beyond the 4-byte range
     err << "Laufzeitfehler " << error.Number() << ": " << error.Description() << "\n";
     return kExitRuntimeError;
+  }
+  // The run reads the velocity-factor window, which loads from the form as it now stands.
+  HeadlessVkForm vfWindow(form.GetText1(), form.GetText7());
+  if (options.vfHeight) {
+    vfWindow.SetBoxes(vfWindow.GetText1(), *options.vfHeight, *options.vfDiameter);
+    vfWindow.SetErdbodenKor(options.groundCorrection);
+    vfWindow.MarkActive();
   }
 
   CalculationContext context{state, form, vfWindow, platform, report};

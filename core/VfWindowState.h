@@ -15,6 +15,7 @@ class VfWindowState {
   virtual bool GroundCorrection() = 0;        // "&Erdbodenkorrektur" ticked
   virtual std::string HeightText() = 0;       // antenna height above ground, m
   virtual std::string DiameterText() = 0;     // wire diameter, mm
+  virtual std::string FrequencyText() = 0;    // resonance frequency, MHz
 
   bool IsActive() { return Tag() == kVfTagActive; }
 };
@@ -26,6 +27,7 @@ class NoVfWindow final : public VfWindowState {
   bool GroundCorrection() override { return false; }
   std::string HeightText() override { return ""; }
   std::string DiameterText() override { return ""; }
+  std::string FrequencyText() override { return ""; }
 };
 
 // A velocity-factor window that holds a completed estimate with these entries.
@@ -37,6 +39,7 @@ class FixedVfWindow final : public VfWindowState {
   bool GroundCorrection() override { return ground_; }
   std::string HeightText() override { return height_; }
   std::string DiameterText() override { return diameter_; }
+  std::string FrequencyText() override { return ""; }
 
  private:
   std::string height_;

@@ -1,0 +1,90 @@
+#pragma once
+// The velocity-factor and pruning window without a window: its boxes, labels,
+// colours and options as plain values. The command line puts texts into its
+// boxes as given (these boxes have no key filter) and presses "&Rechnen"; the
+// beam command uses it as the velocity-factor window the beam run reads.
+
+#include <optional>
+#include <string>
+
+#include "core/VfWindowState.h"
+#include "core/VkFormAccess.h"
+
+namespace zb {
+
+class HeadlessVkForm final : public VkFormAccess, public VfWindowState {
+ public:
+  // Loaded in VF mode from the beam form's frequency and conductor-diameter texts.
+  HeadlessVkForm(const std::string& beamText1, const std::string& beamText7);
+
+  // What opening it from "3. Pruning / Optimieren" does to a loaded window.
+  void OpenAsPruningWindow();
+  void SetBoxes(const std::string& text1, const std::string& text2, const std::string& text3);
+  void SetErdbodenKor(bool checked) { erdbodenKor_ = checked; }
+  // Holds a completed estimate of its boxes' entries.
+  void MarkActive() { tag_ = kVfTagActive; }
+
+  const std::string& Text3() const { return text3_; }
+  TextColour Text3Colour() const { return text3Colour_; }
+  const std::string& Label5() const { return label5_; }
+  TextColour Label5Colour() const { return label5Colour_; }
+  const std::string& Label7() const { return label7_; }
+  TextColour Label7Colour() const { return label7Colour_; }
+  const std::string& Label9() const { return label9_; }
+  const std::string& Label11() const { return label11_; }
+  const std::string& Label13() const { return label13_; }
+  // The box that got the focus last ("Text2"), "" when none did.
+  const std::string& Focus() const { return focus_; }
+
+  // VkFormAccess
+  std::string Title() override { return title_; }
+  std::string GetText1() override { return text1_; }
+  std::string GetText2() override { return text2_; }
+  std::string GetText3() override { return text3_; }
+  void SetText2(const std::string& text) override { text2_ = text; }
+  void SetText3(const std::string& text) override { text3_ = text; }
+  void SetText3Colour(TextColour colour) override { text3Colour_ = colour; }
+  void SetLabel5(const std::string& caption) override { label5_ = caption; }
+  void SetLabel5Colour(TextColour colour) override { label5Colour_ = colour; }
+  void SetLabel7(const std::string& caption) override { label7_ = caption; }
+  void SetLabel7Colour(TextColour colour) override { label7Colour_ = colour; }
+  void SetLabel9(const std::string& caption) override { label9_ = caption; }
+  void SetLabel11(const std::string& caption) override { label11_ = caption; }
+  void SetLabel13(const std::string& caption) override { label13_ = caption; }
+  void FocusText1() override { focus_ = "Text1"; }
+  void FocusText2() override { focus_ = "Text2"; }
+  void FocusText3() override { focus_ = "Text3"; }
+  bool ErdbodenKorChecked() override { return erdbodenKor_; }
+  bool VkUebernehmenChecked() override { return vkUebernehmen_; }
+  float EstimatedVf() override { return estimatedVf_; }
+  void SetEstimatedVf(float vf) override { estimatedVf_ = vf; }
+  // Without a window there is no printout title line to move.
+  void MoveLabel14ToCommand1() override {}
+  void SetTag(const std::string& marker) override { tag_ = marker; }
+  // Without a beam form beside it, nothing receives the handed-over texts.
+  void SetBeamFormText1(const std::string&) override {}
+  void SetBeamFormText4(const std::string&) override {}
+  void SetBeamFormText7(const std::string&) override {}
+
+  // VfWindowState
+  std::string Tag() override { return tag_; }
+  bool GroundCorrection() override { return erdbodenKor_; }
+  std::string HeightText() override { return text2_; }
+  std::string DiameterText() override { return text3_; }
+  std::string FrequencyText() override { return text1_; }
+
+ private:
+  std::string title_;
+  std::string tag_;
+  std::string text1_, text2_, text3_;
+  TextColour text3Colour_ = TextColour::Black;
+  std::string label5_, label7_, label9_, label11_, label13_;
+  TextColour label5Colour_ = TextColour::Black;
+  TextColour label7Colour_ = TextColour::Black;
+  bool erdbodenKor_ = false;
+  bool vkUebernehmen_ = true;
+  float estimatedVf_ = 0;
+  std::string focus_;
+};
+
+}  // namespace zb

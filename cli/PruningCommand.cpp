@@ -1,0 +1,89 @@
+// zelvar-beam-cli pruning: the length changes of the "Antennen-Pruning/Optimieren" window.
+
+#include <ostream>
+
+#include "cli/CliPlatform.h"
+#include "cli/CommandLine.h"
+#include "cli/HeadlessBeamForm.h"
+#include "cli/HeadlessVkForm.h"
+#include "cli/JsonText.h"
+#include "cli/SubcommandOptions.h"
+#include "cli/Subcommands.h"
+#include "core/ModuleState.h"
+#include "core/PruningRun.h"
+#include "core/VkFormRules.h"
+
+namespace zb {
+
+namespace {
+
+const SubcommandHelp kHelp{
+    "zelvar-beam-cli pruning --laenge TEXT --ist TEXT --soll TEXT [--json]",
+    "Rechnet wie das Fenster \"Antennen-Pruning/Optimieren\" aus der gemessenen Strahlerlänge und der\n"
+    "gemessenen und gewünschten Resonanzfrequenz den tatsächlichen Verkürzungsfaktor, die neue Länge lS\n"
+    "und die Längenänderungen von lS, lR und lD. Die Texte kommen wie eingetippt oder eingefügt in die\n"
+    "Felder eines frisch geöffneten Fensters, danach wird einmal \"Rechnen\" gedrückt.\n",
+    {
+        {"--laenge", "TEXT", "gemessene Antennenlänge lS in m", true},
+        {"--ist", "TEXT", "gemessene Resonanzfrequenz in MHz", true},
+        {"--soll", "TEXT", "gewünschte Resonanzfrequenz in MHz", true},
+        {"--json", "", "Feldtexte, Farbe und Ergebnis als JSON ausgeben"},
+        {"--help", "", "diese Hilfe"},
+    },
+    "Rückgabewerte: 0 berechnet, 1 vorzeitig beendet (das Feld mit dem Fokus steht auf der\n"
+    "Fehlerausgabe), 2 falscher Aufruf.\n",
+};
+
+std::string Row(const char* caption, const std::string& value) { return ShownCaption(caption) + " " + value + "\n"; }
+
+std::string ScreenRows(HeadlessVkForm& form) {
+  const VkModeTexts& t = PruningModeTexts();
+  return Row(t.label6, form.Label7()) + Row(t.label4, form.Label5()) + Row(t.label8, form.Label9()) +
+         Row(t.label10, form.Label11()) + Row(t.label12, form.Label13());
+}
+
+std::string ResultJson(const PruningResult& r) {
+  return "{\"status\":" + JsonString(PruningStatusName(r.status)) + ",\"vfGesamt\":" + ShortestText(r.vfGesamt) +
+         ",\"lengthNew\":" + ShortestText(r.lengthNew) + ",\"changeS\":" + ShortestText(r.changeS) +
+         ",\"changeR\":" + ShortestText(r.changeR) + ",\"changeD\":" + ShortestText(r.changeD) + "}";
+}
+
+std::string FormJson(HeadlessVkForm& form, const PruningResult& r) {
+  const auto text = [](const char* name, const std::string& value) {
+    return "\"" + std::string(name) + "\":" + JsonString(value) + ",";
+  };
+  return "{" + text("Label5", form.Label5()) + text("Label5Colour", TextColourName(form.Label5Colour())) +
+         text("Label7", form.Label7()) + text("Label9", form.Label9()) + text("Label11", form.Label11()) +
+         text("Label13", form.Label13()) + "\"result\":" + ResultJson(r) + "}\n";
+}
+
+std::string FocusNote(HeadlessVkForm& form) {
+  const VkModeTexts& t = PruningModeTexts();
+  const char* caption = form.Focus() == "Text1" ? t.label1 : form.Focus() == "Text2" ? t.label2 : t.label3;
+  return "Fokus auf " + form.Focus() + " (" + ShownCaption(caption) + ")\n";
+}
+
+int Prune(const GivenOptions& given, std::ostream& out, std::ostream& err) {
+  CliPlatform platform(false);
+  HeadlessBeamForm beamForm(platform);
+  HeadlessVkForm form(beamForm.GetText1(), beamForm.GetText7());
+  form.OpenAsPruningWindow();
+  form.SetBoxes(given.at("--laenge"), given.at("--ist"), given.at("--soll"));
+  const ModuleState state;
+  const PruningResult result = RunPruning(form, state, platform);
+  if (given.contains("--json")) out << FormJson(form, result);
+  if (result.status != PruningStatus::Ok) {
+    err << FocusNote(form);
+    return kExitEndedEarly;
+  }
+  if (!given.contains("--json")) out << ScreenRows(form);
+  return kExitCompleted;
+}
+
+}  // namespace
+
+int RunPruningCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+  return RunSubcommand(kHelp, arguments, out, err, [&](const GivenOptions& given) { return Prune(given, out, err); });
+}
+
+}  // namespace zb

@@ -1,0 +1,145 @@
+// zelvar-beam-cli zusatzdipol: the radiation-coupled additional dipole of the
+// "Strahlungsgekoppelten Dipol berechnen" window.
+
+#include <charconv>
+#include <memory>
+#include <ostream>
+
+#include "cli/CliPlatform.h"
+#include "cli/CommandLine.h"
+#include "cli/HeadlessBeamForm.h"
+#include "cli/HeadlessVkForm.h"
+#include "cli/HeadlessZusatzDipolForm.h"
+#include "cli/JsonText.h"
+#include "cli/SubcommandOptions.h"
+#include "cli/Subcommands.h"
+#include "core/CoupledDipolRun.h"
+#include "core/ModuleState.h"
+
+namespace zb {
+
+namespace {
+
+const SubcommandHelp kHelp{
+    "zelvar-beam-cli zusatzdipol --erreger-frequenz TEXT --frequenz TEXT --impedanz TEXT\n"
+    "         --erreger-durchmesser TEXT --durchmesser TEXT --vk TEXT [--isolier-vk ZAHL]\n"
+    "         [--vf-hoehe TEXT --vf-durchmesser TEXT [--erdbodenkorrektur]] [--json]",
+    "Rechnet wie das Fenster \"Strahlungsgekoppelten Dipol berechnen\" Drahtlänge und Abstand eines\n"
+    "strahlungsgekoppelten Zusatzdipols neben einem gespeisten Erreger-Dipol. Die Texte kommen wie\n"
+    "eingetippt oder eingefügt in die Felder eines frisch geöffneten Fensters, danach wird einmal\n"
+    "\"Rechnen\" gedrückt.\n",
+    {
+        {"--erreger-frequenz", "TEXT", "unterste Resonanzfrequenz des Erreger-Dipols in MHz", true},
+        {"--frequenz", "TEXT", "gewünschte Resonanzfrequenz des Zusatzdipols in MHz", true},
+        {"--impedanz", "TEXT", "gewünschte Impedanz im Speisepunkt in Ohm", true},
+        {"--erreger-durchmesser", "TEXT", "Drahtdurchmesser des Erreger-Dipols in mm", true},
+        {"--durchmesser", "TEXT", "Drahtdurchmesser des Zusatzdipols in mm", true},
+        {"--vk", "TEXT", "Verkürzungsfaktor des Erreger-Drahtes", true},
+        {"--isolier-vk", "ZAHL", "zusätzliche Verkürzung durch die Isolierung als Anteil (Vorgabe 0)"},
+        {"--vf-hoehe", "TEXT", "wie ein Verkürzungsfaktor-Fenster mit fertiger Berechnung:"},
+        {"--vf-durchmesser", "TEXT", "Antennenhöhe in m und Drahtdurchmesser in mm"},
+        {"--erdbodenkorrektur", "", "dazu mit Erdbodenkorrektur"},
+        {"--json", "", "Feldtexte und Ergebnis als JSON ausgeben"},
+        {"--help", "", "diese Hilfe"},
+    },
+    "Rückgabewerte: 0 berechnet, 1 vorzeitig beendet (das Feld mit dem Fokus steht auf der\n"
+    "Fehlerausgabe), 2 falscher Aufruf, 3 Laufzeitfehler (Nummer und Beschreibung auf der\n"
+    "Fehlerausgabe).\n",
+};
+
+// The options in the order of the boxes Text1 .. Text6.
+constexpr const char* kBoxOptions[] = {"--frequenz", "--erreger-frequenz", "--impedanz",
+                                       "--durchmesser", "--erreger-durchmesser", "--vk"};
+
+struct UsageError {
+  std::string message;
+};
+
+double ReadIsolierVk(const GivenOptions& given) {
+  if (!given.contains("--isolier-vk")) return 0.0;
+  std::string text = given.at("--isolier-vk");
+  if (const auto comma = text.find(','); comma != std::string::npos) text[comma] = '.';
+  double value = 0.0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size())
+    throw UsageError{"--isolier-vk erwartet eine Zahl, nicht " + given.at("--isolier-vk")};
+  return value;
+}
+
+std::unique_ptr<HeadlessVkForm> VfWindow(const GivenOptions& given, HeadlessBeamForm& beamForm) {
+  const bool height = given.contains("--vf-hoehe"), diameter = given.contains("--vf-durchmesser");
+  if (height != diameter || (given.contains("--erdbodenkorrektur") && !height))
+    throw UsageError{"--vf-hoehe und --vf-durchmesser gehören zusammen (--erdbodenkorrektur nur mit ihnen)."};
+  auto window = std::make_unique<HeadlessVkForm>(beamForm.GetText1(), beamForm.GetText7());
+  if (height) {
+    window->SetBoxes(window->GetText1(), given.at("--vf-hoehe"), given.at("--vf-durchmesser"));
+    window->SetErdbodenKor(given.contains("--erdbodenkorrektur"));
+    window->MarkActive();
+  }
+  return window;
+}
+
+std::string Row(const char* caption, const std::string& value) { return ShownCaption(caption) + " " + value + "\n"; }
+
+std::string ScreenRows(HeadlessZusatzDipolForm& form) {
+  return Row(kSpacingCaption, form.Label8()) + Row(kLengthCaption, form.Label10()) +
+         Row(ZusatzDipolBoxCaption(6), form.Box(6));
+}
+
+std::string ResultJson(const CoupledDipolResult& r) {
+  return "{\"status\":" + JsonString(CoupledDipolStatusName(r.status)) +
+         ",\"belowExciter\":" + (r.belowExciter ? "true" : "false") +
+         ",\"exciterDiameterLimit\":" + ShortestText(r.exciterDiameterLimit) +
+         ",\"roughSpacing\":" + ShortestText(r.roughSpacing) + ",\"exciterVf\":" + ShortestText(r.exciterVf) +
+         ",\"spacing\":" + ShortestText(r.spacing) + ",\"length\":" + ShortestText(r.length) + "}";
+}
+
+std::string FormJson(HeadlessZusatzDipolForm& form, const CoupledDipolResult& r) {
+  const auto text = [](const char* name, const std::string& value) {
+    return "\"" + std::string(name) + "\":" + JsonString(value) + ",";
+  };
+  return "{" + text("Text4", form.Box(4)) + text("Text5", form.Box(5)) + text("Text6", form.Box(6)) +
+         text("Label8", form.Label8()) + text("Label10", form.Label10()) + "\"result\":" + ResultJson(r) + "}\n";
+}
+
+std::string FocusNote(HeadlessZusatzDipolForm& form) {
+  const int box = form.Focus();
+  return "Fokus auf Text" + std::to_string(box) + " (" + ShownCaption(ZusatzDipolBoxCaption(box)) +
+         "), das Feld enthält \"" + form.Box(box) + "\"\n";
+}
+
+int Compute(const GivenOptions& given, std::ostream& out, std::ostream& err) {
+  ModuleState state;
+  state.IsolierVk = ReadIsolierVk(given);
+  CliPlatform platform(false);
+  HeadlessBeamForm beamForm(platform);
+  const std::unique_ptr<HeadlessVkForm> vfWindow = VfWindow(given, beamForm);
+  HeadlessZusatzDipolForm form(LoadedZusatzDipolTexts(*vfWindow, beamForm.GetText4(), beamForm.GetText7()));
+  for (int box = 1; box <= 6; ++box) form.Box(box) = given.at(kBoxOptions[box - 1]);
+
+  const CoupledDipolOutcome outcome = RunCoupledDipol(form, *vfWindow, state, platform);
+  if (outcome.error) {
+    err << "Laufzeitfehler " << outcome.error->Number() << ": " << outcome.error->Description() << "\n";
+    return kExitRuntimeError;
+  }
+  if (given.contains("--json")) out << FormJson(form, outcome.result);
+  if (form.Focus() != 0) err << FocusNote(form);  // also the warning of a wanted frequency below the exciter's
+  if (outcome.result.status != CoupledDipolStatus::Ok) return kExitEndedEarly;
+  if (!given.contains("--json")) out << ScreenRows(form);
+  return kExitCompleted;
+}
+
+}  // namespace
+
+int RunZusatzDipolCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+  return RunSubcommand(kHelp, arguments, out, err, [&](const GivenOptions& given) -> int {
+    try {
+      return Compute(given, out, err);
+    } catch (const UsageError& usage) {
+      err << usage.message << "\n\n" << HelpText(kHelp);
+      return kExitUsage;
+    }
+  });
+}
+
+}  // namespace zb
