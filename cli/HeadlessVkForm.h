@@ -33,6 +33,11 @@ class HeadlessVkForm final : public VkFormAccess, public VfWindowState {
   const std::string& Label9() const { return label9_; }
   const std::string& Label11() const { return label11_; }
   const std::string& Label13() const { return label13_; }
+  void SetVkUebernehmen(bool checked) { vkUebernehmen_ = checked; }
+  // What the window wrote into the beam form's Text1, Text4 and Text7.
+  const std::optional<std::string>& BeamFormText1() const { return beamFormText1_; }
+  const std::optional<std::string>& BeamFormText4() const { return beamFormText4_; }
+  const std::optional<std::string>& BeamFormText7() const { return beamFormText7_; }
   // The box that got the focus last ("Text2"), "" when none did.
   const std::string& Focus() const { return focus_; }
 
@@ -61,10 +66,10 @@ class HeadlessVkForm final : public VkFormAccess, public VfWindowState {
   // Without a window there is no printout title line to move.
   void MoveLabel14ToCommand1() override {}
   void SetTag(const std::string& marker) override { tag_ = marker; }
-  // Without a beam form beside it, nothing receives the handed-over texts.
-  void SetBeamFormText1(const std::string&) override {}
-  void SetBeamFormText4(const std::string&) override {}
-  void SetBeamFormText7(const std::string&) override {}
+  // Without a beam form beside it, the handed-over texts are only kept.
+  void SetBeamFormText1(const std::string& text) override { beamFormText1_ = text; }
+  void SetBeamFormText4(const std::string& text) override { beamFormText4_ = text; }
+  void SetBeamFormText7(const std::string& text) override { beamFormText7_ = text; }
 
   // VfWindowState
   std::string Tag() override { return tag_; }
@@ -85,6 +90,7 @@ class HeadlessVkForm final : public VkFormAccess, public VfWindowState {
   bool vkUebernehmen_ = true;
   float estimatedVf_ = 0;
   std::string focus_;
+  std::optional<std::string> beamFormText1_, beamFormText4_, beamFormText7_;
 };
 
 }  // namespace zb
