@@ -1,0 +1,116 @@
+// The side windows' runs on their headless windows: what the command line
+// cannot show (hand-over into the beam form, the error box, loading).
+
+#include <gtest/gtest.h>
+
+#include "cli/HeadlessVkForm.h"
+#include "cli/HeadlessZusatzDipolForm.h"
+#include "core/CoupledDipolRun.h"
+#include "core/ModuleState.h"
+#include "core/NumberText.h"
+#include "core/VfEstimationRun.h"
+#include "core/VfWindowState.h"
+#include "core/VkFormRules.h"
+#include "core/ZusatzDipolRules.h"
+#include "tests/support/ScriptedPlatform.h"
+
+namespace zb {
+namespace {
+
+class SideWindows : public ::testing::Test {
+ protected:
+  void SetUp() override { SetDecimalSeparator(','); }
+  ModuleState state;
+  test::ScriptedPlatform platform;
+};
+
+TEST_F(SideWindows, EstimateHandsOverOnlyWhileVkUebernehmenIsChecked) {
+  HeadlessVkForm form("28,5", "2");
+  EXPECT_EQ(form.Tag(), "-");
+  EXPECT_EQ(form.GetText2(), "10,0");  // below 50 MHz the antenna hangs higher
+  EXPECT_EQ(HeadlessVkForm("50,2", "2").GetText2(), "3,0");
+
+  form.SetVkUebernehmen(false);
+  form.SetBoxes("50,2", "3", "0,05");
+  ASSERT_TRUE(RunVfEstimation(form, state, platform).completed);
+  EXPECT_FALSE(form.BeamFormText4().has_value());
+  EXPECT_FALSE(form.BeamFormText1().has_value());
+  EXPECT_EQ(form.BeamFormText7(), "0,1");  // the limited diameter, on every completed run
+  EXPECT_EQ(form.Tag(), kVfTagActive);
+  EXPECT_EQ(platform.beeps, 1);
+
+  form.SetVkUebernehmen(true);
+  ASSERT_TRUE(RunVfEstimation(form, state, platform).completed);
+  EXPECT_EQ(form.BeamFormText4(), FormatNumber(form.EstimatedVf(), "0.00##"));
+  EXPECT_EQ(form.BeamFormText1(), "50,2");
+}
+
+TEST_F(SideWindows, AnEarlyStopKeepsResultsAndMarker) {
+  HeadlessVkForm form("50,2", "2");
+  ASSERT_TRUE(RunVfEstimation(form, state, platform).completed);
+  const std::string shown = form.Label9();
+  form.SetBoxes("", "3", "2");
+  EXPECT_FALSE(RunVfEstimation(form, state, platform).completed);
+  EXPECT_EQ(form.Label9(), shown);
+  EXPECT_EQ(form.Tag(), kVfTagActive);
+  EXPECT_EQ(form.Focus(), "Text1");
+}
+
+TEST_F(SideWindows, CoupledDipolArithmeticFailureShowsTheErrorBoxAndKeepsTheLabels) {
+  NoVfWindow vfWindow;
+  HeadlessZusatzDipolForm form(LoadedZusatzDipolTexts(vfWindow, "1,00", "2"));
+  form.Box(1) = "21,2";
+  form.Box(2) = "14";
+  ASSERT_FALSE(RunCoupledDipol(form, vfWindow, state, platform).error);
+  EXPECT_EQ(form.Label8(), "236");
+  const std::string length = form.Label10();
+
+  form.Box(3) = "1E39";
+  platform.answers = {MsgResult::Ok};
+  const CoupledDipolOutcome overflow = RunCoupledDipol(form, vfWindow, state, platform);
+  ASSERT_TRUE(overflow.error);
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].prompt, "Laufzeitfehler 6: Überlauf\r\nBitte kleinere Werte verwenden.");
+  EXPECT_EQ(platform.messages[0].title, " Fehler ");
+  EXPECT_EQ(platform.messages[0].icon, MsgIcon::Exclamation);
+  EXPECT_EQ(platform.messages[0].buttons, MsgButtons::Ok);
+  EXPECT_EQ(form.Label8(), "236");
+  EXPECT_EQ(form.Label10(), length);
+
+  form.Box(3) = "300";
+  form.Box(4) = form.Box(5) = "-5";
+  platform.answers = {MsgResult::Ok};
+  ASSERT_EQ(RunCoupledDipol(form, vfWindow, state, platform).error->Number(), kInvalidCall);
+  EXPECT_EQ(platform.messages.back().prompt.find("Bitte"), std::string::npos);
+}
+
+TEST_F(SideWindows, CoupledDipolLoadsFromTheBeamFormOrTheActiveVfWindow) {
+  NoVfWindow inactive;
+  const ZusatzDipolLoadedTexts fromBeam = LoadedZusatzDipolTexts(inactive, "0,95", "2");
+  EXPECT_EQ(fromBeam.text3, "300");
+  EXPECT_EQ(fromBeam.text4 + "|" + fromBeam.text5 + "|" + fromBeam.text6, "2|2|0,95");
+  EXPECT_EQ(LoadedZusatzDipolTexts(inactive, "", "2").text6, "0,946");
+
+  HeadlessVkForm active("14,1", "1,5");
+  active.MarkActive();
+  const ZusatzDipolLoadedTexts fromVf = LoadedZusatzDipolTexts(active, "0,95", "2");
+  EXPECT_EQ(fromVf.text2 + "|" + fromVf.text4 + "|" + fromVf.text5 + "|" + fromVf.text6, "14,1|1,5|1,5|0,946");
+}
+
+TEST(ZusatzDipolInfo, FifteenLinesThreeEmptyNoFinalBreak) {
+  const std::string text = ZusatzDipolInfoText("\r\n");
+  std::vector<std::string> lines;
+  for (std::size_t start = 0;;) {
+    const std::size_t end = text.find("\r\n", start);
+    lines.push_back(text.substr(start, end - start));
+    if (end == std::string::npos) break;
+    start = end + 2;
+  }
+  EXPECT_EQ(lines.size(), 15u);
+  EXPECT_EQ(std::count(lines.begin(), lines.end(), ""), 3);
+  EXPECT_EQ(text.front(), ' ');
+  EXPECT_NE(text.substr(text.size() - 2), "\r\n");
+}
+
+}  // namespace
+}  // namespace zb

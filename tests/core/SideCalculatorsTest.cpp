@@ -1,0 +1,41 @@
+// Edge cases of the side calculators that the windows cannot reach easily.
+
+#include <gtest/gtest.h>
+
+#include "core/CoupledDipol.h"
+#include "core/Formulas.h"
+#include "core/ModuleState.h"
+#include "core/Pruning.h"
+#include "core/VfEstimator.h"
+#include "core/VfWindowState.h"
+#include "tests/support/ErrorNumber.h"
+
+namespace zb {
+namespace {
+
+TEST(ComputePruning, AFailingStepIsSkippedAndTheNextGoesOn) {
+  const PruningResult r = ComputePruning(3e38f, 60.0f, 50.0f, ModuleState{});
+  EXPECT_EQ(r.status, PruningStatus::Ok);
+  EXPECT_GT(r.vfGesamt, 1.0f);
+  EXPECT_EQ(r.lengthNew, 0.0f);  // beyond the 4-byte range: skipped
+  EXPECT_EQ(r.changeS, 0.0f);
+}
+
+TEST(EstimateVelocityFactor, DiameterLimitsCompareAsEightByteValues) {
+  const ModuleState s;
+  // 0.01f * 2000 lies just below 20.
+  EXPECT_EQ(EstimateVelocityFactor(50.2f, 0.01f, 20.0f, false, s.KoeffDipol).limit, DiameterLimit::TwiceHeight);
+  EXPECT_EQ(EstimateVelocityFactor(50.2f, 1.0f, 2000.0f, false, s.KoeffDipol).limit, DiameterLimit::None);
+  EXPECT_EQ(EstimateVelocityFactor(300.0f, 10.0f, 500.0f, false, s.KoeffDipol).limit, DiameterLimit::None);
+  EXPECT_EQ(EstimateVelocityFactor(300.0f, 10.0f, 500.1f, false, s.KoeffDipol).diameter, 500.0f);
+}
+
+TEST(ComputeCoupledDipol, NonPositiveDiametersAreArithmeticFailures) {
+  NoVfWindow vfWindow;
+  const CoupledDipolInputs in{14.0f, 21.2f, 300.0f, -2.0f, -2.0f, 0.946f};
+  EXPECT_EQ(test::ErrorNumberOf([&] { ComputeCoupledDipol(in, vfWindow, ModuleState{}); }), kInvalidCall);
+  EXPECT_EQ(CouplingSpacing(300.0f, 21.2f, -2.0f, -2.0f, 0.0), 0.0f);
+}
+
+}  // namespace
+}  // namespace zb
