@@ -5,7 +5,7 @@
 #include <iostream>
 
 #include "cli/CommandLine.h"
-#include "ui/locale/LocaleText.h"
+#include "locale/LocaleText.h"
 
 int main(int argc, char* argv[]) {
   QCoreApplication app(argc, argv);

@@ -12,8 +12,8 @@
 
 #include "core/VersionInfo.h"
 #include "tests/ui/frame/FrameTestSupport.h"
-#include "ui/Twips.h"
-#include "ui/locale/LocaleText.h"
+#include "ui/common/Twips.h"
+#include "locale/LocaleText.h"
 
 namespace zb::test {
 namespace {

@@ -5,7 +5,7 @@
 #include <QMenuBar>
 
 #include "tests/ui/frame/FrameTestSupport.h"
-#include "ui/frmHauptform.h"
+#include "ui/beamform/frmHauptform.h"
 
 namespace zb::test {
 namespace {

@@ -4,8 +4,8 @@
 #include <QLocale>
 
 #include "tests/ui/frame/FrameTestSupport.h"
-#include "ui/FrameSettings.h"
-#include "ui/Twips.h"
+#include "ui/frame/FrameSettings.h"
+#include "ui/common/Twips.h"
 
 namespace zb::test {
 namespace {

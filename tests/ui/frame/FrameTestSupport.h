@@ -16,8 +16,8 @@
 #include <memory>
 
 #include "tests/support/FakeUiPlatform.h"
-#include "ui/MDIForm1.h"
-#include "ui/Module1.h"
+#include "ui/frame/MDIForm1.h"
+#include "ui/app/Module1.h"
 
 namespace zb::test {
 

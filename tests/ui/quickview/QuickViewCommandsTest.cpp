@@ -12,7 +12,7 @@
 
 #include "core/VersionInfo.h"
 #include "tests/ui/quickview/QuickViewTestSupport.h"
-#include "ui/QuickViewRules.h"
+#include "ui/quickview/QuickViewRules.h"
 #include "ui/rtf/RtfDocument.h"
 
 namespace zb::ui::test {

@@ -11,8 +11,8 @@
 #include <QTemporaryDir>
 
 #include "core/RuntimeError.h"
-#include "ui/QuickViewFiles.h"
-#include "ui/QuickViewRules.h"
+#include "ui/quickview/QuickViewFiles.h"
+#include "ui/quickview/QuickViewRules.h"
 
 namespace zb::ui::test {
 namespace {

@@ -21,8 +21,8 @@
 #include "core/Cp1252.h"
 #include "tests/support/FakeUiPlatform.h"
 #include "tests/support/TextFormatAt.h"
-#include "ui/Module1.h"
-#include "ui/frmRTF.h"
+#include "ui/app/Module1.h"
+#include "ui/quickview/frmRTF.h"
 
 namespace zb::ui::test {
 

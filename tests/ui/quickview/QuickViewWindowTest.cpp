@@ -16,9 +16,9 @@
 #include <QToolBar>
 
 #include "tests/ui/quickview/QuickViewTestSupport.h"
-#include "ui/QuickViewRules.h"
-#include "ui/Twips.h"
-#include "ui/locale/LocaleText.h"
+#include "ui/quickview/QuickViewRules.h"
+#include "ui/common/Twips.h"
+#include "locale/LocaleText.h"
 
 namespace zb::ui::test {
 namespace {

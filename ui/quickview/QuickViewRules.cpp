@@ -1,4 +1,4 @@
-#include "ui/QuickViewRules.h"
+#include "ui/quickview/QuickViewRules.h"
 
 #include <QFontDatabase>
 #include <QStringList>

@@ -1,7 +1,7 @@
 #include "core/RuntimeError.h"
-#include "ui/Module1.h"
-#include "ui/QuickViewRules.h"
-#include "ui/frmRTF.h"
+#include "ui/app/Module1.h"
+#include "ui/quickview/QuickViewRules.h"
+#include "ui/quickview/frmRTF.h"
 #include "ui/platform/UiPlatform.h"
 
 namespace zb::ui {

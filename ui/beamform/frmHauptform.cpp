@@ -1,4 +1,4 @@
-#include "ui/frmHauptform.h"
+#include "ui/beamform/frmHauptform.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -25,9 +25,9 @@
 #include "core/NumberText.h"
 #include "core/VfWindowState.h"
 #include "report/ResultReport.h"
-#include "ui/MDIForm1.h"
-#include "ui/Module1.h"
-#include "ui/locale/LocaleText.h"
+#include "ui/frame/MDIForm1.h"
+#include "ui/app/Module1.h"
+#include "locale/LocaleText.h"
 #include "ui/platform/UiPlatform.h"
 
 namespace zb::ui {

@@ -1,12 +1,12 @@
-#include "ui/Module1.h"
+#include "ui/app/Module1.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
-#include "ui/MDIForm1.h"
-#include "ui/frmHauptform.h"
-#include "ui/frmRTF.h"
+#include "ui/frame/MDIForm1.h"
+#include "ui/beamform/frmHauptform.h"
+#include "ui/quickview/frmRTF.h"
 
 #ifndef ZB_DATA_DIR
 #define ZB_DATA_DIR "/usr/local/share/zelvar-beam"

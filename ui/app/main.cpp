@@ -4,8 +4,8 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
-#include "ui/Module1.h"
-#include "ui/locale/LocaleText.h"
+#include "ui/app/Module1.h"
+#include "locale/LocaleText.h"
 #include "ui/platform/QtPlatform.h"
 
 int main(int argc, char* argv[]) {

@@ -19,9 +19,9 @@
 
 #include "core/NumberText.h"
 #include "tests/support/FakeUiPlatform.h"
-#include "ui/MDIForm1.h"
-#include "ui/Module1.h"
-#include "ui/frmHauptform.h"
+#include "ui/frame/MDIForm1.h"
+#include "ui/app/Module1.h"
+#include "ui/beamform/frmHauptform.h"
 
 namespace zb::test {
 

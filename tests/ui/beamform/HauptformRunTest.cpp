@@ -5,8 +5,8 @@
 #include <sstream>
 
 #include "cli/CommandLine.h"
-#include "tests/ui/form/FormTestSupport.h"
-#include "ui/frmRTF.h"
+#include "tests/ui/beamform/FormTestSupport.h"
+#include "ui/quickview/frmRTF.h"
 
 namespace zb {
 namespace {

@@ -4,10 +4,10 @@
 
 #include "assets/Assets.h"
 #include "core/RuntimeError.h"
-#include "ui/MDIForm1.h"
-#include "ui/Module1.h"
+#include "ui/frame/MDIForm1.h"
+#include "ui/app/Module1.h"
 #include "ui/drawing/WmfPicture.h"
-#include "ui/locale/LocaleText.h"
+#include "locale/LocaleText.h"
 #include "ui/platform/UiPlatform.h"
 
 namespace zb::ui {

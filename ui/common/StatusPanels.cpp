@@ -1,4 +1,4 @@
-#include "ui/StatusPanels.h"
+#include "ui/common/StatusPanels.h"
 
 #include <QDate>
 #include <QLabel>
@@ -8,8 +8,8 @@
 #include <QTime>
 #include <QTimer>
 
-#include "ui/Twips.h"
-#include "ui/locale/LocaleText.h"
+#include "ui/common/Twips.h"
+#include "locale/LocaleText.h"
 
 namespace zb::ui {
 

@@ -1,4 +1,4 @@
-#include "ui/MDIForm1.h"
+#include "ui/frame/MDIForm1.h"
 
 #include <QAction>
 #include <QApplication>
@@ -19,13 +19,13 @@
 #include <exception>
 
 #include "assets/Assets.h"
-#include "ui/FrameClientArea.h"
-#include "ui/FrameSettings.h"
-#include "ui/Module1.h"
-#include "ui/StatusPanels.h"
-#include "ui/Twips.h"
-#include "ui/frmHauptform.h"
-#include "ui/locale/LocaleText.h"
+#include "ui/frame/FrameClientArea.h"
+#include "ui/frame/FrameSettings.h"
+#include "ui/app/Module1.h"
+#include "ui/common/StatusPanels.h"
+#include "ui/common/Twips.h"
+#include "ui/beamform/frmHauptform.h"
+#include "locale/LocaleText.h"
 #include "ui/platform/UiPlatform.h"
 
 #ifndef ZB_DATA_DIR

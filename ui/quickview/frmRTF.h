@@ -8,7 +8,7 @@
 #include <array>
 #include <cstdint>
 
-#include "ui/QuickViewRules.h"
+#include "ui/quickview/QuickViewRules.h"
 
 class QLabel;
 class QTextDocument;

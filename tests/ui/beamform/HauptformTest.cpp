@@ -1,6 +1,6 @@
 // The beam form's boxes and buttons, used through the keyboard and the mouse.
 
-#include "tests/ui/form/FormTestSupport.h"
+#include "tests/ui/beamform/FormTestSupport.h"
 
 namespace zb {
 namespace {

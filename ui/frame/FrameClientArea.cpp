@@ -1,9 +1,9 @@
-#include "ui/FrameClientArea.h"
+#include "ui/frame/FrameClientArea.h"
 
 #include <QPainter>
 #include <QPaintEvent>
 
-#include "ui/Twips.h"
+#include "ui/common/Twips.h"
 
 namespace zb::ui {
 

@@ -1,4 +1,4 @@
-#include "ui/QuickViewIcons.h"
+#include "ui/quickview/QuickViewIcons.h"
 
 #include <QFont>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "ui/QuickViewFiles.h"
+#include "ui/quickview/QuickViewFiles.h"
 
 #include <QDir>
 #include <QFile>

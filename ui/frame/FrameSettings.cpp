@@ -1,4 +1,4 @@
-#include "ui/FrameSettings.h"
+#include "ui/frame/FrameSettings.h"
 
 #include <QLocale>
 #include <QSettings>

@@ -1,4 +1,4 @@
-#include "ui/frmRTF.h"
+#include "ui/quickview/frmRTF.h"
 
 #include <QAction>
 #include <QApplication>
@@ -29,14 +29,14 @@
 
 #include "core/RuntimeError.h"
 #include "core/VersionInfo.h"
-#include "ui/MDIForm1.h"
-#include "ui/Module1.h"
-#include "ui/QuickViewFiles.h"
-#include "ui/QuickViewIcons.h"
-#include "ui/StatusPanels.h"
-#include "ui/Twips.h"
-#include "ui/frmHauptform.h"
-#include "ui/locale/LocaleText.h"
+#include "ui/frame/MDIForm1.h"
+#include "ui/app/Module1.h"
+#include "ui/quickview/QuickViewFiles.h"
+#include "ui/quickview/QuickViewIcons.h"
+#include "ui/common/StatusPanels.h"
+#include "ui/common/Twips.h"
+#include "ui/beamform/frmHauptform.h"
+#include "locale/LocaleText.h"
 #include "ui/platform/UiPlatform.h"
 #include "ui/rtf/RtfDocument.h"
 

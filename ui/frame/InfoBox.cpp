@@ -1,8 +1,8 @@
 // The frame's info box, made from the program's version information.
 
 #include "core/VersionInfo.h"
-#include "ui/MDIForm1.h"
-#include "ui/Module1.h"
+#include "ui/frame/MDIForm1.h"
+#include "ui/app/Module1.h"
 #include "ui/platform/UiPlatform.h"
 
 namespace zb::ui {

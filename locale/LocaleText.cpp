@@ -1,4 +1,4 @@
-#include "ui/locale/LocaleText.h"
+#include "locale/LocaleText.h"
 
 #include <QRegularExpression>
 

@@ -5,9 +5,9 @@
 #include <QFileInfo>
 #include <exception>
 
-#include "ui/MDIForm1.h"
-#include "ui/Module1.h"
-#include "ui/locale/LocaleText.h"
+#include "ui/frame/MDIForm1.h"
+#include "ui/app/Module1.h"
+#include "locale/LocaleText.h"
 #include "ui/platform/UiPlatform.h"
 
 namespace zb::ui {
