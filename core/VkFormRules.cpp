@@ -90,8 +90,10 @@ const VkModeTexts& VfModeTexts() { return kVfMode; }
 const VkModeTexts& PruningModeTexts() { return kPruningMode; }
 
 int Command1Top(std::string_view title, int windowHeightTwips) {
-  return IsVfMode(title) ? kVfModeCommand1Top : windowHeightTwips - kCommand1AboveBottom;
+  return IsVfMode(title) ? kVfModeCommand1Top : Command1TopAboveBottom(windowHeightTwips);
 }
+
+int Command1TopAboveBottom(int windowHeightTwips) { return windowHeightTwips - kCommand1AboveBottom; }
 
 void HandOverVf(VkFormAccess& form) {
   form.SetBeamFormText4(FormatNumber(form.EstimatedVf(), "0.00##"));

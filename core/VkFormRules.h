@@ -64,8 +64,11 @@ struct VkModeTexts {
 const VkModeTexts& VfModeTexts();
 const VkModeTexts& PruningModeTexts();
 
-// Where Command1 stands (twips from the top of the client area).
+// Where Command1 stands (twips from the top of the client area): a fixed
+// place in the velocity-factor window, otherwise a fixed distance above the
+// window's bottom edge (also where loading the window puts it).
 int Command1Top(std::string_view title, int windowHeightTwips);
+int Command1TopAboveBottom(int windowHeightTwips);
 
 // Hands the window's estimate and frequency text into the beam form.
 void HandOverVf(VkFormAccess& form);

@@ -1,0 +1,135 @@
+#include "ui/vk/frmVk.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include "core/ModuleState.h"
+#include "core/Platform.h"
+#include "core/PruningRun.h"
+#include "core/RuntimeError.h"
+#include "core/VfEstimationRun.h"
+#include "core/VkFormRules.h"
+#include "locale/LocaleText.h"
+#include "ui/vk/VkWindowHost.h"
+
+namespace zb::ui {
+
+frmVk::frmVk(VkWindowHost& host) : host_(host), heightTwips_(zb::VfModeTexts().heightTwips) {
+  setObjectName(QStringLiteral("frmVk"));
+  setAttribute(Qt::WA_DeleteOnClose);  // closing unloads the window
+  BuildControls();
+  ConnectEvents();
+}
+
+void frmVk::ConnectEvents() {
+  connect(Command1, &QPushButton::clicked, this, [this] { Guarded([this] { Command1_Click(); }); });
+  connect(mnuVkübernehmen, &QAction::triggered, this, [this] { Guarded([this] { mnuVkübernehmen_Click(); }); });
+  connect(mnuErdbodenKor, &QAction::triggered, this, [this] { Guarded([this] { mnuErdbodenKor_Click(); }); });
+  Label9->installEventFilter(this);
+}
+
+template <typename Handler>
+void frmVk::Guarded(Handler&& handler) {
+  try {
+    handler();
+  } catch (const zb::RuntimeError& error) {
+    host_.Platform().MessageBox(error.Description(), zb::MsgButtons::Ok, zb::MsgIcon::Exclamation, " Fehler ");
+  } catch (const std::exception&) {
+    host_.Platform().MessageBox(zb::ErrorDescription(0), zb::MsgButtons::Ok, zb::MsgIcon::Exclamation, " Fehler ");
+  }
+}
+
+bool frmVk::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == Label9 && event->type() == QEvent::MouseButtonDblClick) Guarded([this] { Label9_DblClick(); });
+  return QWidget::eventFilter(watched, event);
+}
+
+// ------------------------------------------------------------------ opening
+
+void frmVk::OpenInVfMode() {
+  for (QLabel* label : {Label10, Label11, Label12, Label13}) label->hide();
+  Label14->setText(QString::fromUtf8(zb::VfModeTexts().label14));
+  SetHeightTwips(zb::VfModeTexts().heightTwips);
+  host_.ShowChildWindow(this);
+}
+
+void frmVk::OpenInPruningMode() {
+  const zb::VkModeTexts& pruning = zb::PruningModeTexts();
+  SetHeightTwips(pruning.heightTwips);
+  ApplyModeTexts(pruning);  // title, captions, tooltips; the options menu goes
+  Label14->setText(QString::fromUtf8(pruning.label14));
+  SetTag(zb::kVkTagClosed);
+  for (QLabel* label : {Label7, Label5, Label9, Label13}) label->clear();
+  Text2->clear();
+  Text3->clear();
+  for (QLabel* label : {Label10, Label11, Label12, Label13}) label->show();
+  Text1->clear();  // all three boxes start empty
+  SetCommand1Top(zb::Command1TopAboveBottom(heightTwips_));
+  host_.ShowChildWindow(this);
+}
+
+// ------------------------------------------------------------------- events
+
+void frmVk::Form_Load() {
+  const zb::VkLoadedTexts loaded = zb::LoadedVkTexts(host_.BeamFormText1(), host_.BeamFormText7());
+  SetTag(loaded.tag);
+  Text1->setText(Q(loaded.text1));
+  Text2->setText(Q(loaded.text2));
+  Text3->setText(Q(loaded.text3));
+  for (QLabel* label : {Label5, Label7, Label9, Label11, Label13}) label->clear();
+  mnuErdbodenKor->setChecked(false);
+  SetCommand1Top(zb::Command1TopAboveBottom(heightTwips_));
+
+  // The frame tells its child windows when they become the active one.
+  if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) {
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    if (QMdiArea* area = sub->mdiArea())
+      connect(area, &QMdiArea::subWindowActivated, this, [this, sub](QMdiSubWindow* active) {
+        if (active == sub) Guarded([this] { Form_Activate(); });
+      });
+  }
+}
+
+void frmVk::Form_Activate() { SetCommand1Top(zb::Command1Top(Title(), heightTwips_)); }
+
+void frmVk::Form_Unload() {
+  if (Title() == zb::kPruningTitle) host_.State().PruningFensterAnzahl = 0;
+  SetTag(zb::kVkTagClosed);
+}
+
+void frmVk::closeEvent(QCloseEvent* event) {
+  Guarded([this] { Form_Unload(); });
+  event->accept();
+}
+
+void frmVk::Command1_Click() {
+  if (zb::IsVfMode(Title()))
+    zb::RunVfEstimation(*this, host_.State(), host_.Platform());
+  else
+    zb::RunPruning(*this, host_.State(), host_.Platform());
+}
+
+// The handover belongs to the velocity-factor window: in the pruning window
+// Label9 holds a length change, which is no velocity factor for the beam form.
+void frmVk::Label9_DblClick() {
+  if (zb::IsVfMode(Title())) zb::HandOverVf(*this);
+}
+
+// Qt has toggled the check mark already.
+void frmVk::mnuVkübernehmen_Click() {
+  if (mnuVkübernehmen->isChecked()) zb::HandOverVf(*this);
+}
+
+// The next estimate reads the check mark, and so does the beam run while the
+// window is "Aktiv".
+void frmVk::mnuErdbodenKor_Click() {}
+
+}  // namespace zb::ui
