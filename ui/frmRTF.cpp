@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -29,6 +30,7 @@
 
 #include "core/RuntimeError.h"
 #include "core/VersionInfo.h"
+#include "report/SafeFile.h"
 #include "ui/MDIForm1.h"
 #include "ui/Module1.h"
 #include "ui/QuickViewFiles.h"
@@ -422,7 +424,14 @@ frmRTF::SaveResult frmRTF::SaveAsRichText() {
     return SaveResult::Cancelled;
   }
   // Always rich text, whatever filter or extension was chosen.
-  const int error = WriteFileSafely(*chosen, rtf::WriteRtf(*richTextBox1_->document()));
+  const QByteArray bytes = rtf::WriteRtf(*richTextBox1_->document());
+  int error = 0;
+  try {
+    ReplaceFileSafely(QFile::encodeName(*chosen).toStdString(),
+                      std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+  } catch (const RuntimeError& e) {
+    error = e.Number();
+  }
   QDir::setCurrent(folder);
   if (error != 0) {
     // The text is not stored: say so, and it still counts as changed.
