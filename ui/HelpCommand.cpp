@@ -53,10 +53,8 @@ void MDIForm1::SetProgramFolders(const QString& programFolder, const QString& da
 }
 
 QString MDIForm1::HelpDocumentPath() const {
-  const QString besideProgram = QDir::toNativeSeparators(QDir(programFolder_).filePath(kHelpDocument));
-  if (QFileInfo(besideProgram).isFile() || dataFolder_.isEmpty()) return besideProgram;
-  const QString installed = QDir::toNativeSeparators(QDir(dataFolder_).filePath(kHelpDocument));
-  return QFileInfo(installed).isFile() ? installed : besideProgram;
+  const QString besideProgram = QDir(programFolder_).filePath(kHelpDocument);
+  return QDir::toNativeSeparators(Module1::FindFileIn({programFolder_, dataFolder_}, kHelpDocument, besideProgram));
 }
 
 void MDIForm1::mnuHilfe_Click() {

@@ -56,11 +56,6 @@ constexpr double kMinWidth = 7080;
 constexpr double kMinHeight = 2510;
 constexpr double kTextPointSize = 10;
 
-QString Q8(const std::string& text) { return QString::fromStdString(text); }
-
-// The number as the program shows it in a title: a blank before numbers >= 0.
-std::string NumberText(int number) { return (number >= 0 ? " " : "") + std::to_string(number); }
-
 std::string JoinLines(std::initializer_list<std::string> lines, const std::string& separator) {
   std::string joined;
   bool first = true;
@@ -481,8 +476,8 @@ void frmRTF::SearchText(bool again) {
   what.replace(QChar::Nbsp, QChar(' '));
   if (!again) {
     const std::optional<std::string> answer =
-        module_.Platform().InputBox("Bitte Suchtext eingeben.", "Suchen", what.toStdString());
-    what = answer ? Q8(*answer) : QString();
+        module_.Platform().InputBox("Bitte Suchtext eingeben.", "Suchen", U8(what));
+    what = answer ? Q(*answer) : QString();
   }
   if (what.isEmpty()) return;
   const int found = FindFromSecondCharacter(richTextBox1_->toPlainText(), what, cursor.selectionStart());
