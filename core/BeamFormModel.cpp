@@ -68,7 +68,9 @@ void BeamFormModel::Option1_Click(int index) {
 
 void BeamFormModel::Combo1_Click(int index) { form_.SetDiametersEnabled(MaterialEnablesDiameters(index)); }
 
-void BeamFormModel::Combo1_KeyUp() { form_.SetDiametersEnabled(CountsAsInsulated(ParseNumber(form_.GetCombo1Text()))); }
+void BeamFormModel::Combo1_KeyUp() {
+  form_.SetDiametersEnabled(CountsAsInsulated(ParseNumber(form_.GetCombo1Text())));
+}
 
 void BeamFormModel::Text7_Change() {
   if (const auto outer = CoupledOuterDiameter(form_.GetText7(), form_.GetText6())) form_.SetText6(*outer);

@@ -13,8 +13,8 @@ class BeamFormControls;
 class Platform;
 
 // The band buttons' design captions, shown through ShownBandCaption.
-inline constexpr std::array<const char*, 11> kBandCaptions = {"1.8", "3.5", "7.0", "10", "14", "18",
-                                                               "21",  "24",  "28",  "50", "andere"};
+inline constexpr std::array<const char*, 11> kBandCaptions = {"1.8", "3.5", "7.0", "10", "14",    "18",
+                                                              "21",  "24",  "28",  "50", "andere"};
 inline constexpr std::array<const char*, 3> kSegmentCaptions = {"&CW-Bereich", "&SSB-Bereich", "Band&mitte"};
 
 // Box lengths in characters.

@@ -162,9 +162,9 @@ void Run::CheckInsulation() {
 StepEnd Run::ConfirmPermittivity() {
   if (bareWire || !(permittivity > kImplausiblePermittivity)) return StepEnd::Next;
   c.platform.Beep();
-  if (c.platform.MessageBox(kPermittivityQuestion, MsgButtons::YesNo, MsgIcon::Question, kPermittivityTitle) ==
-      MsgResult::Yes)
-    return StepEnd::Next;
+  const MsgResult answer =
+      c.platform.MessageBox(kPermittivityQuestion, MsgButtons::YesNo, MsgIcon::Question, kPermittivityTitle);
+  if (answer == MsgResult::Yes) return StepEnd::Next;
   c.form.FocusCombo1();
   return StepEnd::EndRun;
 }

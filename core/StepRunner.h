@@ -27,8 +27,8 @@ struct NamedStep {
 
 // How the error box of a procedure looks.
 struct ErrorTrap {
-  std::string title;            // " Fehler ", " Druck-Fehler "
-  bool numberInTitle = false;   // the title followed by the error number: " Fehler  53"
+  std::string title;           // " Fehler ", " Druck-Fehler "
+  bool numberInTitle = false;  // the title followed by the error number: " Fehler  53"
   // Long procedures show the hourglass: the default pointer while the box
   // shows, the hourglass again after Retry and Ignore.
   bool hourglass = false;

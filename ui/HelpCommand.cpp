@@ -54,7 +54,8 @@ void MDIForm1::SetProgramFolders(const QString& programFolder, const QString& da
 
 QString MDIForm1::HelpDocumentPath() const {
   const QString besideProgram = QDir(programFolder_).filePath(kHelpDocument);
-  return QDir::toNativeSeparators(Module1::FindFileIn({programFolder_, dataFolder_}, kHelpDocument, besideProgram));
+  const QString found = Module1::FindFileIn({programFolder_, dataFolder_}, kHelpDocument, besideProgram);
+  return QDir::toNativeSeparators(found);
 }
 
 void MDIForm1::mnuHilfe_Click() {

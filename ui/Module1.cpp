@@ -53,7 +53,9 @@ void Module1::RegisterWindow(QWidget* window) {
 }
 
 QString Module1::FindDataFile(const QString& name) const {
-  return FindFileIn({QDir::currentPath(), QCoreApplication::applicationDirPath(), InstalledDataFolder()}, name, name);
+  const QStringList folders = {QDir::currentPath(), QCoreApplication::applicationDirPath(),
+                               InstalledDataFolder()};
+  return FindFileIn(folders, name, name);
 }
 
 QString Module1::FindFileIn(const QStringList& folders, const QString& name, const QString& otherwise) {

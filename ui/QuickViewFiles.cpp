@@ -30,7 +30,8 @@ int ReadWholeFile(const QString& path, QByteArray& data) {
 }
 
 QString PlainTextOfFile(const QByteArray& bytes) {
-  QString text = Q(zb::Cp1252ToUtf8(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))));
+  const std::string_view view(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+  QString text = Q(zb::Cp1252ToUtf8(view));
   text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   text.replace(QChar('\r'), QChar('\n'));
   return text;

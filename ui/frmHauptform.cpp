@@ -456,7 +456,9 @@ void frmHauptform::SetText6(const std::string& text) { Text6->setText(Q(text)); 
 void frmHauptform::SetText7(const std::string& text) { Text7->setText(Q(text)); }
 void frmHauptform::SetCombo1Text(const std::string& text) { Combo1->setEditText(Q(text)); }
 
-std::string frmHauptform::Option2Caption(int index) { return U8(Option2[static_cast<std::size_t>(index)]->text()); }
+std::string frmHauptform::Option2Caption(int index) {
+  return U8(Option2[static_cast<std::size_t>(index)]->text());
+}
 
 void frmHauptform::SetOption2Caption(int index, const std::string& caption) {
   Option2[static_cast<std::size_t>(index)]->setText(Q(caption));
