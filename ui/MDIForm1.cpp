@@ -26,11 +26,8 @@
 #include "ui/Twips.h"
 #include "ui/frmHauptform.h"
 #include "ui/locale/LocaleText.h"
+#include "ui/platform/InstalledDataFolder.h"
 #include "ui/platform/UiPlatform.h"
-
-#ifndef ZB_DATA_DIR
-#define ZB_DATA_DIR "/usr/local/share/zelvar-beam"
-#endif
 
 namespace zb::ui {
 
@@ -83,7 +80,7 @@ int WindowStateNumber(Qt::WindowStates states) {
 MDIForm1::MDIForm1(Module1& module)
     : module_(module),
       programFolder_(QCoreApplication::applicationDirPath()),
-      dataFolder_(QStringLiteral(ZB_DATA_DIR)) {
+      dataFolder_(InstalledDataFolder()) {
   setObjectName(QStringLiteral("MDIForm1"));
   setWindowTitle(QStringLiteral("Kalvex Zelvar-Beam-Berechnung"));
   setWindowIcon(ProgramIcon());

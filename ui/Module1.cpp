@@ -7,10 +7,7 @@
 #include "ui/MDIForm1.h"
 #include "ui/frmHauptform.h"
 #include "ui/frmRTF.h"
-
-#ifndef ZB_DATA_DIR
-#define ZB_DATA_DIR "/usr/local/share/zelvar-beam"
-#endif
+#include "ui/platform/InstalledDataFolder.h"
 
 namespace zb::ui {
 
@@ -54,7 +51,7 @@ void Module1::RegisterWindow(QWidget* window) {
 
 QString Module1::FindDataFile(const QString& name) const {
   const QStringList folders = {QDir::currentPath(), QCoreApplication::applicationDirPath(),
-                               QStringLiteral(ZB_DATA_DIR)};
+                               InstalledDataFolder()};
   for (const QString& folder : folders) {
     const QString path = QDir(folder).filePath(name);
     if (QFileInfo::exists(path)) return path;
