@@ -23,7 +23,7 @@ set(CPACK_DEBIAN_PACKAGE_SUGGESTS "pdf-viewer")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Rechner für den Drahtbeam Zelvar-Beam nach Kalvex
 Zelvar-Beam berechnet für Funkamateure einen Dreielement-Drahtbeam der Bauart
-\"Zelvar-Beam nach Kalvex\" mit Direktor, Strahler und Reflektor an zwei oder
+„Zelvar-Beam nach Kalvex“ mit Direktor, Strahler und Reflektor an zwei oder
 drei Querträgern. Aus Band oder Resonanzfrequenz, Verkürzungsfaktor und
 Drahtisolierung ergeben sich alle Drahtlängen, Abstände, Breiten, Querträger-
 und Boomlängen. Die Ergebnistabelle Zelvar-Beam.txt lässt sich ansehen und
