@@ -7,10 +7,7 @@
 #include "ui/frame/MDIForm1.h"
 #include "ui/beamform/frmHauptform.h"
 #include "ui/quickview/frmRTF.h"
-
-#ifndef ZB_DATA_DIR
-#define ZB_DATA_DIR "/usr/local/share/zelvar-beam"
-#endif
+#include "ui/platform/InstalledDataFolder.h"
 
 namespace zb::ui {
 
@@ -66,7 +63,5 @@ QString Module1::FindFileIn(const QStringList& folders, const QString& name, con
   }
   return otherwise;
 }
-
-QString Module1::InstalledDataFolder() { return QStringLiteral(ZB_DATA_DIR); }
 
 }  // namespace zb::ui

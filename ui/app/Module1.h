@@ -58,8 +58,6 @@ class Module1 {
   // The first of the folders that holds the file (empty folders are passed
   // over), or `otherwise`.
   static QString FindFileIn(const QStringList& folders, const QString& name, const QString& otherwise);
-  // The folder the program's data files are installed in.
-  static QString InstalledDataFolder();
 
   // The loaded windows besides the frame, in the order they were loaded; the
   // frame closes them newest first when it closes. Windows that are gone

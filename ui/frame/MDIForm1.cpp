@@ -26,6 +26,7 @@
 #include "ui/common/Twips.h"
 #include "ui/beamform/frmHauptform.h"
 #include "locale/LocaleText.h"
+#include "ui/platform/InstalledDataFolder.h"
 #include "ui/platform/UiPlatform.h"
 
 namespace zb::ui {
@@ -79,7 +80,7 @@ int WindowStateNumber(Qt::WindowStates states) {
 MDIForm1::MDIForm1(Module1& module)
     : module_(module),
       programFolder_(QCoreApplication::applicationDirPath()),
-      dataFolder_(Module1::InstalledDataFolder()) {
+      dataFolder_(InstalledDataFolder()) {
   setObjectName(QStringLiteral("MDIForm1"));
   setWindowTitle(QStringLiteral("Kalvex Zelvar-Beam-Berechnung"));
   setWindowIcon(ProgramIcon());
