@@ -1,7 +1,10 @@
+#include <QWidget>
+
 #include "core/RuntimeError.h"
 #include "ui/app/Module1.h"
-#include "ui/quickview/QuickViewRules.h"
-#include "ui/quickview/frmRTF.h"
+#include "ui/app/TextViewWindow.h"
+#include "ui/app/WindowClasses.h"
+#include "ui/common/InstalledFamily.h"
 #include "ui/platform/UiPlatform.h"
 
 namespace zb::ui {
@@ -10,7 +13,8 @@ namespace zb::ui {
 // error with Abort (the window is not shown), Retry (the step again) and
 // Ignore (on with the next step).
 void Module1::ShowTextFile(QString& fileName) {
-  frmRTF& view = Rtf();
+  QWidget& window = Window(window_class::kQuickView);
+  auto& view = dynamic_cast<TextViewWindow&>(window);
   view.SetTextFontName(InstalledFamily(QStringLiteral("Courier New")));
   for (;;) {
     const int error = view.LoadTextFile(fileName);
@@ -22,9 +26,9 @@ void Module1::ShowTextFile(QString& fileName) {
     if (answer == MsgResult::Ignore) break;
     return;
   }
-  view.show();
-  view.raise();
-  view.activateWindow();
+  window.show();
+  window.raise();
+  window.activateWindow();
 }
 
 }  // namespace zb::ui

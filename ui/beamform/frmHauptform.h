@@ -21,6 +21,7 @@
 #include <string>
 
 #include "core/BeamFormAccess.h"
+#include "ui/app/WindowClasses.h"
 
 class QComboBox;
 class QGroupBox;
@@ -38,6 +39,8 @@ class frmHauptform : public QWidget, public zb::BeamFormAccess {
   Q_OBJECT
 
  public:
+  static constexpr std::string_view kWindowClass = window_class::kBeamForm;
+
   explicit frmHauptform(Module1& module);
 
   // Once, right after the form was created.
