@@ -24,7 +24,6 @@
 #include "ui/app/Module1.h"
 #include "ui/common/StatusPanels.h"
 #include "ui/common/Twips.h"
-#include "ui/beamform/frmHauptform.h"
 #include "locale/LocaleText.h"
 #include "ui/platform/InstalledDataFolder.h"
 #include "ui/platform/UiPlatform.h"
@@ -319,7 +318,7 @@ void MDIForm1::SetPicture(const WmfPicture& picture, const QString& file) {
 
 void MDIForm1::mnuDat_Click() {
   // Asking whether the beam form is visible does not create it.
-  mnuDatDruck->setEnabled(module_.IsHauptformLoaded() && module_.Hauptform().isVisible());
+  mnuDatDruck->setEnabled(module_.IsShown(window_class::kBeamForm));
 }
 
 void MDIForm1::mnuAnzeigen_Click() {
@@ -371,6 +370,6 @@ void MDIForm1::mnuVk_Click() {}
 void MDIForm1::mnuPruning_Click() {}
 void MDIForm1::mnuBerZusDipol_Click() {}
 
-void MDIForm1::mnuBerStromsAnt_Click() { ShowChildWindow(&module_.Hauptform()); }
+void MDIForm1::mnuBerStromsAnt_Click() { ShowChildWindow(&module_.Window(window_class::kBeamForm)); }
 
 }  // namespace zb::ui
