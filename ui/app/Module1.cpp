@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "core/VfWindowState.h"
 #include "ui/app/FrameWindow.h"
 #include "ui/app/WindowClasses.h"
 #include "ui/platform/InstalledDataFolder.h"
@@ -21,6 +22,10 @@ bool Module1::IsShown(std::string_view windowClass) const {
 }
 
 FrameWindow& Module1::Frame() { return dynamic_cast<FrameWindow&>(Window(window_class::kFrame)); }
+
+zb::VfWindowState& Module1::VfWindow() {
+  return dynamic_cast<zb::VfWindowState&>(Window(window_class::kVelocityFactor));
+}
 
 QString Module1::FindDataFile(const QString& name) const {
   const QStringList folders = {QDir::currentPath(), QCoreApplication::applicationDirPath(),

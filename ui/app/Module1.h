@@ -15,6 +15,10 @@
 
 class QWidget;
 
+namespace zb {
+class VfWindowState;
+}
+
 namespace zb::ui {
 
 class UiPlatform;
@@ -40,6 +44,9 @@ class Module1 {
   bool IsShown(std::string_view windowClass) const;
   // The frame's default instance, as the other windows see it.
   FrameWindow& Frame();
+  // The velocity-factor window as the calculations read it; asking loads
+  // its default instance hidden when it is not loaded.
+  zb::VfWindowState& VfWindow();
 
   // Start-up: loads the frame, sets the shared state and shows the frame.
   void StartProgram();

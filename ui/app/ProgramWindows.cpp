@@ -5,6 +5,7 @@
 #include "ui/beamform/frmHauptform.h"
 #include "ui/frame/MDIForm1.h"
 #include "ui/quickview/frmRTF.h"
+#include "ui/vk/frmVk.h"
 
 namespace zb::ui {
 
@@ -22,6 +23,16 @@ void RegisterProgramWindows(Module1& module) {
         auto& form = static_cast<frmHauptform&>(window);
         module.Frame().AddChildWindow(&form);
         form.Form_Load();
+      });
+
+  // The velocity-factor window and the pruning window, a further instance
+  // of it, live in the frame as child windows.
+  windows.SetFactory(
+      frmVk::kWindowClass, [&module] { return new frmVk(module); },
+      [&module](QWidget& window) {
+        auto& vk = static_cast<frmVk&>(window);
+        module.Frame().AddChildWindow(&vk);
+        vk.Form_Load();
       });
 
   // The quick view is a window of its own beside the frame.

@@ -372,9 +372,8 @@ void frmHauptform::closeEvent(QCloseEvent* event) {
 void frmHauptform::Command1_Click() {
   UiPlatform& platform = module_.Platform();
   platform.SetHourglass(true);
-  zb::NoVfWindow vfWindow;  // the velocity-factor window is not part of the program yet
   zb::ResultFileWriter report([] { return U8(GeneralDateTime(QDateTime::currentDateTime())); });
-  zb::CalculationContext context{module_.State(), *this, vfWindow, platform, report};
+  zb::CalculationContext context{module_.State(), *this, module_.VfWindow(), platform, report};
   zb::CalculateBeam(context);
   platform.SetHourglass(false);
 }

@@ -23,6 +23,7 @@
 #include "core/BeamFormControls.h"
 #include "core/BeamFormModel.h"
 #include "core/BeamFormAccess.h"
+#include "ui/app/BeamFormBoxes.h"
 #include "ui/app/WindowClasses.h"
 
 class QComboBox;
@@ -37,7 +38,7 @@ namespace zb::ui {
 
 class Module1;
 
-class frmHauptform : public QWidget, public zb::BeamFormControls {
+class frmHauptform : public QWidget, public zb::BeamFormControls, public BeamFormBoxes {
   Q_OBJECT
 
  public:

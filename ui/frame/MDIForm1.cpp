@@ -22,6 +22,7 @@
 #include "ui/frame/FrameClientArea.h"
 #include "ui/frame/FrameSettings.h"
 #include "ui/app/Module1.h"
+#include "ui/app/VkWindow.h"
 #include "ui/common/StatusPanels.h"
 #include "ui/common/Twips.h"
 #include "locale/LocaleText.h"
@@ -364,10 +365,24 @@ void MDIForm1::ChangeVariant(bool dreiQuertraeger) {
   platform.SetHourglass(false);
 }
 
-// The velocity-factor, pruning and coupled-dipole windows are not part of the
-// program yet; their entries are there and do nothing.
-void MDIForm1::mnuVk_Click() {}
-void MDIForm1::mnuPruning_Click() {}
+void MDIForm1::mnuVk_Click() {
+  dynamic_cast<VkWindow&>(module_.Window(window_class::kVelocityFactor)).OpenInVfMode();
+}
+
+// One pruning window at a time: a second choice only beeps.
+void MDIForm1::mnuPruning_Click() {
+  zb::ModuleState& state = module_.State();
+  if (state.PruningFensterAnzahl >= 1) {
+    module_.Platform().Beep();
+    return;
+  }
+  PruningFenster = module_.Windows().NewInstance(window_class::kVelocityFactor);
+  ++state.PruningFensterAnzahl;
+  dynamic_cast<VkWindow&>(*PruningFenster).OpenInPruningMode();
+}
+
+// The coupled-dipole window is not part of the program yet; its entry is
+// there and does nothing.
 void MDIForm1::mnuBerZusDipol_Click() {}
 
 void MDIForm1::mnuBerStromsAnt_Click() { ShowChildWindow(&module_.Window(window_class::kBeamForm)); }

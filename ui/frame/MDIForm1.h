@@ -80,6 +80,10 @@ class MDIForm1 : public QMainWindow, public FrameWindow {
   void mnuHilfe_Click();
   void mnuInfo_Click();
 
+  // The pruning window, a further instance of the velocity-factor window;
+  // null when none was opened or it was closed.
+  QPointer<QWidget> PruningFenster;
+
   QAction* mnu2Querträger = nullptr;
   QAction* mnu3Querträger = nullptr;
   QAction* mnuDatDruck = nullptr;

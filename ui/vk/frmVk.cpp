@@ -18,11 +18,14 @@
 #include "core/VfEstimationRun.h"
 #include "core/VkFormRules.h"
 #include "locale/LocaleText.h"
-#include "ui/vk/VkWindowHost.h"
+#include "ui/app/BeamFormBoxes.h"
+#include "ui/app/FrameWindow.h"
+#include "ui/app/Module1.h"
+#include "ui/platform/UiPlatform.h"
 
 namespace zb::ui {
 
-frmVk::frmVk(VkWindowHost& host) : host_(host), heightTwips_(zb::VfModeTexts().heightTwips) {
+frmVk::frmVk(Module1& module) : module_(module), heightTwips_(zb::VfModeTexts().heightTwips) {
   setObjectName(QStringLiteral("frmVk"));
   setAttribute(Qt::WA_DeleteOnClose);  // closing unloads the window
   BuildControls();
@@ -41,9 +44,9 @@ void frmVk::Guarded(Handler&& handler) {
   try {
     handler();
   } catch (const zb::RuntimeError& error) {
-    host_.Platform().MessageBox(error.Description(), zb::MsgButtons::Ok, zb::MsgIcon::Exclamation, " Fehler ");
+    module_.Platform().MessageBox(error.Description(), zb::MsgButtons::Ok, zb::MsgIcon::Exclamation, " Fehler ");
   } catch (const std::exception&) {
-    host_.Platform().MessageBox(zb::ErrorDescription(0), zb::MsgButtons::Ok, zb::MsgIcon::Exclamation, " Fehler ");
+    module_.Platform().MessageBox(zb::ErrorDescription(0), zb::MsgButtons::Ok, zb::MsgIcon::Exclamation, " Fehler ");
   }
 }
 
@@ -52,13 +55,17 @@ bool frmVk::eventFilter(QObject* watched, QEvent* event) {
   return QWidget::eventFilter(watched, event);
 }
 
+BeamFormBoxes& frmVk::BeamForm() {
+  return dynamic_cast<BeamFormBoxes&>(module_.Window(window_class::kBeamForm));
+}
+
 // ------------------------------------------------------------------ opening
 
 void frmVk::OpenInVfMode() {
   for (QLabel* label : {Label10, Label11, Label12, Label13}) label->hide();
   Label14->setText(QString::fromUtf8(zb::VfModeTexts().label14));
   SetHeightTwips(zb::VfModeTexts().heightTwips);
-  host_.ShowChildWindow(this);
+  module_.Frame().ShowChildWindow(this);
 }
 
 void frmVk::OpenInPruningMode() {
@@ -73,13 +80,13 @@ void frmVk::OpenInPruningMode() {
   for (QLabel* label : {Label10, Label11, Label12, Label13}) label->show();
   Text1->clear();  // all three boxes start empty
   SetCommand1Top(zb::Command1TopAboveBottom(heightTwips_));
-  host_.ShowChildWindow(this);
+  module_.Frame().ShowChildWindow(this);
 }
 
 // ------------------------------------------------------------------- events
 
 void frmVk::Form_Load() {
-  const zb::VkLoadedTexts loaded = zb::LoadedVkTexts(host_.BeamFormText1(), host_.BeamFormText7());
+  const zb::VkLoadedTexts loaded = zb::LoadedVkTexts(BeamForm().GetText1(), BeamForm().GetText7());
   SetTag(loaded.tag);
   Text1->setText(Q(loaded.text1));
   Text2->setText(Q(loaded.text2));
@@ -101,7 +108,7 @@ void frmVk::Form_Load() {
 void frmVk::Form_Activate() { SetCommand1Top(zb::Command1Top(Title(), heightTwips_)); }
 
 void frmVk::Form_Unload() {
-  if (Title() == zb::kPruningTitle) host_.State().PruningFensterAnzahl = 0;
+  if (Title() == zb::kPruningTitle) module_.State().PruningFensterAnzahl = 0;
   SetTag(zb::kVkTagClosed);
 }
 
@@ -112,9 +119,9 @@ void frmVk::closeEvent(QCloseEvent* event) {
 
 void frmVk::Command1_Click() {
   if (zb::IsVfMode(Title()))
-    zb::RunVfEstimation(*this, host_.State(), host_.Platform());
+    zb::RunVfEstimation(*this, module_.State(), module_.Platform());
   else
-    zb::RunPruning(*this, host_.State(), host_.Platform());
+    zb::RunPruning(*this, module_.State(), module_.Platform());
 }
 
 // The handover belongs to the velocity-factor window: in the pruning window

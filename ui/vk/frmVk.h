@@ -19,6 +19,8 @@
 
 #include "core/VfWindowState.h"
 #include "core/VkFormAccess.h"
+#include "ui/app/VkWindow.h"
+#include "ui/app/WindowClasses.h"
 
 class QAction;
 class QGroupBox;
@@ -34,18 +36,21 @@ struct VkModeTexts;
 
 namespace zb::ui {
 
-class VkWindowHost;
+class Module1;
+class BeamFormBoxes;
 
-class frmVk : public QWidget, public zb::VkFormAccess, public zb::VfWindowState {
+class frmVk : public QWidget, public VkWindow, public zb::VkFormAccess, public zb::VfWindowState {
   Q_OBJECT
 
  public:
-  explicit frmVk(VkWindowHost& host);
+  static constexpr std::string_view kWindowClass = window_class::kVelocityFactor;
 
-  // Opening from the frame's menu: "1. &Verkürzungsfaktor" and "3. Pruning /
-  // Optimieren". Both show the window as a child window of the frame.
-  void OpenInVfMode();
-  void OpenInPruningMode();
+  explicit frmVk(Module1& module);
+
+  // VkWindow: opening from the frame's menu. Both show the window as a child
+  // window of the frame.
+  void OpenInVfMode() override;
+  void OpenInPruningMode() override;
 
   // The window's height (twips) as the program set it last.
   int HeightTwips() const { return heightTwips_; }
@@ -110,7 +115,10 @@ class frmVk : public QWidget, public zb::VkFormAccess, public zb::VfWindowState 
   template <typename Handler>
   void Guarded(Handler&& handler);
 
-  VkWindowHost& host_;
+  // The beam form, loaded hidden if it is not loaded yet.
+  BeamFormBoxes& BeamForm();
+
+  Module1& module_;
   std::string tag_;
   float estimatedVf_ = 0;
   int heightTwips_ = 0;

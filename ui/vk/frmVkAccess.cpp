@@ -6,7 +6,7 @@
 #include <QPushButton>
 
 #include "locale/LocaleText.h"
-#include "ui/vk/VkWindowHost.h"
+#include "ui/app/BeamFormBoxes.h"
 #include "ui/vk/frmVk.h"
 
 namespace zb::ui {
@@ -43,8 +43,8 @@ void frmVk::FocusText3() { Text3->setFocus(Qt::OtherFocusReason); }
 bool frmVk::ErdbodenKorChecked() { return mnuErdbodenKor->isChecked(); }
 bool frmVk::VkUebernehmenChecked() { return mnuVkübernehmen->isChecked(); }
 void frmVk::MoveLabel14ToCommand1() { Label14->move(Label14->x(), Command1->y()); }
-void frmVk::SetBeamFormText1(const std::string& text) { host_.SetBeamFormText1(text); }
-void frmVk::SetBeamFormText4(const std::string& text) { host_.SetBeamFormText4(text); }
-void frmVk::SetBeamFormText7(const std::string& text) { host_.SetBeamFormText7(text); }
+void frmVk::SetBeamFormText1(const std::string& text) { BeamForm().SetText1(text); }
+void frmVk::SetBeamFormText4(const std::string& text) { BeamForm().SetText4(text); }
+void frmVk::SetBeamFormText7(const std::string& text) { BeamForm().SetText7(text); }
 
 }  // namespace zb::ui

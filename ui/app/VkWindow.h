@@ -1,0 +1,17 @@
+#pragma once
+// What the frame's menu entries ask of the velocity-factor and pruning
+// window, without its header.
+
+namespace zb::ui {
+
+class VkWindow {
+ public:
+  virtual ~VkWindow() = default;
+
+  // "1. &Verkürzungsfaktor": the estimator, shown as a child window.
+  virtual void OpenInVfMode() = 0;
+  // "3. Pruning / Optimieren": this instance becomes the pruning window.
+  virtual void OpenInPruningMode() = 0;
+};
+
+}  // namespace zb::ui
