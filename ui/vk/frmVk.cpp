@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -37,6 +38,7 @@ void frmVk::ConnectEvents() {
   connect(mnuVkübernehmen, &QAction::triggered, this, [this] { Guarded([this] { mnuVkübernehmen_Click(); }); });
   connect(mnuErdbodenKor, &QAction::triggered, this, [this] { Guarded([this] { mnuErdbodenKor_Click(); }); });
   Label9->installEventFilter(this);
+  for (QLineEdit* box : {Text1, Text2, Text3}) box->installEventFilter(this);
 }
 
 template <typename Handler>
@@ -52,6 +54,12 @@ void frmVk::Guarded(Handler&& handler) {
 
 bool frmVk::eventFilter(QObject* watched, QEvent* event) {
   if (watched == Label9 && event->type() == QEvent::MouseButtonDblClick) Guarded([this] { Label9_DblClick(); });
+  // The frame's menu shortcuts come first, as on any window with menus
+  // (Ctrl+V opens the velocity-factor window also while a box has the
+  // focus); a Ctrl key that is no shortcut then reaches the box.
+  if (watched != Label9 && event->type() == QEvent::ShortcutOverride &&
+      (static_cast<QKeyEvent*>(event)->modifiers() & Qt::ControlModifier))
+    return true;
   return QWidget::eventFilter(watched, event);
 }
 
