@@ -34,7 +34,10 @@ frmVk::frmVk(Module1& module) : module_(module), heightTwips_(zb::VfModeTexts().
 }
 
 void frmVk::ConnectEvents() {
-  connect(Command1, &QPushButton::clicked, this, [this] { Guarded([this] { Command1_Click(); }); });
+  connect(Command1, &QPushButton::clicked, this, [this] {
+    Guarded([this] { Command1_Click(); });
+    RecordShownValues();
+  });
   connect(mnuVkübernehmen, &QAction::triggered, this, [this] { Guarded([this] { mnuVkübernehmen_Click(); }); });
   connect(mnuErdbodenKor, &QAction::triggered, this, [this] { Guarded([this] { mnuErdbodenKor_Click(); }); });
   Label9->installEventFilter(this);

@@ -111,6 +111,7 @@ class frmVk : public QWidget, public VkWindow, public zb::VkFormAccess, public z
   void SetHeightTwips(int twips);
   void SetCommand1Top(int twips);
   void ConnectEvents();
+  void RecordShownValues() const;
   // Runs a handler; nothing it meets leaves the window's event handling.
   template <typename Handler>
   void Guarded(Handler&& handler);
