@@ -76,6 +76,7 @@ void frmVk::OpenInVfMode() {
   for (QLabel* label : {Label10, Label11, Label12, Label13}) label->hide();
   Label14->setText(QString::fromUtf8(zb::VfModeTexts().label14));
   SetHeightTwips(zb::VfModeTexts().heightTwips);
+  PlaceOnFirstShowing();
   module_.Frame().ShowChildWindow(this);
 }
 
@@ -91,6 +92,7 @@ void frmVk::OpenInPruningMode() {
   for (QLabel* label : {Label10, Label11, Label12, Label13}) label->show();
   Text1->clear();  // all three boxes start empty
   SetCommand1Top(zb::Command1TopAboveBottom(heightTwips_));
+  PlaceOnFirstShowing();
   module_.Frame().ShowChildWindow(this);
 }
 

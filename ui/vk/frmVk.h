@@ -112,6 +112,9 @@ class frmVk : public QWidget, public VkWindow, public zb::VkFormAccess, public z
   void SetCommand1Top(int twips);
   void ConnectEvents();
   void RecordShownValues() const;
+  // The first showing puts the window near the frame's top-left corner,
+  // cascaded below the windows already shown there.
+  void PlaceOnFirstShowing();
   // Runs a handler; nothing it meets leaves the window's event handling.
   template <typename Handler>
   void Guarded(Handler&& handler);
@@ -123,6 +126,7 @@ class frmVk : public QWidget, public VkWindow, public zb::VkFormAccess, public z
   std::string tag_;
   float estimatedVf_ = 0;
   int heightTwips_ = 0;
+  bool placed_ = false;
   QWidget* clientArea_ = nullptr;
 
  public:

@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -214,6 +215,17 @@ void frmVk::SetHeightTwips(int twips) {
   const int border = outer == this ? 0 : 2 * outer->style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, outer);
   const int width = std::max(outer->width(), clientArea_->minimumWidth() + border);
   outer->resize(width, TwipsToPixels(twips, this));
+}
+
+void frmVk::PlaceOnFirstShowing() {
+  auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget());
+  if (placed_ || !sub || !sub->mdiArea()) return;
+  placed_ = true;
+  int shown = 0;
+  for (const QMdiSubWindow* other : sub->mdiArea()->subWindowList())
+    if (other != sub && other->isVisible()) ++shown;
+  const int step = sub->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, sub);
+  sub->move(shown * step, shown * step);
 }
 
 void frmVk::SetCommand1Top(int twips) { Command1->move(Command1->x(), TwipsToPixels(twips, this)); }
