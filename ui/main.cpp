@@ -1,15 +1,15 @@
 // The desktop program: the frame with its windows.
 
-#include <QApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include "ui/Application.h"
 #include "ui/Module1.h"
 #include "ui/locale/LocaleText.h"
 #include "ui/platform/QtPlatform.h"
 
 int main(int argc, char* argv[]) {
-  QApplication app(argc, argv);
+  zb::ui::Application app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Zelvar-Beam"));
   QApplication::setOrganizationName(QStringLiteral("Zelvar-Beam"));
   zb::ui::ApplyDecimalSeparator();
@@ -21,6 +21,7 @@ int main(int argc, char* argv[]) {
     QApplication::installTranslator(&qtTexts);
 
   zb::ui::QtPlatform platform;
+  app.SetPlatform(&platform);
   zb::ui::Module1 module(platform);
   module.StartProgram();
   return QApplication::exec();
