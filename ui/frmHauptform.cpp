@@ -307,6 +307,14 @@ bool frmHauptform::eventFilter(QObject* watched, QEvent* event) {
       if (watched != VkSteller && watched != Command2) return FilterKey(key);
       break;
     }
+    case QEvent::ShortcutOverride:
+      // The frame's menu shortcuts come first, as on any window with menus
+      // ("&Beenden" is Ctrl+X also while a box has the focus); a Ctrl key that
+      // is no shortcut then reaches the key filter.
+      if (watched != VkSteller && watched != Command2 &&
+          (static_cast<QKeyEvent*>(event)->modifiers() & Qt::ControlModifier))
+        return true;
+      break;
     case QEvent::KeyRelease:
       if (watched == Combo1) Guarded([this] { Combo1_KeyUp(); });
       break;

@@ -37,7 +37,8 @@ void SendToFocus(Qt::Key key, Qt::KeyboardModifiers modifiers, const QString& te
   for (QTest::KeyAction action : {QTest::Press, QTest::Release}) {
     QWidget* focus = QApplication::focusWidget();
     if (!focus) {
-      ADD_FAILURE() << "no widget has the focus for key " << key;
+      // A key may close its window; its release then goes nowhere.
+      if (action == QTest::Press) ADD_FAILURE() << "no widget has the focus for key " << key;
       return;
     }
     QTest::sendKeyEvent(action, focus, key, text, modifiers);

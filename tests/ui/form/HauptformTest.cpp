@@ -199,6 +199,19 @@ TEST_F(FormTest, TheProgramsOwnTextsAreNotCutToTheTypingLimit) {
   EXPECT_EQ(form->Text1->text(), "1234567");
 }
 
+TEST_F(FormTest, TheFramesMenuShortcutsWinOverTheBoxes) {
+  TypeInto(form->Text4, "0,9");  // leaving it then beeps nothing
+  for (QWidget* box : {static_cast<QWidget*>(form->Text4), static_cast<QWidget*>(form->Combo1)}) {
+    Focus(box);
+    test::PressKey(Qt::Key_C, Qt::ControlModifier);  // no shortcut of the frame: refused
+  }
+  EXPECT_EQ(platform.beeps, 2);
+  Focus(form->Text4);
+  test::PressKey(Qt::Key_X, Qt::ControlModifier);  // "&Beenden"
+  EXPECT_FALSE(frame().isVisible());
+  EXPECT_EQ(platform.beeps, 2);
+}
+
 TEST_F(FormTest, EnterRunsTheCalculation) {
   TypeInto(form->Text1, "14,2");
   test::PressKey(Qt::Key_Return);
