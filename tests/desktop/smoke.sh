@@ -120,6 +120,13 @@ if ! diff <(sed '$d' "$scratch/work/Zelvar-Beam.txt") <(sed '$d' "$scratch/cli/Z
   fail "the program's report differs from the command line's"
 fi
 
+# The default placement, 11820 x 9345 twips, is the frame's outer size, border
+# and title bar included (788 x 623 pixels at 96 dpi).
+inner=$(xwininfo -id "$frame" | awk '/Width:/ {w = $2} /Height:/ {h = $2} END {print w, h}')
+extents=$(xprop -id "$frame" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')  # left right top bottom
+outer=$(echo "$inner $extents" | awk '{print $1 + $3 + $4 "x" $2 + $5 + $6}')
+[ "$outer" = 788x623 ] || fail "the frame's outer size is $outer, not 788x623"
+
 key ctrl+x                               # "&Beenden"
 for _ in $(seq 50); do running || break; sleep 0.1; done
 running && fail "Ctrl+X did not end the program"
@@ -127,4 +134,7 @@ conf=$XDG_CONFIG_HOME/Zelvar-Beam/Zelvar-Beam.conf
 for setting in WindowState MainLeft MainTop MainWidth MainHeight; do
   grep -q "^$setting=" "$conf" 2>/dev/null || fail "closing stored no $setting in $conf"
 done
+# Started without a placement and left alone: the default outer size comes back.
+grep -q "^MainWidth=11820$" "$conf" && grep -q "^MainHeight=9345$" "$conf" ||
+  fail "the frame's outer size was not stored as placed: $(grep '^Main' "$conf" | tr '\n' ' ')"
 say "passed"
