@@ -69,6 +69,11 @@ shot() { [ -n "$shots" ] && mkdir -p "$shots" && import -window root "$shots/$1.
 key() { xdotool key --clearmodifiers --delay 40 "$@"; sleep 0.2; }
 type_text() { xdotool type --delay 40 "$1"; sleep 0.2; }
 running() { kill -0 "$app" 2>/dev/null; }
+# Polls a condition for up to ten seconds: a loaded machine (or a sanitizer
+# build) may take a while to answer a key.
+wait_for() { for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done; return 1; }
+error_box_shown() { xdotool search --name '^ Fehler $' >/dev/null 2>&1; }
+report_written() { [ -f "$scratch/work/Zelvar-Beam.txt" ]; }
 
 cd "$scratch/work" || exit 1
 "$program" >"$scratch/program.log" 2>&1 &
@@ -77,9 +82,10 @@ pids+=($app)
 frame=$(timeout 10 xdotool search --sync --name '^Kalvex Zelvar-Beam-Berechnung$' | head -n 1)
 [ -n "$frame" ] || fail "the frame did not appear"
 xdotool windowactivate --sync "$frame" 2>/dev/null || xdotool windowfocus --sync "$frame"
-sleep 0.5
+sleep 1.5
 
 key ctrl+a                               # "2. &Zelvar-Beam": the beam form, focus in the frequency box
+sleep 1
 key End shift+Home
 type_text "14,29"
 key Left Delete                          # 14,29 -> 14,2
@@ -99,19 +105,20 @@ key shift+Tab shift+Tab shift+Tab shift+Tab   # back to the velocity factor
 key End shift+Home
 echo -n 1E39 | xclip -loops 1 -selection clipboard 2>/dev/null  # serves one paste, then ends
 key shift+Insert
-sleep 0.5
+wait_for error_box_shown
 shot error-box-after-paste
 running || fail "the program ended after pasting 1E39: $(tail -n 3 "$scratch/program.log")"
-xdotool search --name '^ Fehler $' >/dev/null || fail "no \" Fehler \" box after pasting 1E39"
+error_box_shown || fail "no \" Fehler \" box after pasting 1E39"
 key Return                               # dismisses the box
+wait_for eval '! error_box_shown' || fail "the \" Fehler \" box stayed open"
 running || fail "the program ended after the error box"
 
 key End shift+Home
 type_text "0,95"
 key Return                               # "&Rechnen", the default button
-sleep 1
+wait_for report_written || fail "Zelvar-Beam.txt was not written"
+sleep 0.5                                # the run ends after the file is in place
 running || fail "the program ended while calculating: $(tail -n 3 "$scratch/program.log")"
-[ -f "$scratch/work/Zelvar-Beam.txt" ] || fail "Zelvar-Beam.txt was not written"
 
 (cd "$scratch/cli" && "$cli" --frequenz 14,2 --vk 0,95 --isolierung 3 --aussen 3 --leiter 2 >/dev/null) ||
   fail "the command line failed"
@@ -128,8 +135,8 @@ outer=$(echo "$inner $extents" | awk '{print $1 + $3 + $4 "x" $2 + $5 + $6}')
 [ "$outer" = 788x623 ] || fail "the frame's outer size is $outer, not 788x623"
 
 key ctrl+x                               # "&Beenden"
-for _ in $(seq 50); do running || break; sleep 0.1; done
-running && fail "Ctrl+X did not end the program"
+wait_for eval '! running'
+running && { shot ctrl-x-failed; fail "Ctrl+X did not end the program"; }
 conf=$XDG_CONFIG_HOME/Zelvar-Beam/Zelvar-Beam.conf
 for setting in WindowState MainLeft MainTop MainWidth MainHeight; do
   grep -q "^$setting=" "$conf" 2>/dev/null || fail "closing stored no $setting in $conf"
