@@ -15,13 +15,13 @@
 #include "core/ModuleState.h"
 #include "core/Platform.h"
 #include "core/PruningRun.h"
-#include "core/RuntimeError.h"
 #include "core/VfEstimationRun.h"
 #include "core/VkFormRules.h"
 #include "locale/LocaleText.h"
 #include "ui/app/BeamFormBoxes.h"
 #include "ui/app/FrameWindow.h"
 #include "ui/app/Module1.h"
+#include "ui/common/HandlerGuard.h"
 #include "ui/platform/UiPlatform.h"
 
 namespace zb::ui {
@@ -46,13 +46,7 @@ void frmVk::ConnectEvents() {
 
 template <typename Handler>
 void frmVk::Guarded(Handler&& handler) {
-  try {
-    handler();
-  } catch (const zb::RuntimeError& error) {
-    module_.Platform().MessageBox(error.Description(), zb::MsgButtons::Ok, zb::MsgIcon::Exclamation, " Fehler ");
-  } catch (const std::exception&) {
-    module_.Platform().MessageBox(zb::ErrorDescription(0), zb::MsgButtons::Ok, zb::MsgIcon::Exclamation, " Fehler ");
-  }
+  RunHandler(module_.Platform(), module_.State().Zeilenumbruch, std::forward<Handler>(handler));
 }
 
 bool frmVk::eventFilter(QObject* watched, QEvent* event) {
