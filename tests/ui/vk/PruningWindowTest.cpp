@@ -1,0 +1,70 @@
+// The pruning window: one at a time, empty boxes, the changes of all three
+// elements from one measurement.
+
+#include "tests/ui/vk/VkTestSupport.h"
+#include "ui/common/Twips.h"
+
+namespace zb {
+namespace {
+
+using test::VkTest;
+
+TEST_F(VkTest, PruningOpensEmptyAndComputesTheWorkedExample) {
+  zb::ui::frmVk& w = *OpenPruning();
+  EXPECT_EQ(w.windowTitle(), " Antennen-Pruning/Optimieren ");
+  for (QLineEdit* box : {w.Text1, w.Text2, w.Text3}) EXPECT_TRUE(box->text().isEmpty());
+  EXPECT_EQ(w.Tag(), "");
+  EXPECT_FALSE(w.menuBar->isVisible());
+  for (QLabel* row : {w.Label10, w.Label11, w.Label12, w.Label13}) EXPECT_TRUE(row->isVisible());
+  EXPECT_EQ(w.parentWidget()->height(), zb::ui::TwipsToPixels(5420, &w));
+  EXPECT_EQ(w.Command1->y(), zb::ui::TwipsToPixels(5420 - 1050, &w));
+
+  Enter(w, "3,20", "49,8", "50,2");
+  Compute(w);
+  EXPECT_EQ(w.Label5->text(), "0,947");
+  EXPECT_EQ(Colour(w.Label5), black);
+  EXPECT_EQ(w.Label7->text(), "3,175");
+  EXPECT_EQ(w.Label9->text(), "- 25,5");
+  EXPECT_EQ(w.Label11->text(), "- 25,9");
+  EXPECT_EQ(w.Label13->text(), "- 24,7");
+  EXPECT_EQ(w.Tag(), "Optimieren");
+  QTest::mouseDClick(w.Label9, Qt::LeftButton);  // a length change is no velocity factor
+  EXPECT_EQ(form->Text4->text(), "1,00");
+}
+
+TEST_F(VkTest, ASecondPruningWindowOnlyBeepsUntilTheFirstIsClosed) {
+  zb::ui::frmVk* first = OpenPruning();
+  ASSERT_NE(first, nullptr);
+  TypeInto(first->Text1, "3,20");
+  platform.beeps = 0;
+  EXPECT_EQ(OpenPruning(), first);
+  EXPECT_EQ(platform.beeps, 1);
+  EXPECT_EQ(frame().findChildren<zb::ui::frmVk*>().size(), 1);
+
+  CloseWindow(first);
+  EXPECT_EQ(module->State().PruningFensterAnzahl, 0);
+  zb::ui::frmVk* fresh = OpenPruning();
+  ASSERT_NE(fresh, nullptr);
+  EXPECT_TRUE(fresh->Text1->text().isEmpty());
+  EXPECT_EQ(platform.beeps, 1);
+}
+
+TEST_F(VkTest, BothWindowsAtOnceKeepTheirOwnModes) {
+  zb::ui::frmVk& pruningWindow = *OpenPruning();
+  Enter(pruningWindow, "1E39", "65,3", "50,2");
+  test::PressKey(Qt::Key_V, Qt::ControlModifier);  // the frame's menu, not a paste
+  ASSERT_TRUE(module->IsShown(zb::ui::frmVk::kWindowClass));
+  zb::ui::frmVk& vfWindow = module->Windows().Default<zb::ui::frmVk>();
+  EXPECT_EQ(pruningWindow.Text3->text(), "50,2");
+  Compute(pruningWindow);  // the length reads as missing
+  EXPECT_EQ(QApplication::focusWidget(), pruningWindow.Text1);
+  TypeInto(pruningWindow.Text1, "3,2");
+  Compute(pruningWindow);  // measured more than 30 % above the wanted frequency
+  EXPECT_EQ(QApplication::focusWidget(), pruningWindow.Text3);
+  Compute(vfWindow);
+  EXPECT_EQ(vfWindow.Tag(), "Aktiv");
+  EXPECT_EQ(pruningWindow.Tag(), "");
+}
+
+}  // namespace
+}  // namespace zb

@@ -1,0 +1,53 @@
+#pragma once
+// The velocity-factor and pruning windows in the frame beside the beam form,
+// opened through the frame's menu entries.
+
+#include <QAction>
+#include <QGroupBox>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+
+#include "tests/ui/beamform/FormTestSupport.h"
+#include "ui/vk/frmVk.h"
+
+namespace zb::test {
+
+class VkTest : public FormTest {
+ protected:
+  // "1. &Verkürzungsfaktor".
+  zb::ui::frmVk& OpenVf() {
+    frame().mnuVk_Click();
+    QApplication::processEvents();
+    return module->Windows().Default<zb::ui::frmVk>();
+  }
+
+  // "3. Pruning / Optimieren": the window the frame keeps as PruningFenster.
+  zb::ui::frmVk* OpenPruning() {
+    frame().mnuPruning_Click();
+    QApplication::processEvents();
+    return qobject_cast<zb::ui::frmVk*>(frame().PruningFenster.data());
+  }
+
+  // Closes a child window as its close button does.
+  static void CloseWindow(QWidget* window) {
+    window->parentWidget()->close();
+    QApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+
+  void Enter(zb::ui::frmVk& w, const QString& t1, const QString& t2, const QString& t3) {
+    TypeInto(w.Text1, t1);
+    TypeInto(w.Text2, t2);
+    TypeInto(w.Text3, t3);
+  }
+
+  static void Compute(zb::ui::frmVk& w) { QTest::mouseClick(w.Command1, Qt::LeftButton); }
+
+  static QColor Colour(QLabel* label) { return label->palette().color(QPalette::WindowText); }
+  static QColor Colour(QLineEdit* box) { return box->palette().color(QPalette::Text); }
+
+  const QColor red{255, 0, 0};
+  const QColor black{0, 0, 0};
+};
+
+}  // namespace zb::test
