@@ -2,7 +2,9 @@
 # The real program on a real X11 desktop (Xvfb with openbox), driven with
 # xdotool and xclip as a user drives it: open the beam form with Ctrl+A, type
 # into every number box and the combo box, press Delete, paste a number
-# beyond range, calculate, close with Ctrl+X. Exits 77 (skipped) when no X
+# beyond range, calculate; open the velocity-factor window with Ctrl+V and the
+# pruning window with Ctrl+O and calculate once in each; close with Ctrl+X.
+# Exits 77 (skipped) when no X
 # server can be started.
 #
 # smoke.sh PROGRAM CLI [SHOTS_DIR]
@@ -75,6 +77,20 @@ wait_for() { for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done; return 1
 error_box_shown() { xdotool search --name '^ Fehler $' >/dev/null 2>&1; }
 report_written() { [ -f "$scratch/work/Zelvar-Beam.txt" ]; }
 
+# What the velocity-factor and pruning windows show, read back without a
+# screenshot: each "&Rechnen" there appends the window's rows to this file.
+shown=$scratch/shown.txt
+export ZB_TEST_SHOWN_VALUES=$shown
+shown_rows() { [ "$(grep -c . "$shown" 2>/dev/null)" -ge "$1" ]; }
+# The command line's rows for the same entries must all be shown.
+check_rows() {
+  local rows row
+  rows=$("$cli" "$@") || fail "the command line failed: $*"
+  while IFS= read -r row; do
+    grep -qxF -- "$row" "$shown" || fail "not shown: \"$row\"; shown: $(tr '\n' '|' <"$shown")"
+  done <<<"$rows"
+}
+
 cd "$scratch/work" || exit 1
 "$program" >"$scratch/program.log" 2>&1 &
 app=$!
@@ -126,6 +142,30 @@ if ! diff <(sed '$d' "$scratch/work/Zelvar-Beam.txt") <(sed '$d' "$scratch/cli/Z
   cat "$scratch/diff"
   fail "the program's report differs from the command line's"
 fi
+
+key ctrl+v                               # "1. &Verkürzungsfaktor", also from a box
+key alt+f                                # "&Frequenz [MHz]:" leads to its box
+key End shift+Home
+type_text "50,2"
+key Tab End shift+Home
+type_text "3"
+key Tab End shift+Home
+type_text "2"
+key alt+r                                # "&Rechnen"
+wait_for shown_rows 6 || fail "the velocity-factor window showed no result"
+check_rows vk --frequenz 50,2 --hoehe 3 --durchmesser 2
+: >"$shown"
+key ctrl+o                               # "3. Pruning / Optimieren": empty boxes, the focus in the first
+type_text "3,20"
+key Tab
+type_text "49,8"
+key Tab
+type_text "50,2"
+key alt+r
+wait_for shown_rows 8 || fail "the pruning window showed no result"
+shot vk-and-pruning
+check_rows pruning --laenge 3,20 --ist 49,8 --soll 50,2
+running || fail "the program ended in the velocity-factor windows: $(tail -n 3 "$scratch/program.log")"
 
 # The default placement, 11820 x 9345 twips, is the frame's outer size, border
 # and title bar included (788 x 623 pixels at 96 dpi).
