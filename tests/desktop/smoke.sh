@@ -4,8 +4,7 @@
 # into every number box and the combo box, press Delete, paste a number
 # beyond range, calculate; open the velocity-factor window with Ctrl+V and the
 # pruning window with Ctrl+O and calculate once in each; close with Ctrl+X.
-# Exits 77 (skipped) when no X
-# server can be started.
+# Exits 77 (skipped) when no X server can be started.
 #
 # smoke.sh PROGRAM CLI [SHOTS_DIR]
 set -uo pipefail
