@@ -4,62 +4,37 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "ui/frame/MDIForm1.h"
-#include "ui/beamform/frmHauptform.h"
-#include "ui/quickview/frmRTF.h"
-
-#ifndef ZB_DATA_DIR
-#define ZB_DATA_DIR "/usr/local/share/zelvar-beam"
-#endif
+#include "ui/app/FrameWindow.h"
+#include "ui/app/WindowClasses.h"
+#include "ui/platform/InstalledDataFolder.h"
 
 namespace zb::ui {
 
 Module1::Module1(UiPlatform& platform) : platform_(platform) {}
 
-Module1::~Module1() {
-  delete rtf_.data();
-  delete frame_.data();  // the frame owns the child windows
+// The windows go while the module is still whole; they may ask it things.
+Module1::~Module1() { windows_.DeleteWindows(); }
+
+bool Module1::IsShown(std::string_view windowClass) const {
+  const QWidget* window = windows_.LoadedDefault(windowClass);
+  return window && window->isVisible();
 }
 
-MDIForm1& Module1::Frame() {
-  if (!frame_) {
-    frame_ = new MDIForm1(*this);
-    frame_->MDIForm_Load();
-  }
-  return *frame_;
-}
-
-frmHauptform& Module1::Hauptform() {
-  if (!hauptform_) {
-    hauptform_ = new frmHauptform(*this);
-    Frame().AddChildWindow(hauptform_);
-    hauptform_->Form_Load();
-  }
-  return *hauptform_;
-}
-
-frmRTF& Module1::Rtf() {
-  if (!rtf_) {
-    rtf_ = new frmRTF(*this);
-    RegisterWindow(rtf_);
-    rtf_->Form_Load();
-  }
-  return *rtf_;
-}
-
-void Module1::RegisterWindow(QWidget* window) {
-  std::erase_if(loadedWindows_, [](const QPointer<QWidget>& w) { return w.isNull(); });
-  loadedWindows_.emplace_back(window);
-}
+FrameWindow& Module1::Frame() { return dynamic_cast<FrameWindow&>(Window(window_class::kFrame)); }
 
 QString Module1::FindDataFile(const QString& name) const {
   const QStringList folders = {QDir::currentPath(), QCoreApplication::applicationDirPath(),
-                               QStringLiteral(ZB_DATA_DIR)};
+                               InstalledDataFolder()};
+  return FindFileIn(folders, name, name);
+}
+
+QString Module1::FindFileIn(const QStringList& folders, const QString& name, const QString& otherwise) {
   for (const QString& folder : folders) {
+    if (folder.isEmpty()) continue;
     const QString path = QDir(folder).filePath(name);
-    if (QFileInfo::exists(path)) return path;
+    if (QFileInfo(path).isFile()) return path;
   }
-  return name;
+  return otherwise;
 }
 
 }  // namespace zb::ui

@@ -1,7 +1,11 @@
+#include <QWidget>
+
+#include "core/StepRunner.h"
 #include "core/RuntimeError.h"
 #include "ui/app/Module1.h"
-#include "ui/quickview/QuickViewRules.h"
-#include "ui/quickview/frmRTF.h"
+#include "ui/app/TextViewWindow.h"
+#include "ui/app/WindowClasses.h"
+#include "ui/common/InstalledFamily.h"
 #include "ui/platform/UiPlatform.h"
 
 namespace zb::ui {
@@ -10,21 +14,23 @@ namespace zb::ui {
 // error with Abort (the window is not shown), Retry (the step again) and
 // Ignore (on with the next step).
 void Module1::ShowTextFile(QString& fileName) {
-  frmRTF& view = Rtf();
+  QWidget& window = Window(window_class::kQuickView);
+  auto& view = dynamic_cast<TextViewWindow&>(window);
   view.SetTextFontName(InstalledFamily(QStringLiteral("Courier New")));
-  for (;;) {
-    const int error = view.LoadTextFile(fileName);
-    if (error == 0) break;
-    const std::string number = (error >= 0 ? " " : "") + std::to_string(error);
-    const MsgResult answer = platform_.MessageBox(ErrorDescription(error), MsgButtons::AbortRetryIgnore,
-                                                  MsgIcon::Exclamation, " Fehler " + number);
-    if (answer == MsgResult::Retry) continue;
-    if (answer == MsgResult::Ignore) break;
-    return;
-  }
-  view.show();
-  view.raise();
-  view.activateWindow();
+  const auto loadTextFile = [&] {
+    if (const int error = view.LoadTextFile(fileName)) Raise(error);
+    return StepEnd::Next;
+  };
+  const auto showQuickView = [&] {
+    window.show();
+    window.raise();
+    window.activateWindow();
+    return StepEnd::Next;
+  };
+  ErrorTrap trap;
+  trap.title = " Fehler ";
+  trap.numberInTitle = true;
+  RunSteps({{"LoadTextFile", loadTextFile}, {"ShowQuickView", showQuickView}}, platform_, trap);
 }
 
 }  // namespace zb::ui

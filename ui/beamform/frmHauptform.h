@@ -20,7 +20,11 @@
 #include <array>
 #include <string>
 
+#include "core/BeamFormControls.h"
+#include "core/BeamFormModel.h"
 #include "core/BeamFormAccess.h"
+#include "ui/app/NoteAreaWindow.h"
+#include "ui/app/WindowClasses.h"
 
 class QComboBox;
 class QGroupBox;
@@ -34,10 +38,12 @@ namespace zb::ui {
 
 class Module1;
 
-class frmHauptform : public QWidget, public zb::BeamFormAccess {
+class frmHauptform : public QWidget, public zb::BeamFormControls, public NoteAreaWindow {
   Q_OBJECT
 
  public:
+  static constexpr std::string_view kWindowClass = window_class::kBeamForm;
+
   explicit frmHauptform(Module1& module);
 
   // Once, right after the form was created.
@@ -47,6 +53,8 @@ class frmHauptform : public QWidget, public zb::BeamFormAccess {
 
   // The note area's caption as the program wrote it (lines end with CR LF).
   const std::string& InfoCaption() const { return infoCaption_; }
+  // NoteAreaWindow: the printout's heading line.
+  void AppendToInfo(const std::string& text) override { SetInfoCaption(infoCaption_ + text); }
 
   // Event handlers.
   void Command1_Click();
@@ -62,7 +70,7 @@ class frmHauptform : public QWidget, public zb::BeamFormAccess {
   void Combo1_KeyUp();
   void Text7_Change();
 
-  // BeamFormAccess: what the calculation run reads and writes.
+  // BeamFormControls: what the calculation run and the form model read and write.
   std::string GetText1() override;
   void SetText1(const std::string& text) override;
   std::string GetText4() override;
@@ -77,6 +85,15 @@ class frmHauptform : public QWidget, public zb::BeamFormAccess {
   void SetFrameStatus(const std::string& text) override;
   void FocusCombo1() override;
   void FocusText7() override;
+  void SetText6(const std::string& text) override;
+  void SetText7(const std::string& text) override;
+  void SetCombo1Text(const std::string& text) override;
+  // Enables or disables the two diameters with their labels.
+  void SetDiametersEnabled(bool enabled) override;
+  std::string Option2Caption(int index) override;
+  void SetOption2Caption(int index, const std::string& caption) override;
+  int SpinnerValue() override;
+  void SetSpinnerValue(int value) override;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -92,15 +109,13 @@ class frmHauptform : public QWidget, public zb::BeamFormAccess {
   QGroupBox* BuildInsulationGroup();
   QWidget* BuildButtonRow();
   void ConnectEvents();
-  // Enables or disables the two diameters with their labels.
-  void SetDiametersEnabled(bool enabled);
   // The key filter of the numeric boxes; true when the key is swallowed.
   bool FilterKey(QKeyEvent* event);
   void ShowInfo();
 
   Module1& module_;
-  int lastVkStellerValue_ = 0;
-  std::string infoCaption_ = "Hinweis: ";
+  zb::BeamFormModel model_;
+  std::string infoCaption_ = zb::kInitialInfo;
 
  public:
   // The controls, named as the program knows them (also their object names).

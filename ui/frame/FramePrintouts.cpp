@@ -1,7 +1,8 @@
 // The frame's two printouts: the input windows and the antenna drawing.
 
+#include "core/VfWindowState.h"
 #include "ui/app/Module1.h"
-#include "ui/beamform/frmHauptform.h"
+#include "ui/app/NoteAreaWindow.h"
 #include "ui/common/Twips.h"
 #include "ui/frame/MDIForm1.h"
 #include "ui/print/DrawingPrintFrame.h"
@@ -14,20 +15,34 @@ namespace zb::ui {
 
 namespace {
 
+// The Tag of a velocity-factor window; "" for a window without one.
+std::string TagOf(QWidget& window) {
+  auto* state = dynamic_cast<zb::VfWindowState*>(&window);
+  return state ? state->Tag() : std::string();
+}
+
 class ProgramInputWindows final : public InputPrintWindows {
  public:
-  explicit ProgramInputWindows(Module1& module)
-      : form_(module.Hauptform()), beamForm_(form_, [] { return std::string(); }) {}
+  ProgramInputWindows(Module1& module, QWidget* pruningWindow)
+      : beamForm_(module.Window(window_class::kBeamForm), [] { return std::string(); }) {
+    // A velocity-factor window that is not loaded holds no estimate; asking
+    // would load it.
+    if (QWidget* vk = module.Windows().LoadedDefault(window_class::kVelocityFactor))
+      vk_.emplace(*vk, [vk] { return TagOf(*vk); });
+    if (pruningWindow) pruning_.emplace(*pruningWindow, [pruningWindow] { return TagOf(*pruningWindow); });
+  }
 
   PrintableWindow& BeamForm() override { return beamForm_; }
-  void AppendToBeamInfo(const std::string& text) override { form_.SetInfoCaption(form_.InfoCaption() + text); }
-  // The velocity-factor and pruning windows are not part of the program yet.
-  PrintableWindow* VkWindow() override { return nullptr; }
-  PrintableWindow* PruningWindow() override { return nullptr; }
+  void AppendToBeamInfo(const std::string& text) override {
+    dynamic_cast<NoteAreaWindow&>(beamForm_.ClientArea()).AppendToInfo(text);
+  }
+  PrintableWindow* VkWindow() override { return vk_ ? &*vk_ : nullptr; }
+  PrintableWindow* PruningWindow() override { return pruning_ ? &*pruning_ : nullptr; }
 
  private:
-  frmHauptform& form_;
   WidgetPrintable beamForm_;
+  std::optional<WidgetPrintable> vk_;
+  std::optional<WidgetPrintable> pruning_;
 };
 
 class FrameForDrawing final : public DrawingPrintFrame {
@@ -53,7 +68,7 @@ class FrameForDrawing final : public DrawingPrintFrame {
 }  // namespace
 
 void MDIForm1::mnuDatDruck_Click() {
-  ProgramInputWindows windows(module_);
+  ProgramInputWindows windows(module_, PruningFenster.data());
   PrintInputs(module_.Platform(), windows);
 }
 

@@ -24,13 +24,9 @@
 #include "ui/app/Module1.h"
 #include "ui/common/StatusPanels.h"
 #include "ui/common/Twips.h"
-#include "ui/beamform/frmHauptform.h"
 #include "locale/LocaleText.h"
+#include "ui/platform/InstalledDataFolder.h"
 #include "ui/platform/UiPlatform.h"
-
-#ifndef ZB_DATA_DIR
-#define ZB_DATA_DIR "/usr/local/share/zelvar-beam"
-#endif
 
 namespace zb::ui {
 
@@ -83,7 +79,7 @@ int WindowStateNumber(Qt::WindowStates states) {
 MDIForm1::MDIForm1(Module1& module)
     : module_(module),
       programFolder_(QCoreApplication::applicationDirPath()),
-      dataFolder_(QStringLiteral(ZB_DATA_DIR)) {
+      dataFolder_(InstalledDataFolder()) {
   setObjectName(QStringLiteral("MDIForm1"));
   setWindowTitle(QStringLiteral("Kalvex Zelvar-Beam-Berechnung"));
   setWindowIcon(ProgramIcon());
@@ -322,7 +318,7 @@ void MDIForm1::SetPicture(const WmfPicture& picture, const QString& file) {
 
 void MDIForm1::mnuDat_Click() {
   // Asking whether the beam form is visible does not create it.
-  mnuDatDruck->setEnabled(module_.IsHauptformLoaded() && module_.Hauptform().isVisible());
+  mnuDatDruck->setEnabled(module_.IsShown(window_class::kBeamForm));
 }
 
 void MDIForm1::mnuAnzeigen_Click() {
@@ -369,6 +365,6 @@ void MDIForm1::mnuVk_Click() {}
 void MDIForm1::mnuPruning_Click() {}
 void MDIForm1::mnuBerZusDipol_Click() {}
 
-void MDIForm1::mnuBerStromsAnt_Click() { ShowChildWindow(&module_.Hauptform()); }
+void MDIForm1::mnuBerStromsAnt_Click() { ShowChildWindow(&module_.Window(window_class::kBeamForm)); }
 
 }  // namespace zb::ui

@@ -1,48 +1,31 @@
 #include "ui/print/PrintSteps.h"
 
 #include <exception>
-#include <string>
 
-#include "core/Platform.h"
 #include "core/RuntimeError.h"
+#include "core/StepRunner.h"
 
 namespace zb::ui {
 
-namespace {
-
-const char* const kPrintErrorTitle = " Druck-Fehler ";
-
-// The description of what a step raised; anything but a run-time error is
-// shown as the general one rather than ending the program.
-std::string DescriptionOf(const std::exception_ptr& error) {
-  try {
-    std::rethrow_exception(error);
-  } catch (const RuntimeError& e) {
-    return e.Description();
-  } catch (...) {
-    return ErrorDescription(-1);
-  }
-}
-
-}  // namespace
-
 bool RunPrintSteps(zb::Platform& platform, const std::vector<PrintStep>& steps) {
-  for (std::size_t i = 0; i < steps.size();) {
-    try {
-      steps[i].run();
-      ++i;
-      continue;
-    } catch (...) {
-      const std::string description = DescriptionOf(std::current_exception());
-      platform.SetHourglass(false);
-      const MsgResult answer =
-          platform.MessageBox(description, MsgButtons::AbortRetryIgnore, MsgIcon::Exclamation, kPrintErrorTitle);
-      if (answer == MsgResult::Abort) return false;
-      platform.SetHourglass(true);
-      if (answer == MsgResult::Ignore) ++i;
-    }
+  std::vector<NamedStep> named;
+  named.reserve(steps.size());
+  for (const PrintStep& step : steps) {
+    named.push_back({step.name, [&step] {
+                       try {
+                         step.run();
+                       } catch (const RuntimeError&) {
+                         throw;
+                       } catch (const std::exception&) {
+                         // Whatever else fails is shown in the box too rather
+                         // than ending the program.
+                         throw RuntimeError(-1);
+                       }
+                       return StepEnd::Next;
+                     }});
   }
-  return true;
+  const ErrorTrap trap{kPrintErrorTitle, false, true, {}};
+  return RunSteps(named, platform, trap).outcome != StepRun::Aborted;
 }
 
 }  // namespace zb::ui

@@ -1,8 +1,9 @@
 #pragma once
-// The printouts run as a list of named steps under the " Druck-Fehler " box:
-// a step that fails shows its error with Abort (the printout ends), Retry
-// (the step again) and Ignore (on with the next step). The pointer is the
-// default while the box shows and the hourglass again after Retry and Ignore.
+// The printouts run as a list of named steps under the " Druck-Fehler " box
+// (core's step runner): a step that fails shows its error with Abort (the
+// printout ends), Retry (the step again) and Ignore (on with the next step).
+// The pointer is the default while the box shows and the hourglass again
+// after Retry and Ignore.
 
 #include <functional>
 #include <vector>

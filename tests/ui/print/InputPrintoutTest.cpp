@@ -43,7 +43,7 @@ class InputPrintoutTest : public PrintTest, public zb::ui::InputPrintWindows {
     if (!beamForm) beamForm.emplace(*form, [] { return std::string(); });
     return *beamForm;
   }
-  void AppendToBeamInfo(const std::string& text) override { form->SetInfoCaption(form->InfoCaption() + text); }
+  void AppendToBeamInfo(const std::string& text) override { form->AppendToInfo(text); }
   PrintableWindow* VkWindow() override { return &vk.printable; }
   PrintableWindow* PruningWindow() override { return pruningOpen ? &pruning.printable : nullptr; }
 

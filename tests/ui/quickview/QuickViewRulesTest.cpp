@@ -1,13 +1,11 @@
 // The quick view's rules without a window: the width that fits the report's
-// second line, the search from the second character, the fonts asked for by
-// name, and reading and writing its files.
+// second line, the search from the second character, and reading and writing
+// its files.
 
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
-#include <QFontDatabase>
-#include <QFontInfo>
 #include <QTemporaryDir>
 
 #include "core/RuntimeError.h"
@@ -80,23 +78,6 @@ TEST(QuickViewSearch, EndsAtTheEndWithoutWrapping) {
   EXPECT_EQ(FindFromSecondCharacter(text, "", 0), -1);
 }
 
-TEST(QuickViewFonts, AskedForNamesGiveAnInstalledFamilyOfTheRightKind) {
-  const QStringList installed = QFontDatabase::families();
-  const QString courier = InstalledFamily("Courier New");
-  EXPECT_TRUE(installed.contains(courier, Qt::CaseInsensitive)) << courier.toStdString();
-  EXPECT_TRUE(QFontInfo(QFont(courier)).fixedPitch()) << courier.toStdString();
-  if (!installed.contains("Courier New", Qt::CaseInsensitive) &&
-      installed.contains("Liberation Mono", Qt::CaseInsensitive)) {
-    EXPECT_EQ(courier, "Liberation Mono");
-  }
-
-  const QString arial = InstalledFamily("Arial");
-  EXPECT_TRUE(installed.contains(arial, Qt::CaseInsensitive)) << arial.toStdString();
-  EXPECT_FALSE(QFontInfo(QFont(arial)).fixedPitch()) << arial.toStdString();
-
-  EXPECT_EQ(InstalledFamily("Keine Schrift dieses Namens"), "Keine Schrift dieses Namens");
-}
-
 class QuickViewFileTest : public ::testing::Test {
  protected:
   QString Path(const QString& name) const { return dir_.filePath(name); }
@@ -104,10 +85,6 @@ class QuickViewFileTest : public ::testing::Test {
     QFile file(Path(name));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(bytes);
-  }
-  QByteArray Read(const QString& name) {
-    QFile file(Path(name));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
   }
   QTemporaryDir dir_;
 };
@@ -124,27 +101,6 @@ TEST_F(QuickViewFileTest, ReadsWholeFilesAndNamesWhatWentWrong) {
   EXPECT_EQ(ReadWholeFile(dir_.path(), data), kPathFileAccess);
   EXPECT_EQ(ReadWholeFile(QString(), data), kFileNotFound);
   EXPECT_EQ(data, "unverändert");
-}
-
-TEST_F(QuickViewFileTest, WritesCompleteFilesAndReplacesEarlierOnes) {
-  EXPECT_EQ(WriteFileSafely(Path("b.rtf"), "{\\rtf1 neu}"), 0);
-  EXPECT_EQ(Read("b.rtf"), "{\\rtf1 neu}");
-  Write("c.rtf", QByteArray(5000, 'a'));
-  EXPECT_EQ(WriteFileSafely(Path("c.rtf"), "kurz"), 0);
-  EXPECT_EQ(Read("c.rtf"), "kurz");
-  // No temporary file is left beside the target.
-  EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
-}
-
-TEST_F(QuickViewFileTest, FailedWritesNameTheReasonAndLeaveNothingBehind) {
-  EXPECT_EQ(WriteFileSafely(Path("kein/ordner.rtf"), "x"), kPathNotFound);
-  Write("datei", "Inhalt");
-  EXPECT_EQ(WriteFileSafely(Path("datei/unter.rtf"), "x"), kPathNotFound);
-  ASSERT_TRUE(QDir(dir_.path()).mkdir("ordner"));
-  EXPECT_EQ(WriteFileSafely(Path("ordner"), "x"), kPathFileAccess);
-  EXPECT_EQ(WriteFileSafely(QString(), "x"), kPathNotFound);
-  EXPECT_EQ(Read("datei"), "Inhalt");
-  EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
 }
 
 TEST(QuickViewPlainText, DecodesWindows1252AndEndsLinesOnce) {

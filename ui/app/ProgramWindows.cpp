@@ -1,0 +1,37 @@
+#include "ui/app/ProgramWindows.h"
+
+#include "ui/app/FrameWindow.h"
+#include "ui/app/Module1.h"
+#include "ui/beamform/frmHauptform.h"
+#include "ui/frame/MDIForm1.h"
+#include "ui/quickview/frmRTF.h"
+
+namespace zb::ui {
+
+void RegisterProgramWindows(Module1& module) {
+  WindowRegistry& windows = module.Windows();
+
+  windows.SetFactory(
+      MDIForm1::kWindowClass, [&module] { return new MDIForm1(module); },
+      [](QWidget& frame) { static_cast<MDIForm1&>(frame).MDIForm_Load(); });
+
+  // The beam form lives in the frame as a child window.
+  windows.SetFactory(
+      frmHauptform::kWindowClass, [&module] { return new frmHauptform(module); },
+      [&module](QWidget& window) {
+        auto& form = static_cast<frmHauptform&>(window);
+        module.Frame().AddChildWindow(&form);
+        form.Form_Load();
+      });
+
+  // The quick view is a window of its own beside the frame.
+  windows.SetFactory(
+      frmRTF::kWindowClass, [&module] { return new frmRTF(module); },
+      [&module](QWidget& window) {
+        auto& view = static_cast<frmRTF&>(window);
+        module.RegisterWindow(&view);
+        view.Form_Load();
+      });
+}
+
+}  // namespace zb::ui
