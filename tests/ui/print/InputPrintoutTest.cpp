@@ -17,22 +17,21 @@ using zb::ui::PrintableWindow;
 using zb::ui::WidgetPrintable;
 
 // A velocity-factor or pruning window as the printout sees it: its title
-// label for the paper (hidden on the screen), a result, its button and Tag.
+// label for the paper (hidden on the screen), its button and Tag.
 struct SideWindow {
   explicit SideWindow(const char* title) {
     auto* layout = new QVBoxLayout(&widget);
-    for (const char* name : {"Label14", "Command1"}) {
-      QWidget* control = std::string(name) == "Label14" ? static_cast<QWidget*>(new QLabel(title))
-                                                         : new QPushButton(QStringLiteral("Übernehmen"));
-      control->setObjectName(QString::fromUtf8(name));
-      layout->addWidget(control);
-    }
-    layout->addWidget(new QLabel(QStringLiteral("Ergebnis 0,95")));
-    widget.findChild<QWidget*>("Label14")->hide();
+    layout->addWidget(label14);
+    layout->addWidget(command1);
+    label14->setObjectName(QStringLiteral("Label14"));
+    command1->setObjectName(QStringLiteral("Command1"));
+    label14->setText(QString::fromUtf8(title));
+    label14->hide();
     widget.resize(300, 120);
   }
-  QWidget* Control(const char* name) { return widget.findChild<QWidget*>(QString::fromUtf8(name)); }
   QWidget widget;
+  QLabel* label14 = new QLabel(&widget);
+  QPushButton* command1 = new QPushButton(QStringLiteral("Übernehmen"), &widget);
   std::string tag = "-";
   WidgetPrintable printable{widget, [this] { return tag; }};
 };
@@ -95,8 +94,8 @@ TEST_F(InputPrintoutTest, SideWindowsOnlyWhileTheyHoldAResult) {
     EXPECT_EQ(text.contains(QStringLiteral("Pruning/Optimieren")), c.pruningPrinted);
     EXPECT_FALSE(text.contains(QStringLiteral("Übernehmen")));
     for (SideWindow* window : {&vk, &pruning}) {
-      EXPECT_TRUE(window->Control("Label14")->isHidden());
-      EXPECT_FALSE(window->Control("Command1")->isHidden());
+      EXPECT_TRUE(window->label14->isHidden());
+      EXPECT_FALSE(window->command1->isHidden());
     }
   }
   EXPECT_TRUE(platform.messages.empty());
