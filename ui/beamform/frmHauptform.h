@@ -24,6 +24,7 @@
 #include "core/BeamFormControls.h"
 #include "core/BeamFormModel.h"
 #include "core/BeamFormAccess.h"
+#include "ui/app/NoteAreaWindow.h"
 #include "ui/app/WindowClasses.h"
 
 class QComboBox;
@@ -38,7 +39,7 @@ namespace zb::ui {
 
 class Module1;
 
-class frmHauptform : public QWidget, public zb::BeamFormControls {
+class frmHauptform : public QWidget, public zb::BeamFormControls, public NoteAreaWindow {
   Q_OBJECT
 
  public:
@@ -53,6 +54,8 @@ class frmHauptform : public QWidget, public zb::BeamFormControls {
 
   // The note area's caption as the program wrote it (lines end with CR LF).
   const std::string& InfoCaption() const { return infoCaption_; }
+  // NoteAreaWindow: the printout's heading line.
+  void AppendToInfo(const std::string& text) override { SetInfoCaption(infoCaption_ + text); }
 
   // Event handlers.
   void Command1_Click();

@@ -59,6 +59,10 @@ class MDIForm1 : public QMainWindow, public FrameWindow {
   void SetPicture(const WmfPicture& picture, const QString& file) override;
   void CheckThreeCrossArms() override { mnu3Querträger->setChecked(true); }
 
+  // The pruning window, set by the pruning command; the input printout
+  // prints it while it holds a result.
+  QPointer<QWidget> PruningFenster;
+
   // Where the help document is looked for: the program's own folder first,
   // then the installed data folder.
   void SetProgramFolders(const QString& programFolder, const QString& dataFolder);
