@@ -34,10 +34,26 @@ std::string Escaped(char32_t code) {
   return buffer;
 }
 
+// The option bold and its argument in italics; `blank` goes between them.
+std::string OptionText(const UsageRow& row, std::string_view blank = " ") {
+  std::string text = "\\fB" + RoffText(row.option) + "\\fR";
+  if (!row.argument.empty()) text += std::string(blank) + "\\fI" + RoffText(row.argument) + "\\fR";
+  return text;
+}
+
+// The same synopsis as --help: required options plainly, others in brackets.
+// Continued lines hang under the command; the unbreakable blank keeps an
+// option on one line with its argument, and \\% keeps roff from hyphenating it.
 std::string Synopsis(const UsageSection& section) {
-  std::string line = ".B zelvar\\-beam\\-cli";
-  if (!section.command.empty()) line += " " + RoffText(section.command);
-  return line + "\n[\\fIOptionen\\fR]\n";
+  std::string lines = ".in +8n\n.ti -8n\n.B zelvar\\-beam\\-cli";
+  if (!section.command.empty()) lines += " " + RoffText(section.command);
+  lines += "\n";
+  for (const UsageRow& row : section.rows) {
+    if (!InSynopsis(row)) continue;
+    const std::string option = OptionText(row, "\\ ");
+    lines += "\\%" + (row.required ? option : "[" + option + "]") + "\n";
+  }
+  return lines + ".in -8n\n";
 }
 
 std::string Paragraphs(const std::vector<std::string_view>& paragraphs) {
@@ -49,9 +65,7 @@ std::string Paragraphs(const std::vector<std::string_view>& paragraphs) {
 std::string Options(const std::vector<UsageRow>& rows) {
   std::string out;
   for (const UsageRow& row : rows) {
-    out += ".TP\n\\fB" + RoffText(row.option) + "\\fR";
-    if (!row.argument.empty()) out += " \\fI" + RoffText(row.argument) + "\\fR";
-    out += "\n" + RoffText(row.description) + "\n";
+    out += ".TP\n" + OptionText(row) + "\n" + RoffText(row.description) + "\n";
   }
   return out;
 }
@@ -71,7 +85,9 @@ std::string ManualPage(const std::vector<UsageSection>& sections, std::string_vi
                      RoffText("Benutzerbefehle") + "\"\n";
   page += ".SH NAME\nzelvar\\-beam\\-cli \\- " + RoffText("Zelvar-Beam nach Kalvex ohne Fenster berechnen") + "\n";
   page += ".SH " + RoffText("ÜBERSICHT") + "\n";
-  for (std::size_t i = 0; i < sections.size(); ++i) page += (i > 0 ? ".br\n" : "") + Synopsis(sections[i]);
+  page += ".na\n";  // ragged lines: a justified synopsis scatters the options
+  for (const UsageSection& section : sections) page += Synopsis(section);
+  page += ".ad\n";
   for (std::size_t i = 0; i < sections.size(); ++i) {
     const UsageSection& section = sections[i];
     if (i == 0) {

@@ -17,22 +17,6 @@ namespace zb {
 
 namespace {
 
-const SubcommandHelp kHelp{
-    "zelvar-beam-cli pruning --laenge TEXT --ist TEXT --soll TEXT [--json]",
-    "Rechnet wie das Fenster \"Antennen-Pruning/Optimieren\" aus der gemessenen Strahlerlänge und der\n"
-    "gemessenen und gewünschten Resonanzfrequenz den tatsächlichen Verkürzungsfaktor, die neue Länge lS\n"
-    "und die Längenänderungen von lS, lR und lD. Die Texte kommen wie eingetippt oder eingefügt in die\n"
-    "Felder eines frisch geöffneten Fensters, danach wird einmal \"Rechnen\" gedrückt.\n",
-    {
-        {"--laenge", "TEXT", "gemessene Antennenlänge lS in m", true},
-        {"--ist", "TEXT", "gemessene Resonanzfrequenz in MHz", true},
-        {"--soll", "TEXT", "gewünschte Resonanzfrequenz in MHz", true},
-        {"--json", "", "Feldtexte, Farbe und Ergebnis als JSON ausgeben"},
-        {"--help", "", "diese Hilfe"},
-    },
-    "Rückgabewerte: 0 berechnet, 1 vorzeitig beendet (das Feld mit dem Fokus steht auf der\n"
-    "Fehlerausgabe), 2 falscher Aufruf.\n",
-};
 
 std::string Row(const char* caption, const std::string& value) { return ShownCaption(caption) + " " + value + "\n"; }
 
@@ -82,8 +66,28 @@ int Prune(const GivenOptions& given, std::ostream& out, std::ostream& err) {
 
 }  // namespace
 
+const UsageSection& PruningUsage() {
+  static const UsageSection section{
+      "pruning",
+      {"Rechnet wie das Fenster \"Antennen-Pruning/Optimieren\" aus der gemessenen Strahlerlänge und der "
+       "gemessenen und gewünschten Resonanzfrequenz den tatsächlichen Verkürzungsfaktor, die neue Länge lS "
+       "und die Längenänderungen von lS, lR und lD. Die Texte kommen wie eingetippt oder eingefügt in die "
+       "Felder eines frisch geöffneten Fensters, danach wird einmal \"Rechnen\" gedrückt."},
+      {
+          {"--laenge", "TEXT", "gemessene Antennenlänge lS in m", true},
+          {"--ist", "TEXT", "gemessene Resonanzfrequenz in MHz", true},
+          {"--soll", "TEXT", "gewünschte Resonanzfrequenz in MHz", true},
+          {"--json", "", "Feldtexte, Farbe und Ergebnis als JSON ausgeben"},
+          {"--help", "", "diese Hilfe"},
+      },
+      {"Rückgabewerte: 0 berechnet, 1 vorzeitig beendet (das Feld mit dem Fokus steht auf der "
+       "Fehlerausgabe), 2 falscher Aufruf."},
+  };
+  return section;
+}
+
 int RunPruningCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
-  return RunSubcommand(kHelp, arguments, out, err, [&](const GivenOptions& given) { return Prune(given, out, err); });
+  return RunSubcommand(PruningUsage(), arguments, out, err, [&](const GivenOptions& given) { return Prune(given, out, err); });
 }
 
 }  // namespace zb

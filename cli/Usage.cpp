@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "cli/Subcommands.h"
+
 namespace zb {
 
 namespace {
@@ -14,16 +16,24 @@ std::size_t Columns(std::string_view utf8) {
       std::count_if(utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
-// Greedy wrap at single blanks; runs of blanks inside the text ("2,2   PTFE")
-// stay as they are written.
-std::string Wrapped(std::string_view text, std::size_t indent, std::size_t firstColumn) {
+// The words of a text at single blanks; a run of blanks inside the text
+// ("2,2   PTFE") gives empty words, so it stays as it is written.
+std::vector<std::string> Words(std::string_view text) {
+  std::vector<std::string> words;
+  while (!text.empty()) {
+    const std::size_t blank = text.find(' ');
+    words.emplace_back(text.substr(0, blank));
+    text = blank == std::string_view::npos ? std::string_view{} : text.substr(blank + 1);
+  }
+  return words;
+}
+
+// Greedy wrap: a word never breaks, lines after the first start at indent.
+std::string Wrapped(const std::vector<std::string>& words, std::size_t indent, std::size_t firstColumn) {
   std::string out;
   std::size_t column = firstColumn;
   bool lineStart = true;
-  while (!text.empty()) {
-    const std::size_t blank = text.find(' ');
-    const std::string_view word = text.substr(0, blank);
-    text = blank == std::string_view::npos ? std::string_view{} : text.substr(blank + 1);
+  for (const std::string& word : words) {
     if (!lineStart && column + 1 + Columns(word) > kTerminalWidth) {
       out += '\n' + std::string(indent, ' ');
       column = indent;
@@ -40,6 +50,10 @@ std::string Wrapped(std::string_view text, std::size_t indent, std::size_t first
   return out + '\n';
 }
 
+std::string Wrapped(std::string_view text, std::size_t indent, std::size_t firstColumn) {
+  return Wrapped(Words(text), indent, firstColumn);
+}
+
 std::string OptionColumn(const UsageRow& row) {
   std::string text(row.option);
   if (!row.argument.empty()) text += ' ' + std::string(row.argument);
@@ -52,12 +66,12 @@ std::string OptionLines(const std::vector<UsageRow>& rows) {
     const std::size_t columns = Columns(OptionColumn(row));
     if (columns <= kLongestOptionColumn) width = std::max(width, columns);
   }
-  const std::size_t indent = 2 + width + 1;
+  const std::size_t indent = 2 + width + 2;  // two blanks before every description
   std::string out;
   for (const UsageRow& row : rows) {
     const std::string option = "  " + OptionColumn(row);
     out += option;
-    if (Columns(option) + 1 > indent) {
+    if (Columns(option) + 2 > indent) {
       out += '\n' + std::string(indent, ' ');
     } else {
       out += std::string(indent - Columns(option), ' ');
@@ -71,6 +85,17 @@ std::string Paragraphs(const std::vector<std::string_view>& paragraphs) {
   std::string out;
   for (std::string_view paragraph : paragraphs) out += Wrapped(paragraph, 0, 0) + '\n';
   return out;
+}
+
+// "Aufruf: zelvar-beam-cli vk --frequenz TEXT ... [--json]"; an option and
+// its argument stay on one line.
+std::string SynopsisLines(const UsageSection& section) {
+  const std::string label = "Aufruf: ";
+  std::vector<std::string> items{"zelvar-beam-cli"};
+  if (!section.command.empty()) items.emplace_back(section.command);
+  for (const UsageRow& row : section.rows)
+    if (InSynopsis(row)) items.push_back(SynopsisItem(row));
+  return label + Wrapped(items, label.size(), label.size());
 }
 
 }  // namespace
@@ -106,17 +131,25 @@ const UsageSection& BeamUsage() {
       {"Das Dezimaltrennzeichen folgt der Spracheinstellung (LC_ALL, LC_NUMERIC, LANG).",
        "Rückgabewerte: 0 Berechnung vollständig, 1 Berechnung vorzeitig beendet (Hinweis oder Frage auf der "
        "Fehlerausgabe), 2 falscher Aufruf, 3 Laufzeitfehler (Nummer und Beschreibung auf der Fehlerausgabe; es wird "
-       "nichts halb geschrieben)."},
+       "nichts halb geschrieben).",
+       "Die Nebenrechner sind eigene Befehle: vk (Verkürzungsfaktor schätzen), pruning (Antennen-Pruning/"
+       "Optimieren) und zusatzdipol (strahlungsgekoppelter Zusatzdipol); ihre Optionen zeigt "
+       "zelvar-beam-cli BEFEHL --help."},
   };
   return section;
 }
 
-std::vector<UsageSection> UsageSections() { return {BeamUsage()}; }
+std::vector<UsageSection> UsageSections() { return {BeamUsage(), VkUsage(), PruningUsage(), ZusatzDipolUsage()}; }
+
+bool InSynopsis(const UsageRow& row) { return row.option != "--help"; }
+
+std::string SynopsisItem(const UsageRow& row) {
+  const std::string item = OptionColumn(row);
+  return row.required ? item : '[' + item + ']';
+}
 
 std::string UsageText(const UsageSection& section) {
-  std::string text = "Aufruf: zelvar-beam-cli ";
-  if (!section.command.empty()) text += std::string(section.command) + ' ';
-  text += "[Optionen]\n\n";
+  std::string text = SynopsisLines(section) + '\n';
   text += Paragraphs(section.introduction);
   text += OptionLines(section.rows) + '\n';
   std::string closing = Paragraphs(section.closing);

@@ -1,6 +1,7 @@
 #pragma once
-// The command line's options as tables: --help prints them and the manual page
-// is written from them, so the two cannot drift apart.
+// The command line's options as tables: the arguments are read from them,
+// --help prints them and the manual page is written from them, so none of the
+// three can drift apart.
 
 #include <string>
 #include <string_view>
@@ -12,6 +13,7 @@ struct UsageRow {
   std::string_view option;       // "--band"
   std::string_view argument;     // "BAND"; empty for a switch
   std::string_view description;  // one line of German text, wrapped where it is printed
+  bool required = false;         // a call without it is refused
 };
 
 struct UsageSection {
@@ -26,6 +28,12 @@ const UsageSection& BeamUsage();
 
 // Every section of the command line, the beam calculation first.
 std::vector<UsageSection> UsageSections();
+
+// Whether the row belongs in the synopsis line; --help is a call of its own.
+bool InSynopsis(const UsageRow& row);
+
+// "--frequenz TEXT" of a required row, "[--json]" of any other.
+std::string SynopsisItem(const UsageRow& row);
 
 // The --help text of one section, wrapped to fit an 80-column terminal.
 std::string UsageText(const UsageSection& section);

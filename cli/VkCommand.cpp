@@ -17,22 +17,6 @@ namespace zb {
 
 namespace {
 
-const SubcommandHelp kHelp{
-    "zelvar-beam-cli vk --frequenz TEXT --hoehe TEXT --durchmesser TEXT [--erdbodenkorrektur] [--json]",
-    "Schätzt den Verkürzungsfaktor eines blanken Drahtdipols wie das Fenster \"VF berechnen\": Die Texte\n"
-    "kommen wie eingetippt oder eingefügt in die Felder eines frisch geöffneten Fensters, danach wird\n"
-    "einmal \"Rechnen\" gedrückt. Ausgegeben werden die Zeilen des Fensters nach der Rechnung.\n",
-    {
-        {"--frequenz", "TEXT", "Resonanzfrequenz in MHz", true},
-        {"--hoehe", "TEXT", "Antennenhöhe über Erdboden in m (mindestens 0,01)", true},
-        {"--durchmesser", "TEXT", "Drahtdurchmesser in mm", true},
-        {"--erdbodenkorrektur", "", "mit Erdbodenkorrektur"},
-        {"--json", "", "Feldtexte, Farben und Schätzwerte als JSON ausgeben"},
-        {"--help", "", "diese Hilfe"},
-    },
-    "Rückgabewerte: 0 berechnet, 1 vorzeitig beendet (das Feld mit dem Fokus steht auf der\n"
-    "Fehlerausgabe), 2 falscher Aufruf.\n",
-};
 
 std::string Row(const char* caption, const std::string& value) { return ShownCaption(caption) + " " + value + "\n"; }
 
@@ -87,8 +71,28 @@ int Estimate(const GivenOptions& given, std::ostream& out, std::ostream& err) {
 
 }  // namespace
 
+const UsageSection& VkUsage() {
+  static const UsageSection section{
+      "vk",
+      {"Schätzt den Verkürzungsfaktor eines blanken Drahtdipols wie das Fenster \"VF berechnen\": Die Texte "
+       "kommen wie eingetippt oder eingefügt in die Felder eines frisch geöffneten Fensters, danach wird "
+       "einmal \"Rechnen\" gedrückt. Ausgegeben werden die Zeilen des Fensters nach der Rechnung."},
+      {
+          {"--frequenz", "TEXT", "Resonanzfrequenz in MHz", true},
+          {"--hoehe", "TEXT", "Antennenhöhe über Erdboden in m (mindestens 0,01)", true},
+          {"--durchmesser", "TEXT", "Drahtdurchmesser in mm", true},
+          {"--erdbodenkorrektur", "", "mit Erdbodenkorrektur"},
+          {"--json", "", "Feldtexte, Farben und Schätzwerte als JSON ausgeben"},
+          {"--help", "", "diese Hilfe"},
+      },
+      {"Rückgabewerte: 0 berechnet, 1 vorzeitig beendet (das Feld mit dem Fokus steht auf der "
+       "Fehlerausgabe), 2 falscher Aufruf."},
+  };
+  return section;
+}
+
 int RunVkCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
-  return RunSubcommand(kHelp, arguments, out, err, [&](const GivenOptions& given) { return Estimate(given, out, err); });
+  return RunSubcommand(VkUsage(), arguments, out, err, [&](const GivenOptions& given) { return Estimate(given, out, err); });
 }
 
 }  // namespace zb

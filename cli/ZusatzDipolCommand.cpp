@@ -20,32 +20,6 @@ namespace zb {
 
 namespace {
 
-const SubcommandHelp kHelp{
-    "zelvar-beam-cli zusatzdipol --erreger-frequenz TEXT --frequenz TEXT --impedanz TEXT\n"
-    "         --erreger-durchmesser TEXT --durchmesser TEXT --vk TEXT [--isolier-vk ZAHL]\n"
-    "         [--vf-hoehe TEXT --vf-durchmesser TEXT [--erdbodenkorrektur]] [--json]",
-    "Rechnet wie das Fenster \"Strahlungsgekoppelten Dipol berechnen\" Drahtlänge und Abstand eines\n"
-    "strahlungsgekoppelten Zusatzdipols neben einem gespeisten Erreger-Dipol. Die Texte kommen wie\n"
-    "eingetippt oder eingefügt in die Felder eines frisch geöffneten Fensters, danach wird einmal\n"
-    "\"Rechnen\" gedrückt.\n",
-    {
-        {"--erreger-frequenz", "TEXT", "unterste Resonanzfrequenz des Erreger-Dipols in MHz", true},
-        {"--frequenz", "TEXT", "gewünschte Resonanzfrequenz des Zusatzdipols in MHz", true},
-        {"--impedanz", "TEXT", "gewünschte Impedanz im Speisepunkt in Ohm", true},
-        {"--erreger-durchmesser", "TEXT", "Drahtdurchmesser des Erreger-Dipols in mm", true},
-        {"--durchmesser", "TEXT", "Drahtdurchmesser des Zusatzdipols in mm", true},
-        {"--vk", "TEXT", "Verkürzungsfaktor des Erreger-Drahtes", true},
-        {"--isolier-vk", "ZAHL", "zusätzliche Verkürzung durch die Isolierung als Anteil (Vorgabe 0)"},
-        {"--vf-hoehe", "TEXT", "wie ein Verkürzungsfaktor-Fenster mit fertiger Berechnung:"},
-        {"--vf-durchmesser", "TEXT", "Antennenhöhe in m und Drahtdurchmesser in mm"},
-        {"--erdbodenkorrektur", "", "dazu mit Erdbodenkorrektur"},
-        {"--json", "", "Feldtexte und Ergebnis als JSON ausgeben"},
-        {"--help", "", "diese Hilfe"},
-    },
-    "Rückgabewerte: 0 berechnet, 1 vorzeitig beendet (das Feld mit dem Fokus steht auf der\n"
-    "Fehlerausgabe), 2 falscher Aufruf, 3 Laufzeitfehler (Nummer und Beschreibung auf der\n"
-    "Fehlerausgabe).\n",
-};
 
 // The options in the order of the boxes Text1 .. Text6.
 constexpr const char* kBoxOptions[] = {"--frequenz", "--erreger-frequenz", "--impedanz",
@@ -131,12 +105,40 @@ int Compute(const GivenOptions& given, std::ostream& out, std::ostream& err) {
 
 }  // namespace
 
+const UsageSection& ZusatzDipolUsage() {
+  static const UsageSection section{
+      "zusatzdipol",
+      {"Rechnet wie das Fenster \"Strahlungsgekoppelten Dipol berechnen\" Drahtlänge und Abstand eines "
+       "strahlungsgekoppelten Zusatzdipols neben einem gespeisten Erreger-Dipol. Die Texte kommen wie "
+       "eingetippt oder eingefügt in die Felder eines frisch geöffneten Fensters, danach wird einmal "
+       "\"Rechnen\" gedrückt."},
+      {
+          {"--erreger-frequenz", "TEXT", "unterste Resonanzfrequenz des Erreger-Dipols in MHz", true},
+          {"--frequenz", "TEXT", "gewünschte Resonanzfrequenz des Zusatzdipols in MHz", true},
+          {"--impedanz", "TEXT", "gewünschte Impedanz im Speisepunkt in Ohm", true},
+          {"--erreger-durchmesser", "TEXT", "Drahtdurchmesser des Erreger-Dipols in mm", true},
+          {"--durchmesser", "TEXT", "Drahtdurchmesser des Zusatzdipols in mm", true},
+          {"--vk", "TEXT", "Verkürzungsfaktor des Erreger-Drahtes", true},
+          {"--isolier-vk", "ZAHL", "zusätzliche Verkürzung durch die Isolierung als Anteil (Vorgabe 0)"},
+          {"--vf-hoehe", "TEXT", "wie ein Verkürzungsfaktor-Fenster mit fertiger Berechnung:"},
+          {"--vf-durchmesser", "TEXT", "Antennenhöhe in m und Drahtdurchmesser in mm"},
+          {"--erdbodenkorrektur", "", "dazu mit Erdbodenkorrektur"},
+          {"--json", "", "Feldtexte und Ergebnis als JSON ausgeben"},
+          {"--help", "", "diese Hilfe"},
+      },
+      {"Rückgabewerte: 0 berechnet, 1 vorzeitig beendet (das Feld mit dem Fokus steht auf der "
+       "Fehlerausgabe), 2 falscher Aufruf, 3 Laufzeitfehler (Nummer und Beschreibung auf der "
+       "Fehlerausgabe)."},
+  };
+  return section;
+}
+
 int RunZusatzDipolCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
-  return RunSubcommand(kHelp, arguments, out, err, [&](const GivenOptions& given) -> int {
+  return RunSubcommand(ZusatzDipolUsage(), arguments, out, err, [&](const GivenOptions& given) -> int {
     try {
       return Compute(given, out, err);
     } catch (const UsageError& usage) {
-      err << usage.message << "\n\n" << HelpText(kHelp);
+      err << UsageErrorText(usage.message, ZusatzDipolUsage());
       return kExitUsage;
     }
   });

@@ -9,6 +9,7 @@ ZB_PACKAGES=(
   fonts-dejavu-core fonts-liberation fonts-urw-base35
   xvfb xauth openbox xdotool xclip x11-utils imagemagick poppler-utils
   desktop-file-utils appstream man-db dpkg-dev fakeroot lintian
+  cups printer-driver-cups-pdf
 )
 
 zb_missing_packages() {

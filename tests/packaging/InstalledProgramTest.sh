@@ -52,7 +52,7 @@ done
 [[ -s $share/icons/hicolor/scalable/apps/zelvar-beam.svg ]] || fail "SVG-Symbol fehlt"
 
 # The manual pages read without roff warnings, and the command line's page
-# names every option that --help prints.
+# names every option that --help prints, a subcommand's in its own section.
 for page in zelvar-beam-cli zelvar-beam; do
   file=$share/man/man1/$page.1.gz
   warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$file" 2>&1 > "$work/$page.txt") ||
@@ -62,6 +62,14 @@ for page in zelvar-beam-cli zelvar-beam; do
 done
 for option in $("$bin/zelvar-beam-cli" --help | grep -o -- '--[a-z-]*' | sort -u); do
   grep -q -- "$option" "$work/zelvar-beam-cli.txt" || fail "$option fehlt in der Handbuchseite"
+done
+for command in vk pruning zusatzdipol; do
+  section=$(awk -v heading="BEFEHL $command" '$0 == heading { on = 1; next } on && /^[^ ]/ { exit } on' \
+    "$work/zelvar-beam-cli.txt")
+  [[ -n $section ]] || fail "Abschnitt BEFEHL $command fehlt in der Handbuchseite"
+  for option in $("$bin/zelvar-beam-cli" "$command" --help | grep -o -- '--[a-z-]*' | sort -u); do
+    grep -q -- "$option" <<< "$section" || fail "$command $option fehlt in der Handbuchseite"
+  done
 done
 
 [[ $failures -eq 0 ]] && echo "$cases Berichte, Daten, Desktop-Datei, AppStream, Symbole und Handbuchseiten in Ordnung"

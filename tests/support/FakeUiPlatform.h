@@ -25,6 +25,7 @@ class FakeUiPlatform : public ScriptedPlatform, public zb::ui::UiPlatform {
   QString viewer;                                   // what RegisteredViewer answers
   std::vector<QStringList> started;                 // program followed by its arguments
   QString printFile;                                // where the PDF printer writes
+  bool printerInstalled = true;                     // false: MakeDefaultPrinter finds none
 
   // printDir_ is declared below printFile, so it exists only in the body.
   FakeUiPlatform() { printFile = printDir_.filePath(QStringLiteral("print.pdf")); }
@@ -36,6 +37,14 @@ class FakeUiPlatform : public ScriptedPlatform, public zb::ui::UiPlatform {
       printer_->setOutputFileName(printFile);
     }
     return *printer_;
+  }
+
+  std::unique_ptr<QPrinter> MakeDefaultPrinter() override {
+    if (!printerInstalled) return nullptr;
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(printFile);
+    return printer;
   }
 
   std::optional<QString> OpenFileDialog(QWidget*, const zb::ui::FileDialogOptions& options) override {

@@ -25,6 +25,7 @@
 #include "core/BeamFormModel.h"
 #include "core/BeamFormAccess.h"
 #include "ui/app/BeamFormBoxes.h"
+#include "ui/app/NoteAreaWindow.h"
 #include "ui/app/WindowClasses.h"
 
 class QComboBox;
@@ -39,7 +40,7 @@ namespace zb::ui {
 
 class Module1;
 
-class frmHauptform : public QWidget, public zb::BeamFormControls, public BeamFormBoxes {
+class frmHauptform : public QWidget, public zb::BeamFormControls, public BeamFormBoxes, public NoteAreaWindow {
   Q_OBJECT
 
  public:
@@ -54,6 +55,8 @@ class frmHauptform : public QWidget, public zb::BeamFormControls, public BeamFor
 
   // The note area's caption as the program wrote it (lines end with CR LF).
   const std::string& InfoCaption() const { return infoCaption_; }
+  // NoteAreaWindow: the printout's heading line.
+  void AppendToInfo(const std::string& text) override { SetInfoCaption(infoCaption_ + text); }
 
   // Event handlers.
   void Command1_Click();

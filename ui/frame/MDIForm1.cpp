@@ -367,11 +367,6 @@ void MDIForm1::mnuAnzeigen_Click() {
   module_.State().Ergebnisdatei = U8(file);
 }
 
-// The two printouts are not part of the program yet; their entries are there
-// and do nothing.
-void MDIForm1::mnuZeichnDruck_Click() {}
-void MDIForm1::mnuDatDruck_Click() {}
-
 void MDIForm1::mnuEnde_Click() {
   try {
     close();

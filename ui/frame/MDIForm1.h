@@ -59,6 +59,11 @@ class MDIForm1 : public QMainWindow, public FrameWindow {
   void SetPicture(const WmfPicture& picture, const QString& file) override;
   void CheckThreeCrossArms() override { mnu3Querträger->setChecked(true); }
 
+  // The pruning window, a further instance of the velocity-factor window set
+  // by the pruning command (null once closed); the input printout prints it
+  // while it holds a result.
+  QPointer<QWidget> PruningFenster;
+
   // Where the help document is looked for: the program's own folder first,
   // then the installed data folder.
   void SetProgramFolders(const QString& programFolder, const QString& dataFolder);
@@ -81,10 +86,6 @@ class MDIForm1 : public QMainWindow, public FrameWindow {
   void mnuBerZusDipol_Click();
   void mnuHilfe_Click();
   void mnuInfo_Click();
-
-  // The pruning window, a further instance of the velocity-factor window;
-  // null when none was opened or it was closed.
-  QPointer<QWidget> PruningFenster;
 
   QAction* mnu2Querträger = nullptr;
   QAction* mnu3Querträger = nullptr;

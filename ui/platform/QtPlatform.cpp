@@ -12,6 +12,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScreen>
@@ -133,6 +134,12 @@ void QtPlatform::SetHourglass(bool on) {
 QPrinter& QtPlatform::DefaultPrinter() {
   if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
   return *printer_;
+}
+
+std::unique_ptr<QPrinter> QtPlatform::MakeDefaultPrinter() {
+  const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+  if (info.isNull()) return nullptr;
+  return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
 }
 
 std::optional<QString> QtPlatform::OpenFileDialog(QWidget* parent, const FileDialogOptions& options) {

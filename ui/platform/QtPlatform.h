@@ -22,6 +22,7 @@ class QtPlatform final : public UiPlatform {
   void SetHourglass(bool on) override;
 
   QPrinter& DefaultPrinter() override;
+  std::unique_ptr<QPrinter> MakeDefaultPrinter() override;
   std::optional<QString> OpenFileDialog(QWidget* parent, const FileDialogOptions& options) override;
   std::optional<QString> SaveFileDialog(QWidget* parent, const FileDialogOptions& options) override;
   std::optional<FontChoice> FontDialog(QWidget* parent, const FontChoice& initial) override;

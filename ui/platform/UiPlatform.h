@@ -7,6 +7,7 @@
 #include <QFont>
 #include <QString>
 #include <QStringList>
+#include <memory>
 #include <optional>
 
 #include "core/Platform.h"
@@ -37,6 +38,9 @@ class UiPlatform : public virtual zb::Platform {
  public:
   // The default printer.
   virtual QPrinter& DefaultPrinter() = 0;
+  // A printer of its own for one print job on the default printer; nothing
+  // when no printer is installed.
+  virtual std::unique_ptr<QPrinter> MakeDefaultPrinter() = 0;
 
   // The common dialogs; nothing when the user cancels.
   virtual std::optional<QString> OpenFileDialog(QWidget* parent, const FileDialogOptions& options) = 0;

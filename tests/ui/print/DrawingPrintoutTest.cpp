@@ -1,0 +1,65 @@
+// "Drucken" -> "Antennen&zeichnung ": the question, the sketch of the chosen
+// variant in the normal window state, the title line, the page-size rule.
+
+#include "tests/ui/print/PrintTestSupport.h"
+#include "ui/print/DrawingPrintout.h"
+
+namespace zb::test {
+namespace {
+
+using DrawingPrintoutTest = PrintTest;
+
+TEST_F(DrawingPrintoutTest, TwoSpreaderSketchWithTitleAfterTheQuestion) {
+  platform.answers = {MsgResult::Ok, MsgResult::Ok};
+  Choose("mnuZeichnDruck");
+  const QByteArray threeSpreaders = PageImage();
+  Choose("mnu2Querträger");
+  Choose("mnuZeichnDruck");
+  ASSERT_EQ(platform.messages.size(), 2u);
+  EXPECT_EQ(platform.messages[0].title, " Zeichnung ");
+  EXPECT_EQ(platform.messages[0].prompt, "Kann die Zeichnung gedruckt werden? ");
+  EXPECT_EQ(platform.messages[0].icon, MsgIcon::Question);
+  EXPECT_EQ(platform.messages[0].buttons, MsgButtons::OkCancel);
+  EXPECT_EQ(PrintedPages(), 1);
+  const QString text = PrintedText();
+  EXPECT_TRUE(text.startsWith(QStringLiteral("Kalvex-Zelvar-Beam")) || text.startsWith(" Kalvex-Zelvar-Beam"))
+      << text.toStdString();
+  // The sketch's labels are drawn as outlines: the page shows the other drawing.
+  EXPECT_EQ(frame().CurrentDrawingFile(), "Zelvar2_klein.wmf");
+  EXPECT_NE(PageImage(), threeSpreaders);
+  EXPECT_FALSE(platform.hourglass);
+}
+
+TEST_F(DrawingPrintoutTest, MaximisedFrameIsRestoredAndItsNormalSketchPrinted) {
+  frame().showMaximized();
+  QApplication::processEvents();
+  ASSERT_EQ(frame().CurrentDrawingFile(), "Zelvar3_Quer_klein.wmf");
+  platform.answers = {MsgResult::Ok};
+  Choose("mnuZeichnDruck");
+  EXPECT_FALSE(frame().isMaximized());
+  EXPECT_EQ(frame().CurrentDrawingFile(), "Zelvar3_klein.wmf");
+  EXPECT_EQ(PrintedPages(), 1);
+}
+
+TEST_F(DrawingPrintoutTest, CancelPrintsNothing) {
+  frame().showMaximized();
+  QApplication::processEvents();
+  platform.events.clear();
+  platform.answers = {MsgResult::Cancel};
+  Choose("mnuZeichnDruck");
+  EXPECT_EQ(PrintedPages(), 0);
+  EXPECT_TRUE(frame().isMaximized());
+  EXPECT_EQ(platform.events, std::vector<std::string>{"msgbox"});
+}
+
+TEST(DrawingPrintoutRule, EachSideShrinksToNineTenthsOfThePageOnlyWhenLarger) {
+  EXPECT_EQ(zb::ui::PrintedSide(8496, 11000), 8496);
+  EXPECT_EQ(zb::ui::PrintedSide(11000, 11000), 11000);
+  EXPECT_EQ(zb::ui::PrintedSide(11820, 11000), 9900);
+  // Halves go to the even neighbour: 13.5 -> 14, 4.5 -> 4.
+  EXPECT_EQ(zb::ui::PrintedSide(20, 15), 14);
+  EXPECT_EQ(zb::ui::PrintedSide(20, 5), 4);
+}
+
+}  // namespace
+}  // namespace zb::test

@@ -1,0 +1,132 @@
+// "Drucken" -> "&Eingaben": which windows come on paper, the heading in the
+// beam form's note area, the buttons hidden for the print and back after it,
+// and the " Druck-Fehler " box when there is no printer.
+
+#include <QVBoxLayout>
+
+#include "tests/ui/print/PrintTestSupport.h"
+#include "locale/LocaleText.h"
+#include "ui/print/InputPrintWindows.h"
+#include "ui/print/InputPrintout.h"
+#include "ui/print/PrintableWindow.h"
+
+namespace zb::test {
+namespace {
+
+using zb::ui::PrintableWindow;
+using zb::ui::WidgetPrintable;
+
+// A velocity-factor or pruning window as the printout sees it: its title
+// label for the paper (hidden on the screen), its button and Tag.
+struct SideWindow {
+  explicit SideWindow(const char* title) {
+    auto* layout = new QVBoxLayout(&widget);
+    layout->addWidget(label14);
+    layout->addWidget(command1);
+    label14->setObjectName(QStringLiteral("Label14"));
+    command1->setObjectName(QStringLiteral("Command1"));
+    label14->setText(QString::fromUtf8(title));
+    label14->hide();
+    widget.resize(300, 120);
+  }
+  QWidget widget;
+  QLabel* label14 = new QLabel(&widget);
+  QPushButton* command1 = new QPushButton(QStringLiteral("Übernehmen"), &widget);
+  std::string tag = "-";
+  WidgetPrintable printable{widget, [this] { return tag; }};
+};
+
+class InputPrintoutTest : public PrintTest, public zb::ui::InputPrintWindows {
+ protected:
+  PrintableWindow& BeamForm() override {
+    if (!beamForm) beamForm.emplace(*form, [] { return std::string(); });
+    return *beamForm;
+  }
+  void AppendToBeamInfo(const std::string& text) override { form->AppendToInfo(text); }
+  PrintableWindow* VkWindow() override { return &vk.printable; }
+  PrintableWindow* PruningWindow() override { return pruningOpen ? &pruning.printable : nullptr; }
+
+  bool ButtonsVisible() { return form->Command1->isVisible() && form->Command2->isVisible(); }
+
+  std::optional<WidgetPrintable> beamForm;
+  SideWindow vk{"Zelvar-Beam Vf errechnen"};
+  SideWindow pruning{"Zelvar-Beam Pruning/Optimieren"};
+  bool pruningOpen = false;
+};
+
+TEST_F(InputPrintoutTest, BeamFormAloneWithHeadingAndWithoutButtonsTwice) {
+  const QString heading = zb::ui::Q(zb::ui::InputPrintHeading(QDate::currentDate()));
+  for (int printout = 1; printout <= 2; ++printout) {
+    Choose("mnuDatDruck");
+    EXPECT_EQ(PrintedPages(), 1);
+    const QString text = PrintedText();
+    EXPECT_TRUE(text.contains(QStringLiteral("Resonanzfrequenz"))) << text.toStdString();
+    EXPECT_FALSE(text.contains(QStringLiteral("Rechnen")) || text.contains(QStringLiteral("Anzeigen")));
+    // Each printout adds the heading once more, the date glued to the next.
+    EXPECT_EQ(text.count(QStringLiteral("Berechnung eines")), printout);
+    EXPECT_EQ(zb::ui::Q(form->InfoCaption()).count(heading), printout);
+    EXPECT_TRUE(ButtonsVisible());
+  }
+  EXPECT_FALSE(platform.hourglass);
+  EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(InputPrintoutTest, SideWindowsOnlyWhileTheyHoldAResult) {
+  struct Case {
+    const char* vkTag;
+    bool pruningOpen;
+    const char* pruningTag;
+    bool vkPrinted;
+    bool pruningPrinted;
+  };
+  // A closed pruning window is gone; one that was closed and opened anew has no result.
+  for (const Case& c : {Case{"-", true, "-", false, false}, Case{"Aktiv", false, "", true, false},
+                        Case{"Aktiv", true, "Optimieren", true, true}, Case{"", true, "Optimieren", false, true},
+                        Case{"Aktiv", true, "", true, false}}) {
+    SCOPED_TRACE(std::string(c.vkTag) + "/" + c.pruningTag);
+    vk.tag = c.vkTag;
+    pruning.tag = c.pruningTag;
+    pruningOpen = c.pruningOpen;
+    zb::ui::PrintInputs(platform, *this);
+    EXPECT_EQ(PrintedPages(), 1 + c.vkPrinted + c.pruningPrinted);
+    const QString text = PrintedText();
+    EXPECT_EQ(text.contains(QStringLiteral("Vf errechnen")), c.vkPrinted);
+    EXPECT_EQ(text.contains(QStringLiteral("Pruning/Optimieren")), c.pruningPrinted);
+    EXPECT_FALSE(text.contains(QStringLiteral("Übernehmen")));
+    for (SideWindow* window : {&vk, &pruning}) {
+      EXPECT_TRUE(window->label14->isHidden());
+      EXPECT_FALSE(window->command1->isHidden());
+    }
+  }
+  EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(InputPrintoutTest, NoPrinterShowsTheBoxIgnoreGoesOnAbortLeavesButtonsHidden) {
+  platform.printerInstalled = false;
+  platform.answers = {MsgResult::Ignore};
+  Choose("mnuDatDruck");
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].title, " Druck-Fehler ");
+  EXPECT_TRUE(platform.messages[0].prompt.find("kein Drucker installiert") != std::string::npos);
+  EXPECT_EQ(platform.messages[0].icon, MsgIcon::Exclamation);
+  EXPECT_EQ(platform.messages[0].buttons, MsgButtons::AbortRetryIgnore);
+  const auto box = std::find(platform.events.begin(), platform.events.end(), "msgbox");
+  EXPECT_EQ(*(box - 1), "default pointer");
+  EXPECT_EQ(*(box + 1), "hourglass");
+  EXPECT_TRUE(ButtonsVisible());
+  EXPECT_FALSE(platform.hourglass);
+
+  platform.answers = {MsgResult::Abort};
+  Choose("mnuDatDruck");
+  EXPECT_TRUE(form->Command1->isHidden() && form->Command2->isHidden());
+  EXPECT_FALSE(platform.hourglass);
+  // A later printout shows them again.
+  platform.printerInstalled = true;
+  Choose("mnuDatDruck");
+  EXPECT_TRUE(ButtonsVisible());
+  EXPECT_EQ(PrintedPages(), 1);
+  EXPECT_EQ(platform.messages.size(), 2u);
+}
+
+}  // namespace
+}  // namespace zb::test

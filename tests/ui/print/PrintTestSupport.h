@@ -1,0 +1,41 @@
+#pragma once
+// The printouts' tests: the beam form in a shown frame, the PDF the scripted
+// printer wrote, read back with poppler's tools.
+
+#include <QAction>
+#include <QProcess>
+#include <QRegularExpression>
+
+#include "tests/ui/beamform/FormTestSupport.h"
+
+namespace zb::test {
+
+class PrintTest : public FormTest {
+ protected:
+  static QByteArray Run(const QString& tool, const QStringList& arguments) {
+    QProcess process;
+    process.start(tool, arguments);
+    EXPECT_TRUE(process.waitForFinished(30000)) << tool.toStdString();
+    return process.readAllStandardOutput();
+  }
+  int PrintedPages() {
+    if (!QFile::exists(platform.printFile)) return 0;
+    const auto match = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(QString::fromUtf8(Run("pdfinfo", {platform.printFile})));
+    return match.hasMatch() ? match.captured(1).toInt() : -1;
+  }
+  // The printed text with every run of white space as one blank.
+  QString PrintedText() {
+    return QString::fromUtf8(Run("pdftotext", {platform.printFile, "-"})).replace(QRegularExpression("\\s+"), " ");
+  }
+  // The first page as a coarse greyscale picture.
+  QByteArray PageImage() {
+    return Run("pdftoppm", {"-r", "20", "-gray", "-singlefile", platform.printFile});
+  }
+  void Choose(const char* menuEntry) {
+    QAction* action = frame().findChild<QAction*>(QString::fromUtf8(menuEntry));
+    ASSERT_TRUE(action);
+    action->trigger();
+  }
+};
+
+}  // namespace zb::test

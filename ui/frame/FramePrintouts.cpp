@@ -1,0 +1,80 @@
+// The frame's two printouts: the input windows and the antenna drawing.
+
+#include "core/VfWindowState.h"
+#include "ui/app/Module1.h"
+#include "ui/app/NoteAreaWindow.h"
+#include "ui/common/Twips.h"
+#include "ui/frame/MDIForm1.h"
+#include "ui/print/DrawingPrintFrame.h"
+#include "ui/print/DrawingPrintout.h"
+#include "ui/print/InputPrintWindows.h"
+#include "ui/print/InputPrintout.h"
+#include "ui/print/PrintableWindow.h"
+
+namespace zb::ui {
+
+namespace {
+
+// The Tag of a velocity-factor window; "" for a window without one.
+std::string TagOf(QWidget& window) {
+  auto* state = dynamic_cast<zb::VfWindowState*>(&window);
+  return state ? state->Tag() : std::string();
+}
+
+class ProgramInputWindows final : public InputPrintWindows {
+ public:
+  ProgramInputWindows(Module1& module, QWidget* pruningWindow)
+      : beamForm_(module.Window(window_class::kBeamForm), [] { return std::string(); }) {
+    // A velocity-factor window that is not loaded holds no estimate; asking
+    // would load it.
+    if (QWidget* vk = module.Windows().LoadedDefault(window_class::kVelocityFactor))
+      vk_.emplace(*vk, [vk] { return TagOf(*vk); });
+    if (pruningWindow) pruning_.emplace(*pruningWindow, [pruningWindow] { return TagOf(*pruningWindow); });
+  }
+
+  PrintableWindow& BeamForm() override { return beamForm_; }
+  void AppendToBeamInfo(const std::string& text) override {
+    dynamic_cast<NoteAreaWindow&>(beamForm_.ClientArea()).AppendToInfo(text);
+  }
+  PrintableWindow* VkWindow() override { return vk_ ? &*vk_ : nullptr; }
+  PrintableWindow* PruningWindow() override { return pruning_ ? &*pruning_ : nullptr; }
+
+ private:
+  WidgetPrintable beamForm_;
+  std::optional<WidgetPrintable> vk_;
+  std::optional<WidgetPrintable> pruning_;
+};
+
+class FrameForDrawing final : public DrawingPrintFrame {
+ public:
+  explicit FrameForDrawing(MDIForm1& frame) : frame_(frame) {}
+
+  bool IsMaximised() override { return frame_.isMaximized() || frame_.isFullScreen(); }
+  // The state changes at once, the size when the window system has answered;
+  // the drawing follows the state right away rather than with the resize
+  // the window system may send later.
+  void ShowNormal() override {
+    frame_.showNormal();
+    frame_.MDIForm_Resize();
+  }
+  double InnerWidthTwips() override { return PixelsToTwips(frame_.centralWidget()->width(), &frame_); }
+  double InnerHeightTwips() override { return PixelsToTwips(frame_.centralWidget()->height(), &frame_); }
+  const WmfPicture& Picture() override { return frame_.Picture(); }
+
+ private:
+  MDIForm1& frame_;
+};
+
+}  // namespace
+
+void MDIForm1::mnuDatDruck_Click() {
+  ProgramInputWindows windows(module_, PruningFenster.data());
+  PrintInputs(module_.Platform(), windows);
+}
+
+void MDIForm1::mnuZeichnDruck_Click() {
+  FrameForDrawing frame(*this);
+  PrintDrawing(module_.Platform(), frame);
+}
+
+}  // namespace zb::ui

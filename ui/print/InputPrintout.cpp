@@ -1,0 +1,79 @@
+#include "ui/print/InputPrintout.h"
+
+#include <vector>
+
+#include "core/VersionInfo.h"
+#include "locale/LocaleText.h"
+#include "ui/platform/UiPlatform.h"
+#include "ui/print/InputPrintWindows.h"
+#include "ui/print/PrintForm.h"
+#include "ui/print/PrintJob.h"
+#include "ui/print/PrintSteps.h"
+#include "ui/print/PrintableWindow.h"
+
+namespace zb::ui {
+
+namespace {
+
+const char* const kTagEstimate = "Aktiv";
+const char* const kTagPruning = "Optimieren";
+
+// The six steps that put a side window on paper: without its button, with
+// its title label; only when the window holds a result (*print).
+void AddSideWindowSteps(std::vector<PrintStep>& steps, UiPlatform& platform, PrintJob& job,
+                        PrintableWindow*& window, const bool& print) {
+  auto when = [&print](std::function<void()> step) {
+    return [&print, step = std::move(step)] {
+      if (print) step();
+    };
+  };
+  steps.push_back({"HideCommand1", when([&] { window->SetControlVisible(QStringLiteral("Command1"), false); })});
+  steps.push_back({"ShowLabel14", when([&] { window->SetControlVisible(QStringLiteral("Label14"), true); })});
+  steps.push_back({"PrintWindow", when([&] { PrintForm(window->ClientArea(), job); })});
+  steps.push_back({"LetEventsRun", when([&] { platform.DoEvents(); })});
+  steps.push_back({"HideLabel14", when([&] { window->SetControlVisible(QStringLiteral("Label14"), false); })});
+  steps.push_back({"ShowCommand1", when([&] { window->SetControlVisible(QStringLiteral("Command1"), true); })});
+}
+
+}  // namespace
+
+std::string InputPrintHeading(const QDate& today) {
+  return std::string("Berechnung eines Zelvar-Beam nach Kalvex ") + version::kLegalNotice + " am " +
+         U8(ShortDate(today));
+}
+
+void PrintInputs(UiPlatform& platform, InputPrintWindows& windows) {
+  PrintJob job(platform);
+  PrintableWindow& beamForm = windows.BeamForm();
+  PrintableWindow* vkWindow = nullptr;
+  PrintableWindow* pruningWindow = nullptr;
+  bool printVk = false;
+  bool printPruning = false;
+
+  std::vector<PrintStep> steps = {
+      {"Hourglass", [&] { platform.SetHourglass(true); }},
+      {"AppendHeading", [&] { windows.AppendToBeamInfo(InputPrintHeading(QDate::currentDate())); }},
+      {"HideCommand1", [&] { beamForm.SetControlVisible(QStringLiteral("Command1"), false); }},
+      {"HideCommand2", [&] { beamForm.SetControlVisible(QStringLiteral("Command2"), false); }},
+      {"PrintBeamForm", [&] { PrintForm(beamForm.ClientArea(), job); }},
+      {"LetEventsRun", [&] { platform.DoEvents(); }},
+      {"ShowCommand1", [&] { beamForm.SetControlVisible(QStringLiteral("Command1"), true); }},
+      {"ShowCommand2", [&] { beamForm.SetControlVisible(QStringLiteral("Command2"), true); }},
+      {"CheckVkWindow",
+       [&] {
+         vkWindow = windows.VkWindow();
+         printVk = vkWindow && vkWindow->Tag() == kTagEstimate;
+       }},
+  };
+  AddSideWindowSteps(steps, platform, job, vkWindow, printVk);
+  steps.push_back({"CheckPruningWindow", [&] {
+                     pruningWindow = windows.PruningWindow();
+                     printPruning = pruningWindow && pruningWindow->Tag() == kTagPruning;
+                   }});
+  AddSideWindowSteps(steps, platform, job, pruningWindow, printPruning);
+  steps.push_back({"EndPrintJob", [&] { job.End(); }});
+  steps.push_back({"DefaultPointer", [&] { platform.SetHourglass(false); }});
+  RunPrintSteps(platform, steps);
+}
+
+}  // namespace zb::ui

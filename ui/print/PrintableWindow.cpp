@@ -1,0 +1,21 @@
+#include "ui/print/PrintableWindow.h"
+
+#include <QWidget>
+
+#include "core/RuntimeError.h"
+
+namespace zb::ui {
+
+WidgetPrintable::WidgetPrintable(QWidget& window, std::function<std::string()> tag)
+    : window_(window), tag_(std::move(tag)) {}
+
+void WidgetPrintable::SetControlVisible(const QString& control, bool visible) {
+  auto* widget = window_.findChild<QWidget*>(control);
+  if (!widget) Raise(kInvalidCall);
+  QSizePolicy policy = widget->sizePolicy();
+  policy.setRetainSizeWhenHidden(true);
+  widget->setSizePolicy(policy);
+  widget->setVisible(visible);
+}
+
+}  // namespace zb::ui
