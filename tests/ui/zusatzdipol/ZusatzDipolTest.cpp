@@ -1,0 +1,140 @@
+// The coupled-dipole window as the user meets it: what it shows on opening,
+// the focus walk, typed entries, and nothing typed ever ending the program.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <memory>
+
+#include "core/ModuleState.h"
+#include "core/NumberText.h"
+#include "core/VfWindowState.h"
+#include "core/ZusatzDipolRules.h"
+#include "tests/support/FakeBeamForm.h"
+#include "tests/support/FakeUiPlatform.h"
+#include "ui/zusatzdipol/ZusatzDipol.h"
+
+namespace zb::test {
+namespace {
+
+class ZusatzDipolTest : public ::testing::Test {
+ protected:
+  void SetUp() override { SetDecimalSeparator(','); }
+
+  void Open(VfWindowState& vf) {
+    window = new ui::ZusatzDipol(platform, state, {[this]() -> BeamFormAccess& { return beamForm; },
+                                                   [&vf]() -> VfWindowState& { return vf; }});
+    window->Form_Load();
+    window->show();
+    QApplication::setActiveWindow(window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+  }
+  void TearDown() override { delete window.data(); }
+
+  // Tabs from "&Rechnen" to the box and types the text over its contents.
+  void TypeInto(QLineEdit* box, const QString& text) {
+    window->Command1->setFocus(Qt::TabFocusReason);
+    while (QApplication::focusWidget() != box) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    box->selectAll();
+    QTest::keyClicks(QApplication::focusWidget(), text);
+  }
+  void EnterWorkedExample() {
+    TypeInto(window->Text2, "14,0");
+    TypeInto(window->Text1, "21,2");
+    TypeInto(window->Text3, "300");
+    TypeInto(window->Text5, "2");
+    TypeInto(window->Text4, "2");
+    TypeInto(window->Text6, "0,946");
+  }
+  void Rechnen() { QTest::mouseClick(window->Command1, Qt::LeftButton); }
+
+  FakeUiPlatform platform;
+  ModuleState state;
+  FakeBeamForm beamForm;
+  NoVfWindow noVfWindow;
+  QPointer<ui::ZusatzDipol> window;
+};
+
+TEST_F(ZusatzDipolTest, OpensWithRechnenFocusedAndWalksTheBoxesInOrder) {
+  beamForm.text4 = "0,95";
+  beamForm.text7 = "2";
+  Open(noVfWindow);
+  EXPECT_EQ(QApplication::focusWidget(), window->Command1);
+  EXPECT_EQ(window->Text3->text(), "300");
+  EXPECT_EQ(window->Text4->text(), "2");
+  EXPECT_EQ(window->Text5->text(), "2");
+  EXPECT_EQ(window->Text6->text(), "0,95");
+  QStringList walk;
+  for (int i = 0; i < 7; ++i) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    walk << QApplication::focusWidget()->objectName();
+  }
+  EXPECT_EQ(walk, QStringList({"Text1", "Text3", "Text4", "Text2", "Text5", "Text6", "Command2"}));
+}
+
+TEST_F(ZusatzDipolTest, WorkedExampleTypedShowsSpacingAndLength) {
+  Open(noVfWindow);
+  EnterWorkedExample();
+  Rechnen();
+  EXPECT_EQ(window->Label8->text(), "236");
+  EXPECT_EQ(window->Label10->text(), "6,693");
+  EXPECT_EQ(window->Text6->text(), "0,946");
+  EXPECT_EQ(platform.beeps, 0);
+}
+
+TEST_F(ZusatzDipolTest, ActiveVelocityFactorWindowLimitsTheExciterDiameter) {
+  FixedVfWindow vf("0,001", "2", false);
+  Open(vf);
+  EnterWorkedExample();
+  Rechnen();
+  EXPECT_EQ(window->Text5->text(), "0,5");
+  EXPECT_EQ(QApplication::focusWidget(), window->Text5);
+  EXPECT_EQ(window->Label8->text(), "");
+}
+
+TEST_F(ZusatzDipolTest, InfoShowsTheConditionsInAnInformationBox) {
+  Open(noVfWindow);
+  platform.answers = {MsgResult::Ok};
+  QTest::mouseClick(window->Command2, Qt::LeftButton);
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].icon, MsgIcon::Information);
+  EXPECT_EQ(platform.messages[0].title, kZusatzDipolInfoTitle);
+  EXPECT_EQ(platform.messages[0].prompt, ZusatzDipolInfoText("\r\n"));
+}
+
+// Huge, negative and unreadable entries in any box: a beep and the focus, or
+// the error box with the results left standing; the window stays usable.
+TEST_F(ZusatzDipolTest, NoEntryEndsTheProgram) {
+  Open(noVfWindow);
+  int errorBoxes = 0;
+  for (QLineEdit* box : {window->Text1, window->Text2, window->Text3, window->Text4, window->Text5, window->Text6}) {
+    for (const QString bad : {"1E39", "-5", "abc"}) {
+      SCOPED_TRACE((box->objectName() + " " + bad).toStdString());
+      EnterWorkedExample();
+      Rechnen();
+      ASSERT_EQ(window->Label8->text(), "236");
+      TypeInto(box, bad);
+      platform.answers = {MsgResult::Ok};
+      const std::size_t shown = platform.messages.size();
+      Rechnen();
+      if (platform.messages.size() == shown) continue;
+      ++errorBoxes;
+      EXPECT_EQ(platform.messages.back().title, " Fehler ");
+      EXPECT_EQ(platform.messages.back().icon, MsgIcon::Exclamation);
+      EXPECT_EQ(window->Label8->text(), "236");
+      EXPECT_EQ(window->Label10->text(), "6,693");
+    }
+  }
+  EXPECT_GE(errorBoxes, 6);  // at least every "1E39"
+  EnterWorkedExample();
+  Rechnen();
+  EXPECT_EQ(window->Label10->text(), "6,693");
+}
+
+}  // namespace
+}  // namespace zb::test
