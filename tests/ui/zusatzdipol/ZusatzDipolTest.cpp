@@ -136,5 +136,18 @@ TEST_F(ZusatzDipolTest, NoEntryEndsTheProgram) {
   EXPECT_EQ(window->Label10->text(), "6,693");
 }
 
+// A picture of the window after the worked example, for a look by eye; only
+// when ZB_SHOT_DIR names where it goes (run with -platform xcb on a desktop).
+TEST_F(ZusatzDipolTest, Screenshot) {
+  const QString folder = qEnvironmentVariable("ZB_SHOT_DIR");
+  if (folder.isEmpty()) GTEST_SKIP() << "ZB_SHOT_DIR not set";
+  Open(noVfWindow);
+  EnterWorkedExample();
+  Rechnen();
+  window->Command1->setFocus();
+  QTest::qWait(200);
+  EXPECT_TRUE(window->grab().save(folder + "/zusatzdipol.png"));
+}
+
 }  // namespace
 }  // namespace zb::test
