@@ -13,11 +13,6 @@ namespace zb {
 
 namespace {
 
-constexpr std::array<const char*, 11> kDesignCaptions = {"1.8", "3.5", "7.0", "10", "14", "18",
-                                                          "21",  "24",  "28",  "50", "andere"};
-constexpr std::size_t kFrequencyLength = 7;
-constexpr std::size_t kVelocityFactorLength = 7;
-constexpr std::size_t kDiameterLength = 5;
 constexpr std::size_t kUnlimited = static_cast<std::size_t>(-1);
 
 std::string Trimmed(std::string_view text) {
@@ -40,15 +35,9 @@ std::string MaterialName(const std::string& entry) {
 
 }  // namespace
 
-HeadlessBeamForm::HeadlessBeamForm(Platform& platform)
-    : platform_(platform),
-      text1_(FormatGeneral(50.2f)),
-      text4_("1,00"),
-      combo1_(AirMaterialText()),
-      text6_("9"),
-      text7_("8") {
-  Text7_Change();
-  for (std::size_t i = 0; i < kDesignCaptions.size(); ++i) option2Captions_[i] = ShownBandCaption(kDesignCaptions[i]);
+HeadlessBeamForm::HeadlessBeamForm(Platform& platform) : platform_(platform), model_(*this, platform) {
+  for (std::size_t i = 0; i < kBandCaptions.size(); ++i) option2Captions_[i] = kBandCaptions[i];
+  model_.Form_Load();
 }
 
 template <typename OnChange>
@@ -84,8 +73,7 @@ void HeadlessBeamForm::TypeText1(std::string_view typed) { Type(text1_, typed, k
 void HeadlessBeamForm::SelectOption2(int index) {
   if (index == selectedOption2_ || index < 0 || index > kBandOther) return;
   selectedOption2_ = index;
-  if (auto text = BandButtonFrequencyText(option2Captions_[static_cast<std::size_t>(index)], selectedOption1_))
-    text1_ = *text;
+  model_.Option2_Click(index);
 }
 
 void HeadlessBeamForm::ClickOption2(int index) { SelectOption2(index); }
@@ -93,43 +81,18 @@ void HeadlessBeamForm::ClickOption2(int index) { SelectOption2(index); }
 void HeadlessBeamForm::ClickOption1(int index) {
   if (index == selectedOption1_ || index < 0 || index > 2) return;
   selectedOption1_ = index;
-  if (auto text = SegmentButtonFrequencyText(text1_, index)) text1_ = *text;
+  model_.Option1_Click(index);
 }
 
 void HeadlessBeamForm::TypeText4AndLeave(std::string_view typed) {
   Type(text4_, typed, kVelocityFactorLength, [] {});
-  const Text4Leave leave = LeaveVelocityFactor(text4_);
-  switch (leave.kind) {
-    case Text4Leave::SetSpinner:
-      SetSpinnerValue(leave.spinnerValue);
-      break;
-    case Text4Leave::ExactlyOne:
-      combo1_ = kIdealWireCombo;
-      diametersEnabled_ = false;
-      platform_.Beep();
-      platform_.DoEvents();
-      break;
-    case Text4Leave::OutOfRange:
-      info_ = kVelocityFactorNote;
-      text4_ = kTypicalVelocityFactor;
-      platform_.Beep();
-      platform_.DoEvents();
-      break;
-  }
+  model_.Text4_LostFocus();
 }
 
 void HeadlessBeamForm::SetSpinnerValue(int value) {
   if (value == spinnerValue_) return;
   spinnerValue_ = value;
-  VkSteller_Change();
-}
-
-void HeadlessBeamForm::VkSteller_Change() {
-  const int value = spinnerValue_;
-  if (const std::optional<int> rebased = RebasedSpinnerValue(value, lastVkStellerValue_, text4_))
-    SetSpinnerValue(*rebased);
-  lastVkStellerValue_ = value;
-  text4_ = VelocityFactorTextFor(spinnerValue_);
+  model_.VkSteller_Change();
 }
 
 void HeadlessBeamForm::EnterCombo1(std::string_view text) {
@@ -138,36 +101,36 @@ void HeadlessBeamForm::EnterCombo1(std::string_view text) {
     const bool named = !Trimmed(text).empty() && SameLetters(Trimmed(text), MaterialName(list[i]));
     if (list[i] == text || named) {  // picked from the list
       combo1_ = list[i];
-      diametersEnabled_ = MaterialEnablesDiameters(static_cast<int>(i));
+      model_.Combo1_Click(static_cast<int>(i));
       return;
     }
   }
-  Type(combo1_, text, kUnlimited, [this] { Combo1_KeyUp(); });
+  Type(combo1_, text, kUnlimited, [this] { model_.Combo1_KeyUp(); });
 }
-
-void HeadlessBeamForm::Combo1_KeyUp() { diametersEnabled_ = CountsAsInsulated(ParseNumber(combo1_)); }
 
 void HeadlessBeamForm::TypeText6(std::string_view typed) { Type(text6_, typed, kDiameterLength, [] {}); }
 
 void HeadlessBeamForm::TypeText7(std::string_view typed) {
-  Type(text7_, typed, kDiameterLength, [this] { Text7_Change(); });
+  Type(text7_, typed, kDiameterLength, [this] { model_.Text7_Change(); });
 }
 
-void HeadlessBeamForm::Text7_Change() {
-  if (auto outer = CoupledOuterDiameter(text7_, text6_)) text6_ = *outer;
+void HeadlessBeamForm::SetText7(const std::string& text) {
+  if (text == text7_) return;
+  text7_ = text;
+  model_.Text7_Change();
 }
 
 int HeadlessBeamForm::Option2IndexOf(std::string_view caption) {
-  for (std::size_t i = 0; i < kDesignCaptions.size(); ++i)
-    if (caption == kDesignCaptions[i] || caption == ShownBandCaption(kDesignCaptions[i])) return static_cast<int>(i);
+  for (std::size_t i = 0; i < kBandCaptions.size(); ++i)
+    if (caption == kBandCaptions[i] || caption == ShownBandCaption(kBandCaptions[i])) return static_cast<int>(i);
   float value = 0.0f;
   try {
     value = ParseNumber(caption);
   } catch (const RuntimeError&) {
     return -1;
   }
-  for (std::size_t i = 0; i + 1 < kDesignCaptions.size(); ++i)
-    if (value != 0.0f && value == ParseNumber(kDesignCaptions[i])) return static_cast<int>(i);
+  for (std::size_t i = 0; i + 1 < kBandCaptions.size(); ++i)
+    if (value != 0.0f && value == ParseNumber(kBandCaptions[i])) return static_cast<int>(i);
   return -1;
 }
 

@@ -7,13 +7,14 @@
 #include <string>
 #include <string_view>
 
-#include "core/BeamFormAccess.h"
+#include "core/BeamFormControls.h"
+#include "core/BeamFormModel.h"
 
 namespace zb {
 
 class Platform;
 
-class HeadlessBeamForm final : public BeamFormAccess {
+class HeadlessBeamForm final : public BeamFormControls {
  public:
   // The form as it loads.
   explicit HeadlessBeamForm(Platform& platform);
@@ -36,10 +37,9 @@ class HeadlessBeamForm final : public BeamFormAccess {
   const std::string& Info() const { return info_; }
   bool Command2Enabled() const { return command2Enabled_; }
   bool DiametersEnabled() const { return diametersEnabled_; }
-  int SpinnerValue() const { return spinnerValue_; }
   const std::string& FrameStatus() const { return frameStatus_; }
 
-  // BeamFormAccess
+  // BeamFormControls
   std::string GetText1() override { return text1_; }
   void SetText1(const std::string& text) override { text1_ = text; }
   std::string GetText4() override { return text4_; }
@@ -55,28 +55,32 @@ class HeadlessBeamForm final : public BeamFormAccess {
   // Without a window there is no focus to move.
   void FocusCombo1() override {}
   void FocusText7() override {}
+  void SetText6(const std::string& text) override { text6_ = text; }
+  void SetText7(const std::string& text) override;
+  void SetCombo1Text(const std::string& text) override { combo1_ = text; }
+  void SetDiametersEnabled(bool enabled) override { diametersEnabled_ = enabled; }
+  std::string Option2Caption(int index) override { return option2Captions_[static_cast<std::size_t>(index)]; }
+  void SetOption2Caption(int index, const std::string& caption) override {
+    option2Captions_[static_cast<std::size_t>(index)] = caption;
+  }
+  int SpinnerValue() override { return spinnerValue_; }
+  void SetSpinnerValue(int value) override;
 
  private:
   // Types into a box: the first accepted key replaces the whole text.
   template <typename OnChange>
   void Type(std::string& box, std::string_view typed, std::size_t maxLength, OnChange onChange);
-  void Text7_Change();
-  void Combo1_KeyUp();
-  // The spinner beside the velocity-factor box; a changed value raises its
-  // change behaviour, also when set from code.
-  void SetSpinnerValue(int value);
-  void VkSteller_Change();
 
   Platform& platform_;
+  BeamFormModel model_;
   std::array<std::string, 11> option2Captions_;
-  std::string text1_, text4_, combo1_, text6_, text7_;
-  int selectedOption2_ = kBandOther;
-  int selectedOption1_ = 1;
-  std::string info_ = "Hinweis: ";
+  std::string text1_, text4_ = kInitialVelocityFactor, combo1_, text6_, text7_;
+  int selectedOption2_ = kInitialOption2;
+  int selectedOption1_ = kInitialOption1;
+  std::string info_ = kInitialInfo;
   bool command2Enabled_ = false;
   bool diametersEnabled_ = false;
   int spinnerValue_ = 0;
-  int lastVkStellerValue_ = 0;
   std::string frameStatus_;
 };
 

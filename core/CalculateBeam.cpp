@@ -1,6 +1,5 @@
 #include "core/CalculateBeam.h"
 
-#include <functional>
 #include <vector>
 
 #include "core/BeamFormAccess.h"
@@ -39,156 +38,171 @@ const char* VariantText(bool dreiQuertraeger) {
   return dreiQuertraeger ? "drei Querträger ohne Spannseil" : "zwei Querträger mit Spannseil";
 }
 
-enum class Step { Next, EndRun };
-
-// The run's own values, shared by its steps.
+// The run's own values, shared by its steps. Each step is one of the run's
+// numbered steps; an error box's Retry and Ignore act on exactly one of them.
 struct Run {
   CalculationContext& c;
   CalculationResult result;
-  float p = 0;
+  float p = 0;  // shortening in percent
   float permittivity = 0;
   float outer = 0;
   float conductor = 0;
   bool bareWire = false;
 
-  std::vector<std::function<Step()>> Steps();
+  std::vector<NamedStep> Steps();
+
+  void ClearInfo();
+  void ResetModuleValues();
+  void ReadFrequency();
+  void ReadVelocityFactor();
+  void ComputeShortening();
+  void TakeCurrentEstimate();
+  void ShowVelocityFactor();
+  void RecogniseBand();
+  void ReadPermittivity();
+  void CheckInsulation();
+  StepEnd ConfirmPermittivity();
+  StepEnd CheckDiameters();
+  void ComputeInsulationShortening();
+  void ShowHourglass();
+  void DimensionBeam();
+  void WriteSummary();
+  void ShowFrequency();
+  void WriteResultReport();
+  void EnableShowButton();
+  void ReportReady();
+
   ReportInputs CurrentReportInputs();
+  NamedStep Named(std::string_view name, void (Run::*step)());
+  NamedStep Named(std::string_view name, StepEnd (Run::*step)());
 };
 
-std::vector<std::function<Step()>> Run::Steps() {
-  ModuleState& state = c.state;
-  BeamFormAccess& form = c.form;
-  float& f = result.f;
-  float& vf = result.vf;
+NamedStep Run::Named(std::string_view name, void (Run::*step)()) {
+  return {name, [this, step] {
+            (this->*step)();
+            return StepEnd::Next;
+          }};
+}
+
+NamedStep Run::Named(std::string_view name, StepEnd (Run::*step)()) {
+  return {name, [this, step] { return (this->*step)(); }};
+}
+
+std::vector<NamedStep> Run::Steps() {
   return {
-      // 1
-      [&] {
-        form.SetInfoCaption("");
-        return Step::Next;
-      },
-      // 2
-      [&] {
-        state.AndereFrequenz = 0;
-        result.bandLabel.clear();
-        state.ResetCoefficients();
-        return Step::Next;
-      },
-      // 3: a missing or non-positive frequency means the designed 50.2 MHz
-      [&] {
-        f = ParseNumber(form.GetText1());
-        if (!(f > 0.0f)) f = kDefaultFrequency;
-        return Step::Next;
-      },
-      // 4
-      [&] {
-        vf = ParseNumber(form.GetText4());
-        return Step::Next;
-      },
-      // 5
-      [&] {
-        p = ToSingle((1.0 - vf) * 100.0);
-        return Step::Next;
-      },
-      // 6: a current estimate of the velocity-factor window replaces the entry
-      [&] {
-        p = EffectiveShorteningPercent(f, 0.0f, p, c.vfWindow, state);
-        return Step::Next;
-      },
-      // 7
-      [&] {
-        vf = ToSingle(1.0 - p / 100.0);
-        form.SetText4(FormatNumber(vf, "0.0###"));
-        return Step::Next;
-      },
-      // 8
-      [&] {
-        if (const std::optional<RecognisedBand> band = RecogniseBand(f)) {
-          form.SelectOption2(band->option2Index);
-          result.bandLabel = band->label;
-        } else {
-          // Outside every band the report names the frequency itself.
-          form.SelectOption2(kBandOther);
-          state.AndereFrequenz = f;
-          result.bandLabel = FormatNumber(state.AndereFrequenz, "###0.0##");
-        }
-        return Step::Next;
-      },
-      // 9
-      [&] {
-        permittivity = ParseNumber(form.GetCombo1Text());
-        return Step::Next;
-      },
-      // 10
-      [&] {
-        bareWire = !CountsAsInsulated(permittivity);
-        if (bareWire) state.IsolierVk = 0.0;
-        return Step::Next;
-      },
-      // 11
-      [&] {
-        if (bareWire || !(permittivity > kImplausiblePermittivity)) return Step::Next;
-        c.platform.Beep();
-        if (c.platform.MessageBox(kPermittivityQuestion, MsgButtons::YesNo, MsgIcon::Question,
-                                  kPermittivityTitle) == MsgResult::Yes)
-          return Step::Next;
-        form.FocusCombo1();
-        return Step::EndRun;
-      },
-      // 12
-      [&] {
-        if (bareWire) return Step::Next;
-        outer = ParseNumber(form.GetText6());
-        conductor = ParseNumber(form.GetText7());
-        if (!(conductor < 0.01f) && conductor < outer) return Step::Next;
-        c.platform.Beep();
-        c.platform.DoEvents();
-        form.FocusText7();
-        form.SetInfoCaption(kDiameterNote);
-        return Step::EndRun;
-      },
-      // 13
-      [&] {
-        if (!bareWire)
-          state.IsolierVk = InsulationShortening(permittivity, outer, conductor, vf);
-        return Step::Next;
-      },
-      // 14
-      [&] {
-        c.platform.SetHourglass(true);
-        return Step::Next;
-      },
-      // 15
-      [&] {
-        result.dims = DimensionBeam(f, vf, state.IsolierVk, state.DreiQuertraeger, state.KoeffDipol);
-        return Step::Next;
-      },
-      // 16
-      [&] {
-        form.SetInfoCaption(BeamSummary(f, result.dims, state.DreiQuertraeger, state.Zeilenumbruch));
-        return Step::Next;
-      },
-      // 17
-      [&] {
-        form.SetText1(FormatNumber(f, "##0.0##"));
-        return Step::Next;
-      },
-      // 18
-      [&] {
-        c.report.WriteResultReport(state, CurrentReportInputs());
-        return Step::Next;
-      },
-      // 19
-      [&] {
-        form.EnableCommand2();
-        return Step::Next;
-      },
-      // 20
-      [&] {
-        form.SetFrameStatus(kReadyStatus);
-        return Step::Next;
-      },
+      Named("ClearInfo", &Run::ClearInfo),
+      Named("ResetModuleValues", &Run::ResetModuleValues),
+      Named("ReadFrequency", &Run::ReadFrequency),
+      Named("ReadVelocityFactor", &Run::ReadVelocityFactor),
+      Named("ComputeShortening", &Run::ComputeShortening),
+      Named("TakeCurrentEstimate", &Run::TakeCurrentEstimate),
+      Named("ShowVelocityFactor", &Run::ShowVelocityFactor),
+      Named("RecogniseBand", &Run::RecogniseBand),
+      Named("ReadPermittivity", &Run::ReadPermittivity),
+      Named("CheckInsulation", &Run::CheckInsulation),
+      Named("ConfirmPermittivity", &Run::ConfirmPermittivity),
+      Named("CheckDiameters", &Run::CheckDiameters),
+      Named("ComputeInsulationShortening", &Run::ComputeInsulationShortening),
+      Named("ShowHourglass", &Run::ShowHourglass),
+      Named("DimensionBeam", &Run::DimensionBeam),
+      Named("WriteSummary", &Run::WriteSummary),
+      Named("ShowFrequency", &Run::ShowFrequency),
+      Named("WriteResultReport", &Run::WriteResultReport),
+      Named("EnableShowButton", &Run::EnableShowButton),
+      Named("ReportReady", &Run::ReportReady),
   };
 }
+
+void Run::ClearInfo() { c.form.SetInfoCaption(""); }
+
+void Run::ResetModuleValues() {
+  c.state.AndereFrequenz = 0;
+  result.bandLabel.clear();
+  c.state.ResetCoefficients();
+}
+
+// A missing or non-positive frequency means the designed 50.2 MHz.
+void Run::ReadFrequency() {
+  result.f = ParseNumber(c.form.GetText1());
+  if (!(result.f > 0.0f)) result.f = kDefaultFrequency;
+}
+
+void Run::ReadVelocityFactor() { result.vf = ParseNumber(c.form.GetText4()); }
+
+void Run::ComputeShortening() { p = ToSingle((1.0 - result.vf) * 100.0); }
+
+// A current estimate of the velocity-factor window replaces the entry.
+void Run::TakeCurrentEstimate() { p = EffectiveShorteningPercent(result.f, 0.0f, p, c.vfWindow, c.state); }
+
+void Run::ShowVelocityFactor() {
+  result.vf = ToSingle(1.0 - p / 100.0);
+  c.form.SetText4(FormatNumber(result.vf, "0.0###"));
+}
+
+void Run::RecogniseBand() {
+  if (const std::optional<RecognisedBand> band = zb::RecogniseBand(result.f)) {
+    c.form.SelectOption2(band->option2Index);
+    result.bandLabel = band->label;
+  } else {
+    // Outside every band the report names the frequency itself.
+    c.form.SelectOption2(kBandOther);
+    c.state.AndereFrequenz = result.f;
+    result.bandLabel = FormatNumber(c.state.AndereFrequenz, "###0.0##");
+  }
+}
+
+void Run::ReadPermittivity() { permittivity = ParseNumber(c.form.GetCombo1Text()); }
+
+// A bare wire adds no shortening; the two checks after this skip it.
+void Run::CheckInsulation() {
+  bareWire = !CountsAsInsulated(permittivity);
+  if (bareWire) c.state.IsolierVk = 0.0;
+}
+
+StepEnd Run::ConfirmPermittivity() {
+  if (bareWire || !(permittivity > kImplausiblePermittivity)) return StepEnd::Next;
+  c.platform.Beep();
+  const MsgResult answer =
+      c.platform.MessageBox(kPermittivityQuestion, MsgButtons::YesNo, MsgIcon::Question, kPermittivityTitle);
+  if (answer == MsgResult::Yes) return StepEnd::Next;
+  c.form.FocusCombo1();
+  return StepEnd::EndRun;
+}
+
+StepEnd Run::CheckDiameters() {
+  if (bareWire) return StepEnd::Next;
+  outer = ParseNumber(c.form.GetText6());
+  conductor = ParseNumber(c.form.GetText7());
+  if (!(conductor < 0.01f) && conductor < outer) return StepEnd::Next;
+  c.platform.Beep();
+  c.platform.DoEvents();
+  c.form.FocusText7();
+  c.form.SetInfoCaption(kDiameterNote);
+  return StepEnd::EndRun;
+}
+
+void Run::ComputeInsulationShortening() {
+  if (!bareWire) c.state.IsolierVk = InsulationShortening(permittivity, outer, conductor, result.vf);
+}
+
+void Run::ShowHourglass() { c.platform.SetHourglass(true); }
+
+void Run::DimensionBeam() {
+  result.dims =
+      zb::DimensionBeam(result.f, result.vf, c.state.IsolierVk, c.state.DreiQuertraeger, c.state.KoeffDipol);
+}
+
+void Run::WriteSummary() {
+  c.form.SetInfoCaption(BeamSummary(result.f, result.dims, c.state.DreiQuertraeger, c.state.Zeilenumbruch));
+}
+
+void Run::ShowFrequency() { c.form.SetText1(FormatNumber(result.f, "##0.0##")); }
+
+void Run::WriteResultReport() { c.report.WriteResultReport(c.state, CurrentReportInputs()); }
+
+void Run::EnableShowButton() { c.form.EnableCommand2(); }
+
+void Run::ReportReady() { c.form.SetFrameStatus(kReadyStatus); }
 
 ReportInputs Run::CurrentReportInputs() {
   ReportInputs in;
@@ -211,12 +225,13 @@ ReportInputs Run::CurrentReportInputs() {
 
 // The error box: the description (with a hint for overflows and ranges),
 // Abort, Retry and Ignore. The pointer is the default while it shows.
-MsgResult ShowRunError(CalculationContext& c, const RuntimeError& error) {
-  std::string message = error.Description();
-  if (error.Number() == kOverflow || error.Number() == kOutOfRange)
-    message += c.state.Zeilenumbruch + kSmallerValuesHint;
-  c.platform.SetHourglass(false);
-  return c.platform.MessageBox(message, MsgButtons::AbortRetryIgnore, MsgIcon::Exclamation, kErrorTitle);
+ErrorTrap RunErrorTrap(const ModuleState& state) {
+  return {.title = kErrorTitle, .hourglass = true, .prompt = [&state](const RuntimeError& error) {
+            std::string message = error.Description();
+            if (error.Number() == kOverflow || error.Number() == kOutOfRange)
+              message += state.Zeilenumbruch + kSmallerValuesHint;
+            return message;
+          }};
 }
 
 }  // namespace
@@ -246,25 +261,7 @@ std::string BeamSummary(float f, const BeamDimensions& d, bool dreiQuertraeger, 
 
 CalculationResult CalculateBeam(CalculationContext& context) {
   Run run{context, {}};
-  const std::vector<std::function<Step()>> steps = run.Steps();
-  for (std::size_t i = 0; i < steps.size();) {
-    try {
-      if (steps[i]() == Step::EndRun) {
-        run.result.outcome = CalculationResult::EndedEarly;
-        return run.result;
-      }
-      ++i;
-    } catch (const RuntimeError& error) {
-      run.result.lastError = error;
-      const MsgResult answer = ShowRunError(context, error);
-      if (answer == MsgResult::Abort) {
-        run.result.outcome = CalculationResult::Aborted;
-        return run.result;
-      }
-      context.platform.SetHourglass(true);
-      if (answer == MsgResult::Ignore) ++i;  // Retry runs the same step again
-    }
-  }
+  static_cast<StepRun&>(run.result) = RunSteps(run.Steps(), context.platform, RunErrorTrap(context.state));
   return run.result;
 }
 

@@ -8,6 +8,7 @@
 
 #include "core/BeamDimensions.h"
 #include "core/RuntimeError.h"
+#include "core/StepRunner.h"
 
 namespace zb {
 
@@ -25,14 +26,9 @@ struct CalculationContext {
   ResultReportSink& report;
 };
 
-struct CalculationResult {
-  enum Outcome {
-    Completed,   // every step ran (some perhaps skipped with "Ignorieren")
-    EndedEarly,  // an input check ended the run: the question or the diameter note
-    Aborted,     // "Abbrechen" in the error box
-  } outcome = Completed;
-  std::optional<RuntimeError> lastError;  // the last run-time error shown
-  // The run's own values, for callers that show them otherwise.
+// How the run ended (EndedEarly: the permittivity question or the diameter
+// note), and the run's own values.
+struct CalculationResult : StepRun {
   float f = 0;
   float vf = 0;
   std::string bandLabel;

@@ -14,17 +14,6 @@ constexpr std::array<char32_t, 32> kHighControls = {
     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-char32_t ByteToCodePoint(unsigned char byte) {
-  return byte >= 0x80 && byte <= 0x9F ? kHighControls[byte - 0x80] : byte;
-}
-
-int CodePointToByte(char32_t c) {
-  if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<int>(c);
-  for (std::size_t i = 0; i < kHighControls.size(); ++i)
-    if (kHighControls[i] == c) return static_cast<int>(0x80 + i);
-  return -1;
-}
-
 void AppendUtf8(std::string& out, char32_t c) {
   if (c < 0x80) {
     out += static_cast<char>(c);
@@ -38,29 +27,39 @@ void AppendUtf8(std::string& out, char32_t c) {
   }
 }
 
-// The next code point of UTF-8 text, or U+FFFD for a malformed sequence.
-char32_t NextCodePoint(std::string_view text, std::size_t& i) {
+}  // namespace
+
+char32_t Cp1252ToCodePoint(unsigned char byte) {
+  return byte >= 0x80 && byte <= 0x9F ? kHighControls[byte - 0x80] : byte;
+}
+
+std::optional<char> CodePointToCp1252(char32_t c) {
+  if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<char>(c);
+  for (std::size_t i = 0; i < kHighControls.size(); ++i)
+    if (kHighControls[i] == c) return static_cast<char>(0x80 + i);
+  return std::nullopt;
+}
+
+std::optional<char32_t> NextUtf8CodePoint(std::string_view text, std::size_t& i) {
   const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
   const unsigned char lead = byte(i++);
   if (lead < 0x80) return lead;
   int length = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : -1;
-  if (length < 0 || lead >= 0xF8) return 0xFFFD;
+  if (length < 0 || lead >= 0xF8) return std::nullopt;
   char32_t c = lead & (0x3F >> length);
   for (; length > 0; --length) {
-    if (i >= text.size() || (byte(i) & 0xC0) != 0x80) return 0xFFFD;
+    if (i >= text.size() || (byte(i) & 0xC0) != 0x80) return std::nullopt;
     c = (c << 6) | (byte(i++) & 0x3F);
   }
   return c;
 }
 
-}  // namespace
-
 std::string Utf8ToCp1252(std::string_view utf8) {
   std::string out;
   out.reserve(utf8.size());
   for (std::size_t i = 0; i < utf8.size();) {
-    const int byte = CodePointToByte(NextCodePoint(utf8, i));
-    out += byte < 0 ? '?' : static_cast<char>(byte);
+    const auto c = NextUtf8CodePoint(utf8, i);
+    out += c ? CodePointToCp1252(*c).value_or('?') : '?';
   }
   return out;
 }
@@ -68,7 +67,7 @@ std::string Utf8ToCp1252(std::string_view utf8) {
 std::string Cp1252ToUtf8(std::string_view bytes) {
   std::string out;
   out.reserve(bytes.size() + bytes.size() / 8);
-  for (char b : bytes) AppendUtf8(out, ByteToCodePoint(static_cast<unsigned char>(b)));
+  for (char b : bytes) AppendUtf8(out, Cp1252ToCodePoint(static_cast<unsigned char>(b)));
   return out;
 }
 

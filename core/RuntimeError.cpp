@@ -18,6 +18,8 @@ std::string ErrorDescription(int number) {
   }
 }
 
+std::string NumberText(int number) { return (number >= 0 ? " " : "") + std::to_string(number); }
+
 RuntimeError::RuntimeError(int number) : RuntimeError(number, ErrorDescription(number)) {}
 
 RuntimeError::RuntimeError(int number, std::string description)

@@ -25,6 +25,9 @@ enum ErrorNumber : int {
 // Fehler" for numbers without a text of their own).
 std::string ErrorDescription(int number);
 
+// The program's number-to-text form: a leading blank before numbers >= 0.
+std::string NumberText(int number);
+
 class RuntimeError : public std::runtime_error {
  public:
   explicit RuntimeError(int number);

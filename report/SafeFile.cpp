@@ -81,6 +81,10 @@ int FileErrorNumber(int errnoValue) {
 }
 
 void ReplaceFileSafely(const std::filesystem::path& path, std::string_view bytes) {
+  if (path.empty()) Raise(kPathNotFound);
+  // A file the user made read-only stays as it is, although the folder would
+  // let the temporary file replace it.
+  if (access(path.c_str(), F_OK) == 0 && access(path.c_str(), W_OK) != 0) RaiseFileError(errno);
   TemporaryFile temporary(path);
   temporary.Write(bytes);
   temporary.CommitAs(path);

@@ -14,20 +14,6 @@ class HeadlessForm : public ::testing::Test {
   test::ScriptedPlatform platform;
 };
 
-TEST_F(HeadlessForm, LoadsWithTheDesignedEntries) {
-  HeadlessBeamForm form(platform);
-  EXPECT_EQ(form.GetText1(), "50,2");
-  EXPECT_EQ(form.GetText4(), "1,00");
-  EXPECT_EQ(form.GetCombo1Text(), "1,00059 Luft");
-  EXPECT_EQ(form.GetText6(), "9");
-  EXPECT_EQ(form.GetText7(), "8");
-  EXPECT_EQ(form.SelectedOption2(), kBandOther);
-  EXPECT_EQ(form.SelectedOption1(), 1);
-  EXPECT_FALSE(form.DiametersEnabled());
-  EXPECT_FALSE(form.Command2Enabled());
-  EXPECT_EQ(form.Info(), "Hinweis: ");
-}
-
 TEST_F(HeadlessForm, TypingGoesThroughTheKeyFilterAndTheBoxLength) {
   HeadlessBeamForm form(platform);
   form.TypeText1("14x,2");

@@ -235,6 +235,7 @@ TEST_F(CalculateBeamRun, OverflowAsksForSmallerValues) {
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0].prompt, "Überlauf\r\nBitte kleinere Werte verwenden.");
   EXPECT_EQ(result.lastError->Number(), kOverflow);
+  EXPECT_EQ(result.lastErrorStep, "DimensionBeam");
   EXPECT_EQ(result.dims.lS, 0.0f);  // the skipped step left the record empty
   EXPECT_EQ(form.option2, kBandOther);
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <csignal>
@@ -62,6 +63,23 @@ TEST_F(SafeFile, AFailedRenameKeepsWhatWasThere) {
 
 TEST_F(SafeFile, AMissingFolderIsReported) {
   EXPECT_EQ(ErrorOf(folder / "fehlt" / "Zelvar-Beam.txt", "neu"), kPathNotFound);
+}
+
+TEST_F(SafeFile, FailedWritesNameTheReasonAndLeaveNothingBehind) {
+  std::ofstream(folder / "datei") << "Inhalt";
+  EXPECT_EQ(ErrorOf(folder / "datei" / "unter.rtf", "x"), kPathNotFound);
+  EXPECT_EQ(ErrorOf("", "x"), kPathNotFound);
+  EXPECT_EQ(Read(folder / "datei"), "Inhalt");
+  EXPECT_EQ(FilesIn(folder), 1);
+}
+
+TEST_F(SafeFile, AReadOnlyFileStaysAsItIs) {
+  if (geteuid() == 0) GTEST_SKIP() << "root may write any file";
+  const fs::path target = folder / "Zelvar-Beam.txt";
+  std::ofstream(target) << "geschützt";
+  fs::permissions(target, fs::perms::owner_read);
+  EXPECT_EQ(ErrorOf(target, "neu"), kPermissionDenied);
+  EXPECT_EQ(Read(target), "geschützt");
 }
 
 TEST_F(SafeFile, AFullDiskLeavesTheOldReportIntact) {

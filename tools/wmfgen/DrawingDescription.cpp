@@ -3,6 +3,7 @@
 #include <cmath>
 #include <memory>
 
+#include "core/Cp1252.h"
 #include "tools/wmfgen/WmfWriter.h"
 
 namespace zb::tools {
@@ -88,55 +89,15 @@ std::uint32_t ToColor(const Token& token) {
   return value;
 }
 
-// Code points of the bytes 0x80 to 0x9F in Windows-1252 (the five unassigned
-// bytes stand for themselves).
-constexpr char32_t kCp1252High[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-                                      0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-                                      0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-                                      0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
 // UTF-8 text as Windows-1252 bytes; anything else is an error.
 std::string ToCp1252(const std::string& utf8) {
   std::string bytes;
-  std::size_t i = 0;
-  while (i < utf8.size()) {
-    const auto lead = static_cast<unsigned char>(utf8[i]);
-    char32_t cp = 0;
-    std::size_t extra = 0;
-    if (lead < 0x80) {
-      cp = lead;
-    } else if ((lead & 0xE0) == 0xC0) {
-      cp = lead & 0x1F;
-      extra = 1;
-    } else if ((lead & 0xF0) == 0xE0) {
-      cp = lead & 0x0F;
-      extra = 2;
-    } else if ((lead & 0xF8) == 0xF0) {
-      cp = lead & 0x07;
-      extra = 3;
-    } else {
-      throw DescriptionError("text is not valid UTF-8");
-    }
-    if (extra > 0 && i + extra >= utf8.size()) throw DescriptionError("text is not valid UTF-8");
-    for (std::size_t k = 1; k <= extra; ++k) {
-      const auto next = static_cast<unsigned char>(utf8[i + k]);
-      if ((next & 0xC0) != 0x80) throw DescriptionError("text is not valid UTF-8");
-      cp = (cp << 6) | (next & 0x3F);
-    }
-    i += extra + 1;
-    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) {
-      bytes += static_cast<char>(cp);
-      continue;
-    }
-    bool found = false;
-    for (std::size_t k = 0; k < 32; ++k) {
-      if (kCp1252High[k] == cp) {
-        bytes += static_cast<char>(0x80 + k);
-        found = true;
-        break;
-      }
-    }
-    if (!found) throw DescriptionError("text has a character outside Windows-1252: " + utf8);
+  for (std::size_t i = 0; i < utf8.size();) {
+    const auto c = NextUtf8CodePoint(utf8, i);
+    if (!c) throw DescriptionError("text is not valid UTF-8");
+    const auto byte = CodePointToCp1252(*c);
+    if (!byte) throw DescriptionError("text has a character outside Windows-1252: " + utf8);
+    bytes += *byte;
   }
   return bytes;
 }

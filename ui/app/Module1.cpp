@@ -54,12 +54,19 @@ void Module1::RegisterWindow(QWidget* window) {
 
 QString Module1::FindDataFile(const QString& name) const {
   const QStringList folders = {QDir::currentPath(), QCoreApplication::applicationDirPath(),
-                               QStringLiteral(ZB_DATA_DIR)};
-  for (const QString& folder : folders) {
-    const QString path = QDir(folder).filePath(name);
-    if (QFileInfo::exists(path)) return path;
-  }
-  return name;
+                               InstalledDataFolder()};
+  return FindFileIn(folders, name, name);
 }
+
+QString Module1::FindFileIn(const QStringList& folders, const QString& name, const QString& otherwise) {
+  for (const QString& folder : folders) {
+    if (folder.isEmpty()) continue;
+    const QString path = QDir(folder).filePath(name);
+    if (QFileInfo(path).isFile()) return path;
+  }
+  return otherwise;
+}
+
+QString Module1::InstalledDataFolder() { return QStringLiteral(ZB_DATA_DIR); }
 
 }  // namespace zb::ui

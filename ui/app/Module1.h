@@ -6,6 +6,7 @@
 
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 #include "core/ModuleState.h"
@@ -54,6 +55,11 @@ class Module1 {
   // directory first, then the program's own folder, then its installed data
   // folder. The bare name when it is nowhere.
   QString FindDataFile(const QString& name) const;
+  // The first of the folders that holds the file (empty folders are passed
+  // over), or `otherwise`.
+  static QString FindFileIn(const QStringList& folders, const QString& name, const QString& otherwise);
+  // The folder the program's data files are installed in.
+  static QString InstalledDataFolder();
 
   // The loaded windows besides the frame, in the order they were loaded; the
   // frame closes them newest first when it closes. Windows that are gone

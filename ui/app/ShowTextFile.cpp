@@ -1,3 +1,4 @@
+#include "core/StepRunner.h"
 #include "core/RuntimeError.h"
 #include "ui/app/Module1.h"
 #include "ui/quickview/QuickViewRules.h"
@@ -12,19 +13,20 @@ namespace zb::ui {
 void Module1::ShowTextFile(QString& fileName) {
   frmRTF& view = Rtf();
   view.SetTextFontName(InstalledFamily(QStringLiteral("Courier New")));
-  for (;;) {
-    const int error = view.LoadTextFile(fileName);
-    if (error == 0) break;
-    const std::string number = (error >= 0 ? " " : "") + std::to_string(error);
-    const MsgResult answer = platform_.MessageBox(ErrorDescription(error), MsgButtons::AbortRetryIgnore,
-                                                  MsgIcon::Exclamation, " Fehler " + number);
-    if (answer == MsgResult::Retry) continue;
-    if (answer == MsgResult::Ignore) break;
-    return;
-  }
-  view.show();
-  view.raise();
-  view.activateWindow();
+  const auto loadTextFile = [&] {
+    if (const int error = view.LoadTextFile(fileName)) Raise(error);
+    return StepEnd::Next;
+  };
+  const auto showQuickView = [&] {
+    view.show();
+    view.raise();
+    view.activateWindow();
+    return StepEnd::Next;
+  };
+  ErrorTrap trap;
+  trap.title = " Fehler ";
+  trap.numberInTitle = true;
+  RunSteps({{"LoadTextFile", loadTextFile}, {"ShowQuickView", showQuickView}}, platform_, trap);
 }
 
 }  // namespace zb::ui

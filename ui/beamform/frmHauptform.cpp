@@ -34,16 +34,13 @@ namespace zb::ui {
 
 namespace {
 
-constexpr std::array<const char*, 11> kBandCaptions = {"1.8", "3.5", "7.0", "10", "14", "18",
-                                                        "21",  "24",  "28",  "50", "andere"};
-constexpr std::array<const char*, 3> kSegmentCaptions = {"&CW-Bereich", "&SSB-Bereich", "Band&mitte"};
 const QColor kRed(255, 0, 0);
 const QColor kBlack(0, 0, 0);
 
-QLineEdit* NewBox(const char* name, int maxLength, const char* toolTip, QWidget* parent) {
+QLineEdit* NewBox(const char* name, std::size_t maxLength, const char* toolTip, QWidget* parent) {
   auto* box = new QLineEdit(parent);
   box->setObjectName(QString::fromUtf8(name));
-  box->setMaxLength(maxLength);
+  box->setMaxLength(static_cast<int>(maxLength));
   if (toolTip) box->setToolTip(QString::fromUtf8(toolTip));
   return box;
 }
@@ -91,7 +88,7 @@ std::optional<std::int16_t> KeyCode(const QKeyEvent* event) {
 
 }  // namespace
 
-frmHauptform::frmHauptform(Module1& module) : module_(module) {
+frmHauptform::frmHauptform(Module1& module) : module_(module), model_(*this, module.Platform()) {
   setObjectName(QStringLiteral("frmHauptform"));
   setWindowTitle(QStringLiteral("Berechnung eines Zelvar-Beam nach Kalvex"));
   setAttribute(Qt::WA_DeleteOnClose, false);
@@ -109,7 +106,7 @@ void frmHauptform::BuildControls() {
   top->setColumnStretch(0, 1);
   top->setColumnStretch(1, 1);
 
-  Info = NewLabel("Info", "Hinweis: ", this);
+  Info = NewLabel("Info", zb::kInitialInfo, this);
   Info->setWordWrap(true);
   Info->setTextFormat(Qt::PlainText);
   Info->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -145,7 +142,7 @@ void frmHauptform::BuildControls() {
 QGroupBox* frmHauptform::BuildFrequencyGroup() {
   Frame3 = NewGroup("Frame3", "Resonanzfrequenz [MHz]:", this);
   Label1 = NewLabel("Label1", "Gesamt Beam :", Frame3);
-  Text1 = NewBox("Text1", 7, nullptr, Frame3);
+  Text1 = NewBox("Text1", zb::kFrequencyLength, nullptr, Frame3);
   Text1->setText(QStringLiteral("50.2"));
   auto* row = new QHBoxLayout(Frame3);
   row->addWidget(Label1);
@@ -161,7 +158,7 @@ QGroupBox* frmHauptform::BuildBandGroup() {
     Option2[i]->setObjectName(QStringLiteral("Option2(%1)").arg(i));
     grid->addWidget(Option2[i], static_cast<int>(i % 6), static_cast<int>(i / 6));
   }
-  Option2[kBandOther]->setChecked(true);
+  Option2[zb::kInitialOption2]->setChecked(true);
   return Frame2;
 }
 
@@ -173,15 +170,15 @@ QGroupBox* frmHauptform::BuildSegmentGroup() {
     Option1[i]->setObjectName(QStringLiteral("Option1(%1)").arg(i));
     column->addWidget(Option1[i]);
   }
-  Option1[1]->setChecked(true);
+  Option1[zb::kInitialOption1]->setChecked(true);
   return Frame1;
 }
 
 QWidget* frmHauptform::BuildVelocityFactorRow() {
   auto* row = new QWidget(this);
   Label7 = NewLabel("Label7", "&Verkürzungsfaktor:", row);
-  Text4 = NewBox("Text4", 7, " aus Schlankheitsgrad u. Antennenhöhe ", row);
-  Text4->setText(QStringLiteral("1,00"));
+  Text4 = NewBox("Text4", zb::kVelocityFactorLength, " aus Schlankheitsgrad u. Antennenhöhe ", row);
+  Text4->setText(Q(zb::kInitialVelocityFactor));
   QFont bold = Text4->font();
   bold.setBold(true);
   Text4->setFont(bold);
@@ -218,9 +215,9 @@ QGroupBox* frmHauptform::BuildInsulationGroup() {
   Label8->setBuddy(Combo1);
   Label9 = NewLabel("Label9", "Durchmesser [mm]", Frame5);
   Label10 = NewLabel("Label10", "Aussen:", Frame5);
-  Text6 = NewBox("Text6", 5, " Gesamtdurchmesser ", Frame5);
+  Text6 = NewBox("Text6", zb::kDiameterLength, " Gesamtdurchmesser ", Frame5);
   Label11 = NewLabel("Label11", "Leiter:", Frame5);
-  Text7 = NewBox("Text7", 5, " Drahtdurchmesser ", Frame5);
+  Text7 = NewBox("Text7", zb::kDiameterLength, " Drahtdurchmesser ", Frame5);
   Label10->setBuddy(Text6);
   Label11->setBuddy(Text7);
 
@@ -345,12 +342,7 @@ void frmHauptform::keyPressEvent(QKeyEvent* event) {
 void frmHauptform::Form_Load() {
   Combo1->clear();
   for (const std::string& entry : zb::InsulationMaterialList()) Combo1->addItem(Q(entry));
-  SetText1(zb::FormatGeneral(50.2f));
-  Combo1->setEditText(Q(zb::AirMaterialText()));
-  Text6->setText(QStringLiteral("9"));
-  Text7->setText(QStringLiteral("8"));
-  VkSteller->setValue(0);
-  for (std::size_t i = 0; i < kBandOther; ++i) Option2[i]->setText(Q(zb::ShownBandCaption(kBandCaptions[i])));
+  model_.Form_Load();
 
   // The frame tells its child windows when they become the active one.
   if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) {
@@ -361,10 +353,7 @@ void frmHauptform::Form_Load() {
   }
 }
 
-void frmHauptform::Form_Activate() {
-  SetFrameStatus("Status: Berechnung eines Zelvar-Beam");
-  VkSteller->setValue(zb::SpinnerValueOnActivate(zb::ParseNumber(GetText4())));
-}
+void frmHauptform::Form_Activate() { model_.Form_Activate(); }
 
 // Closing by the user only hides the form; it goes only with the frame.
 void frmHauptform::closeEvent(QCloseEvent* event) {
@@ -384,7 +373,7 @@ void frmHauptform::Command1_Click() {
   UiPlatform& platform = module_.Platform();
   platform.SetHourglass(true);
   zb::NoVfWindow vfWindow;  // the velocity-factor window is not part of the program yet
-  zb::ResultFileWriter report([] { return GeneralDateTime(QDateTime::currentDateTime()).toStdString(); });
+  zb::ResultFileWriter report([] { return U8(GeneralDateTime(QDateTime::currentDateTime())); });
   zb::CalculationContext context{module_.State(), *this, vfWindow, platform, report};
   zb::CalculateBeam(context);
   platform.SetHourglass(false);
@@ -404,56 +393,21 @@ void frmHauptform::Text4_Change() {
   SetTextColor(Text4, zb::IsLowVelocityFactor(GetText4()) ? kRed : kBlack);
 }
 
-void frmHauptform::Text4_LostFocus() {
-  const zb::Text4Leave leave = zb::LeaveVelocityFactor(GetText4());
-  switch (leave.kind) {
-    case zb::Text4Leave::SetSpinner:
-      VkSteller->setValue(leave.spinnerValue);
-      return;
-    case zb::Text4Leave::ExactlyOne:  // an ideal wire: no insulation
-      Combo1->setEditText(QString::fromUtf8(zb::kIdealWireCombo));
-      SetDiametersEnabled(false);
-      break;
-    case zb::Text4Leave::OutOfRange:
-      SetInfoCaption(zb::kVelocityFactorNote);
-      SetText4(zb::kTypicalVelocityFactor);
-      break;
-  }
-  module_.Platform().Beep();
-  module_.Platform().DoEvents();
-}
+void frmHauptform::Text4_LostFocus() { model_.Text4_LostFocus(); }
 
-void frmHauptform::VkSteller_GotFocus() {
-  VkSteller->setValue(zb::SpinnerValueFor(zb::ParseNumber(GetText4())));
-  module_.Platform().DoEvents();
-}
+void frmHauptform::VkSteller_GotFocus() { model_.VkSteller_GotFocus(); }
 
-// A spinner click always moves the velocity factor one thousandth from the
-// value standing in the box, also after the user typed a new value there.
-void frmHauptform::VkSteller_Change() {
-  const int value = VkSteller->value();
-  if (const std::optional<int> rebased = zb::RebasedSpinnerValue(value, lastVkStellerValue_, GetText4()))
-    VkSteller->setValue(*rebased);  // raises this handler again
-  lastVkStellerValue_ = value;
-  SetText4(zb::VelocityFactorTextFor(VkSteller->value()));
-}
+void frmHauptform::VkSteller_Change() { model_.VkSteller_Change(); }
 
-void frmHauptform::Option2_Click(int index) {
-  const std::string caption = Option2[static_cast<std::size_t>(index)]->text().toStdString();
-  if (const auto text = zb::BandButtonFrequencyText(caption, SelectedOption1())) SetText1(*text);
-}
+void frmHauptform::Option2_Click(int index) { model_.Option2_Click(index); }
 
-void frmHauptform::Option1_Click(int index) {
-  if (const auto text = zb::SegmentButtonFrequencyText(GetText1(), index)) SetText1(*text);
-}
+void frmHauptform::Option1_Click(int index) { model_.Option1_Click(index); }
 
-void frmHauptform::Combo1_Click(int index) { SetDiametersEnabled(zb::MaterialEnablesDiameters(index)); }
+void frmHauptform::Combo1_Click(int index) { model_.Combo1_Click(index); }
 
-void frmHauptform::Combo1_KeyUp() { SetDiametersEnabled(zb::CountsAsInsulated(zb::ParseNumber(GetCombo1Text()))); }
+void frmHauptform::Combo1_KeyUp() { model_.Combo1_KeyUp(); }
 
-void frmHauptform::Text7_Change() {
-  if (const auto outer = zb::CoupledOuterDiameter(GetText7(), GetText6())) Text6->setText(Q(*outer));
-}
+void frmHauptform::Text7_Change() { model_.Text7_Change(); }
 
 void frmHauptform::SetDiametersEnabled(bool enabled) {
   for (QWidget* w : {static_cast<QWidget*>(Text6), static_cast<QWidget*>(Text7), static_cast<QWidget*>(Label9),
@@ -497,5 +451,20 @@ void frmHauptform::SetFrameStatus(const std::string& text) { module_.Frame().Set
 void frmHauptform::FocusCombo1() { Combo1->setFocus(Qt::OtherFocusReason); }
 
 void frmHauptform::FocusText7() { Text7->setFocus(Qt::OtherFocusReason); }
+
+void frmHauptform::SetText6(const std::string& text) { Text6->setText(Q(text)); }
+void frmHauptform::SetText7(const std::string& text) { Text7->setText(Q(text)); }
+void frmHauptform::SetCombo1Text(const std::string& text) { Combo1->setEditText(Q(text)); }
+
+std::string frmHauptform::Option2Caption(int index) {
+  return U8(Option2[static_cast<std::size_t>(index)]->text());
+}
+
+void frmHauptform::SetOption2Caption(int index, const std::string& caption) {
+  Option2[static_cast<std::size_t>(index)]->setText(Q(caption));
+}
+
+int frmHauptform::SpinnerValue() { return VkSteller->value(); }
+void frmHauptform::SetSpinnerValue(int value) { VkSteller->setValue(value); }
 
 }  // namespace zb::ui

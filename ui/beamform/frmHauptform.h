@@ -20,7 +20,8 @@
 #include <array>
 #include <string>
 
-#include "core/BeamFormAccess.h"
+#include "core/BeamFormControls.h"
+#include "core/BeamFormModel.h"
 
 class QComboBox;
 class QGroupBox;
@@ -34,7 +35,7 @@ namespace zb::ui {
 
 class Module1;
 
-class frmHauptform : public QWidget, public zb::BeamFormAccess {
+class frmHauptform : public QWidget, public zb::BeamFormControls {
   Q_OBJECT
 
  public:
@@ -62,7 +63,7 @@ class frmHauptform : public QWidget, public zb::BeamFormAccess {
   void Combo1_KeyUp();
   void Text7_Change();
 
-  // BeamFormAccess: what the calculation run reads and writes.
+  // BeamFormControls: what the calculation run and the form model read and write.
   std::string GetText1() override;
   void SetText1(const std::string& text) override;
   std::string GetText4() override;
@@ -77,6 +78,15 @@ class frmHauptform : public QWidget, public zb::BeamFormAccess {
   void SetFrameStatus(const std::string& text) override;
   void FocusCombo1() override;
   void FocusText7() override;
+  void SetText6(const std::string& text) override;
+  void SetText7(const std::string& text) override;
+  void SetCombo1Text(const std::string& text) override;
+  // Enables or disables the two diameters with their labels.
+  void SetDiametersEnabled(bool enabled) override;
+  std::string Option2Caption(int index) override;
+  void SetOption2Caption(int index, const std::string& caption) override;
+  int SpinnerValue() override;
+  void SetSpinnerValue(int value) override;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -92,15 +102,13 @@ class frmHauptform : public QWidget, public zb::BeamFormAccess {
   QGroupBox* BuildInsulationGroup();
   QWidget* BuildButtonRow();
   void ConnectEvents();
-  // Enables or disables the two diameters with their labels.
-  void SetDiametersEnabled(bool enabled);
   // The key filter of the numeric boxes; true when the key is swallowed.
   bool FilterKey(QKeyEvent* event);
   void ShowInfo();
 
   Module1& module_;
-  int lastVkStellerValue_ = 0;
-  std::string infoCaption_ = "Hinweis: ";
+  zb::BeamFormModel model_;
+  std::string infoCaption_ = zb::kInitialInfo;
 
  public:
   // The controls, named as the program knows them (also their object names).

@@ -14,6 +14,7 @@
 #include <mutex>
 #include <string>
 
+#include "core/Cp1252.h"
 #include "core/RuntimeError.h"
 
 namespace zb::ui {
@@ -103,13 +104,6 @@ void Remember(const wmfDC* dc) {
   t_mapping->pixelHeight = dc->pixel_height;
 }
 
-// Code points of the bytes 0x80 to 0x9F in Windows-1252 (the five unassigned
-// bytes stand for themselves).
-constexpr char16_t kCp1252High[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-                                      0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-                                      0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-                                      0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
 // A record's text as the SVG device must write it: the device copies the
 // bytes of the Windows code page unescaped, which is neither UTF-8 nor XML.
 std::string EscapeText(const char* cp1252) {
@@ -118,10 +112,8 @@ std::string EscapeText(const char* cp1252) {
     const auto c = static_cast<unsigned char>(*p);
     if (c < 0x20)
       text += QChar(u' ');  // control characters are not allowed in XML
-    else if (c >= 0x80 && c < 0xA0)
-      text += QChar(kCp1252High[c - 0x80]);
     else
-      text += QChar(static_cast<char16_t>(c));
+      text += QChar(static_cast<char16_t>(Cp1252ToCodePoint(c)));
   }
   const std::string utf8 = text.toStdString();
   std::string escaped;

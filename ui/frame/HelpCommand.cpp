@@ -53,10 +53,9 @@ void MDIForm1::SetProgramFolders(const QString& programFolder, const QString& da
 }
 
 QString MDIForm1::HelpDocumentPath() const {
-  const QString besideProgram = QDir::toNativeSeparators(QDir(programFolder_).filePath(kHelpDocument));
-  if (QFileInfo(besideProgram).isFile() || dataFolder_.isEmpty()) return besideProgram;
-  const QString installed = QDir::toNativeSeparators(QDir(dataFolder_).filePath(kHelpDocument));
-  return QFileInfo(installed).isFile() ? installed : besideProgram;
+  const QString besideProgram = QDir(programFolder_).filePath(kHelpDocument);
+  const QString found = Module1::FindFileIn({programFolder_, dataFolder_}, kHelpDocument, besideProgram);
+  return QDir::toNativeSeparators(found);
 }
 
 void MDIForm1::mnuHilfe_Click() {

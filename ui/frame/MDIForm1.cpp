@@ -28,10 +28,6 @@
 #include "locale/LocaleText.h"
 #include "ui/platform/UiPlatform.h"
 
-#ifndef ZB_DATA_DIR
-#define ZB_DATA_DIR "/usr/local/share/zelvar-beam"
-#endif
-
 namespace zb::ui {
 
 namespace {
@@ -83,7 +79,7 @@ int WindowStateNumber(Qt::WindowStates states) {
 MDIForm1::MDIForm1(Module1& module)
     : module_(module),
       programFolder_(QCoreApplication::applicationDirPath()),
-      dataFolder_(QStringLiteral(ZB_DATA_DIR)) {
+      dataFolder_(Module1::InstalledDataFolder()) {
   setObjectName(QStringLiteral("MDIForm1"));
   setWindowTitle(QStringLiteral("Kalvex Zelvar-Beam-Berechnung"));
   setWindowIcon(ProgramIcon());

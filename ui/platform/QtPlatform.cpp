@@ -16,13 +16,12 @@
 #include <QScreen>
 #include <algorithm>
 
+#include "locale/LocaleText.h"
 #include "ui/platform/DesktopViewer.h"
 
 namespace zb::ui {
 
 namespace {
-
-QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 QMessageBox::Icon ToQtIcon(MsgIcon icon) {
   switch (icon) {
@@ -114,7 +113,7 @@ std::optional<std::string> QtPlatform::InputBox(const std::string& prompt, const
   const QString text = QInputDialog::getText(QApplication::activeWindow(), Q(title), Q(prompt),
                                              QLineEdit::Normal, Q(defaultText), &ok);
   if (!ok) return std::nullopt;
-  return text.toStdString();
+  return U8(text);
 }
 
 void QtPlatform::Beep() { QApplication::beep(); }

@@ -3,11 +3,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
-#include <QStorageInfo>
 
 #include "core/Cp1252.h"
 #include "core/RuntimeError.h"
+#include "locale/LocaleText.h"
 
 namespace zb::ui {
 
@@ -30,28 +29,9 @@ int ReadWholeFile(const QString& path, QByteArray& data) {
   return 0;
 }
 
-int WriteFileSafely(const QString& path, const QByteArray& data) {
-  const QFileInfo info(path);
-  if (path.isEmpty() || !FolderExists(info)) return kPathNotFound;
-  if (info.isDir()) return kPathFileAccess;
-  // A file the user made read-only stays as it is, although the folder would
-  // let the temporary file replace it.
-  if (info.exists() && !info.isWritable()) return kPermissionDenied;
-
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly))
-    return QFileInfo(info.absolutePath()).isWritable() ? kPathFileAccess : kPermissionDenied;
-  const bool written = file.write(data) == data.size();
-  if (written && file.commit()) return 0;
-  file.cancelWriting();
-  const QStorageInfo storage(info.absolutePath());
-  if (storage.isValid() && storage.bytesAvailable() < data.size()) return kDiskFull;
-  return kPathFileAccess;
-}
-
 QString PlainTextOfFile(const QByteArray& bytes) {
-  QString text =
-      QString::fromStdString(zb::Cp1252ToUtf8(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))));
+  const std::string_view view(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+  QString text = Q(zb::Cp1252ToUtf8(view));
   text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   text.replace(QChar('\r'), QChar('\n'));
   return text;

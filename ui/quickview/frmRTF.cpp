@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -29,6 +30,7 @@
 
 #include "core/RuntimeError.h"
 #include "core/VersionInfo.h"
+#include "report/SafeFile.h"
 #include "ui/frame/MDIForm1.h"
 #include "ui/app/Module1.h"
 #include "ui/quickview/QuickViewFiles.h"
@@ -53,11 +55,6 @@ constexpr double kTextTop = 480;
 constexpr double kMinWidth = 7080;
 constexpr double kMinHeight = 2510;
 constexpr double kTextPointSize = 10;
-
-QString Q8(const std::string& text) { return QString::fromStdString(text); }
-
-// The number as the program shows it in a title: a blank before numbers >= 0.
-std::string NumberText(int number) { return (number >= 0 ? " " : "") + std::to_string(number); }
 
 std::string JoinLines(std::initializer_list<std::string> lines, const std::string& separator) {
   std::string joined;
@@ -422,7 +419,14 @@ frmRTF::SaveResult frmRTF::SaveAsRichText() {
     return SaveResult::Cancelled;
   }
   // Always rich text, whatever filter or extension was chosen.
-  const int error = WriteFileSafely(*chosen, rtf::WriteRtf(*richTextBox1_->document()));
+  const QByteArray bytes = rtf::WriteRtf(*richTextBox1_->document());
+  int error = 0;
+  try {
+    ReplaceFileSafely(QFile::encodeName(*chosen).toStdString(),
+                      std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+  } catch (const RuntimeError& e) {
+    error = e.Number();
+  }
   QDir::setCurrent(folder);
   if (error != 0) {
     // The text is not stored: say so, and it still counts as changed.
@@ -472,8 +476,8 @@ void frmRTF::SearchText(bool again) {
   what.replace(QChar::Nbsp, QChar(' '));
   if (!again) {
     const std::optional<std::string> answer =
-        module_.Platform().InputBox("Bitte Suchtext eingeben.", "Suchen", what.toStdString());
-    what = answer ? Q8(*answer) : QString();
+        module_.Platform().InputBox("Bitte Suchtext eingeben.", "Suchen", U8(what));
+    what = answer ? Q(*answer) : QString();
   }
   if (what.isEmpty()) return;
   const int found = FindFromSecondCharacter(richTextBox1_->toPlainText(), what, cursor.selectionStart());

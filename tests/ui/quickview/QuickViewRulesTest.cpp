@@ -105,10 +105,6 @@ class QuickViewFileTest : public ::testing::Test {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(bytes);
   }
-  QByteArray Read(const QString& name) {
-    QFile file(Path(name));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-  }
   QTemporaryDir dir_;
 };
 
@@ -124,27 +120,6 @@ TEST_F(QuickViewFileTest, ReadsWholeFilesAndNamesWhatWentWrong) {
   EXPECT_EQ(ReadWholeFile(dir_.path(), data), kPathFileAccess);
   EXPECT_EQ(ReadWholeFile(QString(), data), kFileNotFound);
   EXPECT_EQ(data, "unverändert");
-}
-
-TEST_F(QuickViewFileTest, WritesCompleteFilesAndReplacesEarlierOnes) {
-  EXPECT_EQ(WriteFileSafely(Path("b.rtf"), "{\\rtf1 neu}"), 0);
-  EXPECT_EQ(Read("b.rtf"), "{\\rtf1 neu}");
-  Write("c.rtf", QByteArray(5000, 'a'));
-  EXPECT_EQ(WriteFileSafely(Path("c.rtf"), "kurz"), 0);
-  EXPECT_EQ(Read("c.rtf"), "kurz");
-  // No temporary file is left beside the target.
-  EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
-}
-
-TEST_F(QuickViewFileTest, FailedWritesNameTheReasonAndLeaveNothingBehind) {
-  EXPECT_EQ(WriteFileSafely(Path("kein/ordner.rtf"), "x"), kPathNotFound);
-  Write("datei", "Inhalt");
-  EXPECT_EQ(WriteFileSafely(Path("datei/unter.rtf"), "x"), kPathNotFound);
-  ASSERT_TRUE(QDir(dir_.path()).mkdir("ordner"));
-  EXPECT_EQ(WriteFileSafely(Path("ordner"), "x"), kPathFileAccess);
-  EXPECT_EQ(WriteFileSafely(QString(), "x"), kPathNotFound);
-  EXPECT_EQ(Read("datei"), "Inhalt");
-  EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
 }
 
 TEST(QuickViewPlainText, DecodesWindows1252AndEndsLinesOnce) {
