@@ -188,8 +188,8 @@ void ZusatzDipol::Form_Load() {
 void ZusatzDipol::Command1_Click() { zb::RunCoupledDipol(*this, neighbours_.vfWindow(), state_, platform_); }
 
 void ZusatzDipol::Command2_Click() {
-  platform_.MessageBox(zb::ZusatzDipolInfoText(state_.Zeilenumbruch), zb::MsgButtons::Ok, zb::MsgIcon::Information,
-                       zb::kZusatzDipolInfoTitle);
+  platform_.MessageBox(zb::ZusatzDipolInfoText(state_.Zeilenumbruch), zb::MsgButtons::Ok,
+                       zb::MsgIcon::Information, zb::kZusatzDipolInfoTitle);
 }
 
 // ------------------------------------------------ ZusatzDipolFormAccess

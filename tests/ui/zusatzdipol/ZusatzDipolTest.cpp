@@ -27,8 +27,9 @@ class ZusatzDipolTest : public ::testing::Test {
   void SetUp() override { SetDecimalSeparator(','); }
 
   void Open(VfWindowState& vf) {
-    window = new ui::ZusatzDipol(platform, state, {[this]() -> BeamFormAccess& { return beamForm; },
-                                                   [&vf]() -> VfWindowState& { return vf; }});
+    window = new ui::ZusatzDipol(
+        platform, state,
+        {[this]() -> BeamFormAccess& { return beamForm; }, [&vf]() -> VfWindowState& { return vf; }});
     window->Form_Load();
     window->show();
     QApplication::setActiveWindow(window);
@@ -112,7 +113,8 @@ TEST_F(ZusatzDipolTest, InfoShowsTheConditionsInAnInformationBox) {
 TEST_F(ZusatzDipolTest, NoEntryEndsTheProgram) {
   Open(noVfWindow);
   int errorBoxes = 0;
-  for (QLineEdit* box : {window->Text1, window->Text2, window->Text3, window->Text4, window->Text5, window->Text6}) {
+  for (QLineEdit* box :
+       {window->Text1, window->Text2, window->Text3, window->Text4, window->Text5, window->Text6}) {
     for (const QString bad : {"1E39", "-5", "abc"}) {
       SCOPED_TRACE((box->objectName() + " " + bad).toStdString());
       EnterWorkedExample();
