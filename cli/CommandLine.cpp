@@ -9,6 +9,7 @@
 #include "cli/HeadlessVkForm.h"
 #include "cli/JsonText.h"
 #include "cli/Subcommands.h"
+#include "cli/Usage.h"
 #include "core/CalculateBeam.h"
 #include "core/ModuleState.h"
 #include "report/ResultReport.h"
@@ -132,44 +133,7 @@ SideCalculator SideCalculatorNamed(const std::string& name) {
 
 }  // namespace
 
-std::string UsageText() {
-  return R"(Aufruf: zelvar-beam-cli [Optionen]
-
-Berechnet einen Zelvar-Beam nach Kalvex wie das Eingabefenster "Berechnung eines
-Zelvar-Beam nach Kalvex": Die Optionen wirken wie Eingaben in ein frisch geöffnetes
-Fenster, in der angegebenen Reihenfolge; danach wird einmal "Rechnen" gedrückt.
-Die Ergebnistabelle wird als "Zelvar-Beam.txt" (Windows-1252) ins Arbeitsverzeichnis
-geschrieben, die Zusammenfassung erscheint auf der Standardausgabe.
-
-In die Zahlenfelder lassen sich wie im Fenster nur Ziffern, Komma und Punkt tippen;
-andere Zeichen werden verworfen. Ein leerer Text leert das Feld.
-
-  --frequenz TEXT        Resonanzfrequenz in MHz eintippen (höchstens 7 Zeichen)
-  --band BAND            Bandknopf anklicken: 1.8 3.5 7.0 10 14 18 21 24 28 50 andere
-  --segment cw|ssb|mitte Resonanz im Band für CW-Bereich, SSB-Bereich oder Bandmitte
-  --vk TEXT              Verkürzungsfaktor eintippen und das Feld verlassen
-  --isolierung TEXT      relative Dielektrizitätszahl: Zahl oder Listeneintrag,
-                         z. B. "2,2   PTFE GY" oder kurz "PTFE GY"
-  --aussen TEXT          Außendurchmesser des isolierten Drahtes in mm
-  --leiter TEXT          Leiterdurchmesser in mm (der Außendurchmesser bleibt
-                         mindestens 0,1 mm größer)
-  --variante 2|3         Bauvariante: 2 Querträger mit Spannseil oder
-                         3 Querträger ohne Spannseil (Vorgabe)
-  --vf-hoehe TEXT        wie ein Verkürzungsfaktor-Fenster mit fertiger Berechnung:
-  --vf-durchmesser TEXT  Antennenhöhe in m und Drahtdurchmesser in mm
-  --erdbodenkorrektur    dazu mit Erdbodenkorrektur
-  --ja                   Frage nach einer Dielektrizitätszahl über 20 mit Ja
-                         beantworten (sonst Nein)
-  --json                 statt der Zusammenfassung alle Werte als JSON ausgeben
-  --help                 diese Hilfe
-
-Das Dezimaltrennzeichen folgt der Spracheinstellung (LC_ALL, LC_NUMERIC, LANG).
-
-Rückgabewerte: 0 Berechnung vollständig, 1 Berechnung vorzeitig beendet (Hinweis
-oder Frage auf der Fehlerausgabe), 2 falscher Aufruf, 3 Laufzeitfehler (Nummer und
-Beschreibung auf der Fehlerausgabe; es wird nichts halb geschrieben).
-)";
-}
+std::string UsageText() { return UsageText(BeamUsage()); }
 
 int RunCommandLine(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
                    const CliEnvironment& environment) {

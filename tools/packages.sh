@@ -8,6 +8,7 @@ ZB_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-liberation fonts-urw-base35
   xvfb xauth openbox xdotool xclip x11-utils imagemagick poppler-utils
+  desktop-file-utils appstream man-db dpkg-dev fakeroot lintian
 )
 
 zb_missing_packages() {

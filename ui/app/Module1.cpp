@@ -4,52 +4,27 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "ui/frame/MDIForm1.h"
-#include "ui/beamform/frmHauptform.h"
-#include "ui/quickview/frmRTF.h"
-
-#ifndef ZB_DATA_DIR
-#define ZB_DATA_DIR "/usr/local/share/zelvar-beam"
-#endif
+#include "ui/app/FrameWindow.h"
+#include "ui/app/WindowClasses.h"
+#include "ui/platform/InstalledDataFolder.h"
 
 namespace zb::ui {
 
 Module1::Module1(UiPlatform& platform) : platform_(platform) {}
 
-Module1::~Module1() {
-  delete rtf_.data();
-  delete frame_.data();  // the frame owns the child windows
+// The windows go while the module is still whole; they may ask it things.
+Module1::~Module1() { windows_.DeleteWindows(); }
+
+bool Module1::IsShown(std::string_view windowClass) const {
+  const QWidget* window = windows_.LoadedDefault(windowClass);
+  return window && window->isVisible();
 }
 
-MDIForm1& Module1::Frame() {
-  if (!frame_) {
-    frame_ = new MDIForm1(*this);
-    frame_->MDIForm_Load();
-  }
-  return *frame_;
-}
+FrameWindow& Module1::Frame() { return dynamic_cast<FrameWindow&>(Window(window_class::kFrame)); }
 
-frmHauptform& Module1::Hauptform() {
-  if (!hauptform_) {
-    hauptform_ = new frmHauptform(*this);
-    Frame().AddChildWindow(hauptform_);
-    hauptform_->Form_Load();
-  }
-  return *hauptform_;
-}
-
-frmRTF& Module1::Rtf() {
-  if (!rtf_) {
-    rtf_ = new frmRTF(*this);
-    RegisterWindow(rtf_);
-    rtf_->Form_Load();
-  }
-  return *rtf_;
-}
-
-void Module1::RegisterWindow(QWidget* window) {
-  std::erase_if(loadedWindows_, [](const QPointer<QWidget>& w) { return w.isNull(); });
-  loadedWindows_.emplace_back(window);
+zb::VfWindowState& Module1::VelocityFactorWindow() {
+  if (!windows_.Knows(window_class::kVelocityFactor)) return noVfWindow_;
+  return dynamic_cast<zb::VfWindowState&>(Window(window_class::kVelocityFactor));
 }
 
 QString Module1::FindDataFile(const QString& name) const {
@@ -66,7 +41,5 @@ QString Module1::FindFileIn(const QStringList& folders, const QString& name, con
   }
   return otherwise;
 }
-
-QString Module1::InstalledDataFolder() { return QStringLiteral(ZB_DATA_DIR); }
 
 }  // namespace zb::ui

@@ -1,24 +1,25 @@
 #pragma once
 // The program's module: the shared state, the shared procedures, and the
-// windows' default instances. Asking for a window that is not loaded creates
-// it hidden and runs its load behaviour once, as the windows expect of each
-// other.
+// window registry with the windows' default instances. Asking for a window
+// that is not loaded creates it hidden and runs its load behaviour once, as
+// the windows expect of each other.
 
 #include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <string_view>
 #include <vector>
 
 #include "core/ModuleState.h"
+#include "core/VfWindowState.h"
+#include "ui/app/WindowRegistry.h"
 
 class QWidget;
 
 namespace zb::ui {
 
 class UiPlatform;
-class MDIForm1;
-class frmHauptform;
-class frmRTF;
+class FrameWindow;
 
 class Module1 {
  public:
@@ -30,13 +31,20 @@ class Module1 {
   zb::ModuleState& State() { return state_; }
   UiPlatform& Platform() { return platform_; }
 
-  // Default instances.
-  MDIForm1& Frame();
-  frmHauptform& Hauptform();
-  frmRTF& Rtf();
-  bool IsFrameLoaded() const { return !frame_.isNull(); }
-  bool IsHauptformLoaded() const { return !hauptform_.isNull(); }
-  bool IsRtfLoaded() const { return !rtf_.isNull(); }
+  // The windows: default instances by class (ui/app/WindowClasses.h),
+  // extra instances, and the load order.
+  WindowRegistry& Windows() { return windows_; }
+  // A default instance, loaded on first use.
+  QWidget& Window(std::string_view windowClass) { return windows_.Default(windowClass); }
+  bool IsLoaded(std::string_view windowClass) const { return windows_.LoadedDefault(windowClass) != nullptr; }
+  // True when the default instance is loaded and shown; never loads it.
+  bool IsShown(std::string_view windowClass) const;
+  // The frame's default instance, as the other windows see it.
+  FrameWindow& Frame();
+  // The velocity-factor window's state for the calculations; loads the
+  // window hidden when needed. A program without that window reads as one
+  // without a current estimate.
+  zb::VfWindowState& VelocityFactorWindow();
 
   // Start-up: loads the frame, sets the shared state and shows the frame.
   void StartProgram();
@@ -58,22 +66,18 @@ class Module1 {
   // The first of the folders that holds the file (empty folders are passed
   // over), or `otherwise`.
   static QString FindFileIn(const QStringList& folders, const QString& name, const QString& otherwise);
-  // The folder the program's data files are installed in.
-  static QString InstalledDataFolder();
 
   // The loaded windows besides the frame, in the order they were loaded; the
   // frame closes them newest first when it closes. Windows that are gone
   // show as null.
-  void RegisterWindow(QWidget* window);
-  std::vector<QPointer<QWidget>> LoadedWindows() const { return loadedWindows_; }
+  void RegisterWindow(QWidget* window) { windows_.RecordLoaded(window); }
+  std::vector<QPointer<QWidget>> LoadedWindows() const { return windows_.LoadOrder(); }
 
  private:
   UiPlatform& platform_;
   zb::ModuleState state_;
-  QPointer<MDIForm1> frame_;
-  QPointer<frmHauptform> hauptform_;
-  QPointer<frmRTF> rtf_;
-  std::vector<QPointer<QWidget>> loadedWindows_;
+  WindowRegistry windows_;
+  zb::NoVfWindow noVfWindow_;
 };
 
 }  // namespace zb::ui

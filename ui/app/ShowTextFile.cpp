@@ -1,8 +1,11 @@
+#include <QWidget>
+
 #include "core/StepRunner.h"
 #include "core/RuntimeError.h"
 #include "ui/app/Module1.h"
-#include "ui/quickview/QuickViewRules.h"
-#include "ui/quickview/frmRTF.h"
+#include "ui/app/TextViewWindow.h"
+#include "ui/app/WindowClasses.h"
+#include "ui/common/InstalledFamily.h"
 #include "ui/platform/UiPlatform.h"
 
 namespace zb::ui {
@@ -11,16 +14,17 @@ namespace zb::ui {
 // error with Abort (the window is not shown), Retry (the step again) and
 // Ignore (on with the next step).
 void Module1::ShowTextFile(QString& fileName) {
-  frmRTF& view = Rtf();
+  QWidget& window = Window(window_class::kQuickView);
+  auto& view = dynamic_cast<TextViewWindow&>(window);
   view.SetTextFontName(InstalledFamily(QStringLiteral("Courier New")));
   const auto loadTextFile = [&] {
     if (const int error = view.LoadTextFile(fileName)) Raise(error);
     return StepEnd::Next;
   };
   const auto showQuickView = [&] {
-    view.show();
-    view.raise();
-    view.activateWindow();
+    window.show();
+    window.raise();
+    window.activateWindow();
     return StepEnd::Next;
   };
   ErrorTrap trap;

@@ -4,8 +4,9 @@
 
 #include "assets/Assets.h"
 #include "core/RuntimeError.h"
-#include "ui/frame/MDIForm1.h"
+#include "ui/app/FrameWindow.h"
 #include "ui/app/Module1.h"
+#include "ui/app/WindowClasses.h"
 #include "ui/drawing/WmfPicture.h"
 #include "locale/LocaleText.h"
 #include "ui/platform/UiPlatform.h"
@@ -14,7 +15,7 @@ namespace zb::ui {
 
 void Module1::StartProgram() {
   QApplication::setWindowIcon(ProgramIcon());  // every window of the program carries it
-  MDIForm1& frame = Frame();  // loads it, with the stored placement, still hidden
+  FrameWindow& frame = Frame();  // loads it, with the stored placement, still hidden
 
   state_.Zeilenumbruch = "\r\n";
   state_.IsolierVk = 0.0;
@@ -22,7 +23,7 @@ void Module1::StartProgram() {
   state_.AndereFrequenz = 0.0f;
   state_.DreiQuertraeger = true;
 
-  frame.mnu3Querträger->setChecked(true);
+  frame.CheckThreeCrossArms();
   state_.KoeffDipol = zb::kKoeffDipol;
   state_.FaktorReflektor = zb::kFaktorReflektor;
   state_.FaktorDirektor = zb::kFaktorDirektor;
@@ -31,13 +32,13 @@ void Module1::StartProgram() {
   if (!QFileInfo::exists(Q(state_.Ergebnisdatei))) state_.Ergebnisdatei.clear();
 
   platform_.DoEvents();
-  frame.show();
+  Window(window_class::kFrame).show();
   platform_.DoEvents();
 }
 
 void Module1::UpdateFrameDrawing() {
-  MDIForm1& frame = Frame();
-  const Qt::WindowStates windowState = frame.windowState();
+  FrameWindow& frame = Frame();
+  const Qt::WindowStates windowState = Window(window_class::kFrame).windowState();
   if (windowState & Qt::WindowMinimized) return;
   const bool wide = (windowState & (Qt::WindowMaximized | Qt::WindowFullScreen)) != 0;
   const bool drei = state_.DreiQuertraeger;

@@ -5,6 +5,7 @@
 #include <QTranslator>
 
 #include "ui/app/Module1.h"
+#include "ui/app/ProgramWindows.h"
 #include "locale/LocaleText.h"
 #include "ui/platform/QtPlatform.h"
 
@@ -22,6 +23,7 @@ int main(int argc, char* argv[]) {
 
   zb::ui::QtPlatform platform;
   zb::ui::Module1 module(platform);
+  zb::ui::RegisterProgramWindows(module);
   module.StartProgram();
   return QApplication::exec();
 }

@@ -25,7 +25,7 @@
 #include "core/NumberText.h"
 #include "core/VfWindowState.h"
 #include "report/ResultReport.h"
-#include "ui/frame/MDIForm1.h"
+#include "ui/app/FrameWindow.h"
 #include "ui/app/Module1.h"
 #include "locale/LocaleText.h"
 #include "ui/platform/UiPlatform.h"
@@ -357,7 +357,7 @@ void frmHauptform::Form_Activate() { model_.Form_Activate(); }
 
 // Closing by the user only hides the form; it goes only with the frame.
 void frmHauptform::closeEvent(QCloseEvent* event) {
-  if (module_.IsFrameLoaded() && module_.Frame().ClosingFrame()) {
+  if (module_.IsLoaded(window_class::kFrame) && module_.Frame().ClosingFrame()) {
     event->accept();
     return;
   }

@@ -22,6 +22,8 @@
 
 #include "core/BeamFormControls.h"
 #include "core/BeamFormModel.h"
+#include "core/BeamFormAccess.h"
+#include "ui/app/WindowClasses.h"
 
 class QComboBox;
 class QGroupBox;
@@ -39,6 +41,8 @@ class frmHauptform : public QWidget, public zb::BeamFormControls {
   Q_OBJECT
 
  public:
+  static constexpr std::string_view kWindowClass = window_class::kBeamForm;
+
   explicit frmHauptform(Module1& module);
 
   // Once, right after the form was created.

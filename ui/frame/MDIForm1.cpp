@@ -24,8 +24,8 @@
 #include "ui/app/Module1.h"
 #include "ui/common/StatusPanels.h"
 #include "ui/common/Twips.h"
-#include "ui/beamform/frmHauptform.h"
 #include "locale/LocaleText.h"
+#include "ui/platform/InstalledDataFolder.h"
 #include "ui/platform/UiPlatform.h"
 
 namespace zb::ui {
@@ -79,7 +79,7 @@ int WindowStateNumber(Qt::WindowStates states) {
 MDIForm1::MDIForm1(Module1& module)
     : module_(module),
       programFolder_(QCoreApplication::applicationDirPath()),
-      dataFolder_(Module1::InstalledDataFolder()) {
+      dataFolder_(InstalledDataFolder()) {
   setObjectName(QStringLiteral("MDIForm1"));
   setWindowTitle(QStringLiteral("Kalvex Zelvar-Beam-Berechnung"));
   setWindowIcon(ProgramIcon());
@@ -318,7 +318,7 @@ void MDIForm1::SetPicture(const WmfPicture& picture, const QString& file) {
 
 void MDIForm1::mnuDat_Click() {
   // Asking whether the beam form is visible does not create it.
-  mnuDatDruck->setEnabled(module_.IsHauptformLoaded() && module_.Hauptform().isVisible());
+  mnuDatDruck->setEnabled(module_.IsShown(window_class::kBeamForm));
 }
 
 void MDIForm1::mnuAnzeigen_Click() {
@@ -364,12 +364,15 @@ void MDIForm1::ChangeVariant(bool dreiQuertraeger) {
   platform.SetHourglass(false);
 }
 
-// The velocity-factor, pruning and coupled-dipole windows are not part of the
-// program yet; their entries are there and do nothing.
+// The velocity-factor and pruning windows are not part of the program yet;
+// their entries are there and do nothing.
 void MDIForm1::mnuVk_Click() {}
 void MDIForm1::mnuPruning_Click() {}
-void MDIForm1::mnuBerZusDipol_Click() {}
 
-void MDIForm1::mnuBerStromsAnt_Click() { ShowChildWindow(&module_.Hauptform()); }
+void MDIForm1::mnuBerStromsAnt_Click() { ShowChildWindow(&module_.Window(window_class::kBeamForm)); }
+
+// The coupled-dipole window. Its menu entry stays hidden and disabled, so the
+// user does not reach it this way.
+void MDIForm1::mnuBerZusDipol_Click() { ShowChildWindow(&module_.Window(window_class::kZusatzDipol)); }
 
 }  // namespace zb::ui

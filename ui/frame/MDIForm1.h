@@ -6,6 +6,8 @@
 #include <QPointer>
 #include <QString>
 
+#include "ui/app/FrameWindow.h"
+#include "ui/app/WindowClasses.h"
 #include "ui/drawing/WmfPicture.h"
 
 class QAction;
@@ -19,10 +21,12 @@ class Module1;
 class FrameClientArea;
 class StatusPanels;
 
-class MDIForm1 : public QMainWindow {
+class MDIForm1 : public QMainWindow, public FrameWindow {
   Q_OBJECT
 
  public:
+  static constexpr std::string_view kWindowClass = window_class::kFrame;
+
   explicit MDIForm1(Module1& module);
   ~MDIForm1() override;
 
@@ -36,21 +40,22 @@ class MDIForm1 : public QMainWindow {
   void MDIForm_QueryUnload();
 
   // Puts a window into the frame as a child window (hidden until shown).
-  void AddChildWindow(QWidget* window);
+  void AddChildWindow(QWidget* window) override;
   // Shows a child window and makes it the active one.
-  void ShowChildWindow(QWidget* window);
+  void ShowChildWindow(QWidget* window) override;
   // True while the frame closes the other windows on its way out; a window
   // that only hides itself when the user closes it lets itself be closed then.
-  bool ClosingFrame() const { return closingFrame_; }
+  bool ClosingFrame() const override { return closingFrame_; }
 
   // Panel 1 of StatusBar1.
-  QString StatusText() const;
-  void SetStatusText(const QString& text);
+  QString StatusText() const override;
+  void SetStatusText(const QString& text) override;
 
   // The background drawing and the file it came from ("" before the first).
   const WmfPicture& Picture() const;
   QString CurrentDrawingFile() const { return drawingFile_; }
-  void SetPicture(const WmfPicture& picture, const QString& file);
+  void SetPicture(const WmfPicture& picture, const QString& file) override;
+  void CheckThreeCrossArms() override { mnu3Querträger->setChecked(true); }
 
   // Where the help document is looked for: the program's own folder first,
   // then the installed data folder.

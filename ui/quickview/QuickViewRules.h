@@ -1,6 +1,6 @@
 #pragma once
 // The quick view's rules that need no window: the width that fits the
-// report, the search, and the fonts it asks for by name.
+// report and the search.
 
 #include <QString>
 #include <cstdint>
@@ -26,12 +26,5 @@ std::int16_t ViewWidthForLine(int n, double screenWidthTwips);
 // character of the selection (index selectionStart + 1) and ending at the end
 // of the text without wrapping around. The index of the hit, or -1.
 int FindFromSecondCharacter(const QString& text, const QString& what, int selectionStart);
-
-// The installed font family to use for a family the program asks for by
-// name: the family itself when it is installed, otherwise a metric-compatible
-// one ("Liberation Mono" for "Courier New", "Liberation Sans" for "Arial"),
-// otherwise the system's fixed or general font. Other names are returned
-// as they are.
-QString InstalledFamily(const QString& wanted);
 
 }  // namespace zb::ui

@@ -31,13 +31,14 @@
 #include "core/RuntimeError.h"
 #include "core/VersionInfo.h"
 #include "report/SafeFile.h"
-#include "ui/frame/MDIForm1.h"
+#include "ui/app/FrameWindow.h"
+#include "ui/app/WindowClasses.h"
 #include "ui/app/Module1.h"
 #include "ui/quickview/QuickViewFiles.h"
 #include "ui/quickview/QuickViewIcons.h"
 #include "ui/common/StatusPanels.h"
 #include "ui/common/Twips.h"
-#include "ui/beamform/frmHauptform.h"
+#include "ui/common/InstalledFamily.h"
 #include "locale/LocaleText.h"
 #include "ui/platform/UiPlatform.h"
 #include "ui/rtf/RtfDocument.h"
@@ -400,8 +401,8 @@ void frmRTF::mnuOpen_Click() {
   }
   QDir::setCurrent(folder);
   statusBar1_->SetText(fileName_);
-  if (module_.IsHauptformLoaded() && module_.Hauptform().isVisible() && module_.IsFrameLoaded())
-    module_.Frame().ShowChildWindow(&module_.Hauptform());
+  if (module_.IsShown(window_class::kBeamForm) && module_.IsLoaded(window_class::kFrame))
+    module_.Frame().ShowChildWindow(&module_.Window(window_class::kBeamForm));
   ShowAgain();
 }
 

@@ -8,6 +8,8 @@
 #include <array>
 #include <cstdint>
 
+#include "ui/app/TextViewWindow.h"
+#include "ui/app/WindowClasses.h"
 #include "ui/quickview/QuickViewRules.h"
 
 class QLabel;
@@ -24,10 +26,12 @@ class StatusPanels;
 inline constexpr const char* kQuickViewFileFilter =
     "Text File (*.Txt)|*.txt|Rich Text File (*.Rtf)|*.rtf|All Files (*.*)|*.*";
 
-class frmRTF : public QMainWindow {
+class frmRTF : public QMainWindow, public TextViewWindow {
   Q_OBJECT
 
  public:
+  static constexpr std::string_view kWindowClass = window_class::kQuickView;
+
   explicit frmRTF(Module1& module);
   ~frmRTF() override;
 
@@ -61,11 +65,11 @@ class frmRTF : public QMainWindow {
 
   // What ShowTextFile does with the window. The font name goes to the whole
   // text and to text typed or loaded later.
-  void SetTextFontName(const QString& family);
+  void SetTextFontName(const QString& family) override;
   // Loads the file into the text area: rich text with its formatting, any
   // other file as Windows-1252 plain text. 0, or the error number; on an
   // error the text area keeps its content.
-  int LoadTextFile(const QString& fileName);
+  int LoadTextFile(const QString& fileName) override;
 
   QTextEdit* RichTextBox1() const { return richTextBox1_; }
   std::int16_t ViewWidth() const { return viewWidth_; }

@@ -11,8 +11,10 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "core/ZusatzDipolFormAccess.h"
+#include "ui/app/WindowClasses.h"
 
 class QGroupBox;
 class QLabel;
@@ -40,6 +42,8 @@ class ZusatzDipol : public QWidget, public zb::ZusatzDipolFormAccess {
   Q_OBJECT
 
  public:
+  static constexpr std::string_view kWindowClass = window_class::kZusatzDipol;
+
   ZusatzDipol(UiPlatform& platform, zb::ModuleState& state, ZusatzDipolNeighbours neighbours,
               QWidget* parent = nullptr);
 

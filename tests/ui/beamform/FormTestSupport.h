@@ -21,6 +21,7 @@
 #include "tests/support/FakeUiPlatform.h"
 #include "ui/frame/MDIForm1.h"
 #include "ui/app/Module1.h"
+#include "ui/app/ProgramWindows.h"
 #include "ui/beamform/frmHauptform.h"
 
 namespace zb::test {
@@ -39,11 +40,12 @@ class FormTest : public ::testing::Test {
       QFile::copy(QStringLiteral(ZB_ASSETS_DIR "/") + name, workDir.filePath(QString::fromUtf8(name)));
 
     module = std::make_unique<zb::ui::Module1>(platform);
+    zb::ui::RegisterProgramWindows(*module);
     module->StartProgram();
     QApplication::setActiveWindow(&frame());
     ASSERT_TRUE(QTest::qWaitForWindowActive(&frame()));
     frame().mnuBerStromsAnt_Click();
-    form = &module->Hauptform();
+    form = &module->Windows().Default<zb::ui::frmHauptform>();
     ASSERT_TRUE(form->isVisible());
   }
 
@@ -52,7 +54,7 @@ class FormTest : public ::testing::Test {
     QDir::setCurrent(previousDir);
   }
 
-  zb::ui::MDIForm1& frame() { return module->Frame(); }
+  zb::ui::MDIForm1& frame() { return module->Windows().Default<zb::ui::MDIForm1>(); }
 
   // Gives a widget the focus the way a click or Tab would.
   void Focus(QWidget* widget) {

@@ -90,10 +90,10 @@ TEST_F(FormRunTest, TheReportEqualsTheCommandLinesForTheSameEntries) {
 TEST_F(FormRunTest, AnzeigenOpensTheReportInTheQuickView) {
   QTest::mouseClick(form->Command1, Qt::LeftButton);
   QTest::mouseClick(form->Command2, Qt::LeftButton);
-  ASSERT_TRUE(module->IsRtfLoaded());
-  EXPECT_TRUE(module->Rtf().isVisible());
-  EXPECT_TRUE(module->Rtf().RichTextBox1()->toPlainText().contains("Zelvar-Beam nach Kalvex"));
-  module->Rtf().hide();
+  ASSERT_TRUE(module->IsLoaded(zb::ui::frmRTF::kWindowClass));
+  EXPECT_TRUE(module->Windows().Default<zb::ui::frmRTF>().isVisible());
+  EXPECT_TRUE(module->Windows().Default<zb::ui::frmRTF>().RichTextBox1()->toPlainText().contains("Zelvar-Beam nach Kalvex"));
+  module->Windows().Default<zb::ui::frmRTF>().hide();
 }
 
 TEST_F(FormRunTest, AFailedReportWriteAsksAbortRetryIgnore) {

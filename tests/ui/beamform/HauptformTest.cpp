@@ -179,7 +179,7 @@ TEST_F(FormTest, ClosingOnlyHidesTheForm) {
   ASSERT_TRUE(form->parentWidget()->close() == false);
   EXPECT_FALSE(form->isVisible());
   EXPECT_EQ(frame().StatusText(), "Status: Bereit für Antennen-Berechnungen");
-  EXPECT_EQ(&module->Hauptform(), form);
+  EXPECT_EQ(&module->Windows().Default<zb::ui::frmHauptform>(), form);
   frame().mnuBerStromsAnt_Click();
   EXPECT_TRUE(form->isVisible());
   EXPECT_EQ(form->Text1->text(), "7,05");

@@ -116,16 +116,16 @@ TEST_F(FrameMenuTest, EingabenIsEnabledExactlyWhileTheBeamFormIsVisible) {
   // question does not load the form.
   emit datei->aboutToShow();
   EXPECT_FALSE(eingaben->isEnabled());
-  EXPECT_FALSE(module_->IsHauptformLoaded());
+  EXPECT_FALSE(module_->IsLoaded(zb::ui::frmHauptform::kWindowClass));
 
   Action("mnuBerStromsAnt")->trigger();
-  ASSERT_TRUE(module_->IsHauptformLoaded());
-  EXPECT_TRUE(module_->Hauptform().isVisible());
-  EXPECT_EQ(module_->Hauptform().window(), &Frame());  // a child window of the frame
+  ASSERT_TRUE(module_->IsLoaded(zb::ui::frmHauptform::kWindowClass));
+  EXPECT_TRUE(module_->Windows().Default<zb::ui::frmHauptform>().isVisible());
+  EXPECT_EQ(module_->Windows().Default<zb::ui::frmHauptform>().window(), &Frame());  // a child window of the frame
   emit datei->aboutToShow();
   EXPECT_TRUE(eingaben->isEnabled());
 
-  module_->Hauptform().hide();
+  module_->Windows().Default<zb::ui::frmHauptform>().hide();
   // Only opening the menu re-evaluates the entry.
   EXPECT_TRUE(eingaben->isEnabled());
   emit datei->aboutToShow();

@@ -24,7 +24,7 @@ class FrameSettingsTest : public FrameTest {
 
   // A second program start on the same store.
   void Restart() {
-    module_ = std::make_unique<zb::ui::Module1>(platform_);
+    NewModule();
     Start();
   }
 

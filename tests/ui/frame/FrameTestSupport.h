@@ -18,6 +18,7 @@
 #include "tests/support/FakeUiPlatform.h"
 #include "ui/frame/MDIForm1.h"
 #include "ui/app/Module1.h"
+#include "ui/app/ProgramWindows.h"
 
 namespace zb::test {
 
@@ -82,7 +83,13 @@ class FrameTest : public ::testing::Test {
       WriteFile(WorkPath(name), MinimalWmf(width, 720, 1440));
       width = static_cast<qint16>(width + 144);
     }
+    NewModule();
+  }
+
+  // A module with the program's windows, as the program starts with.
+  void NewModule() {
     module_ = std::make_unique<zb::ui::Module1>(platform_);
+    zb::ui::RegisterProgramWindows(*module_);
   }
 
   void TearDown() override {
@@ -104,7 +111,7 @@ class FrameTest : public ::testing::Test {
     return settings.value(QStringLiteral("Settings/") + key);
   }
 
-  zb::ui::MDIForm1& Frame() { return module_->Frame(); }
+  zb::ui::MDIForm1& Frame() { return module_->Windows().Default<zb::ui::MDIForm1>(); }
 
   // Starts the program and lets the window events of the start run.
   void Start() {

@@ -12,6 +12,7 @@
 
 #include "core/VersionInfo.h"
 #include "tests/ui/quickview/QuickViewTestSupport.h"
+#include "ui/common/InstalledFamily.h"
 #include "ui/quickview/QuickViewRules.h"
 #include "ui/rtf/RtfDocument.h"
 

@@ -1,13 +1,11 @@
 // The quick view's rules without a window: the width that fits the report's
-// second line, the search from the second character, the fonts asked for by
-// name, and reading and writing its files.
+// second line, the search from the second character, and reading and writing
+// its files.
 
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
-#include <QFontDatabase>
-#include <QFontInfo>
 #include <QTemporaryDir>
 
 #include "core/RuntimeError.h"
@@ -78,23 +76,6 @@ TEST(QuickViewSearch, EndsAtTheEndWithoutWrapping) {
   EXPECT_EQ(FindFromSecondCharacter(text, "e", 11), -1);
   EXPECT_EQ(FindFromSecondCharacter(text, "e", 12), -1);  // caret behind the last character
   EXPECT_EQ(FindFromSecondCharacter(text, "", 0), -1);
-}
-
-TEST(QuickViewFonts, AskedForNamesGiveAnInstalledFamilyOfTheRightKind) {
-  const QStringList installed = QFontDatabase::families();
-  const QString courier = InstalledFamily("Courier New");
-  EXPECT_TRUE(installed.contains(courier, Qt::CaseInsensitive)) << courier.toStdString();
-  EXPECT_TRUE(QFontInfo(QFont(courier)).fixedPitch()) << courier.toStdString();
-  if (!installed.contains("Courier New", Qt::CaseInsensitive) &&
-      installed.contains("Liberation Mono", Qt::CaseInsensitive)) {
-    EXPECT_EQ(courier, "Liberation Mono");
-  }
-
-  const QString arial = InstalledFamily("Arial");
-  EXPECT_TRUE(installed.contains(arial, Qt::CaseInsensitive)) << arial.toStdString();
-  EXPECT_FALSE(QFontInfo(QFont(arial)).fixedPitch()) << arial.toStdString();
-
-  EXPECT_EQ(InstalledFamily("Keine Schrift dieses Namens"), "Keine Schrift dieses Namens");
 }
 
 class QuickViewFileTest : public ::testing::Test {

@@ -22,6 +22,7 @@
 #include "tests/support/FakeUiPlatform.h"
 #include "tests/support/TextFormatAt.h"
 #include "ui/app/Module1.h"
+#include "ui/app/ProgramWindows.h"
 #include "ui/quickview/frmRTF.h"
 
 namespace zb::ui::test {
@@ -108,10 +109,13 @@ class QuickViewTest : public ::testing::Test {
   }
 
   Module1& module() {
-    if (!module_) module_ = std::make_unique<Module1>(platform);
+    if (!module_) {
+      module_ = std::make_unique<Module1>(platform);
+      RegisterProgramWindows(*module_);
+    }
     return *module_;
   }
-  frmRTF& view() { return module().Rtf(); }
+  frmRTF& view() { return module().Windows().Default<frmRTF>(); }
   QTextEdit& text() { return *view().RichTextBox1(); }
 
   QString Path(const QString& name) const { return dir_.filePath(name); }
@@ -133,7 +137,7 @@ class QuickViewTest : public ::testing::Test {
   bool CloseView() {
     view().close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    return !module().IsRtfLoaded();
+    return !module().IsLoaded(frmRTF::kWindowClass);
   }
 
   QuickViewPlatform platform;

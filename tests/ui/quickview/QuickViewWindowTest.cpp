@@ -16,6 +16,7 @@
 #include <QToolBar>
 
 #include "tests/ui/quickview/QuickViewTestSupport.h"
+#include "ui/common/InstalledFamily.h"
 #include "ui/quickview/QuickViewRules.h"
 #include "ui/common/Twips.h"
 #include "locale/LocaleText.h"

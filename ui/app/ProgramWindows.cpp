@@ -1,0 +1,58 @@
+#include "ui/app/ProgramWindows.h"
+
+#include "core/BeamFormAccess.h"
+#include "core/VfWindowState.h"
+#include "ui/app/FrameWindow.h"
+#include "ui/app/Module1.h"
+#include "ui/beamform/frmHauptform.h"
+#include "ui/frame/MDIForm1.h"
+#include "ui/quickview/frmRTF.h"
+#include "ui/zusatzdipol/ZusatzDipol.h"
+
+namespace zb::ui {
+
+void RegisterProgramWindows(Module1& module) {
+  WindowRegistry& windows = module.Windows();
+
+  windows.SetFactory(
+      MDIForm1::kWindowClass, [&module] { return new MDIForm1(module); },
+      [](QWidget& frame) { static_cast<MDIForm1&>(frame).MDIForm_Load(); });
+
+  // The beam form lives in the frame as a child window.
+  windows.SetFactory(
+      frmHauptform::kWindowClass, [&module] { return new frmHauptform(module); },
+      [&module](QWidget& window) {
+        auto& form = static_cast<frmHauptform&>(window);
+        module.Frame().AddChildWindow(&form);
+        form.Form_Load();
+      });
+
+  // The quick view is a window of its own beside the frame.
+  windows.SetFactory(
+      frmRTF::kWindowClass, [&module] { return new frmRTF(module); },
+      [&module](QWidget& window) {
+        auto& view = static_cast<frmRTF&>(window);
+        module.RegisterWindow(&view);
+        view.Form_Load();
+      });
+
+  // The coupled-dipole window is a child window that goes when it is closed;
+  // it reads the beam form and the velocity-factor window through core's
+  // interfaces.
+  const auto beamForm = [&module]() -> zb::BeamFormAccess& {
+    return dynamic_cast<zb::BeamFormAccess&>(module.Window(window_class::kBeamForm));
+  };
+  const auto vfWindow = [&module]() -> zb::VfWindowState& { return module.VelocityFactorWindow(); };
+  windows.SetFactory(
+      ZusatzDipol::kWindowClass,
+      [&module, beamForm, vfWindow] {
+        return new ZusatzDipol(module.Platform(), module.State(), {beamForm, vfWindow});
+      },
+      [&module](QWidget& window) {
+        auto& form = static_cast<ZusatzDipol&>(window);
+        module.Frame().AddChildWindow(&form);
+        form.Form_Load();
+      });
+}
+
+}  // namespace zb::ui
