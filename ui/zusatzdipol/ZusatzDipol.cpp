@@ -50,6 +50,7 @@ QLabel* NewResultCaption(const char* name, const char* caption, QWidget* parent)
 QLabel* NewResultLabel(const char* name, const char* toolTip, QWidget* parent, int width) {
   QLabel* label = NewLabel(name, "", parent);
   label->setToolTip(QString::fromUtf8(toolTip));
+  label->setTextFormat(Qt::PlainText);
   label->setAutoFillBackground(true);
   label->setBackgroundRole(QPalette::ToolTipBase);
   label->setForegroundRole(QPalette::ToolTipText);
