@@ -1,16 +1,16 @@
 // The desktop program: the frame with its windows.
 
-#include <QApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include "ui/app/Application.h"
 #include "ui/app/Module1.h"
 #include "ui/app/ProgramWindows.h"
 #include "locale/LocaleText.h"
 #include "ui/platform/QtPlatform.h"
 
 int main(int argc, char* argv[]) {
-  QApplication app(argc, argv);
+  zb::ui::Application app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Zelvar-Beam"));
   QApplication::setOrganizationName(QStringLiteral("Zelvar-Beam"));
   zb::ui::ApplyDecimalSeparator();
@@ -22,6 +22,7 @@ int main(int argc, char* argv[]) {
     QApplication::installTranslator(&qtTexts);
 
   zb::ui::QtPlatform platform;
+  app.SetPlatform(&platform);
   zb::ui::Module1 module(platform);
   zb::ui::RegisterProgramWindows(module);
   module.StartProgram();

@@ -28,6 +28,8 @@
 #include "ui/app/FrameWindow.h"
 #include "ui/app/Module1.h"
 #include "locale/LocaleText.h"
+#include "ui/common/BoxText.h"
+#include "ui/common/HandlerGuard.h"
 #include "ui/platform/UiPlatform.h"
 
 namespace zb::ui {
@@ -40,7 +42,7 @@ const QColor kBlack(0, 0, 0);
 QLineEdit* NewBox(const char* name, std::size_t maxLength, const char* toolTip, QWidget* parent) {
   auto* box = new QLineEdit(parent);
   box->setObjectName(QString::fromUtf8(name));
-  box->setMaxLength(static_cast<int>(maxLength));
+  LimitTypedLength(box, static_cast<int>(maxLength));
   if (toolTip) box->setToolTip(QString::fromUtf8(toolTip));
   return box;
 }
@@ -78,8 +80,10 @@ bool IsFocusMoveInsideTheProgram(const QFocusEvent* event) {
 }
 
 // The key's character in the single-byte code page, as a key-press code, or
-// nothing for keys without a character (arrows, Delete, ...).
+// nothing for keys without a character (arrows, Home, End, Delete, ...).
+// X11 delivers Delete with the text "\x7f", yet it types no character.
 std::optional<std::int16_t> KeyCode(const QKeyEvent* event) {
+  if (event->key() == Qt::Key_Delete) return std::nullopt;
   const QString text = event->text();
   if (text.size() != 1) return std::nullopt;
   const std::string byte = zb::Utf8ToCp1252(text.toStdString());
@@ -143,7 +147,7 @@ QGroupBox* frmHauptform::BuildFrequencyGroup() {
   Frame3 = NewGroup("Frame3", "Resonanzfrequenz [MHz]:", this);
   Label1 = NewLabel("Label1", "Gesamt Beam :", Frame3);
   Text1 = NewBox("Text1", zb::kFrequencyLength, nullptr, Frame3);
-  Text1->setText(QStringLiteral("50.2"));
+  SetBoxText(Text1, QStringLiteral("50.2"));
   auto* row = new QHBoxLayout(Frame3);
   row->addWidget(Label1);
   row->addWidget(Text1, 1);
@@ -178,7 +182,7 @@ QWidget* frmHauptform::BuildVelocityFactorRow() {
   auto* row = new QWidget(this);
   Label7 = NewLabel("Label7", "&Verkürzungsfaktor:", row);
   Text4 = NewBox("Text4", zb::kVelocityFactorLength, " aus Schlankheitsgrad u. Antennenhöhe ", row);
-  Text4->setText(Q(zb::kInitialVelocityFactor));
+  SetBoxText(Text4, Q(zb::kInitialVelocityFactor));
   QFont bold = Text4->font();
   bold.setBold(true);
   Text4->setFont(bold);
@@ -257,23 +261,32 @@ QWidget* frmHauptform::BuildButtonRow() {
 
 // ------------------------------------------------------------------ events
 
+template <typename Handler>
+void frmHauptform::Guarded(Handler&& handler) {
+  RunHandler(module_.Platform(), module_.State().Zeilenumbruch, std::forward<Handler>(handler));
+}
+
 void frmHauptform::ConnectEvents() {
   for (std::size_t i = 0; i < Option2.size(); ++i)
     connect(Option2[i], &QRadioButton::toggled, this, [this, i](bool on) {
-      if (on) Option2_Click(static_cast<int>(i));
+      if (on) Guarded([&] { Option2_Click(static_cast<int>(i)); });
     });
   for (std::size_t i = 0; i < Option1.size(); ++i)
     connect(Option1[i], &QRadioButton::toggled, this, [this, i](bool on) {
-      if (on) Option1_Click(static_cast<int>(i));
+      if (on) Guarded([&] { Option1_Click(static_cast<int>(i)); });
     });
-  connect(Text4, &QLineEdit::textChanged, this, &frmHauptform::Text4_Change);
-  connect(Text7, &QLineEdit::textChanged, this, &frmHauptform::Text7_Change);
-  connect(VkSteller, &QScrollBar::valueChanged, this, &frmHauptform::VkSteller_Change);
-  connect(Combo1, qOverload<int>(&QComboBox::activated), this, &frmHauptform::Combo1_Click);
-  connect(Command1, &QPushButton::clicked, this, &frmHauptform::Command1_Click);
-  connect(Command2, &QPushButton::clicked, this, &frmHauptform::Command2_Click);
+  connect(Text4, &QLineEdit::textChanged, this, [this] { Guarded([this] { Text4_Change(); }); });
+  connect(Text7, &QLineEdit::textChanged, this, [this] { Guarded([this] { Text7_Change(); }); });
+  connect(VkSteller, &QScrollBar::valueChanged, this, [this] { Guarded([this] { VkSteller_Change(); }); });
+  connect(Combo1, qOverload<int>(&QComboBox::activated), this,
+          [this](int index) { Guarded([&] { Combo1_Click(index); }); });
+  connect(Command1, &QPushButton::clicked, this, [this] { Guarded([this] { Command1_Click(); }); });
+  connect(Command2, &QPushButton::clicked, this, [this] { Guarded([this] { Command2_Click(); }); });
+  // In Qt 6 the combo box's edit field hands its focus to the combo box, so
+  // the keys arrive at the combo box, which passes them on to the edit field
+  // directly; the combo box is where they are filtered.
   for (QObject* watched : {static_cast<QObject*>(Text1), static_cast<QObject*>(Text4),
-                           static_cast<QObject*>(Combo1->lineEdit()), static_cast<QObject*>(Text6),
+                           static_cast<QObject*>(Combo1), static_cast<QObject*>(Text6),
                            static_cast<QObject*>(Text7), static_cast<QObject*>(VkSteller),
                            static_cast<QObject*>(Command2)})
     watched->installEventFilter(this);
@@ -284,25 +297,33 @@ bool frmHauptform::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::KeyPress: {
       auto* key = static_cast<QKeyEvent*>(event);
       // The combo box keeps Enter for itself; on this form Enter means "&Rechnen".
-      if (watched == Combo1->lineEdit() && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+      if (watched == Combo1 && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
         keyPressEvent(key);
         return true;
       }
       if (watched != VkSteller && watched != Command2) return FilterKey(key);
       break;
     }
+    case QEvent::ShortcutOverride:
+      // The frame's menu shortcuts come first, as on any window with menus
+      // ("&Beenden" is Ctrl+X also while a box has the focus); a Ctrl key that
+      // is no shortcut then reaches the key filter.
+      if (watched != VkSteller && watched != Command2 &&
+          (static_cast<QKeyEvent*>(event)->modifiers() & Qt::ControlModifier))
+        return true;
+      break;
     case QEvent::KeyRelease:
-      if (watched == Combo1->lineEdit()) Combo1_KeyUp();
+      if (watched == Combo1) Guarded([this] { Combo1_KeyUp(); });
       break;
     case QEvent::FocusOut:
       if (IsFocusMoveInsideTheProgram(static_cast<QFocusEvent*>(event))) {
-        if (watched == Text4) Text4_LostFocus();
-        if (watched == Command2) Command2_LostFocus();
+        if (watched == Text4) Guarded([this] { Text4_LostFocus(); });
+        if (watched == Command2) Guarded([this] { Command2_LostFocus(); });
       }
       break;
     case QEvent::FocusIn:
       if (watched == VkSteller && IsFocusMoveInsideTheProgram(static_cast<QFocusEvent*>(event)))
-        VkSteller_GotFocus();
+        Guarded([this] { VkSteller_GotFocus(); });
       break;
     default:
       break;
@@ -348,7 +369,7 @@ void frmHauptform::Form_Load() {
   if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) {
     if (QMdiArea* area = sub->mdiArea())
       connect(area, &QMdiArea::subWindowActivated, this, [this, sub](QMdiSubWindow* active) {
-        if (active == sub) Form_Activate();
+        if (active == sub) Guarded([this] { Form_Activate(); });
       });
   }
 }
@@ -424,9 +445,9 @@ void frmHauptform::ShowInfo() {
 // ------------------------------------------------------- BeamFormAccess
 
 std::string frmHauptform::GetText1() { return U8(Text1->text()); }
-void frmHauptform::SetText1(const std::string& text) { Text1->setText(Q(text)); }
+void frmHauptform::SetText1(const std::string& text) { SetBoxText(Text1, Q(text)); }
 std::string frmHauptform::GetText4() { return U8(Text4->text()); }
-void frmHauptform::SetText4(const std::string& text) { Text4->setText(Q(text)); }
+void frmHauptform::SetText4(const std::string& text) { SetBoxText(Text4, Q(text)); }
 std::string frmHauptform::GetCombo1Text() { return U8(Combo1->currentText()); }
 std::string frmHauptform::GetText6() { return U8(Text6->text()); }
 std::string frmHauptform::GetText7() { return U8(Text7->text()); }
@@ -452,8 +473,8 @@ void frmHauptform::FocusCombo1() { Combo1->setFocus(Qt::OtherFocusReason); }
 
 void frmHauptform::FocusText7() { Text7->setFocus(Qt::OtherFocusReason); }
 
-void frmHauptform::SetText6(const std::string& text) { Text6->setText(Q(text)); }
-void frmHauptform::SetText7(const std::string& text) { Text7->setText(Q(text)); }
+void frmHauptform::SetText6(const std::string& text) { SetBoxText(Text6, Q(text)); }
+void frmHauptform::SetText7(const std::string& text) { SetBoxText(Text7, Q(text)); }
 void frmHauptform::SetCombo1Text(const std::string& text) { Combo1->setEditText(Q(text)); }
 
 std::string frmHauptform::Option2Caption(int index) {

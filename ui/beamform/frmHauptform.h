@@ -10,7 +10,8 @@
 //    by another program's window or a popup taking the focus.
 //  - KeyPress: an event filter that passes a key's character through the key
 //    filter and swallows the key when the filter refuses it.
-//  - KeyUp: the key-release event of the combo box's edit field.
+//  - KeyUp: the key-release event of the combo box (which holds the focus of
+//    its edit field).
 //  - Option button clicks: toggled(true), so a button selected from code runs
 //    its click behaviour too, and one already selected runs nothing.
 //  - The spinner: a vertical scroll bar 0 to 1000 whose down arrow raises the
@@ -109,6 +110,9 @@ class frmHauptform : public QWidget, public zb::BeamFormControls {
   // The key filter of the numeric boxes; true when the key is swallowed.
   bool FilterKey(QKeyEvent* event);
   void ShowInfo();
+  // Runs an event handler so that no exception leaves it.
+  template <typename Handler>
+  void Guarded(Handler&& handler);
 
   Module1& module_;
   zb::BeamFormModel model_;

@@ -20,6 +20,7 @@
 
 #include "assets/Assets.h"
 #include "ui/frame/FrameClientArea.h"
+#include "ui/frame/FramePlacement.h"
 #include "ui/frame/FrameSettings.h"
 #include "ui/app/Module1.h"
 #include "ui/common/StatusPanels.h"
@@ -43,6 +44,10 @@ constexpr float kDefaultLeft = 15;
 constexpr float kDefaultTop = 1200;
 constexpr float kDefaultWidth = 11820;
 constexpr float kDefaultHeight = 9345;
+
+// The least height of a title bar the user can grab, while the window system
+// has not told the real one.
+constexpr double kTitleBarTwips = 300;
 
 constexpr int kStateNormal = 0;
 constexpr int kStateMinimised = 1;
@@ -172,13 +177,46 @@ void MDIForm1::MDIForm_Load() {
     if (!text) return fallback;
     return SettingToSingle(*text);
   };
-  if (const auto left = read("MainLeft", kDefaultLeft)) move(TwipsToPixels(*left, this), y());
-  if (const auto top = read("MainTop", kDefaultTop)) move(x(), TwipsToPixels(*top, this));
+  // The stored values are the outer geometry, border and title bar included.
+  OuterPlacement placement{frameGeometry()};
+  if (const auto left = read("MainLeft", kDefaultLeft)) placement.outer.moveLeft(TwipsToPixels(*left, this));
+  if (const auto top = read("MainTop", kDefaultTop)) placement.outer.moveTop(TwipsToPixels(*top, this));
   // A width or height the window cannot take is as unusable as an unreadable one.
-  if (const auto width = read("MainWidth", kDefaultWidth); width && *width > 0)
-    resize(TwipsToPixels(*width, this), height());
-  if (const auto height = read("MainHeight", kDefaultHeight); height && *height > 0)
-    resize(width(), TwipsToPixels(*height, this));
+  if (const auto width = read("MainWidth", kDefaultWidth); width && *width > 0) {
+    placement.outer.setWidth(TwipsToPixels(*width, this));
+    placement.widthStored = true;
+  }
+  if (const auto height = read("MainHeight", kDefaultHeight); height && *height > 0) {
+    placement.outer.setHeight(TwipsToPixels(*height, this));
+    placement.heightStored = true;
+  }
+  const int titleBar = std::max(geometry().top() - frameGeometry().top(), TwipsToPixels(kTitleBarTwips, this));
+  const QRect reachable = ReachablePlacementOnScreens(placement.outer, titleBar);
+  if (reachable.size() != placement.outer.size()) placement.widthStored = placement.heightStored = true;
+  placement.outer = reachable;
+  ApplyOuterGeometry(placement);
+}
+
+void MDIForm1::ApplyOuterGeometry(const OuterPlacement& placement) {
+  const QSize border = frameGeometry().size() - size();
+  move(placement.outer.topLeft());
+  resize(placement.widthStored ? placement.outer.width() - border.width() : width(),
+         placement.heightStored ? placement.outer.height() - border.height() : height());
+  // Without a border, the window system has not told its size so far.
+  if (border.isNull()) pendingOuterGeometry_ = placement;
+}
+
+void MDIForm1::ApplyPendingOuterGeometry() {
+  if (!pendingOuterGeometry_ || windowState() != Qt::WindowNoState) return;
+  if ((frameGeometry().size() - size()).isNull()) return;
+  const OuterPlacement placement = *pendingOuterGeometry_;
+  pendingOuterGeometry_.reset();
+  ApplyOuterGeometry(placement);
+}
+
+void MDIForm1::moveEvent(QMoveEvent* event) {
+  QMainWindow::moveEvent(event);
+  ApplyPendingOuterGeometry();
 }
 
 void MDIForm1::MDIForm_QueryUnload() {
@@ -188,8 +226,8 @@ void MDIForm1::MDIForm_QueryUnload() {
   if (state == kStateNormal) {
     SaveSetting(QStringLiteral("MainLeft"), SingleToSetting(PixelsToTwips(x(), this)));
     SaveSetting(QStringLiteral("MainTop"), SingleToSetting(PixelsToTwips(y(), this)));
-    SaveSetting(QStringLiteral("MainWidth"), SingleToSetting(PixelsToTwips(width(), this)));
-    SaveSetting(QStringLiteral("MainHeight"), SingleToSetting(PixelsToTwips(height(), this)));
+    SaveSetting(QStringLiteral("MainWidth"), SingleToSetting(PixelsToTwips(frameGeometry().width(), this)));
+    SaveSetting(QStringLiteral("MainHeight"), SingleToSetting(PixelsToTwips(frameGeometry().height(), this)));
   }
   if (state != kStateMinimised) SaveSetting(QStringLiteral("WindowState"), QString::number(state));
 
@@ -228,6 +266,7 @@ void MDIForm1::MDIForm_Resize() { module_.UpdateFrameDrawing(); }
 
 void MDIForm1::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
+  ApplyPendingOuterGeometry();
   ScheduleResize();
 }
 

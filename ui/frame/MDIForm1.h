@@ -4,7 +4,9 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QRect>
 #include <QString>
+#include <optional>
 
 #include "ui/app/FrameWindow.h"
 #include "ui/app/WindowClasses.h"
@@ -87,6 +89,7 @@ class MDIForm1 : public QMainWindow, public FrameWindow {
  protected:
   void closeEvent(QCloseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
   void changeEvent(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
 
@@ -103,6 +106,16 @@ class MDIForm1 : public QMainWindow, public FrameWindow {
   QString programFolder_;
   QString dataFolder_;
   bool closingFrame_ = false;
+  // The stored outer geometry, applied again once the window system tells
+  // the size of the window border (on X11 only after the frame shows).
+  struct OuterPlacement {
+    QRect outer;
+    bool widthStored = false;   // otherwise the window keeps its width
+    bool heightStored = false;  // otherwise the window keeps its height
+  };
+  std::optional<OuterPlacement> pendingOuterGeometry_;
+  void ApplyOuterGeometry(const OuterPlacement& placement);
+  void ApplyPendingOuterGeometry();
   bool resizePending_ = false;
   // What had the program's focus before: nothing yet, the frame, another
   // window of the program, or a dialog or popup.

@@ -4,6 +4,7 @@
 #include <QColorDialog>
 #include <QCoreApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDialog>
 #include <QGuiApplication>
 #include <QInputDialog>
@@ -151,8 +152,16 @@ std::optional<QString> QtPlatform::SaveFileDialog(QWidget* parent, const FileDia
   dialog.setNameFilters(ToQtNameFilters(options.filter).split(QStringLiteral(";;")));
   if (!options.promptOverwrite) dialog.setOption(QFileDialog::DontConfirmOverwrite);
   if (!options.proposedName.isEmpty()) dialog.selectFile(options.proposedName);
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-  return dialog.selectedFiles().first();
+  // Qt's dialog asks before overwriting itself; before creating, it is asked
+  // here, and a No brings the dialog back for another name.
+  while (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
+    const QString chosen = dialog.selectedFiles().first();
+    if (!options.promptCreate || QFileInfo::exists(chosen)) return chosen;
+    const std::string question = chosen.toStdString() + "\r\nDiese Datei ist nicht vorhanden.\r\nSoll sie erstellt werden?";
+    if (MessageBox(question, MsgButtons::YesNo, MsgIcon::Question, options.title.toStdString()) == MsgResult::Yes)
+      return chosen;
+  }
+  return std::nullopt;
 }
 
 std::optional<FontChoice> QtPlatform::FontDialog(QWidget* parent, const FontChoice& initial) {

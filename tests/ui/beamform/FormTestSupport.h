@@ -18,6 +18,7 @@
 #include <QTest>
 
 #include "core/NumberText.h"
+#include "tests/support/DesktopInput.h"
 #include "tests/support/FakeUiPlatform.h"
 #include "ui/frame/MDIForm1.h"
 #include "ui/app/Module1.h"
@@ -63,11 +64,18 @@ class FormTest : public ::testing::Test {
     ASSERT_TRUE(widget->hasFocus());
   }
 
-  // Types into a box that has the focus, replacing its text.
+  // Types into a box, replacing its text.
   void TypeInto(QLineEdit* box, const QString& text) {
     Focus(box);
     box->selectAll();
-    QTest::keyClicks(box, text);
+    TypeKeys(text);
+  }
+
+  // Types into the combo box's edit field, replacing its text.
+  void TypeIntoCombo(const QString& text) {
+    Focus(form->Combo1);
+    form->Combo1->lineEdit()->selectAll();
+    TypeKeys(text);
   }
 
   // Clicks an option button on its round indicator at the left.
@@ -76,8 +84,8 @@ class FormTest : public ::testing::Test {
   }
 
   void LeaveWithTab(QWidget* widget) {
-    QTest::keyClick(widget, Qt::Key_Tab);
-    QApplication::processEvents();
+    Focus(widget);
+    PressKey(Qt::Key_Tab);
   }
 
   QColor TextColor(QLineEdit* box) { return box->palette().color(QPalette::Text); }

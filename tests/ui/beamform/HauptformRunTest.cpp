@@ -28,17 +28,15 @@ class FormRunTest : public FormTest {
  protected:
   void PickMaterial(int index) {
     Focus(form->Combo1);
-    while (form->Combo1->currentIndex() < index) QTest::keyClick(form->Combo1, Qt::Key_Down);
+    while (form->Combo1->currentIndex() < index) test::PressKey(Qt::Key_Down);
     ASSERT_EQ(form->Combo1->currentIndex(), index);
   }
 };
 
 TEST_F(FormRunTest, AnImplausiblePermittivityIsQuestioned) {
-  form->Combo1->lineEdit()->setFocus(Qt::MouseFocusReason);
-  form->Combo1->lineEdit()->selectAll();
-  QTest::keyClicks(form->Combo1->lineEdit(), "25");
+  TypeIntoCombo("25");
   platform.answers = {MsgResult::No};
-  QTest::keyClick(form->Combo1->lineEdit(), Qt::Key_Return);
+  test::PressKey(Qt::Key_Return);
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0].title, " Schlechtes Isoliermaterial ?");
   EXPECT_TRUE(form->Combo1->lineEdit()->hasFocus());

@@ -60,10 +60,9 @@ TEST_F(FormTest, TypedLettersAreRefusedWithABeep) {
   TypeInto(form->Text4, "x");
   EXPECT_EQ(form->Text4->text(), "1,00");  // nothing replaced the selection
   EXPECT_EQ(platform.beeps, 3);
-  form->Combo1->lineEdit()->setFocus(Qt::MouseFocusReason);
-  form->Combo1->lineEdit()->selectAll();
-  QTest::keyClicks(form->Combo1->lineEdit(), "P3");
+  TypeIntoCombo("P3");
   EXPECT_EQ(form->Combo1->currentText(), "3");
+  EXPECT_TRUE(form->Text6->isEnabled());
   // Leaving the velocity-factor box with 1 beeped once too.
   EXPECT_EQ(platform.beeps, 5);
 }
@@ -85,7 +84,7 @@ TEST_F(FormTest, LeavingTheVelocityFactorBox) {
 
   for (const char* text : {"1,2", "0", ""}) {
     TypeInto(form->Text4, text);
-    if (QString(text).isEmpty()) QTest::keyClick(form->Text4, Qt::Key_Delete);
+    if (QString(text).isEmpty()) test::PressKey(Qt::Key_Delete);
     LeaveWithTab(form->Text4);
     EXPECT_EQ(form->Text4->text(), "0,946") << text;
     EXPECT_EQ(form->InfoCaption(), " Bitte einen Verkürzungsfaktor von 0 - 1,0 !(typisch 0,946) eintragen");
@@ -124,23 +123,20 @@ TEST_F(FormTest, LowVelocityFactorsAreRed) {
 
 TEST_F(FormTest, TheInsulationGroupEnablesItsDiameters) {
   Focus(form->Combo1);
-  for (int i = 0; i < 4; ++i) QTest::keyClick(form->Combo1, Qt::Key_Down);  // to PTFE GY
+  for (int i = 0; i < 4; ++i) test::PressKey(Qt::Key_Down);  // to PTFE GY
   EXPECT_EQ(form->Combo1->currentText(), "2,2   PTFE GY");
   EXPECT_TRUE(form->Text7->isEnabled());
   EXPECT_TRUE(form->Label9->isEnabled());
-  QTest::keyClick(form->Combo1, Qt::Key_Up);
-  QTest::keyClick(form->Combo1, Qt::Key_Up);  // Luft
+  test::PressKey(Qt::Key_Up);
+  test::PressKey(Qt::Key_Up);  // Luft
   EXPECT_FALSE(form->Text7->isEnabled());
 
-  form->Combo1->lineEdit()->selectAll();
-  QTest::keyClicks(form->Combo1->lineEdit(), "1,00059");
+  TypeIntoCombo("1,00059");
   EXPECT_FALSE(form->Text6->isEnabled());
-  QTest::keyClick(form->Combo1->lineEdit(), Qt::Key_Backspace);
-  QTest::keyClicks(form->Combo1->lineEdit(), "6");
+  test::TypeKeys("\b6");
   EXPECT_EQ(form->Combo1->currentText(), "1,00056");
   EXPECT_FALSE(form->Text6->isEnabled());
-  form->Combo1->lineEdit()->selectAll();
-  QTest::keyClicks(form->Combo1->lineEdit(), "1,0006");
+  TypeIntoCombo("1,0006");
   EXPECT_TRUE(form->Text6->isEnabled());
 
   TypeInto(form->Text6, "2");
@@ -151,9 +147,74 @@ TEST_F(FormTest, TheInsulationGroupEnablesItsDiameters) {
   EXPECT_EQ(form->Text6->text(), "2,1");
 }
 
+TEST_F(FormTest, DeleteAndCursorKeysEditTheNumberBoxes) {
+  form->Combo1->setCurrentIndex(4);  // PTFE GY: the diameters can be typed
+  form->Combo1_Click(4);
+  for (QLineEdit* box : {form->Text1, form->Text4, form->Text6, form->Text7}) {
+    TypeInto(box, "1,25");
+    platform.beeps = 0;  // leaving the velocity-factor box with 12 beeps
+    test::PressKey(Qt::Key_Home);
+    test::PressKey(Qt::Key_Right);
+    test::PressKey(Qt::Key_Delete);
+    test::PressKey(Qt::Key_End);
+    test::PressKey(Qt::Key_Backspace);
+    EXPECT_EQ(box->text(), "12") << box->objectName().toStdString();
+    EXPECT_EQ(platform.beeps, 0);
+  }
+}
+
+TEST_F(FormTest, APastedNumberBeyondTheRangeIsReportedAndTheProgramGoesOn) {
+  Focus(form->Text4);
+  form->Text4->selectAll();
+  platform.answers = {MsgResult::Ok, MsgResult::Ok};
+  test::PasteText("1E39");
+  EXPECT_EQ(form->Text4->text(), "1E39");
+  ASSERT_GE(platform.messages.size(), 1u);
+  const std::string overflow = "Überlauf\r\nBitte kleinere Werte verwenden.";
+  EXPECT_EQ(platform.messages[0].prompt, overflow);
+  EXPECT_EQ(platform.messages[0].title, " Fehler ");
+  EXPECT_EQ(platform.messages[0].icon, MsgIcon::Exclamation);
+  EXPECT_EQ(platform.messages[0].buttons, MsgButtons::Ok);
+  Focus(form->Text1);  // leaving the box reads it again
+  EXPECT_EQ(platform.messages.size(), 2u);
+  EXPECT_EQ(form->Text4->text(), "1E39");
+
+  // The run has its own error box, with Abort, Retry and Ignore.
+  platform.answers = {MsgResult::Abort};
+  QTest::mouseClick(form->Command1, Qt::LeftButton);
+  ASSERT_EQ(platform.messages.size(), 3u);
+  EXPECT_EQ(platform.messages[2].buttons, MsgButtons::AbortRetryIgnore);
+  TypeInto(form->Text4, "0,9");
+  EXPECT_EQ(form->Text4->text(), "0,9");
+}
+
+TEST_F(FormTest, TheProgramsOwnTextsAreNotCutToTheTypingLimit) {
+  form->Combo1->setCurrentIndex(4);
+  form->Combo1_Click(4);
+  TypeInto(form->Text7, "1000");
+  EXPECT_EQ(form->Text6->text(), "1000,5");
+  TypeInto(form->Text6, "123456");
+  EXPECT_EQ(form->Text6->text(), "12345");
+  TypeInto(form->Text1, "123456789");
+  EXPECT_EQ(form->Text1->text(), "1234567");
+}
+
+TEST_F(FormTest, TheFramesMenuShortcutsWinOverTheBoxes) {
+  TypeInto(form->Text4, "0,9");  // leaving it then beeps nothing
+  for (QWidget* box : {static_cast<QWidget*>(form->Text4), static_cast<QWidget*>(form->Combo1)}) {
+    Focus(box);
+    test::PressKey(Qt::Key_C, Qt::ControlModifier);  // no shortcut of the frame: refused
+  }
+  EXPECT_EQ(platform.beeps, 2);
+  Focus(form->Text4);
+  test::PressKey(Qt::Key_X, Qt::ControlModifier);  // "&Beenden"
+  EXPECT_FALSE(frame().isVisible());
+  EXPECT_EQ(platform.beeps, 2);
+}
+
 TEST_F(FormTest, EnterRunsTheCalculation) {
   TypeInto(form->Text1, "14,2");
-  QTest::keyClick(form->Text1, Qt::Key_Return);
+  test::PressKey(Qt::Key_Return);
   EXPECT_TRUE(form->Command2->isEnabled());
   EXPECT_EQ(form->Text1->text(), "14,2");
   EXPECT_TRUE(form->Option2[4]->isChecked());

@@ -1,6 +1,8 @@
 // The frame's placement in the per-user settings store across restarts.
 
 #include <QFile>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QLocale>
 
 #include "tests/ui/frame/FrameTestSupport.h"
@@ -30,16 +32,20 @@ class FrameSettingsTest : public FrameTest {
 
   double LeftTwips() { return PixelsToTwips(Frame().x(), &Frame()); }
   double TopTwips() { return PixelsToTwips(Frame().y(), &Frame()); }
-  double WidthTwips() { return PixelsToTwips(Frame().width(), &Frame()); }
-  double HeightTwips() { return PixelsToTwips(Frame().height(), &Frame()); }
+  double WidthTwips() { return PixelsToTwips(Frame().frameGeometry().width(), &Frame()); }
+  double HeightTwips() { return PixelsToTwips(Frame().frameGeometry().height(), &Frame()); }
   int Px(double twips) { return TwipsToPixels(twips, &Frame()); }
+  // The frame's outer rectangle in pixels for a placement in twips.
+  QRect Outer(double left, double top, double width, double height) {
+    return QRect(Px(left), Px(top), Px(width), Px(height));
+  }
+  QRect Available() { return QGuiApplication::primaryScreen()->availableGeometry(); }
 };
 
 TEST_F(FrameSettingsTest, FirstStartWithAnEmptyStoreUsesTheDefaultPlacement) {
   Start();
   EXPECT_EQ(Frame().windowState(), Qt::WindowNoState);
-  EXPECT_EQ(Frame().pos(), QPoint(Px(15), Px(1200)));
-  EXPECT_EQ(Frame().size(), QSize(Px(11820), Px(9345)));
+  EXPECT_EQ(Frame().frameGeometry(), Outer(15, 1200, 11820, 9345));
   // Starting stores nothing.
   EXPECT_FALSE(Stored("WindowState").isValid());
   EXPECT_FALSE(Stored("MainLeft").isValid());
@@ -48,7 +54,9 @@ TEST_F(FrameSettingsTest, FirstStartWithAnEmptyStoreUsesTheDefaultPlacement) {
 TEST_F(FrameSettingsTest, NormalCloseStoresPlacementAsTextAndTheNextStartRestoresIt) {
   Start();
   Frame().move(Px(1500), Px(900));
-  Frame().resize(Px(9000), Px(7500));
+  const QSize border = Frame().frameGeometry().size() - Frame().size();
+  ASSERT_FALSE(border.isNull());  // the outer size differs from the inner one
+  Frame().resize(QSize(Px(9000), Px(7500)) - border);
   ASSERT_TRUE(Frame().close());
 
   const QString text = StoreText();
@@ -131,7 +139,7 @@ TEST_F(FrameSettingsTest, UnreadableValuesLeaveTheirPropertyAlone) {
   EXPECT_NEAR(Frame().geometry().x(), Px(372), 4);
   EXPECT_EQ(Frame().y(), Px(2400));
   EXPECT_EQ(Frame().width(), Px(8496));  // still the designed width
-  EXPECT_EQ(Frame().height(), Px(9000));
+  EXPECT_EQ(Frame().frameGeometry().height(), Px(9000));
 }
 
 TEST_F(FrameSettingsTest, AWindowStateOutsideTheThreeStatesIsIgnored) {
@@ -140,6 +148,24 @@ TEST_F(FrameSettingsTest, AWindowStateOutsideTheThreeStatesIsIgnored) {
   Start();
   EXPECT_EQ(Frame().windowState(), Qt::WindowNoState);
   EXPECT_EQ(Frame().x(), Px(4500));
+}
+
+TEST_F(FrameSettingsTest, APlacementOffEveryScreenMovesOntoThePrimaryScreen) {
+  Store("MainLeft", "-30000");
+  Store("MainTop", "1200");
+  Store("MainWidth", "7500");
+  Store("MainHeight", "90000");
+  Start();
+  const QRect frame = Frame().frameGeometry();
+  EXPECT_TRUE(Available().contains(frame)) << frame.x() << "," << frame.y();
+  EXPECT_EQ(frame.width(), Px(7500));                 // the stored width fits
+  EXPECT_EQ(frame.height(), Available().height());    // the stored height does not
+
+  // A frame whose title bar can still be grabbed stays where it was put.
+  Store("MainLeft", "9000");  // the right part beyond the screen
+  Store("MainHeight", "6000");
+  Restart();
+  EXPECT_EQ(Frame().frameGeometry(), Outer(9000, 1200, 7500, 6000));
 }
 
 TEST(FrameSettingsConversion, NumbersAreReadAndWrittenInTheUsersLocale) {

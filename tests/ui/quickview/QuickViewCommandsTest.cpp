@@ -145,7 +145,7 @@ TEST_F(Open, PlainTextFileChangesNothing) {
 
 TEST_F(Open, RichTextFileReplacesTheTextAndNamesItsPath) {
   Load("der Bericht");
-  QTest::keyClick(&text(), Qt::Key_X);
+  KeyIntoText(Qt::Key_X);
   WriteFile("neu.rtf", "{\\rtf1\\ansi {\\b Fett} und normal\\par}");
   platform.openAnswers = {Path("neu.rtf")};
   Press("Toolbar1", "Open");
@@ -173,8 +173,8 @@ using Save = QuickViewCommand;
 
 TEST_F(Save, TextFileFilterStillWritesRichText) {
   Load("Größte Antennenbreite: ~ 6,14 m\n45° bzw. 90°");
-  QTest::keyClick(&text(), Qt::Key_End);
-  QTest::keyClick(&text(), Qt::Key_Space);
+  KeyIntoText(Qt::Key_End);
+  KeyIntoText(Qt::Key_Space);
   ASSERT_TRUE(view().TextModified());
   platform.saveAnswers = {Path("bericht.txt")};
   Trigger("mnuSave");
@@ -197,7 +197,7 @@ TEST_F(Save, TextFileFilterStillWritesRichText) {
 
 TEST_F(Save, CancelKeepsTheChangeMarkAndTheWorkingDirectory) {
   Load("Text");
-  QTest::keyClick(&text(), Qt::Key_X);
+  KeyIntoText(Qt::Key_X);
   const QString folder = QDir::currentPath();
   platform.onFileDialog = [] { QDir::setCurrent(QDir::tempPath()); };
   platform.saveAnswers = {std::nullopt};
@@ -208,7 +208,7 @@ TEST_F(Save, CancelKeepsTheChangeMarkAndTheWorkingDirectory) {
 
 TEST_F(Save, FailureIsReportedAndTheTextStillCountsAsChanged) {
   Load("Text");
-  QTest::keyClick(&text(), Qt::Key_X);
+  KeyIntoText(Qt::Key_X);
   ASSERT_TRUE(QDir(QDir::currentPath()).mkdir("ordner"));
   platform.saveAnswers = {Path("ordner")};
   platform.answers = {MsgResult::Ok};

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -19,6 +20,7 @@
 #include <vector>
 
 #include "core/Cp1252.h"
+#include "tests/support/DesktopInput.h"
 #include "tests/support/FakeUiPlatform.h"
 #include "tests/support/TextFormatAt.h"
 #include "ui/app/Module1.h"
@@ -117,6 +119,16 @@ class QuickViewTest : public ::testing::Test {
   }
   frmRTF& view() { return module().Windows().Default<frmRTF>(); }
   QTextEdit& text() { return *view().RichTextBox1(); }
+
+  // A key for the text area, delivered where the desktop delivers it: to the
+  // focus widget of the active window.
+  void KeyIntoText(Qt::Key key) {
+    QApplication::setActiveWindow(&view());
+    text().setFocus(Qt::MouseFocusReason);
+    QApplication::processEvents();
+    ASSERT_EQ(QApplication::focusWidget(), &text());
+    zb::test::PressKey(key);
+  }
 
   QString Path(const QString& name) const { return dir_.filePath(name); }
   void WriteFile(const QString& name, const QByteArray& bytes) {

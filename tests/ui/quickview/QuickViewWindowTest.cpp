@@ -344,14 +344,14 @@ TEST_F(TextModified, TypedKeysCountButCaretKeysDoNot) {
   WriteFile("r.txt", Cp1252File(ReportLines()));
   Show("r.txt");
   for (Qt::Key key : {Qt::Key_Down, Qt::Key_Right, Qt::Key_PageDown, Qt::Key_End, Qt::Key_Home})
-    QTest::keyClick(&text(), key);
+    KeyIntoText(key);
   EXPECT_FALSE(view().TextModified());
-  QTest::keyClick(&text(), Qt::Key_Delete);
+  KeyIntoText(Qt::Key_Delete);
   EXPECT_TRUE(view().TextModified());
 
   Show("r.txt");  // loading counts as unchanged again
   EXPECT_FALSE(view().TextModified());
-  QTest::keyClick(&text(), Qt::Key_A);
+  KeyIntoText(Qt::Key_A);
   EXPECT_TRUE(view().TextModified());
   EXPECT_TRUE(text().toPlainText().startsWith('a'));
 }
@@ -361,7 +361,7 @@ using Closing = QuickViewTest;
 TEST_F(Closing, NoToTheFirstQuestionKeepsTheWindow) {
   WriteFile("r.txt", Cp1252File(ReportLines()));
   Show("r.txt");
-  QTest::keyClick(&text(), Qt::Key_X);
+  KeyIntoText(Qt::Key_X);
   platform.answers = {MsgResult::No};
   EXPECT_FALSE(CloseView());
   ASSERT_EQ(platform.messages.size(), 1u);
@@ -410,7 +410,7 @@ TEST_F(Closing, ChangedTextIsOfferedForSaving) {
 TEST_F(Closing, YesSavesAsRichTextThenCloses) {
   WriteFile("r.txt", Cp1252File(ReportLines()));
   Show("r.txt");
-  QTest::keyClick(&text(), Qt::Key_X);
+  KeyIntoText(Qt::Key_X);
   platform.answers = {MsgResult::Yes, MsgResult::Yes};
   platform.saveAnswers = {Path("gesichert.rtf")};
   const int eventsBefore = platform.doEvents;
@@ -426,7 +426,7 @@ TEST_F(Closing, YesSavesAsRichTextThenCloses) {
 TEST_F(Closing, SaveCancelledKeepsTheWindowAndTheText) {
   WriteFile("r.txt", Cp1252File(ReportLines()));
   Show("r.txt");
-  QTest::keyClick(&text(), Qt::Key_X);
+  KeyIntoText(Qt::Key_X);
   const QString typed = text().toPlainText();
   platform.answers = {MsgResult::Yes, MsgResult::Yes};
   platform.saveAnswers = {std::nullopt};
@@ -445,7 +445,7 @@ TEST_F(Closing, SaveCancelledKeepsTheWindowAndTheText) {
 TEST_F(Closing, FailedSaveIsReportedAndKeepsTheWindow) {
   WriteFile("r.txt", Cp1252File(ReportLines()));
   Show("r.txt");
-  QTest::keyClick(&text(), Qt::Key_X);
+  KeyIntoText(Qt::Key_X);
   platform.answers = {MsgResult::Yes, MsgResult::Yes, MsgResult::Ok};
   platform.saveAnswers = {Path("kein/ordner.rtf")};
   EXPECT_FALSE(CloseView());

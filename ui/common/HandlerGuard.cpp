@@ -1,0 +1,30 @@
+#include "ui/common/HandlerGuard.h"
+
+#include "core/RuntimeError.h"
+
+namespace zb::ui {
+
+std::string HandlerErrorText(std::exception_ptr error, const std::string& lineBreak) {
+  try {
+    std::rethrow_exception(error);
+  } catch (const zb::RuntimeError& runtimeError) {
+    if (runtimeError.Number() == zb::kOverflow)
+      return runtimeError.Description() + lineBreak + "Bitte kleinere Werte verwenden.";
+    return runtimeError.Description();
+  } catch (...) {
+    // Library texts are English and technical; the user gets the general one.
+    return zb::ErrorDescription(0);
+  }
+}
+
+void ShowHandlerError(zb::Platform& platform, std::exception_ptr error, const std::string& lineBreak) noexcept {
+  try {
+    platform.SetHourglass(false);
+    platform.MessageBox(HandlerErrorText(error, lineBreak), zb::MsgButtons::Ok, zb::MsgIcon::Exclamation,
+                        " Fehler ");
+  } catch (...) {
+    // Nothing more can be told; the program goes on.
+  }
+}
+
+}  // namespace zb::ui

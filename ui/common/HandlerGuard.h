@@ -1,0 +1,31 @@
+#pragma once
+// No exception may leave an event handler: a number beyond the 4-byte range
+// in a box, or any other failure, ends only the handler that met it. The user
+// sees it in the " Fehler " box and the program goes on.
+
+#include <exception>
+#include <string>
+
+#include "core/Platform.h"
+
+namespace zb::ui {
+
+// What the " Fehler " box says about the exception that ended a handler:
+// an overflow asks for smaller values, a run-time error gives its
+// description, anything else the general error text.
+std::string HandlerErrorText(std::exception_ptr error, const std::string& lineBreak);
+
+// Shows the exception that ended a handler (exclamation icon, OK). Never throws.
+void ShowHandlerError(zb::Platform& platform, std::exception_ptr error, const std::string& lineBreak) noexcept;
+
+// Runs an event handler; an exception ends the handler and is shown.
+template <typename Handler>
+void RunHandler(zb::Platform& platform, const std::string& lineBreak, Handler&& handler) noexcept {
+  try {
+    handler();
+  } catch (...) {
+    ShowHandlerError(platform, std::current_exception(), lineBreak);
+  }
+}
+
+}  // namespace zb::ui
