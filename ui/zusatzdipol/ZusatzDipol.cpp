@@ -14,6 +14,7 @@
 #include "core/VfWindowState.h"
 #include "core/ZusatzDipolRules.h"
 #include "locale/LocaleText.h"
+#include "ui/common/HandlerGuard.h"
 #include "ui/platform/UiPlatform.h"
 
 namespace zb::ui {
@@ -83,8 +84,12 @@ ZusatzDipol::ZusatzDipol(UiPlatform& platform, zb::ModuleState& state, ZusatzDip
   setWindowTitle(QString::fromUtf8(zb::kZusatzDipolTitle));
   setAttribute(Qt::WA_DeleteOnClose);
   BuildControls();
-  connect(Command1, &QPushButton::clicked, this, &ZusatzDipol::Command1_Click);
-  connect(Command2, &QPushButton::clicked, this, &ZusatzDipol::Command2_Click);
+  // Nothing typed ends the program: a failure ends only the handler.
+  const auto guarded = [this](void (ZusatzDipol::*handler)()) {
+    return [this, handler] { RunHandler(platform_, state_.Zeilenumbruch, [&] { (this->*handler)(); }); };
+  };
+  connect(Command1, &QPushButton::clicked, this, guarded(&ZusatzDipol::Command1_Click));
+  connect(Command2, &QPushButton::clicked, this, guarded(&ZusatzDipol::Command2_Click));
 }
 
 // ------------------------------------------------------------------ layout

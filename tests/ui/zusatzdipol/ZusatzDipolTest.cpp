@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "core/NumberText.h"
+#include "tests/support/DesktopInput.h"
 #include "tests/support/FakeUiPlatform.h"
 #include "ui/app/Module1.h"
 #include "ui/app/ProgramWindows.h"
@@ -53,14 +54,13 @@ class ZusatzDipolTest : public ::testing::Test {
     QApplication::processEvents();
   }
 
-  // Tabs from "&Rechnen" to the box and types the text over its contents.
-  void TypeInto(QLineEdit* box, const QString& text) {
+  // Tabs from "&Rechnen" to the box (Tab selects its text) and types or
+  // pastes over it.
+  void TypeInto(QLineEdit* box, const QString& text, bool paste = false) {
     window->Command1->setFocus(Qt::TabFocusReason);
-    for (int tabs = 0; tabs < 8 && QApplication::focusWidget() != box; ++tabs)
-      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    for (int tabs = 0; tabs < 8 && QApplication::focusWidget() != box; ++tabs) PressKey(Qt::Key_Tab);
     ASSERT_EQ(QApplication::focusWidget(), box);
-    box->selectAll();
-    QTest::keyClicks(box, text);
+    paste ? PasteText(text) : TypeKeys(text);
   }
   void RunWorkedExample() {
     const QString entries[] = {"14,0", "21,2", "300", "2", "2", "0,946"};  // Text2, 1, 3, 5, 4, 6
@@ -87,12 +87,12 @@ TEST_F(ZusatzDipolTest, OpensFromTheBeamFormWithRechnenFocusedThenTabsToInfo) {
             QStringList({"300", "2", "2", "0,95"}));
   QStringList walk;
   for (int i = 0; i < 7; ++i) {
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    PressKey(Qt::Key_Tab);
     walk << QApplication::focusWidget()->objectName();
   }
   EXPECT_EQ(walk, QStringList({"Text1", "Text3", "Text4", "Text2", "Text5", "Text6", "Command2"}));
   platform.answers = {MsgResult::Ok};
-  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);  // "I&nfo"
+  PressKey(Qt::Key_Space);  // "I&nfo"
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0].icon, MsgIcon::Information);
   EXPECT_EQ(platform.messages[0].title, " Info zur Berechnung eines strahlungsgekoppelten Dipol ");
@@ -114,7 +114,7 @@ TEST_F(ZusatzDipolTest, WorkedExampleTypedThenReopeningLoadsAgain) {
   EXPECT_EQ(QApplication::focusWidget(), window->Command1);
 }
 
-// Huge, negative and unreadable entries in any box: a beep and the focus, or
+// Huge (pasted), negative and unreadable entries in any box: a beep and the focus, or
 // the error box with the results left standing; the window stays usable.
 TEST_F(ZusatzDipolTest, NoEntryEndsTheProgram) {
   Open();
@@ -124,7 +124,7 @@ TEST_F(ZusatzDipolTest, NoEntryEndsTheProgram) {
     for (const QString bad : {"1E39", "-5", "abc"}) {
       SCOPED_TRACE((box->objectName() + " " + bad).toStdString());
       RunWorkedExample();
-      TypeInto(box, bad);
+      TypeInto(box, bad, bad == "1E39");
       platform.answers = {MsgResult::Ok};
       const std::size_t shown = platform.messages.size();
       QTest::mouseClick(window->Command1, Qt::LeftButton);
