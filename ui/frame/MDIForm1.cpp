@@ -398,12 +398,15 @@ void MDIForm1::ChangeVariant(bool dreiQuertraeger) {
   platform.SetHourglass(false);
 }
 
-// The velocity-factor, pruning and coupled-dipole windows are not part of the
-// program yet; their entries are there and do nothing.
+// The velocity-factor and pruning windows are not part of the program yet;
+// their entries are there and do nothing.
 void MDIForm1::mnuVk_Click() {}
 void MDIForm1::mnuPruning_Click() {}
-void MDIForm1::mnuBerZusDipol_Click() {}
 
 void MDIForm1::mnuBerStromsAnt_Click() { ShowChildWindow(&module_.Window(window_class::kBeamForm)); }
+
+// The coupled-dipole window. Its menu entry stays hidden and disabled, so the
+// user does not reach it this way.
+void MDIForm1::mnuBerZusDipol_Click() { ShowChildWindow(&module_.Window(window_class::kZusatzDipol)); }
 
 }  // namespace zb::ui
