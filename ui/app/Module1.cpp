@@ -23,7 +23,8 @@ bool Module1::IsShown(std::string_view windowClass) const {
 
 FrameWindow& Module1::Frame() { return dynamic_cast<FrameWindow&>(Window(window_class::kFrame)); }
 
-zb::VfWindowState& Module1::VfWindow() {
+zb::VfWindowState& Module1::VelocityFactorWindow() {
+  if (!windows_.Knows(window_class::kVelocityFactor)) return noVfWindow_;
   return dynamic_cast<zb::VfWindowState&>(Window(window_class::kVelocityFactor));
 }
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/ModuleState.h"
+#include "core/VfWindowState.h"
 #include "ui/app/WindowRegistry.h"
 
 class QWidget;
@@ -44,9 +45,10 @@ class Module1 {
   bool IsShown(std::string_view windowClass) const;
   // The frame's default instance, as the other windows see it.
   FrameWindow& Frame();
-  // The velocity-factor window as the calculations read it; asking loads
-  // its default instance hidden when it is not loaded.
-  zb::VfWindowState& VfWindow();
+  // The velocity-factor window's state for the calculations; loads the
+  // window hidden when needed. A program without that window reads as one
+  // without a current estimate.
+  zb::VfWindowState& VelocityFactorWindow();
 
   // Start-up: loads the frame, sets the shared state and shows the frame.
   void StartProgram();
@@ -79,6 +81,7 @@ class Module1 {
   UiPlatform& platform_;
   zb::ModuleState state_;
   WindowRegistry windows_;
+  zb::NoVfWindow noVfWindow_;
 };
 
 }  // namespace zb::ui

@@ -1,11 +1,14 @@
 #include "ui/app/ProgramWindows.h"
 
+#include "core/BeamFormAccess.h"
+#include "core/VfWindowState.h"
 #include "ui/app/FrameWindow.h"
 #include "ui/app/Module1.h"
 #include "ui/beamform/frmHauptform.h"
 #include "ui/frame/MDIForm1.h"
 #include "ui/quickview/frmRTF.h"
 #include "ui/vk/frmVk.h"
+#include "ui/zusatzdipol/ZusatzDipol.h"
 
 namespace zb::ui {
 
@@ -42,6 +45,24 @@ void RegisterProgramWindows(Module1& module) {
         auto& view = static_cast<frmRTF&>(window);
         module.RegisterWindow(&view);
         view.Form_Load();
+      });
+
+  // The coupled-dipole window is a child window that goes when it is closed;
+  // it reads the beam form and the velocity-factor window through core's
+  // interfaces.
+  const auto beamForm = [&module]() -> zb::BeamFormAccess& {
+    return dynamic_cast<zb::BeamFormAccess&>(module.Window(window_class::kBeamForm));
+  };
+  const auto vfWindow = [&module]() -> zb::VfWindowState& { return module.VelocityFactorWindow(); };
+  windows.SetFactory(
+      ZusatzDipol::kWindowClass,
+      [&module, beamForm, vfWindow] {
+        return new ZusatzDipol(module.Platform(), module.State(), {beamForm, vfWindow});
+      },
+      [&module](QWidget& window) {
+        auto& form = static_cast<ZusatzDipol&>(window);
+        module.Frame().AddChildWindow(&form);
+        form.Form_Load();
       });
 }
 

@@ -41,6 +41,8 @@ class WindowRegistry {
   QWidget& Default(std::string_view windowClass);
   // The default instance when it is loaded, otherwise null; never makes one.
   QWidget* LoadedDefault(std::string_view windowClass) const;
+  // True when the program has a factory for the class.
+  bool Knows(std::string_view windowClass) const { return factories_.contains(windowClass); }
   // A further instance of the class besides the default one; the caller
   // keeps it.
   QWidget* NewInstance(std::string_view windowClass);

@@ -394,7 +394,7 @@ void frmHauptform::Command1_Click() {
   UiPlatform& platform = module_.Platform();
   platform.SetHourglass(true);
   zb::ResultFileWriter report([] { return U8(GeneralDateTime(QDateTime::currentDateTime())); });
-  zb::CalculationContext context{module_.State(), *this, module_.VfWindow(), platform, report};
+  zb::CalculationContext context{module_.State(), *this, module_.VelocityFactorWindow(), platform, report};
   zb::CalculateBeam(context);
   platform.SetHourglass(false);
 }

@@ -415,10 +415,10 @@ void MDIForm1::mnuPruning_Click() {
   dynamic_cast<VkWindow&>(*PruningFenster).OpenInPruningMode();
 }
 
-// The coupled-dipole window is not part of the program yet; its entry is
-// there and does nothing.
-void MDIForm1::mnuBerZusDipol_Click() {}
-
 void MDIForm1::mnuBerStromsAnt_Click() { ShowChildWindow(&module_.Window(window_class::kBeamForm)); }
+
+// The coupled-dipole window. Its menu entry stays hidden and disabled, so the
+// user does not reach it this way.
+void MDIForm1::mnuBerZusDipol_Click() { ShowChildWindow(&module_.Window(window_class::kZusatzDipol)); }
 
 }  // namespace zb::ui

@@ -1,0 +1,155 @@
+// The coupled-dipole window opened from the frame, as the user meets it.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+#include "core/NumberText.h"
+#include "tests/support/DesktopInput.h"
+#include "tests/support/FakeUiPlatform.h"
+#include "ui/app/Module1.h"
+#include "ui/app/ProgramWindows.h"
+#include "ui/beamform/frmHauptform.h"
+#include "ui/frame/MDIForm1.h"
+#include "ui/zusatzdipol/ZusatzDipol.h"
+
+namespace zb::test {
+namespace {
+
+class ZusatzDipolTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    SetDecimalSeparator(',');
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, workDir.path());
+    previousDir = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(workDir.path()));
+    for (const char* name :
+         {"Zelvar3_klein.wmf", "Zelvar2_klein.wmf", "Zelvar3_Quer_klein.wmf", "Zelvar2_Quer_klein.wmf"})
+      QFile::copy(QStringLiteral(ZB_ASSETS_DIR "/") + name, workDir.filePath(QString::fromUtf8(name)));
+    ui::RegisterProgramWindows(*module);
+    module->StartProgram();
+    QApplication::setActiveWindow(&Frame());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Frame()));
+  }
+  void TearDown() override {
+    module.reset();
+    QDir::setCurrent(previousDir);
+  }
+
+  ui::MDIForm1& Frame() { return module->Windows().Default<ui::MDIForm1>(); }
+  ui::frmHauptform& BeamForm() { return module->Windows().Default<ui::frmHauptform>(); }
+  void Open() {
+    Frame().mnuBerZusDipol_Click();
+    window = &module->Windows().Default<ui::ZusatzDipol>();
+    QApplication::processEvents();
+  }
+
+  // Tabs from "&Rechnen" to the box (Tab selects its text) and types or
+  // pastes over it.
+  void TypeInto(QLineEdit* box, const QString& text, bool paste = false) {
+    window->Command1->setFocus(Qt::TabFocusReason);
+    for (int tabs = 0; tabs < 8 && QApplication::focusWidget() != box; ++tabs) PressKey(Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), box);
+    paste ? PasteText(text) : TypeKeys(text);
+  }
+  void RunWorkedExample() {
+    const QString entries[] = {"14,0", "21,2", "300", "2", "2", "0,946"};  // Text2, 1, 3, 5, 4, 6
+    QLineEdit* boxes[] = {window->Text2, window->Text1, window->Text3,
+                          window->Text5, window->Text4, window->Text6};
+    for (int i = 0; i < 6; ++i) TypeInto(boxes[i], entries[i]);
+    QTest::mouseClick(window->Command1, Qt::LeftButton);
+  }
+
+  QTemporaryDir workDir;
+  QString previousDir;
+  FakeUiPlatform platform;
+  std::unique_ptr<ui::Module1> module = std::make_unique<ui::Module1>(platform);
+  QPointer<ui::ZusatzDipol> window;
+};
+
+TEST_F(ZusatzDipolTest, OpensFromTheBeamFormWithRechnenFocusedThenTabsToInfo) {
+  BeamForm().Text4->setText("0,95");
+  BeamForm().Text7->setText("2");
+  Open();
+  EXPECT_EQ(QApplication::focusWidget(), window->Command1);
+  EXPECT_EQ(QStringList(
+                {window->Text3->text(), window->Text4->text(), window->Text5->text(), window->Text6->text()}),
+            QStringList({"300", "2", "2", "0,95"}));
+  QStringList walk;
+  for (int i = 0; i < 7; ++i) {
+    PressKey(Qt::Key_Tab);
+    walk << QApplication::focusWidget()->objectName();
+  }
+  EXPECT_EQ(walk, QStringList({"Text1", "Text3", "Text4", "Text2", "Text5", "Text6", "Command2"}));
+  platform.answers = {MsgResult::Ok};
+  PressKey(Qt::Key_Space);  // "I&nfo"
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].icon, MsgIcon::Information);
+  EXPECT_EQ(platform.messages[0].title, " Info zur Berechnung eines strahlungsgekoppelten Dipol ");
+}
+
+TEST_F(ZusatzDipolTest, WorkedExampleTypedThenReopeningLoadsAgain) {
+  Open();
+  RunWorkedExample();
+  EXPECT_EQ(window->Label8->text(), "236");
+  EXPECT_EQ(window->Label10->text(), "6,693");
+  EXPECT_EQ(platform.beeps, 0);
+  window->parentWidget()->close();  // the child window's close button
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  ASSERT_TRUE(window.isNull());
+  BeamForm().Text7->setText("3");
+  Open();
+  EXPECT_EQ(QStringList({window->Text1->text(), window->Text4->text(), window->Label8->text()}),
+            QStringList({"", "3", ""}));
+  EXPECT_EQ(QApplication::focusWidget(), window->Command1);
+}
+
+// Huge (pasted), negative and unreadable entries in any box: a beep and the focus, or
+// the error box with the results left standing; the window stays usable.
+TEST_F(ZusatzDipolTest, NoEntryEndsTheProgram) {
+  Open();
+  int errorBoxes = 0;
+  for (QLineEdit* box :
+       {window->Text1, window->Text2, window->Text3, window->Text4, window->Text5, window->Text6}) {
+    for (const QString bad : {"1E39", "-5", "abc"}) {
+      SCOPED_TRACE((box->objectName() + " " + bad).toStdString());
+      RunWorkedExample();
+      TypeInto(box, bad, bad == "1E39");
+      platform.answers = {MsgResult::Ok};
+      const std::size_t shown = platform.messages.size();
+      QTest::mouseClick(window->Command1, Qt::LeftButton);
+      if (platform.messages.size() == shown) continue;
+      ++errorBoxes;
+      EXPECT_EQ(platform.messages.back().title, " Fehler ");
+      EXPECT_EQ(window->Label8->text() + " " + window->Label10->text(), "236 6,693");
+    }
+  }
+  EXPECT_GE(errorBoxes, 6);  // at least every "1E39"
+  RunWorkedExample();
+  EXPECT_EQ(window->Label10->text(), "6,693");
+}
+
+// For a look by eye, when ZB_SHOT_DIR names a folder (run with -platform xcb).
+TEST_F(ZusatzDipolTest, Screenshot) {
+  const QString folder = qEnvironmentVariable("ZB_SHOT_DIR");
+  if (folder.isEmpty()) GTEST_SKIP() << "ZB_SHOT_DIR not set";
+  Open();
+  RunWorkedExample();
+  window->Command1->setFocus();
+  QTest::qWait(300);
+  EXPECT_TRUE(window->grab().save(folder + "/zusatzdipol.png"));
+  EXPECT_TRUE(Frame().grab().save(folder + "/zusatzdipol-frame.png"));
+}
+
+}  // namespace
+}  // namespace zb::test
