@@ -1,6 +1,6 @@
 #pragma once
-// The printouts' tests: the beam form in a shown frame, the PDF the scripted
-// printer wrote, read back with poppler's tools.
+// The printouts' tests: the beam form in a shown frame (or any fixture built
+// on it), the PDF the scripted printer wrote, read back with poppler's tools.
 
 #include <QAction>
 #include <QProcess>
@@ -10,8 +10,12 @@
 
 namespace zb::test {
 
-class PrintTest : public FormTest {
+template <typename Fixture>
+class PrintTestOn : public Fixture {
  protected:
+  using Fixture::frame;
+  using Fixture::platform;
+
   static QByteArray Run(const QString& tool, const QStringList& arguments) {
     QProcess process;
     process.start(tool, arguments);
@@ -32,10 +36,13 @@ class PrintTest : public FormTest {
     return Run("pdftoppm", {"-r", "20", "-gray", "-singlefile", platform.printFile});
   }
   void Choose(const char* menuEntry) {
-    QAction* action = frame().findChild<QAction*>(QString::fromUtf8(menuEntry));
+    QWidget& window = frame();
+    QAction* action = window.findChild<QAction*>(QString::fromUtf8(menuEntry));
     ASSERT_TRUE(action);
     action->trigger();
   }
 };
+
+using PrintTest = PrintTestOn<FormTest>;
 
 }  // namespace zb::test
