@@ -25,6 +25,13 @@ std::int16_t Twips16(double twips) {
   return rounded;
 }
 
+// The sketch as large as fits in width x height (twips), in its own
+// proportions: stretched to the frame's, its 45-degree corners would bend.
+QSizeF FittedSize(const QSize& natural, double width, double height) {
+  if (natural.isEmpty()) return {width, height};
+  return QSizeF(natural).scaled(width, height, Qt::KeepAspectRatio);
+}
+
 // Twips to the printer's dots.
 double Dots(QPainter& painter, double twips) { return twips * painter.device()->logicalDpiX() / kTwipsPerInch; }
 
@@ -66,7 +73,8 @@ void PrintDrawing(UiPlatform& platform, DrawingPrintFrame& frame) {
       {"DrawPicture",
        [&] {
          QPainter& painter = job.Painter();
-         frame.Picture().Render(painter, QRectF(0, 0, Dots(painter, width), Dots(painter, height)));
+         const QSizeF size = FittedSize(frame.Picture().NaturalSizeTwips(), width, height);
+         frame.Picture().Render(painter, QRectF(0, 0, Dots(painter, size.width()), Dots(painter, size.height())));
        }},
       {"PrintTitle",
        [&] {

@@ -1,8 +1,9 @@
 #pragma once
 // "Drucken" -> "Antennen&zeichnung ": after the user's OK, the frame's
-// antenna drawing of the normal window state on a page, stretched to the
-// frame's client area (each side shrunk to nine tenths of the page where it
-// is larger), with " Kalvex-Zelvar-Beam" over its top-left corner.
+// antenna drawing of the normal window state on a page, as large as fits in
+// the frame's client area (each side shrunk to nine tenths of the page where
+// it is larger) in the drawing's own proportions, with " Kalvex-Zelvar-Beam"
+// over its top-left corner.
 
 #include <cstdint>
 

@@ -1,7 +1,11 @@
 // "Drucken" -> "Antennen&zeichnung ": the question, the sketch of the chosen
 // variant in the normal window state, the title line, the page-size rule.
 
+#include <QImage>
+#include <QPainter>
+
 #include "tests/ui/print/PrintTestSupport.h"
+#include "ui/drawing/WmfPicture.h"
 #include "ui/print/DrawingPrintout.h"
 
 namespace zb::test {
@@ -28,6 +32,28 @@ TEST_F(DrawingPrintoutTest, TwoSpreaderSketchWithTitleAfterTheQuestion) {
   EXPECT_EQ(frame().CurrentDrawingFile(), "Zelvar2_klein.wmf");
   EXPECT_NE(PageImage(), threeSpreaders);
   EXPECT_FALSE(platform.hourglass);
+}
+
+// Width / height of the inked part of an image.
+double InkProportions(const QImage& image) {
+  QRect ink;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if (qGray(image.pixel(x, y)) < 128) ink |= QRect(x, y, 1, 1);
+  return static_cast<double>(ink.width()) / ink.height();
+}
+
+TEST_F(DrawingPrintoutTest, TheSketchKeepsTheProportionsTheFrameShowsItIn) {
+  platform.answers = {MsgResult::Ok};
+  Choose("mnuZeichnDruck");
+  const zb::ui::WmfPicture& picture = frame().Picture();
+  QImage screen(picture.NaturalSizeTwips() / 15, QImage::Format_RGB32);
+  screen.fill(Qt::white);
+  QPainter painter(&screen);
+  picture.Render(painter, screen.rect());
+  painter.end();
+  // The title line over the top-left corner widens the ink by a few percent.
+  EXPECT_NEAR(InkProportions(QImage::fromData(PageImage(72))) / InkProportions(screen), 1.0, 0.05);
 }
 
 TEST_F(DrawingPrintoutTest, MaximisedFrameIsRestoredAndItsNormalSketchPrinted) {

@@ -31,9 +31,9 @@ class PrintTestOn : public Fixture {
   QString PrintedText() {
     return QString::fromUtf8(Run("pdftotext", {platform.printFile, "-"})).replace(QRegularExpression("\\s+"), " ");
   }
-  // The first page as a coarse greyscale picture.
-  QByteArray PageImage() {
-    return Run("pdftoppm", {"-r", "20", "-gray", "-singlefile", platform.printFile});
+  // The first page as a greyscale picture, coarse unless asked otherwise.
+  QByteArray PageImage(int dotsPerInch = 20) {
+    return Run("pdftoppm", {"-r", QString::number(dotsPerInch), "-gray", "-singlefile", platform.printFile});
   }
   void Choose(const char* menuEntry) {
     QWidget& window = frame();
