@@ -16,6 +16,7 @@
 
 #include "core/VkFormRules.h"
 #include "ui/common/Controls.h"
+#include "ui/common/MenuEntries.h"
 #include "ui/common/Twips.h"
 #include "ui/vk/frmVk.h"
 
@@ -100,15 +101,12 @@ void frmVk::BuildControls() {
 void frmVk::BuildMenu() {
   menuBar = new QMenuBar(this);
   menuBar->setObjectName(QStringLiteral("menuBar"));
-  mnuOpt = menuBar->addMenu(QStringLiteral("&Optionen"));
-  mnuOpt->setObjectName(QStringLiteral("mnuOpt"));
-  mnuOpt->menuAction()->setObjectName(QStringLiteral("mnuOpt"));
-  mnuVkübernehmen = mnuOpt->addAction(QStringLiteral("&Vk übernehmen"));
-  mnuVkübernehmen->setObjectName(QStringLiteral("mnuVkübernehmen"));
+  mnuOpt = AddSubmenu(menuBar, "mnuOpt", QStringLiteral("&Optionen"));
+  menuBar->addMenu(mnuOpt);
+  mnuVkübernehmen = AddEntry(mnuOpt, "mnuVkübernehmen", QStringLiteral("&Vk übernehmen"));
   mnuVkübernehmen->setCheckable(true);
   mnuVkübernehmen->setChecked(true);
-  mnuErdbodenKor = mnuOpt->addAction(QStringLiteral("&Erdbodenkorrektur"));
-  mnuErdbodenKor->setObjectName(QStringLiteral("mnuErdbodenKor"));
+  mnuErdbodenKor = AddEntry(mnuOpt, "mnuErdbodenKor", QStringLiteral("&Erdbodenkorrektur"));
   mnuErdbodenKor->setCheckable(true);
 }
 
