@@ -11,7 +11,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
@@ -30,6 +29,7 @@
 #include "locale/LocaleText.h"
 #include "ui/common/BoxText.h"
 #include "ui/common/Controls.h"
+#include "ui/common/FrameActivation.h"
 #include "ui/common/HandlerGuard.h"
 #include "ui/platform/UiPlatform.h"
 
@@ -334,13 +334,7 @@ void frmHauptform::Form_Load() {
   for (const std::string& entry : zb::InsulationMaterialList()) Combo1->addItem(Q(entry));
   model_.Form_Load();
 
-  // The frame tells its child windows when they become the active one.
-  if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) {
-    if (QMdiArea* area = sub->mdiArea())
-      connect(area, &QMdiArea::subWindowActivated, this, [this, sub](QMdiSubWindow* active) {
-        if (active == sub) Guarded([this] { Form_Activate(); });
-      });
-  }
+  OnActivatedInFrame(this, [this] { Guarded([this] { Form_Activate(); }); });
 }
 
 void frmHauptform::Form_Activate() { model_.Form_Activate(); }
