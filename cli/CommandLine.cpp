@@ -8,6 +8,7 @@
 #include "cli/HeadlessBeamForm.h"
 #include "cli/HeadlessVkForm.h"
 #include "cli/JsonText.h"
+#include "cli/SubcommandOptions.h"
 #include "cli/Subcommands.h"
 #include "cli/Usage.h"
 #include "core/CalculateBeam.h"
@@ -29,10 +30,6 @@ struct Options {
   std::optional<std::string> vfHeight;
   std::optional<std::string> vfDiameter;
   bool groundCorrection = false;
-};
-
-struct UsageError {
-  std::string message;
 };
 
 int SegmentIndex(const std::string& name) {
@@ -143,7 +140,7 @@ int RunCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
   try {
     options = ParseArguments(arguments);
   } catch (const UsageError& usage) {
-    err << usage.message << "\n\n" << UsageText();
+    err << UsageErrorText(usage.message, BeamUsage());
     return kExitUsage;
   }
   if (options.help) {

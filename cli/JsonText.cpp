@@ -32,4 +32,8 @@ std::string JsonString(const std::string& text) {
   return out + "\"";
 }
 
+std::string JsonTextMember(const char* name, const std::string& text) {
+  return "\"" + std::string(name) + "\":" + JsonString(text) + ",";
+}
+
 }  // namespace zb

@@ -12,4 +12,7 @@ std::string ShortestText(double value);
 // The text as a JSON string, quotes and control characters escaped.
 std::string JsonString(const std::string& text);
 
+// A text member of an object that has more members after it: "name":"text",
+std::string JsonTextMember(const char* name, const std::string& text);
+
 }  // namespace zb

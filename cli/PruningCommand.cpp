@@ -17,13 +17,11 @@ namespace zb {
 
 namespace {
 
-
-std::string Row(const char* caption, const std::string& value) { return ShownCaption(caption) + " " + value + "\n"; }
-
 std::string ScreenRows(HeadlessVkForm& form) {
   const VkModeTexts& t = PruningModeTexts();
-  return Row(t.label6, form.Label7()) + Row(t.label4, form.Label5()) + Row(t.label8, form.Label9()) +
-         Row(t.label10, form.Label11()) + Row(t.label12, form.Label13());
+  return ShownRow(t.label6, form.Label7()) + ShownRow(t.label4, form.Label5()) +
+         ShownRow(t.label8, form.Label9()) + ShownRow(t.label10, form.Label11()) +
+         ShownRow(t.label12, form.Label13());
 }
 
 std::string ResultJson(const PruningResult& r) {
@@ -33,12 +31,11 @@ std::string ResultJson(const PruningResult& r) {
 }
 
 std::string FormJson(HeadlessVkForm& form, const PruningResult& r) {
-  const auto text = [](const char* name, const std::string& value) {
-    return "\"" + std::string(name) + "\":" + JsonString(value) + ",";
-  };
-  return "{" + text("Label5", form.Label5()) + text("Label5Colour", TextColourName(form.Label5Colour())) +
-         text("Label7", form.Label7()) + text("Label9", form.Label9()) + text("Label11", form.Label11()) +
-         text("Label13", form.Label13()) + "\"result\":" + ResultJson(r) + "}\n";
+  return "{" + JsonTextMember("Label5", form.Label5()) +
+         JsonTextMember("Label5Colour", TextColourName(form.Label5Colour())) +
+         JsonTextMember("Label7", form.Label7()) + JsonTextMember("Label9", form.Label9()) +
+         JsonTextMember("Label11", form.Label11()) + JsonTextMember("Label13", form.Label13()) +
+         "\"result\":" + ResultJson(r) + "}\n";
 }
 
 std::string FocusNote(HeadlessVkForm& form) {
@@ -55,13 +52,9 @@ int Prune(const GivenOptions& given, std::ostream& out, std::ostream& err) {
   form.SetBoxes(given.at("--laenge"), given.at("--ist"), given.at("--soll"));
   const ModuleState state;
   const PruningResult result = RunPruning(form, state, platform);
-  if (given.contains("--json")) out << FormJson(form, result);
-  if (result.status != PruningStatus::Ok) {
-    err << FocusNote(form);
-    return kExitEndedEarly;
-  }
-  if (!given.contains("--json")) out << ScreenRows(form);
-  return kExitCompleted;
+  const bool completed = result.status == PruningStatus::Ok;
+  return PrintShownRun(given, {completed, FormJson(form, result), ScreenRows(form), completed ? "" : FocusNote(form)},
+                       out, err);
 }
 
 }  // namespace

@@ -8,10 +8,6 @@ namespace zb {
 
 namespace {
 
-struct UsageError {
-  std::string message;
-};
-
 const UsageRow* FindRow(const UsageSection& usage, const std::string& name) {
   for (const UsageRow& row : usage.rows)
     if (name == row.option) return &row;
@@ -41,18 +37,26 @@ GivenOptions ParseArguments(const UsageSection& usage, const std::vector<std::st
 
 int RunSubcommand(const UsageSection& usage, const std::vector<std::string>& arguments, std::ostream& out,
                   std::ostream& err, const std::function<int(const GivenOptions&)>& body) {
-  GivenOptions given;
   try {
-    given = ParseArguments(usage, arguments);
+    const GivenOptions given = ParseArguments(usage, arguments);
+    if (given.contains("--help")) {
+      out << UsageText(usage);
+      return kExitCompleted;
+    }
+    return body(given);
   } catch (const UsageError& wrong) {
     err << UsageErrorText(wrong.message, usage);
     return kExitUsage;
   }
-  if (given.contains("--help")) {
-    out << UsageText(usage);
-    return kExitCompleted;
-  }
-  return body(given);
+}
+
+int PrintShownRun(const GivenOptions& given, const ShownRun& run, std::ostream& out, std::ostream& err) {
+  const bool json = given.contains("--json");
+  if (json) out << run.json;
+  err << run.focusNote;
+  if (!run.completed) return kExitEndedEarly;
+  if (!json) out << run.rows;
+  return kExitCompleted;
 }
 
 std::string UsageErrorText(const std::string& reason, const UsageSection& usage) {
@@ -66,6 +70,10 @@ std::string ShownCaption(const std::string& caption) {
     shown += caption[i];
   }
   return shown;
+}
+
+std::string ShownRow(const char* caption, const std::string& value) {
+  return ShownCaption(caption) + " " + value + "\n";
 }
 
 }  // namespace zb

@@ -11,19 +11,40 @@
 
 namespace zb {
 
+// A wrong call: what is wrong, in a sentence.
+struct UsageError {
+  std::string message;
+};
+
 // Option name to its value ("" for a switch); only the options given.
 using GivenOptions = std::map<std::string, std::string, std::less<>>;
 
 // Reads the arguments after the subcommand's name and runs body with them.
-// A wrong call prints its reason and the help text on err and gives exit 2;
-// --help prints the help text on out.
+// A wrong call, found here or by body (a UsageError), prints its reason and
+// the help text on err and gives exit 2; --help prints the help text on out.
 int RunSubcommand(const UsageSection& usage, const std::vector<std::string>& arguments, std::ostream& out,
                   std::ostream& err, const std::function<int(const GivenOptions&)>& body);
 
 // What a wrong call prints on err: the reason, then the help text.
 std::string UsageErrorText(const std::string& reason, const UsageSection& usage);
 
+// What a run of a subcommand's window leaves to print.
+struct ShownRun {
+  bool completed = false;  // else the run stopped at a check
+  std::string json;        // the window after the run
+  std::string rows;        // the window's rows
+  std::string focusNote;   // the box the run left the focus in; "" for none
+};
+
+// Prints the JSON with --json, else the rows of a completed run; the focus
+// note on err. Gives exit 0 for a completed run, else 1.
+int PrintShownRun(const GivenOptions& given, const ShownRun& run, std::ostream& out, std::ostream& err);
+
 // The caption as shown: access-key marks ("&") removed.
 std::string ShownCaption(const std::string& caption);
+
+// A row of a window as the command prints it: the shown caption, a blank,
+// the value, a line end.
+std::string ShownRow(const char* caption, const std::string& value);
 
 }  // namespace zb

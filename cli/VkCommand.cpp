@@ -17,13 +17,10 @@ namespace zb {
 
 namespace {
 
-
-std::string Row(const char* caption, const std::string& value) { return ShownCaption(caption) + " " + value + "\n"; }
-
 std::string ScreenRows(HeadlessVkForm& form) {
   const VkModeTexts& t = VfModeTexts();
-  return Row(t.label3, form.Text3()) + Row(t.label6, form.Label7()) + Row(t.label4, form.Label5()) +
-         Row(t.label8, form.Label9());
+  return ShownRow(t.label3, form.Text3()) + ShownRow(t.label6, form.Label7()) +
+         ShownRow(t.label4, form.Label5()) + ShownRow(t.label8, form.Label9());
 }
 
 std::string EstimateJson(const VfEstimationOutcome& outcome) {
@@ -35,14 +32,13 @@ std::string EstimateJson(const VfEstimationOutcome& outcome) {
 }
 
 std::string FormJson(HeadlessVkForm& form, const VfEstimationOutcome& outcome) {
-  const auto text = [](const char* name, const std::string& value) {
-    return "\"" + std::string(name) + "\":" + JsonString(value) + ",";
-  };
-  return "{" + text("Text1", form.GetText1()) + text("Text2", form.GetText2()) + text("Text3", form.Text3()) +
-         text("Text3Colour", TextColourName(form.Text3Colour())) + text("Label7", form.Label7()) +
-         text("Label7Colour", TextColourName(form.Label7Colour())) + text("Label5", form.Label5()) +
-         text("Label5Colour", TextColourName(form.Label5Colour())) + text("Label9", form.Label9()) +
-         "\"estimate\":" + EstimateJson(outcome) + "}\n";
+  return "{" + JsonTextMember("Text1", form.GetText1()) + JsonTextMember("Text2", form.GetText2()) +
+         JsonTextMember("Text3", form.Text3()) + JsonTextMember("Text3Colour", TextColourName(form.Text3Colour())) +
+         JsonTextMember("Label7", form.Label7()) +
+         JsonTextMember("Label7Colour", TextColourName(form.Label7Colour())) +
+         JsonTextMember("Label5", form.Label5()) +
+         JsonTextMember("Label5Colour", TextColourName(form.Label5Colour())) +
+         JsonTextMember("Label9", form.Label9()) + "\"estimate\":" + EstimateJson(outcome) + "}\n";
 }
 
 // The box to correct, by its caption; the height box also with what it holds now.
@@ -60,13 +56,9 @@ int Estimate(const GivenOptions& given, std::ostream& out, std::ostream& err) {
   form.SetErdbodenKor(given.contains("--erdbodenkorrektur"));
   const ModuleState state;
   const VfEstimationOutcome outcome = RunVfEstimation(form, state, platform);
-  if (given.contains("--json")) out << FormJson(form, outcome);
-  if (!outcome.completed) {
-    err << FocusNote(form);
-    return kExitEndedEarly;
-  }
-  if (!given.contains("--json")) out << ScreenRows(form);
-  return kExitCompleted;
+  const bool completed = outcome.completed;
+  return PrintShownRun(given, {completed, FormJson(form, outcome), ScreenRows(form), completed ? "" : FocusNote(form)},
+                       out, err);
 }
 
 }  // namespace

@@ -20,14 +20,9 @@ namespace zb {
 
 namespace {
 
-
 // The options in the order of the boxes Text1 .. Text6.
 constexpr const char* kBoxOptions[] = {"--frequenz", "--erreger-frequenz", "--impedanz",
                                        "--durchmesser", "--erreger-durchmesser", "--vk"};
-
-struct UsageError {
-  std::string message;
-};
 
 double ReadIsolierVk(const GivenOptions& given) {
   if (!given.contains("--isolier-vk")) return 0.0;
@@ -53,11 +48,9 @@ std::unique_ptr<HeadlessVkForm> VfWindow(const GivenOptions& given, HeadlessBeam
   return window;
 }
 
-std::string Row(const char* caption, const std::string& value) { return ShownCaption(caption) + " " + value + "\n"; }
-
 std::string ScreenRows(HeadlessZusatzDipolForm& form) {
-  return Row(kSpacingCaption, form.Label8()) + Row(kLengthCaption, form.Label10()) +
-         Row(ZusatzDipolBoxCaption(6), form.Box(6));
+  return ShownRow(kSpacingCaption, form.Label8()) + ShownRow(kLengthCaption, form.Label10()) +
+         ShownRow(ZusatzDipolBoxCaption(6), form.Box(6));
 }
 
 std::string ResultJson(const CoupledDipolResult& r) {
@@ -69,11 +62,9 @@ std::string ResultJson(const CoupledDipolResult& r) {
 }
 
 std::string FormJson(HeadlessZusatzDipolForm& form, const CoupledDipolResult& r) {
-  const auto text = [](const char* name, const std::string& value) {
-    return "\"" + std::string(name) + "\":" + JsonString(value) + ",";
-  };
-  return "{" + text("Text4", form.Box(4)) + text("Text5", form.Box(5)) + text("Text6", form.Box(6)) +
-         text("Label8", form.Label8()) + text("Label10", form.Label10()) + "\"result\":" + ResultJson(r) + "}\n";
+  return "{" + JsonTextMember("Text4", form.Box(4)) + JsonTextMember("Text5", form.Box(5)) +
+         JsonTextMember("Text6", form.Box(6)) + JsonTextMember("Label8", form.Label8()) +
+         JsonTextMember("Label10", form.Label10()) + "\"result\":" + ResultJson(r) + "}\n";
 }
 
 std::string FocusNote(HeadlessZusatzDipolForm& form) {
@@ -96,11 +87,11 @@ int Compute(const GivenOptions& given, std::ostream& out, std::ostream& err) {
     err << "Laufzeitfehler " << outcome.error->Number() << ": " << outcome.error->Description() << "\n";
     return kExitRuntimeError;
   }
-  if (given.contains("--json")) out << FormJson(form, outcome.result);
-  if (form.Focus() != 0) err << FocusNote(form);  // also the warning of a wanted frequency below the exciter's
-  if (outcome.result.status != CoupledDipolStatus::Ok) return kExitEndedEarly;
-  if (!given.contains("--json")) out << ScreenRows(form);
-  return kExitCompleted;
+  // The focus note also follows the warning of a wanted frequency below the exciter's.
+  return PrintShownRun(given,
+                       {outcome.result.status == CoupledDipolStatus::Ok, FormJson(form, outcome.result),
+                        ScreenRows(form), form.Focus() != 0 ? FocusNote(form) : ""},
+                       out, err);
 }
 
 }  // namespace
@@ -134,14 +125,8 @@ const UsageSection& ZusatzDipolUsage() {
 }
 
 int RunZusatzDipolCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
-  return RunSubcommand(ZusatzDipolUsage(), arguments, out, err, [&](const GivenOptions& given) -> int {
-    try {
-      return Compute(given, out, err);
-    } catch (const UsageError& usage) {
-      err << UsageErrorText(usage.message, ZusatzDipolUsage());
-      return kExitUsage;
-    }
-  });
+  return RunSubcommand(ZusatzDipolUsage(), arguments, out, err,
+                       [&](const GivenOptions& given) { return Compute(given, out, err); });
 }
 
 }  // namespace zb

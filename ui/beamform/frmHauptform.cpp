@@ -11,7 +11,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
@@ -29,6 +28,8 @@
 #include "ui/app/Module1.h"
 #include "locale/LocaleText.h"
 #include "ui/common/BoxText.h"
+#include "ui/common/Controls.h"
+#include "ui/common/FrameActivation.h"
 #include "ui/common/HandlerGuard.h"
 #include "ui/platform/UiPlatform.h"
 
@@ -36,27 +37,11 @@ namespace zb::ui {
 
 namespace {
 
-const QColor kRed(255, 0, 0);
-const QColor kBlack(0, 0, 0);
-
-QLineEdit* NewBox(const char* name, std::size_t maxLength, const char* toolTip, QWidget* parent) {
-  auto* box = new QLineEdit(parent);
-  box->setObjectName(QString::fromUtf8(name));
+// A box of the form: the user types at most maxLength characters into it.
+QLineEdit* NewLimitedBox(const char* name, std::size_t maxLength, const char* toolTip, QWidget* parent) {
+  QLineEdit* box = NewBox(name, toolTip, parent);
   LimitTypedLength(box, static_cast<int>(maxLength));
-  if (toolTip) box->setToolTip(QString::fromUtf8(toolTip));
   return box;
-}
-
-QLabel* NewLabel(const char* name, const char* caption, QWidget* parent) {
-  auto* label = new QLabel(QString::fromUtf8(caption), parent);
-  label->setObjectName(QString::fromUtf8(name));
-  return label;
-}
-
-QGroupBox* NewGroup(const char* name, const char* caption, QWidget* parent) {
-  auto* group = new QGroupBox(QString::fromUtf8(caption), parent);
-  group->setObjectName(QString::fromUtf8(name));
-  return group;
 }
 
 QFrame* NewLine(const char* name, QWidget* parent) {
@@ -65,12 +50,6 @@ QFrame* NewLine(const char* name, QWidget* parent) {
   line->setFrameShape(QFrame::HLine);
   line->setFrameShadow(QFrame::Sunken);
   return line;
-}
-
-void SetTextColor(QWidget* widget, const QColor& color) {
-  QPalette palette = widget->palette();
-  palette.setColor(QPalette::Text, color);
-  widget->setPalette(palette);
 }
 
 // LostFocus and GotFocus belong to focus moves inside the program, not to
@@ -110,20 +89,11 @@ void frmHauptform::BuildControls() {
   top->setColumnStretch(0, 1);
   top->setColumnStretch(1, 1);
 
-  Info = NewLabel("Info", zb::kInitialInfo, this);
+  Info = NewNotePanel("Info", 4, this);
+  Info->setText(QString::fromUtf8(zb::kInitialInfo));
   Info->setWordWrap(true);
-  Info->setTextFormat(Qt::PlainText);
   Info->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  Info->setFrameShape(QFrame::Panel);
-  Info->setFrameShadow(QFrame::Sunken);
-  Info->setMargin(4);
-  Info->setAutoFillBackground(true);
-  Info->setBackgroundRole(QPalette::ToolTipBase);
-  Info->setForegroundRole(QPalette::ToolTipText);
-  // Tahoma where it is installed; otherwise the nearest sans-serif font.
-  QFont tahoma(QStringLiteral("Tahoma"));
-  tahoma.setStyleHint(QFont::SansSerif);
-  Info->setFont(tahoma);
+  Info->setFont(TahomaFont());
   // Room for the summary's seven lines without wrapping its longest one.
   const QString longestLine =
       QStringLiteral("Berechnet für die Resonanzfrequenz = 144,0 MHz / Bauvariante: drei Querträger ohne Spannseil");
@@ -139,14 +109,13 @@ void frmHauptform::BuildControls() {
   layout->addWidget(Info, 1);
 
   // Tab order: frequency, bands, segments, velocity factor, insulation, buttons.
-  QWidget* order[] = {Text1, Option2[0], Option1[0], Text4, VkSteller, Combo1, Text6, Text7, Command1, Command2};
-  for (std::size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);
+  SetTabOrder({Text1, Option2[0], Option1[0], Text4, VkSteller, Combo1, Text6, Text7, Command1, Command2});
 }
 
 QGroupBox* frmHauptform::BuildFrequencyGroup() {
   Frame3 = NewGroup("Frame3", "Resonanzfrequenz [MHz]:", this);
   Label1 = NewLabel("Label1", "Gesamt Beam :", Frame3);
-  Text1 = NewBox("Text1", zb::kFrequencyLength, nullptr, Frame3);
+  Text1 = NewLimitedBox("Text1", zb::kFrequencyLength, nullptr, Frame3);
   SetBoxText(Text1, QStringLiteral("50.2"));
   auto* row = new QHBoxLayout(Frame3);
   row->addWidget(Label1);
@@ -181,7 +150,7 @@ QGroupBox* frmHauptform::BuildSegmentGroup() {
 QWidget* frmHauptform::BuildVelocityFactorRow() {
   auto* row = new QWidget(this);
   Label7 = NewLabel("Label7", "&Verkürzungsfaktor:", row);
-  Text4 = NewBox("Text4", zb::kVelocityFactorLength, " aus Schlankheitsgrad u. Antennenhöhe ", row);
+  Text4 = NewLimitedBox("Text4", zb::kVelocityFactorLength, " aus Schlankheitsgrad u. Antennenhöhe ", row);
   SetBoxText(Text4, Q(zb::kInitialVelocityFactor));
   QFont bold = Text4->font();
   bold.setBold(true);
@@ -219,9 +188,9 @@ QGroupBox* frmHauptform::BuildInsulationGroup() {
   Label8->setBuddy(Combo1);
   Label9 = NewLabel("Label9", "Durchmesser [mm]", Frame5);
   Label10 = NewLabel("Label10", "Aussen:", Frame5);
-  Text6 = NewBox("Text6", zb::kDiameterLength, " Gesamtdurchmesser ", Frame5);
+  Text6 = NewLimitedBox("Text6", zb::kDiameterLength, " Gesamtdurchmesser ", Frame5);
   Label11 = NewLabel("Label11", "Leiter:", Frame5);
-  Text7 = NewBox("Text7", zb::kDiameterLength, " Drahtdurchmesser ", Frame5);
+  Text7 = NewLimitedBox("Text7", zb::kDiameterLength, " Drahtdurchmesser ", Frame5);
   Label10->setBuddy(Text6);
   Label11->setBuddy(Text7);
 
@@ -365,13 +334,7 @@ void frmHauptform::Form_Load() {
   for (const std::string& entry : zb::InsulationMaterialList()) Combo1->addItem(Q(entry));
   model_.Form_Load();
 
-  // The frame tells its child windows when they become the active one.
-  if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) {
-    if (QMdiArea* area = sub->mdiArea())
-      connect(area, &QMdiArea::subWindowActivated, this, [this, sub](QMdiSubWindow* active) {
-        if (active == sub) Guarded([this] { Form_Activate(); });
-      });
-  }
+  OnActivatedInFrame(this, [this] { Guarded([this] { Form_Activate(); }); });
 }
 
 void frmHauptform::Form_Activate() { model_.Form_Activate(); }
@@ -410,7 +373,8 @@ void frmHauptform::Command2_LostFocus() {
 }
 
 void frmHauptform::Text4_Change() {
-  SetTextColor(Text4, zb::IsLowVelocityFactor(GetText4()) ? kRed : kBlack);
+  const bool low = zb::IsLowVelocityFactor(GetText4());
+  SetTextColour(Text4, QPalette::Text, low ? zb::TextColour::Red : zb::TextColour::Black);
 }
 
 void frmHauptform::Text4_LostFocus() { model_.Text4_LostFocus(); }

@@ -24,6 +24,7 @@
 #include "ui/frame/FrameSettings.h"
 #include "ui/app/Module1.h"
 #include "ui/app/VkWindow.h"
+#include "ui/common/MenuEntries.h"
 #include "ui/common/StatusPanels.h"
 #include "ui/common/Twips.h"
 #include "locale/LocaleText.h"
@@ -53,26 +54,6 @@ constexpr double kTitleBarTwips = 300;
 constexpr int kStateNormal = 0;
 constexpr int kStateMinimised = 1;
 constexpr int kStateMaximised = 2;
-
-QAction* AddEntry(QMenu* menu, const char* name, const QString& caption, const QKeySequence& shortcut = {}) {
-  QAction* action = menu->addAction(caption);
-  action->setObjectName(QString::fromUtf8(name));
-  if (!shortcut.isEmpty()) action->setShortcut(shortcut);
-  return action;
-}
-
-QMenu* AddSubmenu(QWidget* parent, const char* name, const QString& caption) {
-  auto* menu = new QMenu(caption, parent);
-  menu->setObjectName(QString::fromUtf8(name));
-  menu->menuAction()->setObjectName(QString::fromUtf8(name));
-  return menu;
-}
-
-QAction* AddSeparator(QMenu* menu, const char* name) {
-  QAction* separator = menu->addSeparator();
-  separator->setObjectName(QString::fromUtf8(name));
-  return separator;
-}
 
 int WindowStateNumber(Qt::WindowStates states) {
   if (states & Qt::WindowMinimized) return kStateMinimised;

@@ -36,6 +36,7 @@
 #include "ui/app/Module1.h"
 #include "ui/quickview/QuickViewFiles.h"
 #include "ui/quickview/QuickViewIcons.h"
+#include "ui/common/MenuEntries.h"
 #include "ui/common/StatusPanels.h"
 #include "ui/common/Twips.h"
 #include "ui/common/InstalledFamily.h"
@@ -114,27 +115,20 @@ void frmRTF::BuildMenus() {
   QMenuBar* bar = menuBar();
   const auto addAction = [this](QMenu* menu, const char* name, const QString& caption,
                                 const QKeySequence& shortcut, void (frmRTF::*handler)()) {
-    QAction* action = menu->addAction(caption);
-    action->setObjectName(QLatin1String(name));
-    if (!shortcut.isEmpty()) action->setShortcut(shortcut);
-    connect(action, &QAction::triggered, this, handler);
-    return action;
-  };
-  const auto addSeparator = [](QMenu* menu, const char* name) {
-    menu->addSeparator()->setObjectName(QLatin1String(name));
+    connect(AddEntry(menu, name, caption, shortcut), &QAction::triggered, this, handler);
   };
 
   QMenu* file = bar->addMenu(QStringLiteral("&Datei"));
   file->setObjectName(QStringLiteral("mnuFile"));
   addAction(file, "mnuOpen", QStringLiteral("&Öffnen"), QKeySequence(Qt::CTRL | Qt::Key_O), &frmRTF::mnuOpen_Click);
   addAction(file, "mnuSave", QStringLiteral("&Speichern"), QKeySequence(Qt::CTRL | Qt::Key_S), &frmRTF::mnuSave_Click);
-  addSeparator(file, "mnuSep1");
+  AddSeparator(file, "mnuSep1");
   addAction(file, "mnuSuchen", QStringLiteral("S&uchen"), QKeySequence(), &frmRTF::mnuSuchen_Click);
   addAction(file, "mnuSuchWeiter", QStringLiteral("&weitersuchen"), QKeySequence(Qt::Key_F3),
             &frmRTF::mnuSuchWeiter_Click);
-  addSeparator(file, "mnuSep2");
+  AddSeparator(file, "mnuSep2");
   addAction(file, "mnuPrint", QStringLiteral("&Drucken"), QKeySequence(Qt::CTRL | Qt::Key_D), &frmRTF::mnuPrint_Click);
-  addSeparator(file, "mnuSep3");
+  AddSeparator(file, "mnuSep3");
   addAction(file, "mnuExit", QStringLiteral("&Beenden"), QKeySequence(Qt::CTRL | Qt::Key_B), &frmRTF::mnuExit_Click);
 
   QMenu* format = bar->addMenu(QStringLiteral("&Format"));

@@ -6,7 +6,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -21,6 +20,7 @@
 #include "ui/app/BeamFormBoxes.h"
 #include "ui/app/FrameWindow.h"
 #include "ui/app/Module1.h"
+#include "ui/common/FrameActivation.h"
 #include "ui/common/HandlerGuard.h"
 #include "ui/platform/UiPlatform.h"
 
@@ -102,14 +102,8 @@ void frmVk::Form_Load() {
   mnuErdbodenKor->setChecked(false);
   SetCommand1Top(zb::Command1TopAboveBottom(heightTwips_));
 
-  // The frame tells its child windows when they become the active one.
-  if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) {
-    sub->setAttribute(Qt::WA_DeleteOnClose);
-    if (QMdiArea* area = sub->mdiArea())
-      connect(area, &QMdiArea::subWindowActivated, this, [this, sub](QMdiSubWindow* active) {
-        if (active == sub) Guarded([this] { Form_Activate(); });
-      });
-  }
+  if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) sub->setAttribute(Qt::WA_DeleteOnClose);
+  OnActivatedInFrame(this, [this] { Guarded([this] { Form_Activate(); }); });
 }
 
 void frmVk::Form_Activate() { SetCommand1Top(zb::Command1Top(Title(), heightTwips_)); }

@@ -15,6 +15,8 @@
 #include <algorithm>
 
 #include "core/VkFormRules.h"
+#include "ui/common/Controls.h"
+#include "ui/common/MenuEntries.h"
 #include "ui/common/Twips.h"
 #include "ui/vk/frmVk.h"
 
@@ -39,30 +41,6 @@ constexpr int kMargin = 8;       // pixels around the rows
 constexpr int kGap = 6;          // pixels between a caption and its box
 constexpr int kFrameIndent = 8;  // pixels the frame's captions stand in from the others
 
-QLabel* NewLabel(const char* name, QWidget* parent) {
-  auto* label = new QLabel(parent);
-  label->setObjectName(QString::fromUtf8(name));
-  label->setTextFormat(Qt::PlainText);
-  return label;
-}
-
-QLabel* NewValueLabel(const char* name, QWidget* parent) {
-  QLabel* label = NewLabel(name, parent);
-  label->setAutoFillBackground(true);
-  label->setBackgroundRole(QPalette::Base);  // the window background of boxes and lists
-  label->setFrameShape(QFrame::StyledPanel);
-  label->setFrameShadow(QFrame::Sunken);
-  label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  label->setIndent(3);
-  return label;
-}
-
-QLineEdit* NewBox(const char* name, QWidget* parent) {
-  auto* box = new QLineEdit(parent);
-  box->setObjectName(QString::fromUtf8(name));
-  return box;
-}
-
 // The widest of the captions in both modes, so no caption is cut in either.
 int CaptionWidth(const QFontMetrics& metrics, std::initializer_list<const char*> captions) {
   int width = 0;
@@ -78,43 +56,38 @@ void frmVk::BuildControls() {
   clientArea_->setObjectName(QStringLiteral("ClientArea"));
   BuildMenu();
 
-  Label1 = NewLabel("Label1", clientArea_);
-  Text1 = NewBox("Text1", clientArea_);
-  Label2 = NewLabel("Label2", clientArea_);
-  Text2 = NewBox("Text2", clientArea_);
-  Label3 = NewLabel("Label3", clientArea_);
-  Text3 = NewBox("Text3", clientArea_);
+  Label1 = NewPlainLabel("Label1", clientArea_);
+  Text1 = NewBox("Text1", nullptr, clientArea_);
+  Label2 = NewPlainLabel("Label2", clientArea_);
+  Text2 = NewBox("Text2", nullptr, clientArea_);
+  Label3 = NewPlainLabel("Label3", clientArea_);
+  Text3 = NewBox("Text3", nullptr, clientArea_);
   // The access key of a caption moves the focus to the box beside it.
   Label1->setBuddy(Text1);
   Label2->setBuddy(Text2);
   Label3->setBuddy(Text3);
 
-  Frame1 = new QGroupBox(clientArea_);
-  Frame1->setObjectName(QStringLiteral("Frame1"));
-  Label6 = NewLabel("Label6", Frame1);
+  Frame1 = NewGroup("Frame1", "", clientArea_);
+  Label6 = NewPlainLabel("Label6", Frame1);
   Label7 = NewValueLabel("Label7", Frame1);
-  Label4 = NewLabel("Label4", Frame1);
+  Label4 = NewPlainLabel("Label4", Frame1);
   Label5 = NewValueLabel("Label5", Frame1);
 
-  Label8 = NewLabel("Label8", clientArea_);
+  Label8 = NewPlainLabel("Label8", clientArea_);
   Label9 = NewValueLabel("Label9", clientArea_);
-  Label10 = NewLabel("Label10", clientArea_);
+  Label10 = NewPlainLabel("Label10", clientArea_);
   Label11 = NewValueLabel("Label11", clientArea_);
-  Label12 = NewLabel("Label12", clientArea_);
+  Label12 = NewPlainLabel("Label12", clientArea_);
   Label13 = NewValueLabel("Label13", clientArea_);
 
   Command1 = new QPushButton(QStringLiteral("&Rechnen"), clientArea_);
   Command1->setObjectName(QStringLiteral("Command1"));
 
-  Label14 = NewLabel("Label14", clientArea_);
-  QFont tahoma(QStringLiteral("Tahoma"));  // or the nearest sans-serif font
-  tahoma.setStyleHint(QFont::SansSerif);
-  Label14->setFont(tahoma);
+  Label14 = NewPlainLabel("Label14", clientArea_);
+  Label14->setFont(TahomaFont());
   Label14->hide();  // shown only on a printout of the window
 
-  setTabOrder(Text1, Text2);
-  setTabOrder(Text2, Text3);
-  setTabOrder(Text3, Command1);
+  SetTabOrder({Text1, Text2, Text3, Command1});
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -128,15 +101,12 @@ void frmVk::BuildControls() {
 void frmVk::BuildMenu() {
   menuBar = new QMenuBar(this);
   menuBar->setObjectName(QStringLiteral("menuBar"));
-  mnuOpt = menuBar->addMenu(QStringLiteral("&Optionen"));
-  mnuOpt->setObjectName(QStringLiteral("mnuOpt"));
-  mnuOpt->menuAction()->setObjectName(QStringLiteral("mnuOpt"));
-  mnuVkübernehmen = mnuOpt->addAction(QStringLiteral("&Vk übernehmen"));
-  mnuVkübernehmen->setObjectName(QStringLiteral("mnuVkübernehmen"));
+  mnuOpt = AddSubmenu(menuBar, "mnuOpt", QStringLiteral("&Optionen"));
+  menuBar->addMenu(mnuOpt);
+  mnuVkübernehmen = AddEntry(mnuOpt, "mnuVkübernehmen", QStringLiteral("&Vk übernehmen"));
   mnuVkübernehmen->setCheckable(true);
   mnuVkübernehmen->setChecked(true);
-  mnuErdbodenKor = mnuOpt->addAction(QStringLiteral("&Erdbodenkorrektur"));
-  mnuErdbodenKor->setObjectName(QStringLiteral("mnuErdbodenKor"));
+  mnuErdbodenKor = AddEntry(mnuOpt, "mnuErdbodenKor", QStringLiteral("&Erdbodenkorrektur"));
   mnuErdbodenKor->setCheckable(true);
 }
 

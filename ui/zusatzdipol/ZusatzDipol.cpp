@@ -14,6 +14,7 @@
 #include "core/VfWindowState.h"
 #include "core/ZusatzDipolRules.h"
 #include "locale/LocaleText.h"
+#include "ui/common/Controls.h"
 #include "ui/common/HandlerGuard.h"
 #include "ui/platform/UiPlatform.h"
 
@@ -23,19 +24,11 @@ namespace {
 
 const QColor kBlue(0, 0, 255);
 
-QLineEdit* NewBox(const char* name, const char* toolTip, QWidget* parent) {
-  auto* box = new QLineEdit(parent);
-  box->setObjectName(QString::fromUtf8(name));
-  if (toolTip) box->setToolTip(QString::fromUtf8(toolTip));
-  // Room for a frequency like "21,225" or a diameter like "1,5" and a little more.
+// Room for a frequency like "21,225" or a diameter like "1,5" and a little more.
+QLineEdit* NewWideBox(const char* name, const char* toolTip, QWidget* parent) {
+  QLineEdit* box = NewBox(name, toolTip, parent);
   box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0000,0000")) + 12);
   return box;
-}
-
-QLabel* NewLabel(const char* name, const char* caption, QWidget* parent) {
-  auto* label = new QLabel(QString::fromUtf8(caption), parent);
-  label->setObjectName(QString::fromUtf8(name));
-  return label;
 }
 
 // A blue caption beside a result.
@@ -49,24 +42,10 @@ QLabel* NewResultCaption(const char* name, const char* caption, QWidget* parent)
 
 // A result in the tooltip colours, as wide as the boxes above it.
 QLabel* NewResultLabel(const char* name, const char* toolTip, QWidget* parent, int width) {
-  QLabel* label = NewLabel(name, "", parent);
+  QLabel* label = NewNotePanel(name, 2, parent);
   label->setToolTip(QString::fromUtf8(toolTip));
-  label->setTextFormat(Qt::PlainText);
-  label->setAutoFillBackground(true);
-  label->setBackgroundRole(QPalette::ToolTipBase);
-  label->setForegroundRole(QPalette::ToolTipText);
-  label->setFrameShape(QFrame::Panel);
-  label->setFrameShadow(QFrame::Sunken);
-  label->setMargin(2);
   label->setFixedWidth(width);
   return label;
-}
-
-QGroupBox* NewGroup(const char* name, const char* caption, const char* toolTip, QWidget* parent) {
-  auto* group = new QGroupBox(QString::fromUtf8(caption), parent);
-  group->setObjectName(QString::fromUtf8(name));
-  group->setToolTip(QString::fromUtf8(toolTip));
-  return group;
 }
 
 void AddRow(QGridLayout* grid, QLabel* caption, QWidget* value) {
@@ -100,17 +79,19 @@ void ZusatzDipol::BuildControls() {
   layout->addWidget(BuildExciterFrame());
   layout->addWidget(BuildButtonRow());
   layout->addStretch(1);
-  SetTabOrder();
+  // "&Rechnen" first, then the additional dipole's boxes, the exciter's, "I&nfo".
+  SetTabOrder({Command1, Text1, Text3, Text4, Text2, Text5, Text6, Command2});
 }
 
 QGroupBox* ZusatzDipol::BuildDipolFrame() {
-  Frame1 = NewGroup("Frame1", "&Zusatzdipol", "strahlungsgekoppelt", this);
+  Frame1 = NewGroup("Frame1", "&Zusatzdipol", this);
+  Frame1->setToolTip(QStringLiteral("strahlungsgekoppelt"));
   Label1 = NewLabel("Label1", zb::ZusatzDipolBoxCaption(1), Frame1);
-  Text1 = NewBox("Text1", nullptr, Frame1);
+  Text1 = NewWideBox("Text1", nullptr, Frame1);
   Label3 = NewLabel("Label3", zb::ZusatzDipolBoxCaption(3), Frame1);
-  Text3 = NewBox("Text3", "für beide Dipole gleichen Wert verwenden!", Frame1);
+  Text3 = NewWideBox("Text3", "für beide Dipole gleichen Wert verwenden!", Frame1);
   Label4 = NewLabel("Label4", zb::ZusatzDipolBoxCaption(4), Frame1);
-  Text4 = NewBox("Text4", "Leiterdurchmesser", Frame1);
+  Text4 = NewWideBox("Text4", "Leiterdurchmesser", Frame1);
   Label7 = NewResultCaption("Label7", zb::kSpacingCaption, Frame1);
   Label8 = NewResultLabel("Label8", "Ergebnis A", Frame1, Text1->width());
   Label9 = NewResultCaption("Label9", zb::kLengthCaption, Frame1);
@@ -130,13 +111,14 @@ QGroupBox* ZusatzDipol::BuildDipolFrame() {
 }
 
 QGroupBox* ZusatzDipol::BuildExciterFrame() {
-  Frame2 = NewGroup("Frame2", "&Erreger-Dipol (Stromsummenantenne o.ä.)", "mit Speisepunkt", this);
+  Frame2 = NewGroup("Frame2", "&Erreger-Dipol (Stromsummenantenne o.ä.)", this);
+  Frame2->setToolTip(QStringLiteral("mit Speisepunkt"));
   Label2 = NewLabel("Label2", zb::ZusatzDipolBoxCaption(2), Frame2);
-  Text2 = NewBox("Text2", "tiefste Resonanzfrequenz", Frame2);
+  Text2 = NewWideBox("Text2", "tiefste Resonanzfrequenz", Frame2);
   Label5 = NewLabel("Label5", zb::ZusatzDipolBoxCaption(5), Frame2);
-  Text5 = NewBox("Text5", "Leiterdurchmesser", Frame2);
+  Text5 = NewWideBox("Text5", "Leiterdurchmesser", Frame2);
   Label6 = NewLabel("Label6", zb::ZusatzDipolBoxCaption(6), Frame2);
-  Text6 = NewBox("Text6", "Vk", Frame2);
+  Text6 = NewWideBox("Text6", "Vk", Frame2);
   Label2->setBuddy(Text2);
   Label5->setBuddy(Text5);
   Label6->setBuddy(Text6);
@@ -166,12 +148,6 @@ QWidget* ZusatzDipol::BuildButtonRow() {
   layout->addStretch(1);
   layout->addWidget(Command1);
   return row;
-}
-
-// "&Rechnen" first, then the additional dipole's boxes, the exciter's, "I&nfo".
-void ZusatzDipol::SetTabOrder() {
-  QWidget* order[] = {Command1, Text1, Text3, Text4, Text2, Text5, Text6, Command2};
-  for (std::size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);
 }
 
 // ------------------------------------------------------------------ events

@@ -73,7 +73,6 @@ class ZusatzDipol : public QWidget, public zb::ZusatzDipolFormAccess {
   QGroupBox* BuildDipolFrame();
   QGroupBox* BuildExciterFrame();
   QWidget* BuildButtonRow();
-  void SetTabOrder();
   QLineEdit* Box(int number) const;
 
   UiPlatform& platform_;

@@ -1,0 +1,74 @@
+#include "ui/common/Controls.h"
+
+#include <QFont>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace zb::ui {
+
+QLabel* NewLabel(const char* name, const char* caption, QWidget* parent) {
+  auto* label = new QLabel(QString::fromUtf8(caption), parent);
+  label->setObjectName(QString::fromUtf8(name));
+  return label;
+}
+
+QLabel* NewPlainLabel(const char* name, QWidget* parent) {
+  QLabel* label = NewLabel(name, "", parent);
+  label->setTextFormat(Qt::PlainText);
+  return label;
+}
+
+QLabel* NewValueLabel(const char* name, QWidget* parent) {
+  QLabel* label = NewPlainLabel(name, parent);
+  label->setAutoFillBackground(true);
+  label->setBackgroundRole(QPalette::Base);  // the window background of boxes and lists
+  label->setFrameShape(QFrame::StyledPanel);
+  label->setFrameShadow(QFrame::Sunken);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  label->setIndent(3);
+  return label;
+}
+
+QLabel* NewNotePanel(const char* name, int margin, QWidget* parent) {
+  QLabel* label = NewPlainLabel(name, parent);
+  label->setAutoFillBackground(true);
+  label->setBackgroundRole(QPalette::ToolTipBase);
+  label->setForegroundRole(QPalette::ToolTipText);
+  label->setFrameShape(QFrame::Panel);
+  label->setFrameShadow(QFrame::Sunken);
+  label->setMargin(margin);
+  return label;
+}
+
+QLineEdit* NewBox(const char* name, const char* toolTip, QWidget* parent) {
+  auto* box = new QLineEdit(parent);
+  box->setObjectName(QString::fromUtf8(name));
+  if (toolTip) box->setToolTip(QString::fromUtf8(toolTip));
+  return box;
+}
+
+QGroupBox* NewGroup(const char* name, const char* caption, QWidget* parent) {
+  auto* group = new QGroupBox(QString::fromUtf8(caption), parent);
+  group->setObjectName(QString::fromUtf8(name));
+  return group;
+}
+
+QFont TahomaFont() {
+  QFont tahoma(QStringLiteral("Tahoma"));
+  tahoma.setStyleHint(QFont::SansSerif);
+  return tahoma;
+}
+
+void SetTextColour(QWidget* widget, QPalette::ColorRole role, zb::TextColour colour) {
+  QPalette palette = widget->palette();
+  palette.setColor(role, colour == zb::TextColour::Red ? QColor(255, 0, 0) : QColor(0, 0, 0));
+  widget->setPalette(palette);
+}
+
+void SetTabOrder(std::initializer_list<QWidget*> order) {
+  QWidget* const* widgets = order.begin();
+  for (std::size_t i = 0; i + 1 < order.size(); ++i) QWidget::setTabOrder(widgets[i], widgets[i + 1]);
+}
+
+}  // namespace zb::ui
