@@ -5,17 +5,22 @@
 
 namespace zb {
 
-std::string ShortestText(float value) {
+namespace {
+
+// to_chars without a format gives the shortest text that reads back exactly,
+// for the 4-byte and the 8-byte type alike.
+template <typename Number>
+std::string Shortest(Number value) {
   char buffer[32];
   const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
   return std::string(buffer, end);
 }
 
-std::string ShortestText(double value) {
-  char buffer[32];
-  const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
-  return std::string(buffer, end);
-}
+}  // namespace
+
+std::string ShortestText(float value) { return Shortest(value); }
+
+std::string ShortestText(double value) { return Shortest(value); }
 
 std::string JsonString(const std::string& text) {
   std::string out = "\"";
