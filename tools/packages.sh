@@ -10,6 +10,7 @@ ZB_PACKAGES=(
   xvfb xauth openbox xdotool xclip x11-utils imagemagick poppler-utils
   desktop-file-utils appstream man-db dpkg-dev fakeroot lintian
   cups printer-driver-cups-pdf
+  dbus at-spi2-core python3-pyatspi qt6-gtk-platformtheme qt6-charts-dev
 )
 
 zb_missing_packages() {
