@@ -30,6 +30,7 @@
 
 class QComboBox;
 class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -107,9 +108,9 @@ class frmHauptform : public QWidget, public zb::BeamFormControls, public BeamFor
   QGroupBox* BuildFrequencyGroup();
   QGroupBox* BuildBandGroup();
   QGroupBox* BuildSegmentGroup();
-  QWidget* BuildVelocityFactorRow();
+  QHBoxLayout* BuildVelocityFactorRow();
   QGroupBox* BuildInsulationGroup();
-  QWidget* BuildButtonRow();
+  QHBoxLayout* BuildButtonRow();
   void ConnectEvents();
   // The key filter of the numeric boxes; true when the key is swallowed.
   bool FilterKey(QKeyEvent* event);

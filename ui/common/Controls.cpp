@@ -13,6 +13,13 @@ QLabel* NewLabel(const char* name, const char* caption, QWidget* parent) {
   return label;
 }
 
+void NameAfterCaption(QWidget* control, const QLabel* caption) {
+  QString name = caption->text();
+  // "&&" stands for an ampersand, a single one marks the access key.
+  for (qsizetype i = name.indexOf(u'&'); i >= 0 && i < name.size(); i = name.indexOf(u'&', i + 1)) name.remove(i, 1);
+  control->setAccessibleName(name);
+}
+
 QLabel* NewPlainLabel(const char* name, QWidget* parent) {
   QLabel* label = NewLabel(name, "", parent);
   label->setTextFormat(Qt::PlainText);

@@ -39,6 +39,10 @@ QFont TahomaFont();
 // for a label.
 void SetTextColour(QWidget* widget, QPalette::ColorRole role, zb::TextColour colour);
 
+// A screen reader names the control after the caption that labels it (its
+// access-key ampersand left out), where Qt cannot find the caption itself.
+void NameAfterCaption(QWidget* control, const QLabel* caption);
+
 // Tab moves through the widgets in the order given.
 void SetTabOrder(std::initializer_list<QWidget*> order);
 

@@ -16,6 +16,7 @@
 #include "locale/LocaleText.h"
 #include "ui/common/Controls.h"
 #include "ui/common/HandlerGuard.h"
+#include "ui/common/MenuShortcutsFirst.h"
 #include "ui/platform/UiPlatform.h"
 
 namespace zb::ui {
@@ -69,6 +70,7 @@ ZusatzDipol::ZusatzDipol(UiPlatform& platform, zb::ModuleState& state, ZusatzDip
   };
   connect(Command1, &QPushButton::clicked, this, guarded(&ZusatzDipol::Command1_Click));
   connect(Command2, &QPushButton::clicked, this, guarded(&ZusatzDipol::Command2_Click));
+  LetMenuShortcutsComeFirst({Text1, Text2, Text3, Text4, Text5, Text6});
 }
 
 // ------------------------------------------------------------------ layout

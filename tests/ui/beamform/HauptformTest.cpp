@@ -1,5 +1,8 @@
 // The beam form's boxes and buttons, used through the keyboard and the mouse.
 
+#include <QAccessible>
+#include <QGroupBox>
+
 #include "tests/ui/beamform/FormTestSupport.h"
 
 namespace zb {
@@ -30,8 +33,6 @@ TEST_F(FormTest, StartsWithTheDesignedEntries) {
   EXPECT_EQ(form->Option2[10]->text(), "andere");
   EXPECT_EQ(form->VkSteller->value(), 0);
   EXPECT_EQ(form->Info->text(), "Hinweis: ");
-  EXPECT_EQ(form->Text1->maxLength(), 7);
-  EXPECT_EQ(form->Text6->maxLength(), 5);
   EXPECT_EQ(form->findChild<QRadioButton*>("Option2(9)"), form->Option2[9]);
   EXPECT_EQ(form->Text4->toolTip(), " aus Schlankheitsgrad u. Antennenhöhe ");
   EXPECT_EQ(form->Command1->toolTip(), " Berechnung durchführen  ");
@@ -161,6 +162,54 @@ TEST_F(FormTest, DeleteAndCursorKeysEditTheNumberBoxes) {
     EXPECT_EQ(box->text(), "12") << box->objectName().toStdString();
     EXPECT_EQ(platform.beeps, 0);
   }
+}
+
+// A number is corrected where it stands: the cursor stays after what was
+// typed, deleted or pasted, and the box keeps its undo history.
+TEST_F(FormTest, EditingInTheMiddleKeepsTheCursorWhereItStands) {
+  form->Combo1->setCurrentIndex(4);  // PTFE GY: the diameters can be typed
+  form->Combo1_Click(4);
+  for (QLineEdit* box : {form->Text1, form->Text4, form->Text6, form->Text7}) {
+    const std::string name = box->objectName().toStdString();
+    TypeInto(box, "50,2");
+    test::PressKey(Qt::Key_Home);
+    test::TypeKeys("1");
+    EXPECT_EQ(box->text(), "150,2") << name;
+    EXPECT_EQ(box->cursorPosition(), 1) << name;
+    test::PressKey(Qt::Key_Right);
+    test::PressKey(Qt::Key_Delete);
+    EXPECT_EQ(box->text(), "15,2") << name;
+    EXPECT_EQ(box->cursorPosition(), 2) << name;
+    test::PressKey(Qt::Key_Backspace);
+    EXPECT_EQ(box->text(), "1,2") << name;
+    EXPECT_EQ(box->cursorPosition(), 1) << name;
+    test::PasteText("4");
+    EXPECT_EQ(box->text(), "14,2") << name;
+    EXPECT_EQ(box->cursorPosition(), 2) << name;
+    test::PressKey(Qt::Key_End);
+    test::PressKey(Qt::Key_Left, Qt::ShiftModifier);
+    EXPECT_EQ(box->selectedText(), "2") << name;
+    test::TypeKeys("7");
+    EXPECT_EQ(box->text(), "14,7") << name;
+    EXPECT_EQ(box->cursorPosition(), 4) << name;
+    EXPECT_TRUE(box->isUndoAvailable()) << name;
+  }
+}
+
+// A screen reader names every control the focus can reach after the caption
+// that labels it, and finds it in the form or the group it stands in.
+TEST_F(FormTest, EveryFocusableControlHasANameInTheFormsTree) {
+  for (QWidget* control : form->findChildren<QWidget*>()) {
+    if (control->focusPolicy() == Qt::NoFocus || !control->isVisible()) continue;
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+    ASSERT_NE(accessible, nullptr);
+    const std::string name = control->objectName().toStdString();
+    EXPECT_FALSE(accessible->text(QAccessible::Name).trimmed().isEmpty()) << name;
+    QObject* parent = accessible->parent() ? accessible->parent()->object() : nullptr;
+    EXPECT_TRUE(parent == form || qobject_cast<QGroupBox*>(parent) || parent == form->Combo1) << name;
+  }
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(form->Text1)->text(QAccessible::Name), "Gesamt Beam :");
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(form->VkSteller)->text(QAccessible::Name), "Verkürzungsfaktor:");
 }
 
 TEST_F(FormTest, APastedNumberBeyondTheRangeIsReportedAndTheProgramGoesOn) {
