@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QLineEdit>
 #include <QPalette>
 #include <QPixmap>
 #include <QWidget>
@@ -14,12 +15,19 @@
 namespace zb::test {
 
 // The control as drawn now, without its frame (a box's border, the sunken
-// panel of a value label, the focus frame): the area its text stands in.
+// panel of a value label, the focus frame): the band its text stands in, a
+// few pixels in from the sides and the middle half of its height.
+// A box with the focus is drawn without its text cursor, which Qt draws in
+// a colour of its own.
 inline QImage DrawnInnerArea(QWidget* widget) {
+  auto* box = qobject_cast<QLineEdit*>(widget);
+  const bool hideCursor = box && !box->isReadOnly();
+  if (hideCursor) box->setReadOnly(true);
   const QImage drawn = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
-  const qreal scale = drawn.devicePixelRatio();
-  const int inset = static_cast<int>(3 * scale);
-  return drawn.copy(drawn.rect().adjusted(inset, inset, -inset, -inset));
+  if (hideCursor) box->setReadOnly(false);
+  const int side = static_cast<int>(4 * drawn.devicePixelRatio());
+  const int h = drawn.height();
+  return drawn.copy(QRect(side, h / 4, drawn.width() - 2 * side, h - 2 * (h / 4)));
 }
 
 // Clearly red: the text's own pixels in RGB 255, 0, 0, not its antialiased
