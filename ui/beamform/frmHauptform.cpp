@@ -261,17 +261,32 @@ void frmHauptform::ConnectEvents() {
                            static_cast<QObject*>(Command2)})
     watched->installEventFilter(this);
   LetMenuShortcutsComeFirst({Text1, Text4, Combo1, Text6, Text7});
+  // Enter on a band or segment button runs "&Rechnen" too (see eventFilter).
+  for (QRadioButton* option : Option2) option->installEventFilter(this);
+  for (QRadioButton* option : Option1) option->installEventFilter(this);
 }
+
+namespace {
+
+bool IsEnter(const QKeyEvent* key) { return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter; }
+
+}  // namespace
 
 bool frmHauptform::eventFilter(QObject* watched, QEvent* event) {
   switch (event->type()) {
     case QEvent::KeyPress: {
       auto* key = static_cast<QKeyEvent*>(event);
-      // The combo box keeps Enter for itself; on this form Enter means "&Rechnen".
-      if (watched == Combo1 && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+      // On this form Enter means "&Rechnen" (or the button that has the
+      // focus), so it is taken where it arrives instead of travelling up to
+      // the form: the combo box keeps Enter for itself, and under a desktop
+      // theme whose button-press keys include Enter (the GNOME and GTK
+      // themes) an option button presses itself and a group box swallows
+      // the key on its way from a box to the form (Qt 6.4).
+      if (IsEnter(key) && watched != Command2) {
         keyPressEvent(key);
         return true;
       }
+      if (qobject_cast<QRadioButton*>(watched)) break;
       if (watched != VkSteller && watched != Command2) return FilterKey(key);
       break;
     }
@@ -368,7 +383,7 @@ void frmHauptform::Command2_LostFocus() {
 
 void frmHauptform::Text4_Change() {
   const bool low = zb::IsLowVelocityFactor(GetText4());
-  SetTextColour(Text4, QPalette::Text, low ? zb::TextColour::Red : zb::TextColour::Black);
+  SetTextColour(Text4, low ? zb::TextColour::Red : zb::TextColour::Black);
 }
 
 void frmHauptform::Text4_LostFocus() { model_.Text4_LostFocus(); }

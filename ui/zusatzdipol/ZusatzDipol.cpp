@@ -35,9 +35,7 @@ QLineEdit* NewWideBox(const char* name, const char* toolTip, QWidget* parent) {
 // A blue caption beside a result.
 QLabel* NewResultCaption(const char* name, const char* caption, QWidget* parent) {
   QLabel* label = NewLabel(name, caption, parent);
-  QPalette palette = label->palette();
-  palette.setColor(QPalette::WindowText, kBlue);
-  label->setPalette(palette);
+  SetTextColour(label, kBlue);
   return label;
 }
 

@@ -22,7 +22,7 @@ TEST_F(VkTest, PruningOpensEmptyAndComputesTheWorkedExample) {
   Enter(w, "3,20", "49,8", "50,2");
   Compute(w);
   EXPECT_EQ(w.Label5->text(), "0,947");
-  EXPECT_EQ(Colour(w.Label5), black);
+  EXPECT_TRUE(Normal(w.Label5));
   EXPECT_EQ(w.Label7->text(), "3,175");
   EXPECT_EQ(w.Label9->text(), "- 25,5");
   EXPECT_EQ(w.Label11->text(), "- 25,9");
@@ -64,6 +64,21 @@ TEST_F(VkTest, BothWindowsAtOnceKeepTheirOwnModes) {
   Compute(vfWindow);
   EXPECT_EQ(vfWindow.Tag(), "Aktiv");
   EXPECT_EQ(pruningWindow.Tag(), "");
+}
+
+
+// "VF gesamt" above 1 (a wrongly measured length) is shown, in red.
+TEST_F(VkTest, AVelocityFactorAboveOneIsDrawnRed) {
+  zb::ui::frmVk& w = *OpenPruning();
+  Enter(w, "5", "60", "50");
+  Compute(w);
+  EXPECT_EQ(w.Label5->text(), "1,783");
+  EXPECT_TRUE(Red(w.Label5));
+  EXPECT_TRUE(Normal(w.Label7));
+
+  Enter(w, "3,20", "49,8", "50,2");
+  Compute(w);
+  EXPECT_TRUE(Normal(w.Label5));
 }
 
 }  // namespace
