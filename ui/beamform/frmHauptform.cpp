@@ -265,6 +265,7 @@ bool frmHauptform::eventFilter(QObject* watched, QEvent* event) {
   switch (event->type()) {
     case QEvent::KeyPress: {
       auto* key = static_cast<QKeyEvent*>(event);
+      if (watched == Combo1) comboKeysDown_.insert(key->key());
       // The combo box keeps Enter for itself; on this form Enter means "&Rechnen".
       if (watched == Combo1 && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
         keyPressEvent(key);
@@ -282,7 +283,17 @@ bool frmHauptform::eventFilter(QObject* watched, QEvent* event) {
         return true;
       break;
     case QEvent::KeyRelease:
-      if (watched == Combo1) Guarded([this] { Combo1_KeyUp(); });
+      // KeyUp belongs to a key pressed in the combo box. The release of a key
+      // pressed elsewhere (Enter closing the " Fehler " box the last KeyUp
+      // raised) is not its KeyUp; otherwise each dismissal opened a new box.
+      // Departure from Part 1.5 (issue 20, item 7).
+      if (watched == Combo1) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        const auto down = comboKeysDown_.find(key->key());
+        if (down == comboKeysDown_.end()) return true;
+        if (!key->isAutoRepeat()) comboKeysDown_.erase(down);
+        Guarded([this] { Combo1_KeyUp(); });
+      }
       break;
     case QEvent::FocusOut:
       if (IsFocusMoveInsideTheProgram(static_cast<QFocusEvent*>(event))) {
@@ -291,6 +302,7 @@ bool frmHauptform::eventFilter(QObject* watched, QEvent* event) {
       }
       break;
     case QEvent::FocusIn:
+      if (watched == Combo1) comboKeysDown_.clear();
       if (watched == VkSteller && IsFocusMoveInsideTheProgram(static_cast<QFocusEvent*>(event)))
         Guarded([this] { VkSteller_GotFocus(); });
       break;

@@ -19,6 +19,8 @@
 #include "ui/common/InstalledFamily.h"
 #include "ui/quickview/QuickViewRules.h"
 #include "ui/common/Twips.h"
+#include "ui/app/WindowClasses.h"
+#include "ui/frame/MDIForm1.h"
 #include "locale/LocaleText.h"
 
 namespace zb::ui::test {
@@ -454,6 +456,50 @@ TEST_F(Closing, FailedSaveIsReportedAndKeepsTheWindow) {
   EXPECT_EQ(platform.messages[2].prompt, "Pfad nicht gefunden");
   EXPECT_EQ(platform.messages[2].icon, MsgIcon::Exclamation);
   EXPECT_EQ(platform.messages[2].buttons, MsgButtons::Ok);
+  EXPECT_TRUE(view().isVisible());
+  EXPECT_TRUE(view().TextModified());
+}
+
+// Issue 20, item 1: "&Beenden" in the frame with a changed text in the
+// quick view; "Nein" to the first question keeps the program running with
+// every window as it was, and the text stays.
+TEST_F(Closing, NoDuringTheFramesBeendenKeepsTheProgramAndTheText) {
+  module().StartProgram();
+  auto& frame = module().Windows().Default<MDIForm1>();
+  WriteFile("r.txt", Cp1252File(ReportLines()));
+  Show("r.txt");
+  KeyIntoText(Qt::Key_X);
+  const QString typed = text().toPlainText();
+  platform.answers = {MsgResult::No};
+  frame.findChild<QAction*>("mnuEnde")->trigger();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].prompt, "Schnellansicht wirklich schliessen ?");
+  EXPECT_TRUE(frame.isVisible());
+  EXPECT_FALSE(frame.ClosingFrame());
+  ASSERT_TRUE(module().IsLoaded(frmRTF::kWindowClass));
+  EXPECT_TRUE(view().isVisible());
+  EXPECT_EQ(text().toPlainText(), typed);
+  EXPECT_TRUE(view().TextModified());
+
+  // Asked again, "Ja" and the question about the text follow, then the frame closes.
+  platform.answers = {MsgResult::Yes, MsgResult::No};
+  frame.findChild<QAction*>("mnuEnde")->trigger();
+  ASSERT_EQ(platform.messages.size(), 3u);
+  EXPECT_EQ(platform.messages[2].prompt, "Soll der Text gespeichert werden ?");
+  EXPECT_FALSE(frame.isVisible());
+}
+
+// The same through the frame's close box.
+TEST_F(Closing, NoWhileTheFrameClosesKeepsTheFrameOpen) {
+  module().StartProgram();
+  auto& frame = module().Windows().Default<MDIForm1>();
+  WriteFile("r.txt", Cp1252File(ReportLines()));
+  Show("r.txt");
+  KeyIntoText(Qt::Key_X);
+  platform.answers = {MsgResult::No};
+  EXPECT_FALSE(frame.close());
+  EXPECT_TRUE(frame.isVisible());
   EXPECT_TRUE(view().isVisible());
   EXPECT_TRUE(view().TextModified());
 }
