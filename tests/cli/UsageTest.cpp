@@ -95,5 +95,19 @@ TEST(ManualPage, DocumentsEverySubcommand) {
     EXPECT_NE(page.find(".SH \"BEFEHL " + std::string(command) + "\""), std::string::npos) << command;
 }
 
+// Issue 20, item 5: --help and the manual page describe the notes on
+// standard error, --streng and the JSON names with the deprecated keys.
+TEST(ManualPage, DescribesTheStandardErrorNotesStrictModeAndJsonNames) {
+  const std::string help = UsageText(BeamUsage());
+  EXPECT_NE(help.find("--streng"), std::string::npos);
+  EXPECT_NE(help.find("Fehlerausgabe (z. B. --frequenz: „1e3“"), std::string::npos) << help;
+  EXPECT_NE(help.find("Hinweis, den eine Feldregel"), std::string::npos);
+  const std::string page = ManualPage(UsageSections(), "1");
+  EXPECT_NE(page.find("\\fB\\-\\-streng\\fR"), std::string::npos);
+  for (const char* name : {"vfGesamt", "diameterText", "spacingText", "Veraltet"})
+    EXPECT_NE(page.find(name), std::string::npos) << name;
+  EXPECT_TRUE(std::all_of(page.begin(), page.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }));
+}
+
 }  // namespace
 }  // namespace zb

@@ -460,11 +460,18 @@ TEST_F(Closing, FailedSaveIsReportedAndKeepsTheWindow) {
   EXPECT_TRUE(view().TextModified());
 }
 
+// The frame's background drawings in the working directory, then the frame.
+void StartWithDrawings(Module1& module, const std::function<QString(const QString&)>& path) {
+  for (const char* name : {"Zelvar3_klein.wmf", "Zelvar2_klein.wmf", "Zelvar3_Quer_klein.wmf", "Zelvar2_Quer_klein.wmf"})
+    QFile::copy(QStringLiteral(ZB_ASSETS_DIR "/") + name, path(QString::fromUtf8(name)));
+  module.StartProgram();
+}
+
 // Issue 20, item 1: "&Beenden" in the frame with a changed text in the
 // quick view; "Nein" to the first question keeps the program running with
 // every window as it was, and the text stays.
 TEST_F(Closing, NoDuringTheFramesBeendenKeepsTheProgramAndTheText) {
-  module().StartProgram();
+  StartWithDrawings(module(), [this](const QString& name) { return Path(name); });
   auto& frame = module().Windows().Default<MDIForm1>();
   WriteFile("r.txt", Cp1252File(ReportLines()));
   Show("r.txt");
@@ -492,7 +499,7 @@ TEST_F(Closing, NoDuringTheFramesBeendenKeepsTheProgramAndTheText) {
 
 // The same through the frame's close box.
 TEST_F(Closing, NoWhileTheFrameClosesKeepsTheFrameOpen) {
-  module().StartProgram();
+  StartWithDrawings(module(), [this](const QString& name) { return Path(name); });
   auto& frame = module().Windows().Default<MDIForm1>();
   WriteFile("r.txt", Cp1252File(ReportLines()));
   Show("r.txt");
