@@ -110,7 +110,7 @@ TEST(PruningCommand, WorkedExampleAndSigns) {
 // carries names that say what the values are besides the control names.
 TEST(SideCalculatorCommands, RedValuesAreMarkedAndJsonNamesSayWhatTheyAre) {
   const test::CliRun impossible = RunLine("pruning --laenge 5,0 --ist 60 --soll 50");
-  EXPECT_NE(impossible.out.find("VF gesamt: 1,78 (rot: über 1)\n"), std::string::npos) << impossible.out;
+  EXPECT_NE(impossible.out.find("VF gesamt: 1,783 (rot: über 1)\n"), std::string::npos) << impossible.out;
   const test::CliRun fine = RunLine("pruning --laenge 3,20 --ist 49,8 --soll 50,2");
   EXPECT_EQ(fine.out.find("(rot"), std::string::npos);
   const std::string pruning = RunLine("pruning --json --laenge 3,20 --ist 49,8 --soll 50,2").out;

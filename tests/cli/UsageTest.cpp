@@ -77,7 +77,7 @@ TEST(ManualPage, HoldsEverySectionWithItsOptions) {
   const UsageSection vk{"vk", {"Schätzt."}, {{"--hoehe", "M", ".5 oder mehr", true}}, {}};
   const std::string page = ManualPage({BeamUsage(), vk}, "1.2.3");
   EXPECT_EQ(page.find(".TH ZELVAR\\-BEAM\\-CLI 1 \"\" \"Zelvar\\-Beam 1.2.3\""), 0u);
-  EXPECT_NE(page.find("\\%[\\fB\\-\\-json\\fR]\n.in -8n\n.in +8n\n.ti -8n\n.B zelvar\\-beam\\-cli vk\n"
+  EXPECT_NE(page.find("\\%[\\fB\\-\\-streng\\fR]\n.in -8n\n.in +8n\n.ti -8n\n.B zelvar\\-beam\\-cli vk\n"
                       "\\%\\fB\\-\\-hoehe\\fR\\ \\fIM\\fR\n.in -8n\n.ad\n"),
             std::string::npos)
       << page;
