@@ -100,7 +100,7 @@ TEST(ManualPage, DocumentsEverySubcommand) {
 TEST(ManualPage, DescribesTheStandardErrorNotesStrictModeAndJsonNames) {
   const std::string help = UsageText(BeamUsage());
   EXPECT_NE(help.find("--streng"), std::string::npos);
-  EXPECT_NE(help.find("Fehlerausgabe (z. B. --frequenz: „1e3“"), std::string::npos) << help;
+  EXPECT_NE(help.find("„1e3“"), std::string::npos) << help;
   EXPECT_NE(help.find("Hinweis, den eine Feldregel"), std::string::npos);
   const std::string page = ManualPage(UsageSections(), "1");
   EXPECT_NE(page.find("\\fB\\-\\-streng\\fR"), std::string::npos);
