@@ -19,7 +19,9 @@ namespace {
 
 std::string ScreenRows(HeadlessVkForm& form) {
   const VkModeTexts& t = PruningModeTexts();
-  return ShownRow(t.label6, form.Label7()) + ShownRow(t.label4, form.Label5()) +
+  // A VF gesamt above 1 is red in the window, marked here.
+  const std::string red = form.Label5Colour() == TextColour::Red ? " (rot: über 1)" : "";
+  return ShownRow(t.label6, form.Label7()) + ShownRow(t.label4, form.Label5() + red) +
          ShownRow(t.label8, form.Label9()) + ShownRow(t.label10, form.Label11()) +
          ShownRow(t.label12, form.Label13());
 }
@@ -35,13 +37,19 @@ std::string FormJson(HeadlessVkForm& form, const PruningResult& r) {
          JsonTextMember("Label5Colour", TextColourName(form.Label5Colour())) +
          JsonTextMember("Label7", form.Label7()) + JsonTextMember("Label9", form.Label9()) +
          JsonTextMember("Label11", form.Label11()) + JsonTextMember("Label13", form.Label13()) +
+         // The same under names that say what they are; the control names
+         // above are deprecated and go after one release.
+         JsonTextMember("vfGesamt", form.Label5()) +
+         JsonTextMember("vfGesamtColour", TextColourName(form.Label5Colour())) +
+         JsonTextMember("lengthNew", form.Label7()) + JsonTextMember("changeS", form.Label9()) +
+         JsonTextMember("changeR", form.Label11()) + JsonTextMember("changeD", form.Label13()) +
          "\"result\":" + ResultJson(r) + "}\n";
 }
 
 std::string FocusNote(HeadlessVkForm& form) {
   const VkModeTexts& t = PruningModeTexts();
   const char* caption = form.Focus() == "Text1" ? t.label1 : form.Focus() == "Text2" ? t.label2 : t.label3;
-  return "Fokus auf " + form.Focus() + " (" + ShownCaption(caption) + ")\n";
+  return "Feld „" + ShownCaption(caption) + "“\n";
 }
 
 int Prune(const GivenOptions& given, std::ostream& out, std::ostream& err) {
@@ -73,8 +81,14 @@ const UsageSection& PruningUsage() {
           {"--json", "", "Feldtexte, Farbe und Ergebnis als JSON ausgeben"},
           {"--help", "", "diese Hilfe"},
       },
-      {"Rückgabewerte: 0 berechnet, 1 vorzeitig beendet (das Feld mit dem Fokus steht auf der "
-       "Fehlerausgabe), 2 falscher Aufruf."},
+      {"Eine Länge oder Frequenz von 0 oder darunter gilt als fehlend. Ein \"VF gesamt\" über 1 zeigt das "
+       "Fenster rot; die Textausgabe markiert ihn mit \"(rot: über 1)\".",
+       "JSON-Namen: vfGesamt, vfGesamtColour, lengthNew, changeS, changeR, changeD (die Texte des Fensters) und "
+       "result (die Zahlen). Veraltet: die Schlüssel nach den Steuerelementen des Fensters (Label5, "
+       "Label5Colour, Label7, Label9, Label11, Label13) stehen noch für eine Version mit denselben Werten "
+       "daneben.",
+       "Rückgabewerte: 0 berechnet, 1 vorzeitig beendet (das Feld, auf dem der Fokus steht, nennt die "
+       "Fehlerausgabe mit seiner Beschriftung, z. B. Feld „soll Resonanzfrequenz [MHz]:“), 2 falscher Aufruf."},
   };
   return section;
 }

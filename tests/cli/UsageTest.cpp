@@ -77,7 +77,7 @@ TEST(ManualPage, HoldsEverySectionWithItsOptions) {
   const UsageSection vk{"vk", {"Schätzt."}, {{"--hoehe", "M", ".5 oder mehr", true}}, {}};
   const std::string page = ManualPage({BeamUsage(), vk}, "1.2.3");
   EXPECT_EQ(page.find(".TH ZELVAR\\-BEAM\\-CLI 1 \"\" \"Zelvar\\-Beam 1.2.3\""), 0u);
-  EXPECT_NE(page.find("\\%[\\fB\\-\\-json\\fR]\n.in -8n\n.in +8n\n.ti -8n\n.B zelvar\\-beam\\-cli vk\n"
+  EXPECT_NE(page.find("\\%[\\fB\\-\\-streng\\fR]\n.in -8n\n.in +8n\n.ti -8n\n.B zelvar\\-beam\\-cli vk\n"
                       "\\%\\fB\\-\\-hoehe\\fR\\ \\fIM\\fR\n.in -8n\n.ad\n"),
             std::string::npos)
       << page;
@@ -93,6 +93,20 @@ TEST(ManualPage, DocumentsEverySubcommand) {
   const std::string page = ManualPage(UsageSections(), "1");
   for (const char* command : {"vk", "pruning", "zusatzdipol"})
     EXPECT_NE(page.find(".SH \"BEFEHL " + std::string(command) + "\""), std::string::npos) << command;
+}
+
+// --help and the manual page describe the notes on
+// standard error, --streng and the JSON names with the deprecated keys.
+TEST(ManualPage, DescribesTheStandardErrorNotesStrictModeAndJsonNames) {
+  const std::string help = UsageText(BeamUsage());
+  EXPECT_NE(help.find("--streng"), std::string::npos);
+  EXPECT_NE(help.find("„1e3“"), std::string::npos) << help;
+  EXPECT_NE(help.find("Hinweis, den eine Feldregel"), std::string::npos);
+  const std::string page = ManualPage(UsageSections(), "1");
+  EXPECT_NE(page.find("\\fB\\-\\-streng\\fR"), std::string::npos);
+  for (const char* name : {"vfGesamt", "diameterText", "spacingText", "Veraltet"})
+    EXPECT_NE(page.find(name), std::string::npos) << name;
+  EXPECT_TRUE(std::all_of(page.begin(), page.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }));
 }
 
 }  // namespace

@@ -23,6 +23,17 @@ TEST(ComputePruning, AFailingStepIsSkippedAndTheNextGoesOn) {
   EXPECT_EQ(r.changeS, 0.0f);
 }
 
+// A length or frequency of 0 or below counts as missing.
+TEST(ComputePruning, ZeroOrNegativeInputsCountAsMissing) {
+  const ModuleState s;
+  EXPECT_EQ(ComputePruning(-10.8f, 14.05f, 14.2f, s).status, PruningStatus::LengthMissing);
+  EXPECT_EQ(ComputePruning(10.8f, -14.05f, -14.2f, s).status, PruningStatus::MeasuredMissing);
+  EXPECT_EQ(ComputePruning(10.8f, -14.05f, 14.2f, s).status, PruningStatus::MeasuredMissing);
+  EXPECT_EQ(ComputePruning(10.8f, 14.05f, -14.2f, s).status, PruningStatus::WantedMissing);
+  EXPECT_EQ(ComputePruning(10.8f, 14.05f, 0.0f, s).status, PruningStatus::WantedMissing);
+  EXPECT_EQ(ComputePruning(10.8f, 14.05f, 14.2f, s).status, PruningStatus::Ok);
+}
+
 TEST(EstimateVelocityFactor, DiameterLimitsAreHeldAsFourByteValues) {
   const ModuleState s;
   // 0.01f * 2000 lies just below 20 in 8 bytes; held in 4 bytes it is 20, and

@@ -276,6 +276,7 @@ bool frmHauptform::eventFilter(QObject* watched, QEvent* event) {
   switch (event->type()) {
     case QEvent::KeyPress: {
       auto* key = static_cast<QKeyEvent*>(event);
+      if (watched == Combo1) comboKeysDown_.insert(key->key());
       // On this form Enter means "&Rechnen" (or the button that has the
       // focus), so it is taken where it arrives instead of travelling up to
       // the form: the combo box keeps Enter for itself, and under a desktop
@@ -291,7 +292,16 @@ bool frmHauptform::eventFilter(QObject* watched, QEvent* event) {
       break;
     }
     case QEvent::KeyRelease:
-      if (watched == Combo1) Guarded([this] { Combo1_KeyUp(); });
+      // KeyUp belongs to a key pressed in the combo box. The release of a key
+      // pressed elsewhere (Enter closing the " Fehler " box the last KeyUp
+      // raised) is not its KeyUp; otherwise each dismissal opened a new box.
+      if (watched == Combo1) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        const auto down = comboKeysDown_.find(key->key());
+        if (down == comboKeysDown_.end()) return true;
+        if (!key->isAutoRepeat()) comboKeysDown_.erase(down);
+        Guarded([this] { Combo1_KeyUp(); });
+      }
       break;
     case QEvent::FocusOut:
       if (IsFocusMoveInsideTheProgram(static_cast<QFocusEvent*>(event))) {
@@ -300,6 +310,7 @@ bool frmHauptform::eventFilter(QObject* watched, QEvent* event) {
       }
       break;
     case QEvent::FocusIn:
+      if (watched == Combo1) comboKeysDown_.clear();
       if (watched == VkSteller && IsFocusMoveInsideTheProgram(static_cast<QFocusEvent*>(event)))
         Guarded([this] { VkSteller_GotFocus(); });
       break;

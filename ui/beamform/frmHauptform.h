@@ -19,6 +19,7 @@
 
 #include <QWidget>
 #include <array>
+#include <set>
 #include <string>
 
 #include "core/BeamFormControls.h"
@@ -122,6 +123,9 @@ class frmHauptform : public QWidget, public zb::BeamFormControls, public BeamFor
   Module1& module_;
   zb::BeamFormModel model_;
   std::string infoCaption_ = zb::kInitialInfo;
+  // Keys whose press reached the combo box; only their release is its KeyUp
+  // (the Enter that closes an error box does not reach the combo).
+  std::set<int> comboKeysDown_;
 
  public:
   // The controls, named as the program knows them (also their object names).

@@ -38,7 +38,7 @@ QFont TahomaFont();
 // Red or normal text, on the palette role the widget paints its text with
 // (its foreground role: Text for a box and a value label on the boxes'
 // background, WindowText for a label on the window, ToolTipText for a note
-// panel). Red is RGB 255, 0, 0 on every desktop theme. The specification's
+// panel). Red is RGB 255, 0, 0 on every desktop theme. The designed
 // "black" (zb::TextColour::Black) is the normal text colour of a light Windows
 // desktop; it is shown as the widget's normal text colour of the current
 // palette, so that it stays readable on a dark theme: the widget's own colour

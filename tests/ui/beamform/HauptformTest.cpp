@@ -1,15 +1,11 @@
 // The beam form's boxes and buttons, used through the keyboard and the mouse.
 
-<<<<<<< HEAD
 #include <QAccessible>
-#include <QGroupBox>
-
-=======
+#include <QAction>
 #include <QGroupBox>
 #include <QKeyEvent>
 
 #include "tests/support/DrawnText.h"
->>>>>>> colours
 #include "tests/ui/beamform/FormTestSupport.h"
 
 namespace zb {
@@ -120,6 +116,41 @@ TEST_F(FormTest, TheSpinnerStepsFromTheTypedValue) {
   form->Text4->setText("0,8");
   form->VkSteller->triggerAction(QAbstractSlider::SliderSingleStepAdd);
   EXPECT_EQ(form->Text4->text(), "0,799");
+}
+
+// A click whose press and release arrive together (a
+// touchpad tap, `xdotool click 1`) while the focus is in "Gesamt Beam": the
+// spinner's GotFocus lets pending events run during the press; the release
+// must still end the click, so it is one step and the spinner stops.
+TEST_F(FormTest, AQuickClickOnTheSpinnerIsOneStep) {
+  platform.letEventsRun = true;
+  TypeInto(form->Text4, "0,9");
+  Focus(form->Text1);
+  const QRect r = form->VkSteller->rect();
+  test::QuickClick(form->VkSteller, QPoint(r.center().x(), r.bottom() - 2));
+  EXPECT_TRUE(form->VkSteller->hasFocus());
+  EXPECT_EQ(form->Text4->text(), "0,899");
+  QTest::qWait(900);  // an arrow left pressed would have repeated by now
+  EXPECT_EQ(form->Text4->text(), "0,899");
+
+  // And again from there: one more click, one more step.
+  Focus(form->Text1);
+  test::QuickClick(form->VkSteller, QPoint(r.center().x(), r.bottom() - 2));
+  QTest::qWait(900);
+  EXPECT_EQ(form->Text4->text(), "0,898");
+}
+
+// The same for a band button clicked while leaving the velocity-factor box
+// raises its note (beep, pending events run): the button is clicked.
+TEST_F(FormTest, AQuickClickOnABandButtonWhileTheNoteIsRaisedSelectsIt) {
+  platform.letEventsRun = true;
+  TypeInto(form->Text4, "1,5");
+  test::QuickClick(form->Option2[0], QPoint(6, form->Option2[0]->height() / 2));
+  EXPECT_EQ(form->InfoCaption(), " Bitte einen Verkürzungsfaktor von 0 - 1,0 !(typisch 0,946) eintragen");
+  EXPECT_EQ(form->Text4->text(), "0,946");
+  EXPECT_TRUE(form->Option2[0]->isChecked());
+  EXPECT_FALSE(form->Option2[0]->isDown());
+  EXPECT_EQ(form->Text1->text(), "1,86");
 }
 
 TEST_F(FormTest, LowVelocityFactorsAreRed) {
@@ -258,6 +289,34 @@ TEST_F(FormTest, APastedNumberBeyondTheRangeIsReportedAndTheProgramGoesOn) {
   EXPECT_EQ(form->Text4->text(), "0,9");
 }
 
+// The Enter that closes the overflow box is pressed in the
+// box; its release reaches the combo box and is no KeyUp of it: one paste,
+// one box.
+TEST_F(FormTest, TheKeyClosingTheOverflowBoxDoesNotReachTheCombo) {
+  Focus(form->Combo1);
+  form->Combo1->lineEdit()->selectAll();
+  platform.answers = {MsgResult::Ok, MsgResult::Ok};
+  test::PasteText("1E39");
+  ASSERT_GE(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].prompt, "Überlauf\r\nBitte kleinere Werte verwenden.");
+  EXPECT_EQ(platform.messages[0].title, " Fehler ");
+  const std::size_t boxes = platform.messages.size();
+  for (int dismissal = 0; dismissal < 3; ++dismissal) {
+    QWidget* focus = QApplication::focusWidget();
+    ASSERT_NE(focus, nullptr);
+    QTest::sendKeyEvent(QTest::Release, focus, Qt::Key_Return, QStringLiteral("\r"), Qt::NoModifier);
+    QApplication::processEvents();
+  }
+  EXPECT_EQ(platform.messages.size(), boxes);
+
+  // A key typed in the combo box still runs its KeyUp.
+  form->Combo1->lineEdit()->selectAll();
+  test::TypeKeys("4");
+  EXPECT_EQ(form->Combo1->currentText(), "4");
+  EXPECT_TRUE(form->Text6->isEnabled());
+  EXPECT_EQ(platform.messages.size(), boxes);
+}
+
 TEST_F(FormTest, TheProgramsOwnTextsAreNotCutToTheTypingLimit) {
   form->Combo1->setCurrentIndex(4);
   form->Combo1_Click(4);
@@ -348,6 +407,20 @@ TEST_F(FormTest, ClosingOnlyHidesTheForm) {
   EXPECT_TRUE(form->isVisible());
   EXPECT_EQ(form->Text1->text(), "7,05");
   EXPECT_EQ(form->Combo1->currentText(), "4,0   PVC");
+}
+
+// Closed with its close box and reopened at once (Ctrl+A),
+// the form hears of its activation: the status and the spinner follow.
+TEST_F(FormTest, ReopeningRightAfterClosingActivatesTheForm) {
+  TypeInto(form->Text4, "0,9");
+  ASSERT_TRUE(form->parentWidget()->close() == false);
+  ASSERT_EQ(frame().StatusText(), "Status: Bereit für Antennen-Berechnungen");
+  form->Text4->setText("0,95");
+  frame().findChild<QAction*>("mnuBerStromsAnt")->trigger();
+  QApplication::processEvents();
+  EXPECT_TRUE(form->isVisible());
+  EXPECT_EQ(frame().StatusText(), "Status: Berechnung eines Zelvar-Beam");
+  EXPECT_EQ(form->VkSteller->value(), 50);
 }
 
 TEST_F(FormTest, TheDataMenuOffersTheInputPrintoutOnlyWhileTheFormShows) {

@@ -32,6 +32,32 @@ TEST_F(VkTest, PruningOpensEmptyAndComputesTheWorkedExample) {
   EXPECT_EQ(form->Text4->text(), "1,00");
 }
 
+// A length or frequency of 0 or below counts as missing:
+// beep, focus on that box, no advice.
+TEST_F(VkTest, PruningRefusesNegativeLengthsAndFrequencies) {
+  zb::ui::frmVk& w = *OpenPruning();
+  struct Case {
+    const char* t1;
+    const char* t2;
+    const char* t3;
+    QLineEdit* zb::ui::frmVk::*focus;
+  };
+  int beeps = platform.beeps;
+  for (const Case& c : {Case{"-10,8", "14,05", "14,2", &zb::ui::frmVk::Text1},
+                        Case{"10,8", "-14,05", "-14,2", &zb::ui::frmVk::Text2},
+                        Case{"10,8", "14,05", "-14,2", &zb::ui::frmVk::Text3},
+                        Case{"10,8", "0", "14,2", &zb::ui::frmVk::Text2}}) {
+    SCOPED_TRACE(std::string(c.t1) + " " + c.t2 + " " + c.t3);
+    Enter(w, c.t1, c.t2, c.t3);
+    Compute(w);
+    EXPECT_EQ(platform.beeps, ++beeps);
+    EXPECT_TRUE((w.*c.focus)->hasFocus());
+    EXPECT_EQ(w.Label5->text(), "");
+    EXPECT_EQ(w.Label9->text(), "");
+    EXPECT_EQ(w.Tag(), "");
+  }
+}
+
 TEST_F(VkTest, ASecondPruningWindowOnlyBeepsUntilTheFirstIsClosed) {
   zb::ui::frmVk* first = OpenPruning();
   ASSERT_NE(first, nullptr);
