@@ -1,5 +1,6 @@
 #include "core/SweepEvaluation.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -100,7 +101,8 @@ SweepEvaluation EvaluateSweep(const std::vector<MeasuredPoint>& points, double z
     if (!(a.reactance < 0 && b.reactance >= 0) || !std::isfinite(a.reactance) || !std::isfinite(b.reactance))
       continue;
     const double t = -a.reactance / (b.reactance - a.reactance);
-    const double f = a.frequencyMHz + (b.frequencyMHz - a.frequencyMHz) * t;
+    // Rounding must not carry f past the later point (t is at most 1).
+    const double f = std::min(a.frequencyMHz + (b.frequencyMHz - a.frequencyMHz) * t, b.frequencyMHz);
     const double distance = std::fabs(f - e.swrMinMHz);
     if (found && !(distance < bestDistance)) continue;  // ascending: the lower one wins a tie
     found = true;
