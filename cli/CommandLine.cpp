@@ -147,6 +147,7 @@ SideCalculator SideCalculatorNamed(const std::string& name) {
   if (name == "vk") return RunVkCommand;
   if (name == "pruning") return RunPruningCommand;
   if (name == "zusatzdipol") return RunZusatzDipolCommand;
+  if (name == "messung") return RunMessungCommand;
   return nullptr;
 }
 

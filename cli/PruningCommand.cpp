@@ -1,5 +1,6 @@
 // zelvar-beam-cli pruning: the length changes of the "Antennen-Pruning/Optimieren" window.
 
+#include <optional>
 #include <ostream>
 
 #include "cli/CliPlatform.h"
@@ -10,12 +11,16 @@
 #include "cli/SubcommandOptions.h"
 #include "cli/Subcommands.h"
 #include "core/ModuleState.h"
+#include "core/NumberText.h"
 #include "core/PruningRun.h"
 #include "core/VkFormRules.h"
 
 namespace zb {
 
 namespace {
+
+// How the measured resonance goes into the box of the measured frequency.
+constexpr const char* kMeasuredResonanceMask = "0.0##";
 
 std::string ScreenRows(HeadlessVkForm& form) {
   const VkModeTexts& t = PruningModeTexts();
@@ -52,12 +57,24 @@ std::string FocusNote(HeadlessVkForm& form) {
   return "Feld „" + ShownCaption(caption) + "“\n";
 }
 
+// The --ist text: as given, or the measured resonance of --messung.
+std::optional<std::string> MeasuredText(const GivenOptions& given, std::ostream& err) {
+  const bool typed = given.contains("--ist"), measured = given.contains("--messung");
+  if (typed == measured) throw UsageError{"Entweder --ist oder --messung angeben."};
+  if (typed) return given.at("--ist");
+  const std::optional<Measurement> measurement = ReadMeasurementFor(given.at("--messung"), err);
+  if (!measurement) return std::nullopt;
+  return FormatNumber(measurement->evaluation.resonanceMHz, kMeasuredResonanceMask);
+}
+
 int Prune(const GivenOptions& given, std::ostream& out, std::ostream& err) {
+  const std::optional<std::string> measured = MeasuredText(given, err);
+  if (!measured) return kExitUnreadableFile;
   CliPlatform platform(false);
   HeadlessBeamForm beamForm(platform);
   HeadlessVkForm form(beamForm.GetText1(), beamForm.GetText7());
   form.OpenAsPruningWindow();
-  form.SetBoxes(given.at("--laenge"), given.at("--ist"), given.at("--soll"));
+  form.SetBoxes(given.at("--laenge"), *measured, given.at("--soll"));
   const ModuleState state;
   const PruningResult result = RunPruning(form, state, platform);
   const bool completed = result.status == PruningStatus::Ok;
@@ -76,7 +93,10 @@ const UsageSection& PruningUsage() {
        "Felder eines frisch geöffneten Fensters, danach wird einmal \"Rechnen\" gedrückt."},
       {
           {"--laenge", "TEXT", "gemessene Antennenlänge lS in m", true},
-          {"--ist", "TEXT", "gemessene Resonanzfrequenz in MHz", true},
+          {"--ist", "TEXT", "gemessene Resonanzfrequenz in MHz (oder --messung)"},
+          {"--messung", "DATEI",
+           "statt --ist: die Resonanz aus dieser Touchstone-Datei wie bei zelvar-beam-cli messung, als Text "
+           "mit bis zu drei Nachkommastellen"},
           {"--soll", "TEXT", "gewünschte Resonanzfrequenz in MHz", true},
           {"--json", "", "Feldtexte, Farbe und Ergebnis als JSON ausgeben"},
           {"--help", "", "diese Hilfe"},
@@ -88,7 +108,8 @@ const UsageSection& PruningUsage() {
        "Label5Colour, Label7, Label9, Label11, Label13) stehen noch für eine Version mit denselben Werten "
        "daneben.",
        "Rückgabewerte: 0 berechnet, 1 vorzeitig beendet (das Feld, auf dem der Fokus steht, nennt die "
-       "Fehlerausgabe mit seiner Beschriftung, z. B. Feld „soll Resonanzfrequenz [MHz]:“), 2 falscher Aufruf."},
+       "Fehlerausgabe mit seiner Beschriftung, z. B. Feld „soll Resonanzfrequenz [MHz]:“), 2 falscher Aufruf, "
+       "4 Messdatei nicht lesbar (der Grund auf der Fehlerausgabe)."},
   };
   return section;
 }

@@ -55,6 +55,7 @@ std::string Wrapped(std::string_view text, std::size_t indent, std::size_t first
 }
 
 std::string OptionColumn(const UsageRow& row) {
+  if (IsOperand(row)) return std::string(row.argument);
   std::string text(row.option);
   if (!row.argument.empty()) text += ' ' + std::string(row.argument);
   return text;
@@ -141,13 +142,15 @@ const UsageSection& BeamUsage() {
        "Fehlerausgabe), 2 falscher Aufruf oder mit --streng eine verworfene Eingabe, 3 Laufzeitfehler (Nummer und Beschreibung auf der Fehlerausgabe; es wird "
        "nichts halb geschrieben).",
        "Die Nebenrechner sind eigene Befehle: vk (Verkürzungsfaktor schätzen), pruning (Antennen-Pruning/"
-       "Optimieren) und zusatzdipol (strahlungsgekoppelter Zusatzdipol); ihre Optionen zeigt "
-       "zelvar-beam-cli BEFEHL --help."},
+       "Optimieren), zusatzdipol (strahlungsgekoppelter Zusatzdipol) und messung (Messdatei eines "
+       "Antennenanalysators auswerten); ihre Optionen zeigt zelvar-beam-cli BEFEHL --help."},
   };
   return section;
 }
 
-std::vector<UsageSection> UsageSections() { return {BeamUsage(), VkUsage(), PruningUsage(), ZusatzDipolUsage()}; }
+std::vector<UsageSection> UsageSections() {
+  return {BeamUsage(), VkUsage(), PruningUsage(), ZusatzDipolUsage(), MessungUsage()};
+}
 
 bool InSynopsis(const UsageRow& row) { return row.option != "--help"; }
 

@@ -17,7 +17,7 @@ namespace {
 std::vector<std::string> CallWith(const UsageSection& section, const UsageRow& row) {
   std::vector<std::string> args;
   if (!section.command.empty()) args.emplace_back(section.command);
-  args.emplace_back(row.option);
+  if (!IsOperand(row)) args.emplace_back(row.option);
   if (!row.argument.empty()) args.emplace_back("3");
   return args;
 }
@@ -27,6 +27,7 @@ TEST(Usage, EveryOptionInTheTablesIsOneTheCommandLineKnows) {
     for (const UsageRow& row : section.rows) {
       const test::CliRun run = test::RunCli(CallWith(section, row), test::ScratchFolder());
       EXPECT_EQ(run.err.find("Unbekannte Option"), std::string::npos) << section.command << ' ' << row.option;
+      EXPECT_EQ(run.err.find("Überzähliges Argument"), std::string::npos) << section.command << ' ' << row.option;
     }
   }
 }
@@ -89,9 +90,19 @@ TEST(ManualPage, HoldsEverySectionWithItsOptions) {
   EXPECT_TRUE(std::all_of(page.begin(), page.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }));
 }
 
+TEST(Usage, AnOperandIsShownByItsNameAndRequiredPlainly) {
+  const UsageSection section{"m", {}, {{"", "DATEI", "die Datei", true}, {"--json", "", "JSON"}}, {}};
+  const std::string help = UsageText(section);
+  EXPECT_EQ(help.rfind("Aufruf: zelvar-beam-cli m DATEI [--json]\n\n", 0), 0u) << help;
+  EXPECT_NE(help.find("\n  DATEI   die Datei\n"), std::string::npos) << help;
+  const std::string page = ManualPage({BeamUsage(), section}, "1");
+  EXPECT_NE(page.find(".B zelvar\\-beam\\-cli m\n\\%\\fIDATEI\\fR\n"), std::string::npos) << page;
+  EXPECT_NE(page.find(".TP\n\\fIDATEI\\fR\ndie Datei\n"), std::string::npos) << page;
+}
+
 TEST(ManualPage, DocumentsEverySubcommand) {
   const std::string page = ManualPage(UsageSections(), "1");
-  for (const char* command : {"vk", "pruning", "zusatzdipol"})
+  for (const char* command : {"vk", "pruning", "zusatzdipol", "messung"})
     EXPECT_NE(page.find(".SH \"BEFEHL " + std::string(command) + "\""), std::string::npos) << command;
 }
 
