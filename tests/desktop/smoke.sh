@@ -32,6 +32,8 @@ atspi() { "$python" "$here/atspi_check.py" "$@"; }
 bus_launcher=/usr/libexec/at-spi-bus-launcher
 fail() {
   say "FAILED: $*"
+  pgrep -x openbox >/dev/null || say "the window manager is gone: $(tail -n 3 "$scratch/openbox.log" | tr '\n' ' ')"
+  [ -n "$shots" ] && [ -n "${DISPLAY:-}" ] && mkdir -p "$shots" && import -window root "$shots/failed.png"
   [ -s "$scratch/program.log" ] && sed "s/^/program: /" "$scratch/program.log" | tail -n 20
   exit 1
 }
@@ -92,20 +94,13 @@ running() { kill -0 "$app" 2>/dev/null; }
 wait_for() { for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done; return 1; }
 window_shown() { xdotool search --name "^$1\$" >/dev/null 2>&1; }
 report_written() { [ -f "$scratch/work/Zelvar-Beam.txt" ]; }
-# Every row the command line prints for the same entries is shown in the
-# window, caption and value as a screen reader pairs them.
-rows_shown() {
-  local window=$1 row shown
-  shift
-  shown=$(atspi shown "$window") || return 1
-  while IFS= read -r row; do
-    grep -qxF -- "$row" <<<"$shown" || { echo "not shown: \"$row\"; shown: $(tr '\n' '|' <<<"$shown")"; return 1; }
-  done < <("$cli" "$@")
-}
-check_rows() {
-  local window=$1
-  shift
-  wait_for rows_shown "$window" "$@" >/dev/null || fail "$(rows_shown "$window" "$@")"
+# The values a window shows beside their captions equal the command line's
+# for the same entries: check_values WINDOW "CLI ARGS" CAPTION=JSON_KEY...
+check_values() {
+  local window=$1 json
+  json=$("$cli" $2 --json) || fail "the command line failed: $2"
+  shift 2
+  wait_for atspi compare "$window" "$json" "$@" 2>/dev/null || fail "$(atspi compare "$window" "$json" "$@" 2>&1)"
 }
 
 # The accessibility bus; the program joins it whatever the desktop's settings.
@@ -119,8 +114,8 @@ fi
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 
 beam_form="Berechnung eines Zelvar-Beam nach Kalvex"
-vk_window="Zelvar-Beam Vf errechnen"
-pruning_window="Zelvar-Beam Pruning/Optimieren"
+vk_window=" VF berechnen "
+pruning_window=" Antennen-Pruning/Optimieren "
 
 cd "$scratch/work" || exit 1
 "$program" >"$scratch/program.log" 2>&1 &
@@ -164,9 +159,6 @@ if ! diff <(sed '$d' "$scratch/work/Zelvar-Beam.txt") <(sed '$d' "$scratch/cli/Z
   fail "the program's report differs from the command line's"
 fi
 
-key alt+a                                # "&Anzeigen": the report in the quick view
-wait_for atspi has-window "Schnellansicht/Drucken" 2>/dev/null || fail "the quick view did not open"
-
 key ctrl+v                               # "1. &Verkürzungsfaktor", also from a box
 wait_for atspi has-window "$vk_window" 2>/dev/null || fail "the velocity-factor window did not open"
 atspi edit "$vk_window" "Frequenz [MHz]:" "Antennenhöhe [m]:" "Drahtdurchmesser [mm]:" ||
@@ -174,19 +166,41 @@ atspi edit "$vk_window" "Frequenz [MHz]:" "Antennenhöhe [m]:" "Drahtdurchmesser
 atspi type "$vk_window" "Frequenz [MHz]:=50,2" "Antennenhöhe [m]:=3" "Drahtdurchmesser [mm]:=2" ||
   fail "typing into the velocity-factor window"
 key alt+r                                # "&Rechnen"
-check_rows "$vk_window" vk --frequenz 50,2 --hoehe 3 --durchmesser 2
+check_values "$vk_window" "vk --frequenz 50,2 --hoehe 3 --durchmesser 2" \
+  "Drahtdurchmesser [mm]:=diameterText" "Schlangheitsgrad:=slendernessPercentText" \
+  "Antennenhöhe:=heightPercentText" "voraussichtlicher Verkürzungsfaktor:=vfText"
 
 key ctrl+o                               # "3. Pruning / Optimieren": empty boxes
 wait_for atspi has-window "$pruning_window" 2>/dev/null || fail "the pruning window did not open"
 pruning_boxes=("ist Antennenlänge lS[m]:" "ist Resonanzfrequenz [MHz]:" "soll Resonanzfrequenz [MHz]:")
 atspi edit "$pruning_window" "${pruning_boxes[@]}" || fail "editing the pruning window's boxes"
+# A negative length counts as missing: the focus goes back to its box.
+atspi type "$pruning_window" "${pruning_boxes[0]}=-10,8" "${pruning_boxes[1]}=14,05" "${pruning_boxes[2]}=14,2" ||
+  fail "typing into the pruning window"
+key alt+r
+wait_for atspi focused "$pruning_window" "${pruning_boxes[0]}" || fail "a negative length was not refused"
 atspi type "$pruning_window" "${pruning_boxes[0]}=3,20" "${pruning_boxes[1]}=49,8" "${pruning_boxes[2]}=50,2" ||
   fail "typing into the pruning window"
 key alt+r
-check_rows "$pruning_window" pruning --laenge 3,20 --ist 49,8 --soll 50,2
+check_values "$pruning_window" "pruning --laenge 3,20 --ist 49,8 --soll 50,2" \
+  "Antennenlänge lS:=lengthNew" "VF gesamt:=vfGesamt" "Länge lS ändern um [mm]:=changeS" \
+  "Länge lR ändern um [mm]:=changeR" "Länge lD ändern um [mm]:=changeD"
 shot vk-and-pruning
 running || fail "the program ended in the velocity-factor windows: $(tail -n 3 "$scratch/program.log")"
 
+# Back in the beam form: one click on the spinner's down arrow is one step,
+# also when its press and release arrive together and the focus comes from
+# "Gesamt Beam".
+key ctrl+a
+atspi type "$beam_form" "Verkürzungsfaktor:=0,9" "Gesamt Beam :=14,2" || fail "typing into the beam form"
+read -r x y w h < <(atspi extents "$beam_form" "scroll bar" "Verkürzungsfaktor:") || fail "no spinner"
+xdotool mousemove $((x + w / 2)) $((y + h - 3)) click 1
+sleep 1.5                                # an arrow left pressed would have repeated by now
+vf=$(atspi text "$beam_form" "Verkürzungsfaktor:")
+[ "$vf" = "0.899" ] || fail "one click on the spinner gave $vf, not 0.899"
+
+key alt+a                                # "&Anzeigen": the report in the quick view
+wait_for atspi has-window "Schnellansicht/Drucken" 2>/dev/null || fail "the quick view did not open"
 atspi unnamed "$beam_form" "$vk_window" "$pruning_window" "Schnellansicht/Drucken" ||
   fail "a control a screen reader cannot name"
 
@@ -197,9 +211,25 @@ extents=$(xprop -id "$frame" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')  # lef
 outer=$(echo "$inner $extents" | awk '{print $1 + $3 + $4 "x" $2 + $5 + $6}')
 [ "$outer" = 788x623 ] || fail "the frame's outer size is $outer, not 788x623"
 
+# A note typed into the quick view is not lost: "Nein" to its question
+# keeps the program running; "Ja", then the offer to save it.
+type_text "Notiz "
+xdotool windowactivate --sync "$frame" 2>/dev/null
 key ctrl+x                               # "&Beenden"; the quick view asks first
 wait_for window_shown " Beenden" || fail "the quick view did not ask before closing"
+key Tab space                            # "Nein"
+wait_for eval '! window_shown " Beenden"' || fail "the question stayed open"
+sleep 0.5
+running || fail "the program ended although the quick view was not to be closed"
+for window in "Schnellansicht/Drucken" "$vk_window" "$pruning_window"; do
+  atspi has-window "$window" || fail "\"$window\" closed although the user said no to closing the quick view"
+done
+xdotool windowactivate --sync "$frame" 2>/dev/null
+key ctrl+x
+wait_for window_shown " Beenden" || fail "the quick view did not ask again"
 key Return                               # "Ja"
+wait_for window_shown " Text speichern \\?" || fail "the changed text was not offered for saving"
+key Tab space                            # "Nein"
 wait_for eval '! running'
 running && { shot ctrl-x-failed; fail "Ctrl+X did not end the program"; }
 conf=$XDG_CONFIG_HOME/Zelvar-Beam/Zelvar-Beam.conf
@@ -209,4 +239,45 @@ done
 # Started without a placement and left alone: the default outer size comes back.
 grep -q "^MainWidth=11820$" "$conf" && grep -q "^MainHeight=9345$" "$conf" ||
   fail "the frame's outer size was not stored as placed: $(grep '^Main' "$conf" | tr '\n' ' ')"
+
+# Once more under the GTK platform theme, dark: Enter in the beam form
+# computes, and a red value is drawn red where the accessibility bus places
+# it. Where the theme cannot be loaded the program starts as it always does.
+red_pixels() {  # WINDOW CAPTION: clearly red pixels in the middle band of the value
+  local x y w h
+  read -r x y w h < <(atspi value-extents "$1" "$2") || return 1
+  import -window root "$scratch/red.png" &&
+    convert "$scratch/red.png" -crop "$((w - 6))x$((h / 2))+$((x + 3))+$((y + h / 4))" +repage \
+      -fx '(r>0.78 && g<0.24 && b<0.24)?1:0' -format '%[fx:round(mean*w*h)]' info:
+}
+drawn_red() { [ "$(red_pixels "$@")" -ge 8 ] 2>/dev/null; }
+mkdir -p "$scratch/dark"
+cd "$scratch/dark" || exit 1
+QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark "$program" >"$scratch/program.log" 2>&1 &
+app=$!
+pids+=($app)
+frame=$(timeout 10 xdotool search --sync --name '^Kalvex Zelvar-Beam-Berechnung$' | head -n 1)
+[ -n "$frame" ] || fail "the frame did not appear under the dark GTK theme"
+xdotool windowactivate --sync "$frame" 2>/dev/null || xdotool windowfocus --sync "$frame"
+wait_for atspi has-window "Kalvex Zelvar-Beam-Berechnung" 2>/dev/null || fail "the dark frame is not on the bus"
+sleep 1
+key ctrl+a
+wait_for atspi has-window "$beam_form" 2>/dev/null || fail "no beam form under the dark GTK theme"
+key Return                               # Enter in "Gesamt Beam" computes
+wait_for eval '[ -f "$scratch/dark/Zelvar-Beam.txt" ]' || fail "Enter computed nothing under the dark GTK theme"
+key ctrl+v
+wait_for atspi has-window "$vk_window" 2>/dev/null || fail "no velocity-factor window under the dark GTK theme"
+atspi type "$vk_window" "Frequenz [MHz]:=50,2" "Antennenhöhe [m]:=0,5" "Drahtdurchmesser [mm]:=60" || fail "typing"
+key alt+r                                # the height's share, 2,0 %, is below 2: red
+wait_for drawn_red "$vk_window" "Antennenhöhe:" ||
+  fail "the height's share is not drawn red ($(red_pixels "$vk_window" "Antennenhöhe:") red pixels)"
+key ctrl+o
+wait_for atspi has-window "$pruning_window" 2>/dev/null || fail "no pruning window under the dark GTK theme"
+atspi type "$pruning_window" "${pruning_boxes[0]}=5" "${pruning_boxes[1]}=60" "${pruning_boxes[2]}=50" || fail "typing"
+key alt+r                                # VF gesamt 1,783, above 1: red
+wait_for drawn_red "$pruning_window" "VF gesamt:" ||
+  fail "VF gesamt is not drawn red ($(red_pixels "$pruning_window" "VF gesamt:") red pixels)"
+shot dark-theme
+key ctrl+x
+wait_for eval '! running' || fail "Ctrl+X did not end the program under the dark GTK theme"
 say "passed"

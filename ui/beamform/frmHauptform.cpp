@@ -351,7 +351,12 @@ void frmHauptform::keyPressEvent(QKeyEvent* event) {
 
 void frmHauptform::Form_Load() {
   Combo1->clear();
-  for (const std::string& entry : zb::InsulationMaterialList()) Combo1->addItem(Q(entry));
+  for (const std::string& entry : zb::InsulationMaterialList()) {
+    Combo1->addItem(Q(entry));
+    // The empty entry (bare wire) is all blanks; a screen reader says what it is.
+    if (Q(entry).trimmed().isEmpty())
+      Combo1->setItemData(Combo1->count() - 1, QStringLiteral("leer"), Qt::AccessibleTextRole);
+  }
   model_.Form_Load();
 
   OnActivatedInFrame(this, [this] { Guarded([this] { Form_Activate(); }); });

@@ -95,6 +95,7 @@ frmRTF::frmRTF(Module1& module) : module_(module) {
 
   richTextBox1_ = new QTextEdit(client_);
   richTextBox1_->setObjectName(QStringLiteral("RichTextBox1"));
+  richTextBox1_->setAccessibleName(windowTitle());  // a screen reader names the text after its window
   richTextBox1_->setAcceptRichText(true);
   richTextBox1_->setLineWrapMode(QTextEdit::NoWrap);  // the report's lines stay whole
   richTextBox1_->setFont(QFont(InstalledFamily(QStringLiteral("Arial")), static_cast<int>(kTextPointSize)));
