@@ -120,7 +120,7 @@ class frmHauptform : public QWidget, public zb::BeamFormControls, public BeamFor
 
   Module1& module_;
   zb::BeamFormModel model_;
-  std::string infoCaption_ = zb::kInitialInfo;
+  std::string infoCaption_ = zb::kBeamFormEntries.info;
 
  public:
   // The controls, named as the program knows them (also their object names).
@@ -128,7 +128,7 @@ class frmHauptform : public QWidget, public zb::BeamFormControls, public BeamFor
   QLabel* Label1 = nullptr;
   QLineEdit* Text1 = nullptr;
   QGroupBox* Frame2 = nullptr;
-  std::array<QRadioButton*, 11> Option2{};
+  std::array<QRadioButton*, zb::kBandButtonCount> Option2{};
   QGroupBox* Frame1 = nullptr;
   std::array<QRadioButton*, 3> Option1{};
   QLabel* Label7 = nullptr;
