@@ -13,4 +13,6 @@ QString InstalledDataFolder() {
   return QDir::cleanPath(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(ZB_DATA_DIR_FROM_PROGRAM)));
 }
 
+ProgramFolders InstalledProgramFolders() { return {QCoreApplication::applicationDirPath(), InstalledDataFolder()}; }
+
 }  // namespace zb::ui
