@@ -8,13 +8,14 @@
 
 #include "cli/CommandLine.h"
 #include "core/BeamDimensions.h"
+#include "core/BeamFormEntries.h"
 #include "core/ModuleState.h"
 #include "report/ResultReport.h"
 
 namespace {
 
 void DimensionBeamThreeSpreaders(benchmark::State& state) {
-  float f = 50.2f;
+  float f = zb::DesignedFrequency();
   for (auto _ : state) {
     benchmark::DoNotOptimize(f);
     benchmark::DoNotOptimize(zb::DimensionBeam(f, 0.95f, 0.0123, true, zb::kKoeffDipol));
