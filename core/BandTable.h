@@ -17,7 +17,7 @@ struct AmateurBand {
   const char* caption;  // its band button's design caption, read as the band's lower edge
   float low;            // the frequencies recognised as the band, both bounds included
   float high;
-  const char* label;    // the band in the result report
+  const char* label;  // the band in the result report
   // The whole megahertz whose design frequencies this band gives: a
   // frequency typed near the band moves to the band's design frequency.
   std::int16_t firstSlot;

@@ -44,8 +44,10 @@ std::optional<char16_t> Convert(iconv_t conversion, unsigned char byte) {
   std::size_t inLeft = 1;
   std::size_t outLeft = out.size();
   iconv(conversion, nullptr, nullptr, nullptr, nullptr);  // a fresh start
-  if (iconv(conversion, &inPtr, &inLeft, &outPtr, &outLeft) == static_cast<std::size_t>(-1)) return std::nullopt;
-  if (out.size() - outLeft != 2) return std::nullopt;  // beyond the Basic Multilingual Plane: none of these pages
+  if (iconv(conversion, &inPtr, &inLeft, &outPtr, &outLeft) == static_cast<std::size_t>(-1))
+    return std::nullopt;
+  // Beyond the Basic Multilingual Plane: none of these pages goes there.
+  if (out.size() - outLeft != 2) return std::nullopt;
   return static_cast<char16_t>(static_cast<unsigned char>(out[0]) | static_cast<unsigned char>(out[1]) << 8);
 }
 
