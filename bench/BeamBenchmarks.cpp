@@ -3,13 +3,19 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cmath>
+#include <complex>
+#include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <numbers>
 #include <sstream>
 
 #include "cli/CommandLine.h"
 #include "core/BeamDimensions.h"
 #include "core/BeamFormEntries.h"
 #include "core/ModuleState.h"
+#include "core/SweepEvaluation.h"
 #include "report/ResultReport.h"
 
 namespace {
@@ -51,6 +57,33 @@ void HeadlessRunWithReport(benchmark::State& state) {
   std::filesystem::remove_all(folder);
 }
 BENCHMARK(HeadlessRunWithReport)->Unit(benchmark::kMicrosecond);
+
+// A 100,001-point sweep file read and evaluated (the issue asks for under 50 ms):
+// a series R-L-C circuit from 1 to 30 MHz in a version 1 one-port file.
+void ReadAndEvaluateSweep(benchmark::State& state) {
+  const std::filesystem::path file = std::filesystem::temp_directory_path() / "zb-bench-sweep.s1p";
+  {
+    std::ofstream out(file, std::ios::binary);
+    out << "! 100001 points\r\n# MHz S MA R 50\r\n";
+    const double f0 = 14.1e6, l = 2e-6, c = 1 / ((2 * std::numbers::pi * f0) * (2 * std::numbers::pi * f0) * l);
+    char line[96];
+    for (int i = 0; i <= 100000; ++i) {
+      const double hz = 1e6 + i * 290.0, w = 2 * std::numbers::pi * hz;
+      const std::complex<double> z(35, w * l - 1 / (w * c));
+      const std::complex<double> g = (z - 50.0) / (z + 50.0);
+      std::snprintf(line, sizeof line, "%.6f %.9f %.6f\r\n", hz / 1e6, std::abs(g),
+                    std::arg(g) * 180 / std::numbers::pi);
+      out << line;
+    }
+  }
+  for (auto _ : state) {
+    const zb::MeasurementRead read = zb::ReadMeasurement(file);
+    if (!read.measurement || read.measurement->evaluation.points != 100001) state.SkipWithError("not read");
+    benchmark::DoNotOptimize(read);
+  }
+  std::filesystem::remove(file);
+}
+BENCHMARK(ReadAndEvaluateSweep)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

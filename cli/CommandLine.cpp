@@ -11,6 +11,7 @@
 #include "cli/SubcommandOptions.h"
 #include "cli/Subcommands.h"
 #include "cli/Usage.h"
+#include "core/BeamFormRules.h"
 #include "core/CalculateBeam.h"
 #include "core/ModuleState.h"
 #include "report/ResultReport.h"
@@ -19,10 +20,24 @@ namespace zb {
 
 namespace {
 
-using FormAction = std::function<void(HeadlessBeamForm&)>;
+// One option acting on the form; a typing option remembers what was given,
+// so that characters the form's rules drop can be named.
+struct FormAction {
+  std::function<void(HeadlessBeamForm&)> run;
+  std::string option;  // "--frequenz"; empty for clicks
+  std::string given;   // the text as given on the command line
+
+  void operator()(HeadlessBeamForm& form) const { run(form); }
+};
+
+FormAction Typing(const std::string& option, const std::string& given,
+                  std::function<void(HeadlessBeamForm&)> run) {
+  return {std::move(run), option, given};
+}
 
 struct Options {
   std::vector<FormAction> actions;  // in the order given
+  bool strict = false;
   bool dreiQuertraeger = true;
   bool json = false;
   bool answerYes = false;
@@ -51,25 +66,30 @@ Options ParseArguments(const std::vector<std::string>& args) {
     if (name == "--help" || name == "-h") {
       o.help = true;
     } else if (name == "--frequenz") {
-      o.actions.push_back([text = value()](HeadlessBeamForm& f) { f.TypeText1(text); });
+      const std::string text = value();
+      o.actions.push_back(Typing(name, text, [text](HeadlessBeamForm& f) { f.TypeText1(text); }));
     } else if (name == "--band") {
       const std::string caption = value();
       const int index = HeadlessBeamForm::Option2IndexOf(caption);
       if (index < 0) throw UsageError{"Unbekanntes Band: " + caption};
-      o.actions.push_back([index](HeadlessBeamForm& f) { f.ClickOption2(index); });
+      o.actions.push_back({[index](HeadlessBeamForm& f) { f.ClickOption2(index); }, "", ""});
     } else if (name == "--segment") {
       const std::string segment = value();
       const int index = SegmentIndex(segment);
       if (index < 0) throw UsageError{"Unbekannter Bandbereich: " + segment + " (cw, ssb oder mitte)"};
-      o.actions.push_back([index](HeadlessBeamForm& f) { f.ClickOption1(index); });
+      o.actions.push_back({[index](HeadlessBeamForm& f) { f.ClickOption1(index); }, "", ""});
     } else if (name == "--vk") {
-      o.actions.push_back([text = value()](HeadlessBeamForm& f) { f.TypeText4AndLeave(text); });
+      const std::string text = value();
+      o.actions.push_back(Typing(name, text, [text](HeadlessBeamForm& f) { f.TypeText4AndLeave(text); }));
     } else if (name == "--isolierung") {
-      o.actions.push_back([text = value()](HeadlessBeamForm& f) { f.EnterCombo1(text); });
+      const std::string text = value();
+      o.actions.push_back(Typing(name, text, [text](HeadlessBeamForm& f) { f.EnterCombo1(text); }));
     } else if (name == "--aussen") {
-      o.actions.push_back([text = value()](HeadlessBeamForm& f) { f.TypeText6(text); });
+      const std::string text = value();
+      o.actions.push_back(Typing(name, text, [text](HeadlessBeamForm& f) { f.TypeText6(text); }));
     } else if (name == "--leiter") {
-      o.actions.push_back([text = value()](HeadlessBeamForm& f) { f.TypeText7(text); });
+      const std::string text = value();
+      o.actions.push_back(Typing(name, text, [text](HeadlessBeamForm& f) { f.TypeText7(text); }));
     } else if (name == "--variante") {
       const std::string variant = value();
       if (variant != "2" && variant != "3") throw UsageError{"Bauvariante 2 oder 3 angeben, nicht " + variant};
@@ -84,6 +104,8 @@ Options ParseArguments(const std::vector<std::string>& args) {
       o.answerYes = true;
     } else if (name == "--json") {
       o.json = true;
+    } else if (name == "--streng") {
+      o.strict = true;
     } else {
       throw UsageError{"Unbekannte Option: " + name};
     }
@@ -125,6 +147,7 @@ SideCalculator SideCalculatorNamed(const std::string& name) {
   if (name == "vk") return RunVkCommand;
   if (name == "pruning") return RunPruningCommand;
   if (name == "zusatzdipol") return RunZusatzDipolCommand;
+  if (name == "messung") return RunMessungCommand;
   return nullptr;
 }
 
@@ -155,7 +178,21 @@ int RunCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
   ResultFileWriter report(environment.dateTimeNow, environment.folder);
 
   try {
-    for (const FormAction& action : options.actions) action(form);
+    for (const FormAction& action : options.actions) {
+      const std::string infoBefore = form.Info();
+      action(form);
+      // Characters the key filter dropped or the box's length cut are named,
+      // so a script learns what was really typed; --streng refuses them.
+      if (!action.option.empty() && form.LastTyped() != action.given) {
+        err << action.option << ": „" << action.given << "“ getippt als „" << form.LastTyped() << "“\n";
+        if (options.strict) {
+          err << "--streng: Eingabe abgelehnt.\n";
+          return kExitUsage;
+        }
+      }
+      // Every note a box rule writes into the form's note area, as the window shows it.
+      if (form.Info() != infoBefore && !form.Info().empty()) err << WithoutCarriageReturns(form.Info()) << "\n";
+    }
   } catch (const RuntimeError& error) {  // a typed number beyond the 4-byte range
     err << "Laufzeitfehler " << error.Number() << ": " << error.Description() << "\n";
     return kExitRuntimeError;
@@ -181,10 +218,13 @@ int RunCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
     case CalculationResult::Completed:
       break;
   }
-  if (options.json)
+  if (options.json) {
     out << ResultJson(result, state, form.SelectedOption2()) << "\n";
-  else
+  } else {
     out << WithoutCarriageReturns(form.Info()) << "\n";
+    // The window shows a velocity factor below 0,8 in red.
+    if (IsLowVelocityFactor(form.GetText4())) out << "Verkürzungsfaktor: " << form.GetText4() << " (rot: unter 0,8)\n";
+  }
   return kExitCompleted;
 }
 

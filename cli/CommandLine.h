@@ -14,6 +14,7 @@ enum CliExit {
   kExitEndedEarly = 1,   // the run stopped at an input check
   kExitUsage = 2,
   kExitRuntimeError = 3,
+  kExitUnreadableFile = 4,  // a measurement file that cannot be read (the reason on err)
 };
 
 struct CliEnvironment {

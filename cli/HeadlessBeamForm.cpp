@@ -42,6 +42,7 @@ HeadlessBeamForm::HeadlessBeamForm(Platform& platform) : platform_(platform), mo
 
 template <typename OnChange>
 void HeadlessBeamForm::Type(std::string& box, std::string_view typed, std::size_t maxLength, OnChange onChange) {
+  lastTyped_.clear();
   if (typed.empty()) {  // select all and delete
     if (!box.empty()) {
       box.clear();
@@ -64,6 +65,7 @@ void HeadlessBeamForm::Type(std::string& box, std::string_view typed, std::size_
     } else {
       continue;
     }
+    lastTyped_ += key;
     onChange();
   }
 }
@@ -101,6 +103,7 @@ void HeadlessBeamForm::EnterCombo1(std::string_view text) {
     const bool named = !Trimmed(text).empty() && SameLetters(Trimmed(text), MaterialName(list[i]));
     if (list[i] == text || named) {  // picked from the list
       combo1_ = list[i];
+      lastTyped_ = std::string(text);
       model_.Combo1_Click(static_cast<int>(i));
       return;
     }

@@ -33,6 +33,10 @@ class HeadlessBeamForm final : public BeamFormControls {
   // The band button showing this caption ("1.8", "1,8", "7.0", "andere"), or -1.
   static int Option2IndexOf(std::string_view caption);
 
+  // What the last typing action really put in: the keys the key filter and
+  // the box's length let through ("13" of "1e3"), or the list entry picked.
+  const std::string& LastTyped() const { return lastTyped_; }
+
   int SelectedOption2() const { return selectedOption2_; }
   const std::string& Info() const { return info_; }
   bool Command2Enabled() const { return command2Enabled_; }
@@ -82,6 +86,7 @@ class HeadlessBeamForm final : public BeamFormControls {
   bool diametersEnabled_ = false;
   int spinnerValue_ = 0;
   std::string frameStatus_;
+  std::string lastTyped_;
 };
 
 }  // namespace zb

@@ -36,6 +36,7 @@ std::string Escaped(char32_t code) {
 
 // The option bold and its argument in italics; `blank` goes between them.
 std::string OptionText(const UsageRow& row, std::string_view blank = " ") {
+  if (IsOperand(row)) return "\\fI" + RoffText(row.argument) + "\\fR";
   std::string text = "\\fB" + RoffText(row.option) + "\\fR";
   if (!row.argument.empty()) text += std::string(blank) + "\\fI" + RoffText(row.argument) + "\\fR";
   return text;

@@ -1,5 +1,6 @@
 // zelvar-beam-cli pruning: the length changes of the "Antennen-Pruning/Optimieren" window.
 
+#include <optional>
 #include <ostream>
 
 #include "cli/CliPlatform.h"
@@ -10,6 +11,7 @@
 #include "cli/SubcommandOptions.h"
 #include "cli/Subcommands.h"
 #include "core/ModuleState.h"
+#include "core/NumberText.h"
 #include "core/PruningRun.h"
 #include "core/VkFormRules.h"
 
@@ -17,9 +19,14 @@ namespace zb {
 
 namespace {
 
+// How the measured resonance goes into the box of the measured frequency.
+constexpr const char* kMeasuredResonanceMask = "0.0##";
+
 std::string ScreenRows(HeadlessVkForm& form) {
   const VkModeTexts& t = PruningModeTexts();
-  return ShownRow(t.label6, form.Label7()) + ShownRow(t.label4, form.Label5()) +
+  // A VF gesamt above 1 is red in the window, marked here.
+  const std::string red = form.Label5Colour() == TextColour::Red ? " (rot: über 1)" : "";
+  return ShownRow(t.label6, form.Label7()) + ShownRow(t.label4, form.Label5() + red) +
          ShownRow(t.label8, form.Label9()) + ShownRow(t.label10, form.Label11()) +
          ShownRow(t.label12, form.Label13());
 }
@@ -35,21 +42,39 @@ std::string FormJson(HeadlessVkForm& form, const PruningResult& r) {
          JsonTextMember("Label5Colour", TextColourName(form.Label5Colour())) +
          JsonTextMember("Label7", form.Label7()) + JsonTextMember("Label9", form.Label9()) +
          JsonTextMember("Label11", form.Label11()) + JsonTextMember("Label13", form.Label13()) +
+         // The same under names that say what they are; the control names
+         // above are deprecated and go after one release.
+         JsonTextMember("vfGesamt", form.Label5()) +
+         JsonTextMember("vfGesamtColour", TextColourName(form.Label5Colour())) +
+         JsonTextMember("lengthNew", form.Label7()) + JsonTextMember("changeS", form.Label9()) +
+         JsonTextMember("changeR", form.Label11()) + JsonTextMember("changeD", form.Label13()) +
          "\"result\":" + ResultJson(r) + "}\n";
 }
 
 std::string FocusNote(HeadlessVkForm& form) {
   const VkModeTexts& t = PruningModeTexts();
   const char* caption = form.Focus() == "Text1" ? t.label1 : form.Focus() == "Text2" ? t.label2 : t.label3;
-  return "Fokus auf " + form.Focus() + " (" + ShownCaption(caption) + ")\n";
+  return "Feld „" + ShownCaption(caption) + "“\n";
+}
+
+// The --ist text: as given, or the measured resonance of --messung.
+std::optional<std::string> MeasuredText(const GivenOptions& given, std::ostream& err) {
+  const bool typed = given.contains("--ist"), measured = given.contains("--messung");
+  if (typed == measured) throw UsageError{"Entweder --ist oder --messung angeben."};
+  if (typed) return given.at("--ist");
+  const std::optional<Measurement> measurement = ReadMeasurementFor(given.at("--messung"), err);
+  if (!measurement) return std::nullopt;
+  return FormatNumber(measurement->evaluation.resonanceMHz, kMeasuredResonanceMask);
 }
 
 int Prune(const GivenOptions& given, std::ostream& out, std::ostream& err) {
+  const std::optional<std::string> measured = MeasuredText(given, err);
+  if (!measured) return kExitUnreadableFile;
   CliPlatform platform(false);
   HeadlessBeamForm beamForm(platform);
   HeadlessVkForm form(beamForm.GetText1(), beamForm.GetText7());
   form.OpenAsPruningWindow();
-  form.SetBoxes(given.at("--laenge"), given.at("--ist"), given.at("--soll"));
+  form.SetBoxes(given.at("--laenge"), *measured, given.at("--soll"));
   const ModuleState state;
   const PruningResult result = RunPruning(form, state, platform);
   const bool completed = result.status == PruningStatus::Ok;
@@ -68,13 +93,23 @@ const UsageSection& PruningUsage() {
        "Felder eines frisch geöffneten Fensters, danach wird einmal \"Rechnen\" gedrückt."},
       {
           {"--laenge", "TEXT", "gemessene Antennenlänge lS in m", true},
-          {"--ist", "TEXT", "gemessene Resonanzfrequenz in MHz", true},
+          {"--ist", "TEXT", "gemessene Resonanzfrequenz in MHz (oder --messung)"},
+          {"--messung", "DATEI",
+           "statt --ist: die Resonanz aus dieser Touchstone-Datei wie bei zelvar-beam-cli messung, als Text "
+           "mit bis zu drei Nachkommastellen"},
           {"--soll", "TEXT", "gewünschte Resonanzfrequenz in MHz", true},
           {"--json", "", "Feldtexte, Farbe und Ergebnis als JSON ausgeben"},
           {"--help", "", "diese Hilfe"},
       },
-      {"Rückgabewerte: 0 berechnet, 1 vorzeitig beendet (das Feld mit dem Fokus steht auf der "
-       "Fehlerausgabe), 2 falscher Aufruf."},
+      {"Eine Länge oder Frequenz von 0 oder darunter gilt als fehlend. Ein \"VF gesamt\" über 1 zeigt das "
+       "Fenster rot; die Textausgabe markiert ihn mit \"(rot: über 1)\".",
+       "JSON-Namen: vfGesamt, vfGesamtColour, lengthNew, changeS, changeR, changeD (die Texte des Fensters) und "
+       "result (die Zahlen). Veraltet: die Schlüssel nach den Steuerelementen des Fensters (Label5, "
+       "Label5Colour, Label7, Label9, Label11, Label13) stehen noch für eine Version mit denselben Werten "
+       "daneben.",
+       "Rückgabewerte: 0 berechnet, 1 vorzeitig beendet (das Feld, auf dem der Fokus steht, nennt die "
+       "Fehlerausgabe mit seiner Beschriftung, z. B. Feld „soll Resonanzfrequenz [MHz]:“), 2 falscher Aufruf, "
+       "4 Messdatei nicht lesbar (der Grund auf der Fehlerausgabe)."},
   };
   return section;
 }

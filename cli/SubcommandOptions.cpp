@@ -14,11 +14,24 @@ const UsageRow* FindRow(const UsageSection& usage, const std::string& name) {
   return nullptr;
 }
 
+// The next operand row not given yet.
+const UsageRow* FreeOperand(const UsageSection& usage, const GivenOptions& given) {
+  for (const UsageRow& row : usage.rows)
+    if (IsOperand(row) && !given.contains(RowKey(row))) return &row;
+  return nullptr;
+}
+
 GivenOptions ParseArguments(const UsageSection& usage, const std::vector<std::string>& args) {
   GivenOptions given;
   for (std::size_t i = 0; i < args.size(); ++i) {
+    if (!args[i].starts_with('-')) {
+      const UsageRow* operand = FreeOperand(usage, given);
+      if (!operand) throw UsageError{"Überzähliges Argument: " + args[i]};
+      given[std::string(RowKey(*operand))] = args[i];
+      continue;
+    }
     const UsageRow* row = FindRow(usage, args[i]);
-    if (!row) throw UsageError{"Unbekannte Option: " + args[i]};
+    if (!row || IsOperand(*row)) throw UsageError{"Unbekannte Option: " + args[i]};
     std::string value;
     if (!row->argument.empty()) {
       if (i + 1 >= args.size()) throw UsageError{"Zur Option " + args[i] + " fehlt der Wert."};
@@ -28,8 +41,9 @@ GivenOptions ParseArguments(const UsageSection& usage, const std::vector<std::st
   }
   if (given.contains("--help")) return given;
   for (const UsageRow& row : usage.rows)
-    if (row.required && !given.contains(row.option))
-      throw UsageError{"Die Option " + std::string(row.option) + " fehlt."};
+    if (row.required && !given.contains(RowKey(row)))
+      throw UsageError{IsOperand(row) ? "Das Argument " + std::string(row.argument) + " fehlt."
+                                      : "Die Option " + std::string(row.option) + " fehlt."};
   return given;
 }
 

@@ -16,10 +16,13 @@ struct UsageError {
   std::string message;
 };
 
-// Option name to its value ("" for a switch); only the options given.
+// Option name to its value ("" for a switch), an operand's argument name
+// ("DATEI") to the argument; only what was given.
 using GivenOptions = std::map<std::string, std::string, std::less<>>;
 
 // Reads the arguments after the subcommand's name and runs body with them.
+// An argument that does not start with "-" is the next operand (a row
+// without an option).
 // A wrong call, found here or by body (a UsageError), prints its reason and
 // the help text on err and gives exit 2; --help prints the help text on out.
 int RunSubcommand(const UsageSection& usage, const std::vector<std::string>& arguments, std::ostream& out,

@@ -55,6 +55,7 @@ std::string Wrapped(std::string_view text, std::size_t indent, std::size_t first
 }
 
 std::string OptionColumn(const UsageRow& row) {
+  if (IsOperand(row)) return std::string(row.argument);
   std::string text(row.option);
   if (!row.argument.empty()) text += ' ' + std::string(row.argument);
   return text;
@@ -108,7 +109,13 @@ const UsageSection& BeamUsage() {
        "Reihenfolge; danach wird einmal \"Rechnen\" gedrückt. Die Ergebnistabelle wird als \"Zelvar-Beam.txt\" "
        "(Windows-1252) ins Arbeitsverzeichnis geschrieben, die Zusammenfassung erscheint auf der Standardausgabe.",
        "In die Zahlenfelder lassen sich wie im Fenster nur Ziffern, Komma und Punkt tippen; andere Zeichen werden "
-       "verworfen. Ein leerer Text leert das Feld."},
+       "verworfen, und was über die Länge des Feldes hinausgeht, wird abgeschnitten. Welche Option dabei Zeichen "
+       "verloren hat und was stattdessen getippt wurde, steht auf der Fehlerausgabe (z. B. --frequenz: „1e3“ "
+       "getippt als „13“); --streng lehnt solche Eingaben mit Rückgabewert 2 ab. Ein leerer Text leert das Feld.",
+       "Jeder Hinweis, den eine Feldregel oder die Berechnung in das Hinweisfeld des Fensters schreibt (z. B. "
+       "\"Bitte einen Verkürzungsfaktor von 0 - 1,0 !(typisch 0,946) eintragen\"), steht auf der Fehlerausgabe. "
+       "Was das Fenster rot zeigt (ein Verkürzungsfaktor unter 0,8), ist in der Textausgabe markiert, z. B. "
+       "\"(rot: unter 0,8)\"."},
       {
           {"--frequenz", "TEXT", "Resonanzfrequenz in MHz eintippen (höchstens 7 Zeichen)"},
           {"--band", "BAND", "Bandknopf anklicken: 1.8 3.5 7.0 10 14 18 21 24 28 50 andere"},
@@ -126,20 +133,24 @@ const UsageSection& BeamUsage() {
           {"--erdbodenkorrektur", "", "dazu mit Erdbodenkorrektur"},
           {"--ja", "", "Frage nach einer Dielektrizitätszahl über 20 mit Ja beantworten (sonst Nein)"},
           {"--json", "", "statt der Zusammenfassung alle Werte als JSON ausgeben"},
+          {"--streng", "",
+           "Eingaben ablehnen (Rückgabewert 2), von denen das Fenster Zeichen verwerfen oder abschneiden würde"},
           {"--help", "", "diese Hilfe"},
       },
       {"Das Dezimaltrennzeichen folgt der Spracheinstellung (LC_ALL, LC_NUMERIC, LANG).",
        "Rückgabewerte: 0 Berechnung vollständig, 1 Berechnung vorzeitig beendet (Hinweis oder Frage auf der "
-       "Fehlerausgabe), 2 falscher Aufruf, 3 Laufzeitfehler (Nummer und Beschreibung auf der Fehlerausgabe; es wird "
+       "Fehlerausgabe), 2 falscher Aufruf oder mit --streng eine verworfene Eingabe, 3 Laufzeitfehler (Nummer und Beschreibung auf der Fehlerausgabe; es wird "
        "nichts halb geschrieben).",
        "Die Nebenrechner sind eigene Befehle: vk (Verkürzungsfaktor schätzen), pruning (Antennen-Pruning/"
-       "Optimieren) und zusatzdipol (strahlungsgekoppelter Zusatzdipol); ihre Optionen zeigt "
-       "zelvar-beam-cli BEFEHL --help."},
+       "Optimieren), zusatzdipol (strahlungsgekoppelter Zusatzdipol) und messung (Messdatei eines "
+       "Antennenanalysators auswerten); ihre Optionen zeigt zelvar-beam-cli BEFEHL --help."},
   };
   return section;
 }
 
-std::vector<UsageSection> UsageSections() { return {BeamUsage(), VkUsage(), PruningUsage(), ZusatzDipolUsage()}; }
+std::vector<UsageSection> UsageSections() {
+  return {BeamUsage(), VkUsage(), PruningUsage(), ZusatzDipolUsage(), MessungUsage()};
+}
 
 bool InSynopsis(const UsageRow& row) { return row.option != "--help"; }
 

@@ -9,9 +9,11 @@
 
 namespace zb {
 
+// A row is an option, or an operand where it has no option name: an argument
+// of its own, such as the file of "messung DATEI".
 struct UsageRow {
-  std::string_view option;       // "--band"
-  std::string_view argument;     // "BAND"; empty for a switch
+  std::string_view option;       // "--band"; empty for an operand
+  std::string_view argument;     // "BAND"; empty for a switch; the operand's name
   std::string_view description;  // one line of German text, wrapped where it is printed
   bool required = false;         // a call without it is refused
 };
@@ -25,6 +27,12 @@ struct UsageSection {
 
 // The beam calculation, zelvar-beam-cli without a subcommand.
 const UsageSection& BeamUsage();
+
+// An operand row: no option name, only its argument.
+inline bool IsOperand(const UsageRow& row) { return row.option.empty(); }
+
+// How a row is found among the given options: its option, or an operand's name.
+inline std::string_view RowKey(const UsageRow& row) { return IsOperand(row) ? row.argument : row.option; }
 
 // Every section of the command line, the beam calculation first.
 std::vector<UsageSection> UsageSections();

@@ -17,10 +17,19 @@ namespace zb {
 
 namespace {
 
+// What the window shows in red is marked in the text.
+std::string Red(TextColour colour, const char* why) {
+  return colour == TextColour::Red ? std::string(" (rot: ") + why + ")" : std::string();
+}
+
+// The two shares of the shortening are percentages, labelled as such (the
+// window's "Antennenhöhe:" beside a percentage reads like a height).
 std::string ScreenRows(HeadlessVkForm& form) {
   const VkModeTexts& t = VfModeTexts();
-  return ShownRow(t.label3, form.Text3()) + ShownRow(t.label6, form.Label7()) +
-         ShownRow(t.label4, form.Label5()) + ShownRow(t.label8, form.Label9());
+  return ShownRow(t.label3, form.Text3() + Red(form.Text3Colour(), "begrenzt")) +
+         ShownRow("Verkürzung durch Schlankheitsgrad [%]:", form.Label7() + Red(form.Label7Colour(), "außerhalb 2 - 9 %")) +
+         ShownRow("Verkürzung durch Antennenhöhe [%]:", form.Label5() + Red(form.Label5Colour(), "außerhalb 2 - 10 %")) +
+         ShownRow(t.label8, form.Label9());
 }
 
 std::string EstimateJson(const VfEstimationOutcome& outcome) {
@@ -32,20 +41,29 @@ std::string EstimateJson(const VfEstimationOutcome& outcome) {
 }
 
 std::string FormJson(HeadlessVkForm& form, const VfEstimationOutcome& outcome) {
+  // The control names (Text1, Label7, ...) are deprecated and go after one
+  // release; the names after them say what the values are.
   return "{" + JsonTextMember("Text1", form.GetText1()) + JsonTextMember("Text2", form.GetText2()) +
          JsonTextMember("Text3", form.Text3()) + JsonTextMember("Text3Colour", TextColourName(form.Text3Colour())) +
          JsonTextMember("Label7", form.Label7()) +
          JsonTextMember("Label7Colour", TextColourName(form.Label7Colour())) +
          JsonTextMember("Label5", form.Label5()) +
          JsonTextMember("Label5Colour", TextColourName(form.Label5Colour())) +
-         JsonTextMember("Label9", form.Label9()) + "\"estimate\":" + EstimateJson(outcome) + "}\n";
+         JsonTextMember("Label9", form.Label9()) + JsonTextMember("frequencyText", form.GetText1()) +
+         JsonTextMember("heightText", form.GetText2()) + JsonTextMember("diameterText", form.Text3()) +
+         JsonTextMember("diameterColour", TextColourName(form.Text3Colour())) +
+         JsonTextMember("slendernessPercentText", form.Label7()) +
+         JsonTextMember("slendernessPercentColour", TextColourName(form.Label7Colour())) +
+         JsonTextMember("heightPercentText", form.Label5()) +
+         JsonTextMember("heightPercentColour", TextColourName(form.Label5Colour())) +
+         JsonTextMember("vfText", form.Label9()) + "\"estimate\":" + EstimateJson(outcome) + "}\n";
 }
 
 // The box to correct, by its caption; the height box also with what it holds now.
 std::string FocusNote(HeadlessVkForm& form) {
   const VkModeTexts& t = VfModeTexts();
-  if (form.Focus() == "Text1") return "Fokus auf Text1 (" + ShownCaption(t.label1) + ")\n";
-  return "Fokus auf Text2 (" + ShownCaption(t.label2) + "), das Feld enthält jetzt \"" + form.GetText2() + "\"\n";
+  if (form.Focus() == "Text1") return "Feld „" + ShownCaption(t.label1) + "“\n";
+  return "Feld „" + ShownCaption(t.label2) + "“, das Feld enthält jetzt \"" + form.GetText2() + "\"\n";
 }
 
 int Estimate(const GivenOptions& given, std::ostream& out, std::ostream& err) {
@@ -77,8 +95,16 @@ const UsageSection& VkUsage() {
           {"--json", "", "Feldtexte, Farben und Schätzwerte als JSON ausgeben"},
           {"--help", "", "diese Hilfe"},
       },
-      {"Rückgabewerte: 0 berechnet, 1 vorzeitig beendet (das Feld mit dem Fokus steht auf der "
-       "Fehlerausgabe), 2 falscher Aufruf."},
+      {"Was das Fenster rot zeigt, ist in der Textausgabe markiert: ein begrenzter Drahtdurchmesser \"(rot: "
+       "begrenzt)\", ein Anteil außerhalb seines üblichen Bereichs \"(rot: außerhalb 2 - 9 %)\" bzw. \"(rot: "
+       "außerhalb 2 - 10 %)\". Die beiden Anteile heißen in der Textausgabe \"Verkürzung durch Schlankheitsgrad "
+       "[%]\" und \"Verkürzung durch Antennenhöhe [%]\".",
+       "JSON-Namen: frequencyText, heightText, diameterText, diameterColour, slendernessPercentText, "
+       "slendernessPercentColour, heightPercentText, heightPercentColour, vfText und estimate. Veraltet: die "
+       "Schlüssel nach den Steuerelementen des Fensters (Text1, Text2, Text3, Text3Colour, Label7, Label7Colour, "
+       "Label5, Label5Colour, Label9) stehen noch für eine Version mit denselben Werten daneben.",
+       "Rückgabewerte: 0 berechnet, 1 vorzeitig beendet (das Feld, auf dem der Fokus steht, nennt die "
+       "Fehlerausgabe mit seiner Beschriftung, z. B. Feld „Antennenhöhe [m]:“), 2 falscher Aufruf."},
   };
   return section;
 }

@@ -64,13 +64,17 @@ std::string ResultJson(const CoupledDipolResult& r) {
 std::string FormJson(HeadlessZusatzDipolForm& form, const CoupledDipolResult& r) {
   return "{" + JsonTextMember("Text4", form.Box(4)) + JsonTextMember("Text5", form.Box(5)) +
          JsonTextMember("Text6", form.Box(6)) + JsonTextMember("Label8", form.Label8()) +
-         JsonTextMember("Label10", form.Label10()) + "\"result\":" + ResultJson(r) + "}\n";
+         JsonTextMember("Label10", form.Label10()) +
+         // The same under names that say what they are; the control names
+         // above are deprecated and go after one release.
+         JsonTextMember("diameterText", form.Box(4)) + JsonTextMember("exciterDiameterText", form.Box(5)) +
+         JsonTextMember("vfText", form.Box(6)) + JsonTextMember("spacingText", form.Label8()) +
+         JsonTextMember("lengthText", form.Label10()) + "\"result\":" + ResultJson(r) + "}\n";
 }
 
 std::string FocusNote(HeadlessZusatzDipolForm& form) {
   const int box = form.Focus();
-  return "Fokus auf Text" + std::to_string(box) + " (" + ShownCaption(ZusatzDipolBoxCaption(box)) +
-         "), das Feld enthält \"" + form.Box(box) + "\"\n";
+  return "Feld „" + ShownCaption(ZusatzDipolBoxCaption(box)) + "“, das Feld enthält \"" + form.Box(box) + "\"\n";
 }
 
 int Compute(const GivenOptions& given, std::ostream& out, std::ostream& err) {
@@ -117,8 +121,11 @@ const UsageSection& ZusatzDipolUsage() {
           {"--json", "", "Feldtexte und Ergebnis als JSON ausgeben"},
           {"--help", "", "diese Hilfe"},
       },
-      {"Rückgabewerte: 0 berechnet, 1 vorzeitig beendet (das Feld mit dem Fokus steht auf der "
-       "Fehlerausgabe), 2 falscher Aufruf, 3 Laufzeitfehler (Nummer und Beschreibung auf der "
+      {"JSON-Namen: diameterText, exciterDiameterText, vfText, spacingText, lengthText (die Texte des "
+       "Fensters) und result (die Zahlen). Veraltet: die Schlüssel nach den Steuerelementen des Fensters "
+       "(Text4, Text5, Text6, Label8, Label10) stehen noch für eine Version mit denselben Werten daneben.",
+       "Rückgabewerte: 0 berechnet, 1 vorzeitig beendet (das Feld, auf dem der Fokus steht, nennt die "
+       "Fehlerausgabe mit seiner Beschriftung), 2 falscher Aufruf, 3 Laufzeitfehler (Nummer und Beschreibung auf der "
        "Fehlerausgabe)."},
   };
   return section;

@@ -19,9 +19,12 @@ const char* PruningStatusName(PruningStatus status) {
 
 PruningResult ComputePruning(float lS, float fIst, float fSoll, const ModuleState& state) {
   PruningResult r;
-  if (lS == 0.0f) r.status = PruningStatus::LengthMissing;
-  else if (fIst == 0.0f) r.status = PruningStatus::MeasuredMissing;
-  else if (fSoll == 0.0f) r.status = PruningStatus::WantedMissing;
+  // A length or frequency of 0 or below counts as missing: a negative entry
+  // ("-10,8") would give a negative VF gesamt and the advice to lengthen
+  // the wire.
+  if (IsMissingPruningInput(lS)) r.status = PruningStatus::LengthMissing;
+  else if (IsMissingPruningInput(fIst)) r.status = PruningStatus::MeasuredMissing;
+  else if (IsMissingPruningInput(fSoll)) r.status = PruningStatus::WantedMissing;
   if (r.status != PruningStatus::Ok) return r;
 
   // The 8-byte ratio of the two 4-byte frequencies against 8-byte bounds.

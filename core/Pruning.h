@@ -28,4 +28,7 @@ inline constexpr double kHighestPruningRatio = 1.3;
 // step whose arithmetic fails is skipped and the next one goes on.
 PruningResult ComputePruning(float lS, float fIst, float fSoll, const ModuleState& state);
 
+// A pruning input of 0 or below (or not a number) counts as missing.
+inline bool IsMissingPruningInput(float value) { return !(value > 0.0f); }
+
 }  // namespace zb

@@ -23,9 +23,9 @@ float ReadBox(const std::string& text) {
 // before the frequencies are read.
 PruningResult ReadAndCompute(VkFormAccess& form, const ModuleState& state) {
   const float lS = ReadBox(form.GetText1());
-  if (lS == 0.0f) return ComputePruning(lS, 0, 0, state);
+  if (IsMissingPruningInput(lS)) return ComputePruning(lS, 0, 0, state);
   const float fIst = ReadBox(form.GetText2());
-  if (fIst == 0.0f) return ComputePruning(lS, fIst, 0, state);
+  if (IsMissingPruningInput(fIst)) return ComputePruning(lS, fIst, 0, state);
   return ComputePruning(lS, fIst, ReadBox(form.GetText3()), state);
 }
 

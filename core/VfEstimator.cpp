@@ -19,8 +19,9 @@ const char* DiameterLimitName(DiameterLimit limit) {
 namespace {
 
 // The first limit that applies; a diameter exactly on a limit passes. The
-// two lengths are 8-byte values, compared with the 4-byte diameter as such.
-void LimitDiameter(VfEstimate& e, float d, double halfWaveMm, double twiceHeightMm) {
+// two lengths are held as 4-byte values like the diameter, so 20 mm passes
+// at a height of 0,01 m.
+void LimitDiameter(VfEstimate& e, float d, float halfWaveMm, float twiceHeightMm) {
   e.diameter = d;
   e.limit = DiameterLimit::None;
   if (d < kMinimumDiameter) {
@@ -28,10 +29,10 @@ void LimitDiameter(VfEstimate& e, float d, double halfWaveMm, double twiceHeight
     e.limit = DiameterLimit::Minimum;
   } else if (d > twiceHeightMm) {
     e.limit = DiameterLimit::TwiceHeight;
-    e.diameter = ToSingle(twiceHeightMm);
+    e.diameter = twiceHeightMm;
   } else if (d > halfWaveMm) {
     e.limit = DiameterLimit::HalfWavelength;
-    e.diameter = ToSingle(halfWaveMm);
+    e.diameter = halfWaveMm;
   }
 }
 
@@ -39,10 +40,10 @@ void LimitDiameter(VfEstimate& e, float d, double halfWaveMm, double twiceHeight
 
 VfEstimate EstimateVelocityFactor(float f, float h, float d, bool groundCorrection, float koeffDipol) {
   VfEstimate e;
-  double halfWaveMm = 0;
-  double twiceHeightMm = 0;
-  SkipOnError([&] { halfWaveMm = Divide(Divide(300000.0, f), 2.0); });
-  SkipOnError([&] { twiceHeightMm = Checked(h * 2000.0); });
+  float halfWaveMm = 0;
+  float twiceHeightMm = 0;
+  SkipOnError([&] { halfWaveMm = ToSingle(Divide(Divide(300000.0, f), 2.0)); });
+  SkipOnError([&] { twiceHeightMm = ToSingle(h * 2000.0); });
   SkipOnError([&] { LimitDiameter(e, d, halfWaveMm, twiceHeightMm); });
   SkipOnError([&] { e.slendernessPercent = SlendernessShorteningPercent(f, e.diameter); });
   SkipOnError([&] { e.heightPercent = HeightShorteningPercent(f, h, groundCorrection); });

@@ -29,6 +29,46 @@ TEST(CommandLine, PrintsTheSummaryOfTheDefaults) {
   EXPECT_EQ(run.err, "");
 }
 
+// What the window would show goes to standard error: the
+// notes of the box rules, and the characters the key filter or the box's
+// length dropped; --streng refuses such input.
+TEST(CommandLine, NotesAndDroppedCharactersGoToStandardError) {
+  const test::CliRun vk = RunHere({"--vk", "1,5"});
+  EXPECT_EQ(vk.exit, kExitCompleted);
+  EXPECT_EQ(vk.err, " Bitte einen Verkürzungsfaktor von 0 - 1,0 !(typisch 0,946) eintragen\n");
+
+  struct Case {
+    std::vector<std::string> args;
+    const char* note;
+  };
+  for (const Case& c : {Case{{"--frequenz", "-5"}, "--frequenz: „-5“ getippt als „5“\n"},
+                        Case{{"--frequenz", "1e3"}, "--frequenz: „1e3“ getippt als „13“\n"},
+                        Case{{"--frequenz", "14,123456"}, "--frequenz: „14,123456“ getippt als „14,1234“\n"},
+                        Case{{"--isolierung", "PCV"}, "--isolierung: „PCV“ getippt als „“\n"}}) {
+    const test::CliRun run = RunHere(c.args);
+    EXPECT_EQ(run.exit, kExitCompleted) << c.note;
+    EXPECT_EQ(run.err, c.note);
+    std::vector<std::string> strict = c.args;
+    strict.insert(strict.begin(), "--streng");
+    const test::CliRun refused = RunHere(strict);
+    EXPECT_EQ(refused.exit, kExitUsage) << c.note;
+    EXPECT_EQ(refused.err.rfind(c.note, 0), 0u) << refused.err;
+    EXPECT_FALSE(refused.reportWritten);
+    EXPECT_EQ(refused.out, "");
+  }
+  // What passes unchanged says nothing, also with --streng; a picked list entry too.
+  const test::CliRun clean = RunHere({"--streng", "--frequenz", "14,2", "--isolierung", "PVC", "--vk", "0,95"});
+  EXPECT_EQ(clean.exit, kExitCompleted);
+  EXPECT_EQ(clean.err, "");
+}
+
+TEST(CommandLine, RedVelocityFactorIsMarked) {
+  const test::CliRun low = RunHere({"--vk", "0,75"});
+  EXPECT_EQ(low.exit, kExitCompleted);
+  EXPECT_NE(low.out.find("Verkürzungsfaktor: 0,75 (rot: unter 0,8)\n"), std::string::npos) << low.out;
+  EXPECT_EQ(RunHere({"--vk", "0,8"}).out.find("(rot"), std::string::npos);
+}
+
 TEST(CommandLine, JsonGivesEverySingleExactly) {
   const test::CliRun three = RunHere({"--json"});
   EXPECT_EQ(three.exit, kExitCompleted);

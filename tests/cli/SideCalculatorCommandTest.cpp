@@ -3,10 +3,15 @@
 
 #include <gtest/gtest.h>
 
+#include "cli/SubcommandOptions.h"
+#include "core/ZusatzDipolRules.h"
 #include "tests/cli/CliTestSupport.h"
 
 namespace zb {
 namespace {
+
+constexpr const char* kCoupledArgs = "zusatzdipol --erreger-frequenz 14,0 --impedanz 300 --erreger-durchmesser 2 "
+                                     "--durchmesser 2 --vk 0,946 ";
 
 test::CliRun RunLine(const std::string& line) { return test::RunCli(test::Words(line), test::ScratchFolder()); }
 
@@ -23,7 +28,8 @@ TEST(VkCommand, WorkedExampleWithAndWithoutGroundCorrection) {
   const test::CliRun plain = RunLine("vk --frequenz 50,2 --hoehe 3 --durchmesser 2");
   EXPECT_EQ(plain.exit, kExitCompleted);
   EXPECT_EQ(plain.out,
-            "Drahtdurchmesser [mm]: 2\nSchlangheitsgrad: 3,4\nAntennenhöhe: 2,8\n"
+            "Drahtdurchmesser [mm]: 2\nVerkürzung durch Schlankheitsgrad [%]: 3,4\n"
+            "Verkürzung durch Antennenhöhe [%]: 2,8\n"
             "voraussichtlicher Verkürzungsfaktor: 0,958\n");
   EXPECT_FALSE(plain.reportWritten);
 
@@ -40,8 +46,7 @@ TEST(VkCommand, LimitedDiametersAreWrittenBackInRed) {
     const char* text3;
     const char* limit;
   };
-  for (const Case& c : {Case{"--frequenz 50,2 --hoehe 0,01 --durchmesser 20", "\"20,0\"", "\"TwiceHeight\""},
-                        Case{"--frequenz 50,2 --hoehe 0,01 --durchmesser 25", "\"20,0\"", "\"TwiceHeight\""},
+  for (const Case& c : {Case{"--frequenz 50,2 --hoehe 0,01 --durchmesser 25", "\"20,0\"", "\"TwiceHeight\""},
                         Case{"--frequenz 50,2 --hoehe 3 --durchmesser 0,05", "\"0,1\"", "\"Minimum\""},
                         Case{"--frequenz 50,2 --hoehe 3 --durchmesser abc", "\"0,1\"", "\"Minimum\""},
                         Case{"--frequenz 1000 --hoehe 10 --durchmesser 200", "\"150,0\"", "\"HalfWavelength\""}}) {
@@ -50,8 +55,10 @@ TEST(VkCommand, LimitedDiametersAreWrittenBackInRed) {
     EXPECT_EQ(Field(json, "Text3Colour"), "\"red\"") << c.args;
     EXPECT_EQ(Field(json, "limit"), c.limit) << c.args;
   }
-  // Exactly on a limit passes, where the 8-byte product is exact.
-  for (const char* args : {"--hoehe 1 --durchmesser 2000", "--hoehe 3 --durchmesser 0,1"}) {
+  // Exactly on a limit passes; the limits are held as 4-byte values, so
+  // 0,01 m gives 20 mm although 0.01f * 2000 lies just below 20.
+  for (const char* args : {"--hoehe 1 --durchmesser 2000", "--hoehe 3 --durchmesser 0,1",
+                           "--hoehe 0,01 --durchmesser 20", "--hoehe 0,03 --durchmesser 60"}) {
     const std::string json = RunLine(std::string("vk --json --frequenz 50,2 ") + args).out;
     EXPECT_EQ(Field(json, "Text3Colour"), "\"black\"") << args;
     EXPECT_EQ(Field(json, "limit"), "\"None\"") << args;
@@ -71,13 +78,13 @@ TEST(VkCommand, StopsAtTheFrequencyAndAtTooLowHeights) {
   for (const char* frequency : {"\"\"", "0", "abc", "1E39"}) {
     const test::CliRun run = RunLine(std::string("vk --json --hoehe 3 --durchmesser 2 --frequenz ") + frequency);
     EXPECT_EQ(run.exit, kExitEndedEarly) << frequency;
-    EXPECT_EQ(run.err, "Fokus auf Text1 (Frequenz [MHz]:)\n");
+    EXPECT_EQ(run.err, "Feld „Frequenz [MHz]:“\n");
     EXPECT_EQ(Field(run.out, "estimate"), "null");
   }
   for (const char* height : {"0", "0,005", "\"\""}) {
     const test::CliRun run = RunLine(std::string("vk --frequenz 50,2 --durchmesser 2 --hoehe ") + height);
     EXPECT_EQ(run.exit, kExitEndedEarly) << height;
-    EXPECT_EQ(run.err, "Fokus auf Text2 (Antennenhöhe [m]:), das Feld enthält jetzt \"0,01\"\n");
+    EXPECT_EQ(run.err, "Feld „Antennenhöhe [m]:“, das Feld enthält jetzt \"0,01\"\n");
   }
   // The text written back passes on the next press.
   EXPECT_EQ(RunLine("vk --frequenz 50,2 --durchmesser 2 --hoehe 0,01").exit, kExitCompleted);
@@ -100,6 +107,35 @@ TEST(PruningCommand, WorkedExampleAndSigns) {
   EXPECT_EQ(Field(impossible, "status"), "\"Ok\"");
 }
 
+// Red values are marked in the text output, and the JSON
+// carries names that say what the values are besides the control names.
+TEST(SideCalculatorCommands, RedValuesAreMarkedAndJsonNamesSayWhatTheyAre) {
+  const test::CliRun impossible = RunLine("pruning --laenge 5,0 --ist 60 --soll 50");
+  EXPECT_NE(impossible.out.find("VF gesamt: 1,783 (rot: über 1)\n"), std::string::npos) << impossible.out;
+  const test::CliRun fine = RunLine("pruning --laenge 3,20 --ist 49,8 --soll 50,2");
+  EXPECT_EQ(fine.out.find("(rot"), std::string::npos);
+  const std::string pruning = RunLine("pruning --json --laenge 3,20 --ist 49,8 --soll 50,2").out;
+  EXPECT_EQ(Field(pruning, "vfGesamt"), "\"0,947\"");
+  EXPECT_EQ(Field(pruning, "vfGesamtColour"), "\"black\"");
+  EXPECT_EQ(Field(pruning, "lengthNew"), "\"3,175\"");
+  EXPECT_EQ(Field(pruning, "changeS"), "\"- 25,5\"");
+  EXPECT_EQ(Field(pruning, "Label9"), "\"- 25,5\"");  // deprecated, kept for one release
+
+  const test::CliRun limited = RunLine("vk --frequenz 50,2 --hoehe 3 --durchmesser 0,05");
+  EXPECT_NE(limited.out.find("Drahtdurchmesser [mm]: 0,1 (rot: begrenzt)\n"), std::string::npos) << limited.out;
+  const std::string vk = RunLine("vk --json --frequenz 50,2 --hoehe 3 --durchmesser 2").out;
+  EXPECT_EQ(Field(vk, "diameterText"), "\"2\"");
+  EXPECT_EQ(Field(vk, "heightPercentText"), "\"2,8\"");
+  EXPECT_EQ(Field(vk, "slendernessPercentText"), "\"3,4\"");
+  EXPECT_EQ(Field(vk, "vfText"), "\"0,958\"");
+  EXPECT_EQ(Field(vk, "Text3"), "\"2\"");
+
+  const std::string coupled = RunLine(kCoupledArgs + std::string("--frequenz 21,2 --json")).out;
+  EXPECT_EQ(Field(coupled, "spacingText"), Field(coupled, "Label8"));
+  EXPECT_EQ(Field(coupled, "lengthText"), Field(coupled, "Label10"));
+  EXPECT_EQ(Field(coupled, "vfText"), Field(coupled, "Text6"));
+}
+
 TEST(PruningCommand, RatioBoundsAndMissingBoxes) {
   for (const char* accepted : {"--ist 66 --soll 100", "--ist 130 --soll 100"})
     EXPECT_EQ(RunLine(std::string("pruning --laenge 3 ") + accepted).exit, kExitCompleted) << accepted;
@@ -107,19 +143,23 @@ TEST(PruningCommand, RatioBoundsAndMissingBoxes) {
     const test::CliRun run = RunLine(std::string("pruning --json --laenge 3 ") + refused);
     EXPECT_EQ(run.exit, kExitEndedEarly) << refused;
     EXPECT_EQ(Field(run.out, "status"), "\"RatioOutOfRange\"");
-    EXPECT_EQ(run.err, "Fokus auf Text3 (soll Resonanzfrequenz [MHz]:)\n");
+    EXPECT_EQ(run.err, "Feld „soll Resonanzfrequenz [MHz]:“\n");
   }
   struct Case {
     const char* args;
     const char* status;
     const char* focus;
   };
-  for (const Case& c : {Case{"--laenge \"\" --ist \"\" --soll \"\"", "LengthMissing", "Text1"},
-                        Case{"--laenge 3 --ist 0 --soll \"\"", "MeasuredMissing", "Text2"},
-                        Case{"--laenge 3 --ist 50 --soll x", "WantedMissing", "Text3"}}) {
+  for (const Case& c : {Case{"--laenge \"\" --ist \"\" --soll \"\"", "LengthMissing", "ist Antennenlänge lS[m]:"},
+                        Case{"--laenge 3 --ist 0 --soll \"\"", "MeasuredMissing", "ist Resonanzfrequenz [MHz]:"},
+                        Case{"--laenge 3 --ist 50 --soll x", "WantedMissing", "soll Resonanzfrequenz [MHz]:"},
+                        // 0 or below counts as missing.
+                        Case{"--laenge -10,8 --ist 14,05 --soll 14,2", "LengthMissing", "ist Antennenlänge lS[m]:"},
+                        Case{"--laenge 10,8 --ist -14,05 --soll -14,2", "MeasuredMissing", "ist Resonanzfrequenz [MHz]:"},
+                        Case{"--laenge 10,8 --ist 14,05 --soll -14,2", "WantedMissing", "soll Resonanzfrequenz [MHz]:"}}) {
     const test::CliRun run = RunLine(std::string("pruning --json ") + c.args);
     EXPECT_EQ(Field(run.out, "status"), std::string("\"") + c.status + "\"");
-    EXPECT_EQ(run.err.rfind(std::string("Fokus auf ") + c.focus, 0), 0u) << run.err;
+    EXPECT_EQ(run.err, std::string("Feld „") + c.focus + "“\n") << run.err;
     EXPECT_EQ(Field(run.out, "Label9"), "\"\"");
   }
 }
@@ -143,7 +183,7 @@ TEST(ZusatzDipolCommand, BelowTheExciterWarnsAndStillShowsResults) {
   EXPECT_EQ(run.exit, kExitCompleted);
   EXPECT_EQ(Field(run.out, "belowExciter"), "true");
   EXPECT_NE(Field(run.out, "Label8"), "\"\"");
-  EXPECT_EQ(run.err.rfind("Fokus auf Text1 (gewünschte Resonanzfrequenz [MHz]:)", 0), 0u) << run.err;
+  EXPECT_EQ(run.err.rfind("Feld „gewünschte Resonanzfrequenz [MHz]:“", 0), 0u) << run.err;
 }
 
 TEST(ZusatzDipolCommand, LimitsAreWrittenBack) {
@@ -157,7 +197,7 @@ TEST(ZusatzDipolCommand, LimitsAreWrittenBack) {
   EXPECT_EQ(close.exit, kExitEndedEarly);
   EXPECT_EQ(Field(close.out, "status"), "\"SpacingTooSmall\"");
   EXPECT_EQ(Field(close.out, "Text4"), "\"" + FormatNumber(std::stof(Field(close.out, "roughSpacing")), "###0.0#") + "\"");
-  EXPECT_EQ(close.err.rfind("Fokus auf Text4", 0), 0u);
+  EXPECT_EQ(close.err.rfind("Feld „" + ShownCaption(ZusatzDipolBoxCaption(4)) + "“", 0), 0u) << close.err;
   // A rough spacing of 0 or less is not written back.
   const test::CliRun negative = RunLine(kCoupled + "--frequenz 21,2 --json --impedanz 1");
   EXPECT_EQ(Field(negative.out, "status"), "\"SpacingTooSmall\"");
@@ -180,7 +220,8 @@ TEST(ZusatzDipolCommand, EmptyBoxesStopInTheirOrder) {
   for (const auto& [option, box] : order) {
     const test::CliRun run = RunLine(args);
     EXPECT_EQ(run.exit, kExitEndedEarly);
-    EXPECT_EQ(run.err.rfind("Fokus auf " + box, 0), 0u) << run.err;
+    const std::string caption = ShownCaption(ZusatzDipolBoxCaption(box.back() - '0'));
+    EXPECT_EQ(run.err.rfind("Feld „" + caption + "“", 0), 0u) << run.err;
     args.replace(args.find(option + " \"\""), option.size() + 3, option + " 2");  // fill it, the next one stops
   }
 }

@@ -17,7 +17,7 @@ namespace {
 std::vector<std::string> CallWith(const UsageSection& section, const UsageRow& row) {
   std::vector<std::string> args;
   if (!section.command.empty()) args.emplace_back(section.command);
-  args.emplace_back(row.option);
+  if (!IsOperand(row)) args.emplace_back(row.option);
   if (!row.argument.empty()) args.emplace_back("3");
   return args;
 }
@@ -27,6 +27,7 @@ TEST(Usage, EveryOptionInTheTablesIsOneTheCommandLineKnows) {
     for (const UsageRow& row : section.rows) {
       const test::CliRun run = test::RunCli(CallWith(section, row), test::ScratchFolder());
       EXPECT_EQ(run.err.find("Unbekannte Option"), std::string::npos) << section.command << ' ' << row.option;
+      EXPECT_EQ(run.err.find("Überzähliges Argument"), std::string::npos) << section.command << ' ' << row.option;
     }
   }
 }
@@ -77,7 +78,7 @@ TEST(ManualPage, HoldsEverySectionWithItsOptions) {
   const UsageSection vk{"vk", {"Schätzt."}, {{"--hoehe", "M", ".5 oder mehr", true}}, {}};
   const std::string page = ManualPage({BeamUsage(), vk}, "1.2.3");
   EXPECT_EQ(page.find(".TH ZELVAR\\-BEAM\\-CLI 1 \"\" \"Zelvar\\-Beam 1.2.3\""), 0u);
-  EXPECT_NE(page.find("\\%[\\fB\\-\\-json\\fR]\n.in -8n\n.in +8n\n.ti -8n\n.B zelvar\\-beam\\-cli vk\n"
+  EXPECT_NE(page.find("\\%[\\fB\\-\\-streng\\fR]\n.in -8n\n.in +8n\n.ti -8n\n.B zelvar\\-beam\\-cli vk\n"
                       "\\%\\fB\\-\\-hoehe\\fR\\ \\fIM\\fR\n.in -8n\n.ad\n"),
             std::string::npos)
       << page;
@@ -89,10 +90,34 @@ TEST(ManualPage, HoldsEverySectionWithItsOptions) {
   EXPECT_TRUE(std::all_of(page.begin(), page.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }));
 }
 
+TEST(Usage, AnOperandIsShownByItsNameAndRequiredPlainly) {
+  const UsageSection section{"m", {}, {{"", "DATEI", "die Datei", true}, {"--json", "", "JSON"}}, {}};
+  const std::string help = UsageText(section);
+  EXPECT_EQ(help.rfind("Aufruf: zelvar-beam-cli m DATEI [--json]\n\n", 0), 0u) << help;
+  EXPECT_NE(help.find("\n  DATEI   die Datei\n"), std::string::npos) << help;
+  const std::string page = ManualPage({BeamUsage(), section}, "1");
+  EXPECT_NE(page.find(".B zelvar\\-beam\\-cli m\n\\%\\fIDATEI\\fR\n"), std::string::npos) << page;
+  EXPECT_NE(page.find(".TP\n\\fIDATEI\\fR\ndie Datei\n"), std::string::npos) << page;
+}
+
 TEST(ManualPage, DocumentsEverySubcommand) {
   const std::string page = ManualPage(UsageSections(), "1");
-  for (const char* command : {"vk", "pruning", "zusatzdipol"})
+  for (const char* command : {"vk", "pruning", "zusatzdipol", "messung"})
     EXPECT_NE(page.find(".SH \"BEFEHL " + std::string(command) + "\""), std::string::npos) << command;
+}
+
+// --help and the manual page describe the notes on
+// standard error, --streng and the JSON names with the deprecated keys.
+TEST(ManualPage, DescribesTheStandardErrorNotesStrictModeAndJsonNames) {
+  const std::string help = UsageText(BeamUsage());
+  EXPECT_NE(help.find("--streng"), std::string::npos);
+  EXPECT_NE(help.find("„1e3“"), std::string::npos) << help;
+  EXPECT_NE(help.find("Hinweis, den eine Feldregel"), std::string::npos);
+  const std::string page = ManualPage(UsageSections(), "1");
+  EXPECT_NE(page.find("\\fB\\-\\-streng\\fR"), std::string::npos);
+  for (const char* name : {"vfGesamt", "diameterText", "spacingText", "Veraltet"})
+    EXPECT_NE(page.find(name), std::string::npos) << name;
+  EXPECT_TRUE(std::all_of(page.begin(), page.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }));
 }
 
 }  // namespace

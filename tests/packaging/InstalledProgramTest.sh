@@ -63,7 +63,7 @@ done
 for option in $("$bin/zelvar-beam-cli" --help | grep -o -- '--[a-z-]*' | sort -u); do
   grep -q -- "$option" "$work/zelvar-beam-cli.txt" || fail "$option fehlt in der Handbuchseite"
 done
-for command in vk pruning zusatzdipol; do
+for command in vk pruning zusatzdipol messung; do
   section=$(awk -v heading="BEFEHL $command" '$0 == heading { on = 1; next } on && /^[^ ]/ { exit } on' \
     "$work/zelvar-beam-cli.txt")
   [[ -n $section ]] || fail "Abschnitt BEFEHL $command fehlt in der Handbuchseite"

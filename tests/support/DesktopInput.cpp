@@ -4,7 +4,10 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QPointer>
 #include <QTest>
+#include <QTimer>
+#include <QWindow>
 #include <QWidget>
 
 namespace zb::test {
@@ -72,6 +75,19 @@ QString X11KeyText(Qt::Key key, Qt::KeyboardModifiers modifiers, QChar typed) {
   }
   if (key >= Qt::Key_Space && key <= Qt::Key_ydiaeresis) return QString(QChar(key));
   return {};  // arrows, Home, End, Insert, function keys
+}
+
+void QuickClick(QWidget* widget, QPoint pos) {
+  QWindow* window = widget->window()->windowHandle();
+  ASSERT_NE(window, nullptr);
+  const QPoint at = window->mapFromGlobal(widget->mapToGlobal(pos));
+  // The release is queued before the press is delivered: whatever lets
+  // pending events run during the press's delivery finds it waiting.
+  QTimer::singleShot(0, window, [window = QPointer<QWindow>(window), at] {
+    if (window) QTest::mouseRelease(window, Qt::LeftButton, {}, at);
+  });
+  QTest::mousePress(window, Qt::LeftButton, {}, at);
+  QApplication::processEvents();
 }
 
 void PressKey(Qt::Key key, Qt::KeyboardModifiers modifiers) {

@@ -4,8 +4,11 @@
 // reach) with the text X11 attaches to it, and pastes go through the
 // clipboard with Shift+Insert.
 
+#include <QPoint>
 #include <QString>
 #include <Qt>
+
+class QWidget;
 
 namespace zb::test {
 
@@ -19,6 +22,12 @@ void PressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 
 // Types a text key by key at the focus widget.
 void TypeKeys(const QString& text);
+
+// A left click whose press and release arrive together, as a touchpad tap or
+// `xdotool click 1` delivers them: the release already waits in the queue
+// while the press is being delivered (focus handlers included). Both go the
+// whole way through the window system's path, the pressed button included.
+void QuickClick(QWidget* widget, QPoint pos);
 
 // Puts a text on the clipboard and pastes it with Shift+Insert.
 void PasteText(const QString& text);

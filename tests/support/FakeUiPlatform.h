@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "tests/support/ScriptedPlatform.h"
+#include "ui/platform/QtPlatform.h"
 #include "ui/platform/UiPlatform.h"
 
 namespace zb::test {
@@ -26,6 +27,7 @@ class FakeUiPlatform : public ScriptedPlatform, public zb::ui::UiPlatform {
   std::vector<QStringList> started;                 // program followed by its arguments
   QString printFile;                                // where the PDF printer writes
   bool printerInstalled = true;                     // false: MakeDefaultPrinter finds none
+  bool letEventsRun = false;                        // true: DoEvents runs the pending events as the program does
 
   // printDir_ is declared below printFile, so it exists only in the body.
   FakeUiPlatform() { printFile = printDir_.filePath(QStringLiteral("print.pdf")); }
@@ -66,6 +68,10 @@ class FakeUiPlatform : public ScriptedPlatform, public zb::ui::UiPlatform {
     if (printSelection) *printSelection = *answer;
     return true;
   }
+  void DoEvents() override {
+    ScriptedPlatform::DoEvents();
+    if (letEventsRun) desktop_.DoEvents();
+  }
   QString RegisteredViewer(const QString&) override { return viewer; }
   bool StartDetached(const QString& program, const QStringList& arguments) override {
     started.push_back(QStringList{program} + arguments);
@@ -87,6 +93,7 @@ class FakeUiPlatform : public ScriptedPlatform, public zb::ui::UiPlatform {
 
   QTemporaryDir printDir_;
   std::unique_ptr<QPrinter> printer_;
+  zb::ui::QtPlatform desktop_;  // only its DoEvents is used
 };
 
 }  // namespace zb::test

@@ -31,6 +31,7 @@
 #include "ui/common/Controls.h"
 #include "ui/common/FrameActivation.h"
 #include "ui/common/HandlerGuard.h"
+#include "ui/common/MenuShortcutsFirst.h"
 #include "ui/platform/UiPlatform.h"
 
 namespace zb::ui {
@@ -103,9 +104,9 @@ void frmHauptform::BuildControls() {
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);
-  layout->addWidget(BuildVelocityFactorRow());
+  layout->addLayout(BuildVelocityFactorRow());
   layout->addWidget(BuildInsulationGroup());
-  layout->addWidget(BuildButtonRow());
+  layout->addLayout(BuildButtonRow());
   layout->addWidget(Info, 1);
 
   // Tab order: frequency, bands, segments, velocity factor, insulation, buttons.
@@ -116,6 +117,7 @@ QGroupBox* frmHauptform::BuildFrequencyGroup() {
   Frame3 = NewGroup("Frame3", "Resonanzfrequenz [MHz]:", this);
   Label1 = NewLabel("Label1", "Gesamt Beam :", Frame3);
   Text1 = NewLimitedBox("Text1", zb::kFrequencyLength, nullptr, Frame3);
+  Label1->setBuddy(Text1);
   SetBoxText(Text1, Q(zb::kBeamFormEntries.frequency));
   auto* row = new QHBoxLayout(Frame3);
   row->addWidget(Label1);
@@ -147,31 +149,31 @@ QGroupBox* frmHauptform::BuildSegmentGroup() {
   return Frame1;
 }
 
-QWidget* frmHauptform::BuildVelocityFactorRow() {
-  auto* row = new QWidget(this);
-  Label7 = NewLabel("Label7", "&Verkürzungsfaktor:", row);
-  Text4 = NewLimitedBox("Text4", zb::kVelocityFactorLength, " aus Schlankheitsgrad u. Antennenhöhe ", row);
+// The row's controls are the form's own, as a screen reader lists them.
+QHBoxLayout* frmHauptform::BuildVelocityFactorRow() {
+  Label7 = NewLabel("Label7", "&Verkürzungsfaktor:", this);
+  Text4 = NewLimitedBox("Text4", zb::kVelocityFactorLength, " aus Schlankheitsgrad u. Antennenhöhe ", this);
   SetBoxText(Text4, Q(zb::kBeamFormEntries.velocityFactor));
   QFont bold = Text4->font();
   bold.setBold(true);
   Text4->setFont(bold);
   Label7->setBuddy(Text4);
-  VkSteller = new QScrollBar(Qt::Vertical, row);
+  VkSteller = new QScrollBar(Qt::Vertical, this);
   VkSteller->setObjectName(QStringLiteral("VkSteller"));
   VkSteller->setRange(0, kSpinnerMax);
   VkSteller->setSingleStep(1);
   VkSteller->setPageStep(1);
   VkSteller->setFocusPolicy(Qt::StrongFocus);
   VkSteller->setFixedHeight(Text4->sizeHint().height());
-  auto* layout = new QHBoxLayout(row);
-  layout->setContentsMargins(0, 0, 0, 0);
+  NameAfterCaption(VkSteller, Label7);
+  auto* layout = new QHBoxLayout;
   layout->addWidget(Label7);
   layout->addWidget(Text4);
   layout->setSpacing(0);
   layout->addWidget(VkSteller);
   layout->addStretch(1);
   Label7->setContentsMargins(0, 0, 6, 0);
-  return row;
+  return layout;
 }
 
 QGroupBox* frmHauptform::BuildInsulationGroup() {
@@ -186,6 +188,7 @@ QGroupBox* frmHauptform::BuildInsulationGroup() {
   Combo1->setToolTip(QStringLiteral(" Isolier-Material "));
   Combo1->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   Label8->setBuddy(Combo1);
+  NameAfterCaption(Combo1->lineEdit(), Label8);
   Label9 = NewLabel("Label9", "Durchmesser [mm]", Frame5);
   Label10 = NewLabel("Label10", "Aussen:", Frame5);
   Text6 = NewLimitedBox("Text6", zb::kDiameterLength, " Gesamtdurchmesser ", Frame5);
@@ -210,22 +213,20 @@ QGroupBox* frmHauptform::BuildInsulationGroup() {
   return Frame5;
 }
 
-QWidget* frmHauptform::BuildButtonRow() {
-  auto* row = new QWidget(this);
-  Command1 = new QPushButton(QStringLiteral("&Rechnen"), row);
+QHBoxLayout* frmHauptform::BuildButtonRow() {
+  Command1 = new QPushButton(QStringLiteral("&Rechnen"), this);
   Command1->setObjectName(QStringLiteral("Command1"));
   Command1->setToolTip(QStringLiteral(" Berechnung durchführen  "));
   Command1->setDefault(true);
-  Command2 = new QPushButton(QStringLiteral("&Anzeigen"), row);
+  Command2 = new QPushButton(QStringLiteral("&Anzeigen"), this);
   Command2->setObjectName(QStringLiteral("Command2"));
   Command2->setToolTip(QStringLiteral(" Ergebnisse anzeigen "));
   Command2->setEnabled(false);
-  auto* layout = new QHBoxLayout(row);
-  layout->setContentsMargins(0, 0, 0, 0);
+  auto* layout = new QHBoxLayout;
   layout->addStretch(1);
   layout->addWidget(Command1);
   layout->addWidget(Command2);
-  return row;
+  return layout;
 }
 
 // ------------------------------------------------------------------ events
@@ -259,30 +260,48 @@ void frmHauptform::ConnectEvents() {
                            static_cast<QObject*>(Text7), static_cast<QObject*>(VkSteller),
                            static_cast<QObject*>(Command2)})
     watched->installEventFilter(this);
+  LetMenuShortcutsComeFirst({Text1, Text4, Combo1, Text6, Text7});
+  // Enter on a band or segment button runs "&Rechnen" too (see eventFilter).
+  for (QRadioButton* option : Option2) option->installEventFilter(this);
+  for (QRadioButton* option : Option1) option->installEventFilter(this);
 }
+
+namespace {
+
+bool IsEnter(const QKeyEvent* key) { return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter; }
+
+}  // namespace
 
 bool frmHauptform::eventFilter(QObject* watched, QEvent* event) {
   switch (event->type()) {
     case QEvent::KeyPress: {
       auto* key = static_cast<QKeyEvent*>(event);
-      // The combo box keeps Enter for itself; on this form Enter means "&Rechnen".
-      if (watched == Combo1 && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+      if (watched == Combo1) comboKeysDown_.insert(key->key());
+      // On this form Enter means "&Rechnen" (or the button that has the
+      // focus), so it is taken where it arrives instead of travelling up to
+      // the form: the combo box keeps Enter for itself, and under a desktop
+      // theme whose button-press keys include Enter (the GNOME and GTK
+      // themes) an option button presses itself and a group box swallows
+      // the key on its way from a box to the form (Qt 6.4).
+      if (IsEnter(key) && watched != Command2) {
         keyPressEvent(key);
         return true;
       }
+      if (qobject_cast<QRadioButton*>(watched)) break;
       if (watched != VkSteller && watched != Command2) return FilterKey(key);
       break;
     }
-    case QEvent::ShortcutOverride:
-      // The frame's menu shortcuts come first, as on any window with menus
-      // ("&Beenden" is Ctrl+X also while a box has the focus); a Ctrl key that
-      // is no shortcut then reaches the key filter.
-      if (watched != VkSteller && watched != Command2 &&
-          (static_cast<QKeyEvent*>(event)->modifiers() & Qt::ControlModifier))
-        return true;
-      break;
     case QEvent::KeyRelease:
-      if (watched == Combo1) Guarded([this] { Combo1_KeyUp(); });
+      // KeyUp belongs to a key pressed in the combo box. The release of a key
+      // pressed elsewhere (Enter closing the " Fehler " box the last KeyUp
+      // raised) is not its KeyUp; otherwise each dismissal opened a new box.
+      if (watched == Combo1) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        const auto down = comboKeysDown_.find(key->key());
+        if (down == comboKeysDown_.end()) return true;
+        if (!key->isAutoRepeat()) comboKeysDown_.erase(down);
+        Guarded([this] { Combo1_KeyUp(); });
+      }
       break;
     case QEvent::FocusOut:
       if (IsFocusMoveInsideTheProgram(static_cast<QFocusEvent*>(event))) {
@@ -291,6 +310,7 @@ bool frmHauptform::eventFilter(QObject* watched, QEvent* event) {
       }
       break;
     case QEvent::FocusIn:
+      if (watched == Combo1) comboKeysDown_.clear();
       if (watched == VkSteller && IsFocusMoveInsideTheProgram(static_cast<QFocusEvent*>(event)))
         Guarded([this] { VkSteller_GotFocus(); });
       break;
@@ -374,7 +394,7 @@ void frmHauptform::Command2_LostFocus() {
 
 void frmHauptform::Text4_Change() {
   const bool low = zb::IsLowVelocityFactor(GetText4());
-  SetTextColour(Text4, QPalette::Text, low ? zb::TextColour::Red : zb::TextColour::Black);
+  SetTextColour(Text4, low ? zb::TextColour::Red : zb::TextColour::Black);
 }
 
 void frmHauptform::Text4_LostFocus() { model_.Text4_LostFocus(); }

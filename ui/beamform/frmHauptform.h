@@ -19,6 +19,7 @@
 
 #include <QWidget>
 #include <array>
+#include <set>
 #include <string>
 
 #include "core/BeamFormControls.h"
@@ -30,6 +31,7 @@
 
 class QComboBox;
 class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -107,9 +109,9 @@ class frmHauptform : public QWidget, public zb::BeamFormControls, public BeamFor
   QGroupBox* BuildFrequencyGroup();
   QGroupBox* BuildBandGroup();
   QGroupBox* BuildSegmentGroup();
-  QWidget* BuildVelocityFactorRow();
+  QHBoxLayout* BuildVelocityFactorRow();
   QGroupBox* BuildInsulationGroup();
-  QWidget* BuildButtonRow();
+  QHBoxLayout* BuildButtonRow();
   void ConnectEvents();
   // The key filter of the numeric boxes; true when the key is swallowed.
   bool FilterKey(QKeyEvent* event);
@@ -121,6 +123,9 @@ class frmHauptform : public QWidget, public zb::BeamFormControls, public BeamFor
   Module1& module_;
   zb::BeamFormModel model_;
   std::string infoCaption_ = zb::kBeamFormEntries.info;
+  // Keys whose press reached the combo box; only their release is its KeyUp
+  // (the Enter that closes an error box does not reach the combo).
+  std::set<int> comboKeysDown_;
 
  public:
   // The controls, named as the program knows them (also their object names).

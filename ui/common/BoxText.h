@@ -1,7 +1,9 @@
 #pragma once
 // A text box's maximum length limits what the user types, never what the
-// program writes. Qt's own limit cuts both, so the limit is widened for a
-// longer text written by the program and narrowed again as the user edits.
+// program writes. Qt's own limit cuts both, and setting it re-sets the whole
+// text (the cursor jumps to the end, the selection and the undo history are
+// gone), so the typing limit is a validator that refuses an edit growing the
+// text beyond the limit, and leaves every other edit where the user made it.
 
 class QLineEdit;
 class QString;

@@ -4,6 +4,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
+#include <QWidget>
 
 namespace zb::ui {
 
@@ -11,6 +13,13 @@ QLabel* NewLabel(const char* name, const char* caption, QWidget* parent) {
   auto* label = new QLabel(QString::fromUtf8(caption), parent);
   label->setObjectName(QString::fromUtf8(name));
   return label;
+}
+
+void NameAfterCaption(QWidget* control, const QLabel* caption) {
+  QString name = caption->text();
+  // "&&" stands for an ampersand, a single one marks the access key.
+  for (qsizetype i = name.indexOf(u'&'); i >= 0 && i < name.size(); i = name.indexOf(u'&', i + 1)) name.remove(i, 1);
+  control->setAccessibleName(name);
 }
 
 QLabel* NewPlainLabel(const char* name, QWidget* parent) {
@@ -60,10 +69,28 @@ QFont TahomaFont() {
   return tahoma;
 }
 
-void SetTextColour(QWidget* widget, QPalette::ColorRole role, zb::TextColour colour) {
+void SetTextColour(QWidget* widget, const QColor& colour) {
   QPalette palette = widget->palette();
-  palette.setColor(role, colour == zb::TextColour::Red ? QColor(255, 0, 0) : QColor(0, 0, 0));
+  palette.setColor(widget->foregroundRole(), colour);  // in every colour group
   widget->setPalette(palette);
+}
+
+void SetTextColour(QWidget* widget, zb::TextColour colour) {
+  if (colour == zb::TextColour::Red) {
+    SetTextColour(widget, QColor(255, 0, 0));
+    return;
+  }
+  // Normal: the widget keeps every colour it set itself but this one.
+  const QPalette::ColorRole role = widget->foregroundRole();
+  const QPalette own = widget->palette();
+  QPalette kept;  // no role set: what is not set comes from the parent and the theme
+  for (int g = 0; g < QPalette::NColorGroups; ++g)
+    for (int r = 0; r < QPalette::NColorRoles; ++r) {
+      const auto group = static_cast<QPalette::ColorGroup>(g);
+      const auto other = static_cast<QPalette::ColorRole>(r);
+      if (other != role && own.isBrushSet(group, other)) kept.setBrush(group, other, own.brush(group, other));
+    }
+  widget->setPalette(kept);
 }
 
 void SetTabOrder(std::initializer_list<QWidget*> order) {

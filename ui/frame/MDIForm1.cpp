@@ -198,7 +198,7 @@ void MDIForm1::moveEvent(QMoveEvent* event) {
   ApplyPendingOuterGeometry();
 }
 
-void MDIForm1::MDIForm_QueryUnload() {
+bool MDIForm1::MDIForm_QueryUnload() {
   const int state = WindowStateNumber(windowState());
   // A maximised frame keeps the normal placement stored at an earlier close;
   // a minimised one stores nothing at all.
@@ -216,25 +216,37 @@ void MDIForm1::MDIForm_QueryUnload() {
   for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
     QWidget* window = it->data();
     if (!window || window == this) continue;
+    bool closed = true;
     try {
       if (auto* sub = qobject_cast<QMdiSubWindow*>(window->parentWidget()))
-        sub->close();
+        closed = sub->close();
       else
-        window->close();
+        closed = window->close();
     } catch (const std::exception&) {
       // A window that fails to close does not keep the frame open.
     }
+    if (!closed) {
+      // The window refused (the user answered "Nein"): the frame stays, and
+      // the windows not yet reached stay open as they are.
+      closingFrame_ = false;
+      return false;
+    }
   }
   closingFrame_ = false;
+  return true;
 }
 
 void MDIForm1::closeEvent(QCloseEvent* event) {
+  bool allowed = true;
   try {
-    MDIForm_QueryUnload();
+    allowed = MDIForm_QueryUnload();
   } catch (const std::exception&) {
-    // Closing is never refused.
+    // An error does not refuse the close.
   }
-  event->accept();
+  if (allowed)
+    event->accept();
+  else
+    event->ignore();
 }
 
 // ------------------------------------------------------------ window events
@@ -313,6 +325,10 @@ void MDIForm1::ShowChildWindow(QWidget* window) {
       // A child window larger than the client area starts at its top-left
       // corner, not partly outside it; the scroll bars reach the rest.
       if (sub->x() < 0 || sub->y() < 0) sub->move(std::max(0, sub->x()), std::max(0, sub->y()));
+      // A child hidden while it was the active one is still the area's
+      // active child, and the area raises no activation for it again; the
+      // window hears of this activation all the same (its Form_Activate).
+      if (clientArea_->activeSubWindow() == sub) clientArea_->setActiveSubWindow(nullptr);
       clientArea_->setActiveSubWindow(sub);
     }
   }
@@ -346,11 +362,15 @@ void MDIForm1::mnuAnzeigen_Click() {
 }
 
 void MDIForm1::mnuEnde_Click() {
+  bool closed = true;
   try {
-    close();
+    closed = close();
   } catch (const std::exception&) {
     // The program ends all the same.
   }
+  // A window that refused to close (the quick view's "Nein") keeps the
+  // program running with every window as it was.
+  if (!closed) return;
   QCoreApplication::exit(0);
 }
 

@@ -39,8 +39,11 @@ class MDIForm1 : public QMainWindow, public FrameWindow {
   void MDIForm_Activate();
   // Size or window state changed: the background drawing follows.
   void MDIForm_Resize();
-  // Stores the placement and closes every other window; never refuses.
-  void MDIForm_QueryUnload();
+  // Stores the placement and closes every other window, the newest first.
+  // Returns false when a window refused to close (the quick view's "Nein"):
+  // the frame's closing stops there and every window stays as it was.
+  // Ending the program anyway would lose the unsaved quick-view text.
+  bool MDIForm_QueryUnload();
 
   // Puts a window into the frame as a child window (hidden until shown).
   void AddChildWindow(QWidget* window) override;

@@ -20,6 +20,7 @@
 
 #include "locale/LocaleText.h"
 #include "ui/platform/DesktopViewer.h"
+#include "ui/platform/PendingEvents.h"
 
 namespace zb::ui {
 
@@ -81,7 +82,34 @@ void KeepLinesWhole(QMessageBox& box, const QString& text) {
   label->setMinimumWidth(std::max(0, std::min(widest + 2, limit)));
 }
 
+// Qt's own print dialog on Linux keeps "Pages from" (and "Current Page")
+// enabled although the page-range option is off, and enables them again
+// when the printer changes. They stay disabled.
+class PageRangeLock final : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::EnabledChange) {
+      auto* widget = qobject_cast<QWidget*>(watched);
+      if (widget && widget->isEnabled()) widget->setEnabled(false);
+    }
+    return QObject::eventFilter(watched, event);
+  }
+};
+
 }  // namespace
+
+void LockPageRange(QWidget& printDialog) {
+  auto* lock = new PageRangeLock(&printDialog);
+  for (const char* name : kPageRangeControls) {
+    for (QWidget* widget : printDialog.findChildren<QWidget*>(QLatin1String(name))) {
+      widget->setEnabled(false);
+      widget->installEventFilter(lock);
+    }
+  }
+}
 
 QString ToQtNameFilters(const QString& programFilter) {
   const QStringList parts = programFilter.split('|');
@@ -120,7 +148,7 @@ std::optional<std::string> QtPlatform::InputBox(const std::string& prompt, const
 
 void QtPlatform::Beep() { QApplication::beep(); }
 
-void QtPlatform::DoEvents() { QCoreApplication::processEvents(); }
+void QtPlatform::DoEvents() { LetPendingEventsRun(); }
 
 void QtPlatform::SetHourglass(bool on) {
   if (on == hourglass_) return;
@@ -185,6 +213,7 @@ bool QtPlatform::PrintDialog(QWidget* parent, QPrinter& printer, bool selectionP
   dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
   dialog.setOption(QAbstractPrintDialog::PrintSelection, selectionPreset);
   printer.setPrintRange(selectionPreset ? QPrinter::Selection : QPrinter::AllPages);
+  LockPageRange(dialog);
   if (dialog.exec() != QDialog::Accepted) return false;
   if (printSelection) *printSelection = printer.printRange() == QPrinter::Selection;
   return true;

@@ -35,6 +35,13 @@ class QtPlatform final : public UiPlatform {
   bool hourglass_ = false;
 };
 
+// The page-range controls of Qt's print dialog ("Pages from", its two
+// boxes, "Pages", its box, "Current Page"), by object name.
+inline constexpr const char* kPageRangeControls[] = {"printRange",    "from",          "to",
+                                                     "pagesRadioButton", "pagesLineEdit", "printCurrentPage"};
+// Disables them in a print dialog and keeps them disabled.
+void LockPageRange(QWidget& printDialog);
+
 // "Text File (*.Txt)|*.txt|All Files (*.*)|*.*" as Qt's ";;"-separated name filters.
 QString ToQtNameFilters(const QString& programFilter);
 

@@ -1,5 +1,6 @@
 #include "ui/quickview/frmRTF.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -170,6 +171,10 @@ void frmRTF::BuildToolbars() {
       action->setObjectName(key);
       action->setData(key);
       action->setToolTip(QString::fromUtf8(button.tooltip));
+      // A screen reader names the button by its German tooltip, not by its
+      // English key.
+      if (QWidget* widget = toolbar->widgetForAction(action))
+        widget->setAccessibleName(QString::fromUtf8(button.tooltip));
       connect(action, &QAction::triggered, this, [this, handler, key] { (this->*handler)(key); });
     }
     return toolbar;
@@ -444,17 +449,39 @@ void frmRTF::PrintText() {
   const bool selected = cursor.hasSelection();
   bool printSelection = selected;
   if (!platform.PrintDialog(this, printer, selected, &printSelection)) return;
-  // The printer's page is started by the document's own printing; the
-  // selection is printed when it was chosen in the dialog, otherwise all.
-  std::unique_ptr<QTextDocument> document;
-  if (printSelection && selected) {
-    document = std::make_unique<QTextDocument>();
-    document->setDefaultFont(richTextBox1_->document()->defaultFont());
-    QTextCursor(document.get()).insertFragment(cursor.selection());
-  } else {
-    document.reset(richTextBox1_->document()->clone());
-  }
+  // The selection is printed when it was chosen in the dialog, otherwise all.
+  const std::unique_ptr<QTextDocument> document =
+      DocumentForPrinter(*richTextBox1_->document(), printSelection && selected ? &cursor : nullptr, printer);
   document->print(&printer);
+}
+
+// What goes on paper: the page starts with an empty line, then the text or the selection; the document is laid out on the
+// printer's pages beforehand, so Qt adds no page-number footer of its own.
+std::unique_ptr<QTextDocument> frmRTF::DocumentForPrinter(const QTextDocument& source, const QTextCursor* selection,
+                                                          QPrinter& printer) {
+  std::unique_ptr<QTextDocument> document;
+  if (selection) {
+    document = std::make_unique<QTextDocument>();
+    document->setDefaultFont(source.defaultFont());
+    QTextCursor(document.get()).insertFragment(selection->selection());
+  } else {
+    document.reset(source.clone());
+  }
+  QTextCursor start(document.get());
+  start.movePosition(QTextCursor::Start);
+  const QTextBlockFormat firstFormat = start.blockFormat();
+  const QTextCharFormat firstChar = start.charFormat();
+  start.insertBlock(firstFormat, firstChar);
+  // The new empty block took the place of the first one; give the empty line
+  // the first line's look.
+  start.movePosition(QTextCursor::Start);
+  start.setBlockFormat(firstFormat);
+  start.setBlockCharFormat(firstChar);
+
+  document->documentLayout()->setPaintDevice(&printer);
+  const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
+  document->setPageSize(page.size());
+  return document;
 }
 
 void frmRTF::mnuExit_Click() { close(); }

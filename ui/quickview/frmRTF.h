@@ -7,12 +7,15 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <memory>
 
 #include "ui/app/TextViewWindow.h"
 #include "ui/app/WindowClasses.h"
 #include "ui/quickview/QuickViewRules.h"
 
 class QLabel;
+class QPrinter;
+class QTextCursor;
 class QTextDocument;
 class QTextEdit;
 class QToolBar;
@@ -28,6 +31,13 @@ inline constexpr const char* kQuickViewFileFilter =
 
 class frmRTF : public QMainWindow, public TextViewWindow {
   Q_OBJECT
+
+ public:
+  // The document "&Drucken" puts on the printer: an empty line first, then
+  // the whole text or (selection given) the selection, laid out on the
+  // printer's pages so that no page-number footer is added.
+  static std::unique_ptr<QTextDocument> DocumentForPrinter(const QTextDocument& source,
+                                                           const QTextCursor* selection, QPrinter& printer);
 
  public:
   static constexpr std::string_view kWindowClass = window_class::kQuickView;

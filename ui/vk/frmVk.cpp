@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
@@ -22,6 +21,7 @@
 #include "ui/app/Module1.h"
 #include "ui/common/FrameActivation.h"
 #include "ui/common/HandlerGuard.h"
+#include "ui/common/MenuShortcutsFirst.h"
 #include "ui/platform/UiPlatform.h"
 
 namespace zb::ui {
@@ -34,14 +34,11 @@ frmVk::frmVk(Module1& module) : module_(module), heightTwips_(zb::VfModeTexts().
 }
 
 void frmVk::ConnectEvents() {
-  connect(Command1, &QPushButton::clicked, this, [this] {
-    Guarded([this] { Command1_Click(); });
-    RecordShownValues();
-  });
+  connect(Command1, &QPushButton::clicked, this, [this] { Guarded([this] { Command1_Click(); }); });
   connect(mnuVkübernehmen, &QAction::triggered, this, [this] { Guarded([this] { mnuVkübernehmen_Click(); }); });
   connect(mnuErdbodenKor, &QAction::triggered, this, [this] { Guarded([this] { mnuErdbodenKor_Click(); }); });
   Label9->installEventFilter(this);
-  for (QLineEdit* box : {Text1, Text2, Text3}) box->installEventFilter(this);
+  LetMenuShortcutsComeFirst({Text1, Text2, Text3});
 }
 
 template <typename Handler>
@@ -51,12 +48,6 @@ void frmVk::Guarded(Handler&& handler) {
 
 bool frmVk::eventFilter(QObject* watched, QEvent* event) {
   if (watched == Label9 && event->type() == QEvent::MouseButtonDblClick) Guarded([this] { Label9_DblClick(); });
-  // The frame's menu shortcuts come first, as on any window with menus
-  // (Ctrl+V opens the velocity-factor window also while a box has the
-  // focus); a Ctrl key that is no shortcut then reaches the box.
-  if (watched != Label9 && event->type() == QEvent::ShortcutOverride &&
-      (static_cast<QKeyEvent*>(event)->modifiers() & Qt::ControlModifier))
-    return true;
   return QWidget::eventFilter(watched, event);
 }
 

@@ -111,7 +111,6 @@ class frmVk : public QWidget, public VkWindow, public zb::VkFormAccess, public z
   void SetHeightTwips(int twips);
   void SetCommand1Top(int twips);
   void ConnectEvents();
-  void RecordShownValues() const;
   // The first showing puts the window near the frame's top-left corner,
   // cascaded below the windows already shown there.
   void PlaceOnFirstShowing();

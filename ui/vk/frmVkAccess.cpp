@@ -18,11 +18,11 @@ std::string frmVk::GetText2() { return U8(Text2->text()); }
 std::string frmVk::GetText3() { return U8(Text3->text()); }
 void frmVk::SetText2(const std::string& text) { Text2->setText(Q(text)); }
 void frmVk::SetText3(const std::string& text) { Text3->setText(Q(text)); }
-void frmVk::SetText3Colour(zb::TextColour colour) { SetTextColour(Text3, QPalette::Text, colour); }
+void frmVk::SetText3Colour(zb::TextColour colour) { SetTextColour(Text3, colour); }
 void frmVk::SetLabel5(const std::string& caption) { Label5->setText(Q(caption)); }
-void frmVk::SetLabel5Colour(zb::TextColour colour) { SetTextColour(Label5, QPalette::WindowText, colour); }
+void frmVk::SetLabel5Colour(zb::TextColour colour) { SetTextColour(Label5, colour); }
 void frmVk::SetLabel7(const std::string& caption) { Label7->setText(Q(caption)); }
-void frmVk::SetLabel7Colour(zb::TextColour colour) { SetTextColour(Label7, QPalette::WindowText, colour); }
+void frmVk::SetLabel7Colour(zb::TextColour colour) { SetTextColour(Label7, colour); }
 void frmVk::SetLabel9(const std::string& caption) { Label9->setText(Q(caption)); }
 void frmVk::SetLabel11(const std::string& caption) { Label11->setText(Q(caption)); }
 void frmVk::SetLabel13(const std::string& caption) { Label13->setText(Q(caption)); }

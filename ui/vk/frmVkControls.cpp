@@ -13,6 +13,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <utility>
 
 #include "core/VkFormRules.h"
 #include "ui/common/Controls.h"
@@ -79,6 +80,10 @@ void frmVk::BuildControls() {
   Label11 = NewValueLabel("Label11", clientArea_);
   Label12 = NewPlainLabel("Label12", clientArea_);
   Label13 = NewValueLabel("Label13", clientArea_);
+  // A screen reader reads each value with the caption beside it.
+  for (auto [caption, value] : {std::pair{Label6, Label7}, std::pair{Label4, Label5}, std::pair{Label8, Label9},
+                                std::pair{Label10, Label11}, std::pair{Label12, Label13}})
+    caption->setBuddy(value);
 
   Command1 = new QPushButton(QStringLiteral("&Rechnen"), clientArea_);
   Command1->setObjectName(QStringLiteral("Command1"));

@@ -16,6 +16,7 @@
 #include "locale/LocaleText.h"
 #include "ui/common/Controls.h"
 #include "ui/common/HandlerGuard.h"
+#include "ui/common/MenuShortcutsFirst.h"
 #include "ui/platform/UiPlatform.h"
 
 namespace zb::ui {
@@ -34,9 +35,7 @@ QLineEdit* NewWideBox(const char* name, const char* toolTip, QWidget* parent) {
 // A blue caption beside a result.
 QLabel* NewResultCaption(const char* name, const char* caption, QWidget* parent) {
   QLabel* label = NewLabel(name, caption, parent);
-  QPalette palette = label->palette();
-  palette.setColor(QPalette::WindowText, kBlue);
-  label->setPalette(palette);
+  SetTextColour(label, kBlue);
   return label;
 }
 
@@ -69,6 +68,7 @@ ZusatzDipol::ZusatzDipol(UiPlatform& platform, zb::ModuleState& state, ZusatzDip
   };
   connect(Command1, &QPushButton::clicked, this, guarded(&ZusatzDipol::Command1_Click));
   connect(Command2, &QPushButton::clicked, this, guarded(&ZusatzDipol::Command2_Click));
+  LetMenuShortcutsComeFirst({Text1, Text2, Text3, Text4, Text5, Text6});
 }
 
 // ------------------------------------------------------------------ layout

@@ -88,8 +88,6 @@ class FormTest : public ::testing::Test {
     PressKey(Qt::Key_Tab);
   }
 
-  QColor TextColor(QLineEdit* box) { return box->palette().color(QPalette::Text); }
-
   QTemporaryDir workDir;
   QTemporaryDir settingsDir;
   QString previousDir;

@@ -1,5 +1,11 @@
 // The beam form's boxes and buttons, used through the keyboard and the mouse.
 
+#include <QAccessible>
+#include <QAction>
+#include <QGroupBox>
+#include <QKeyEvent>
+
+#include "tests/support/DrawnText.h"
 #include "tests/ui/beamform/FormTestSupport.h"
 
 namespace zb {
@@ -30,8 +36,6 @@ TEST_F(FormTest, StartsWithTheDesignedEntries) {
   EXPECT_EQ(form->Option2[10]->text(), "andere");
   EXPECT_EQ(form->VkSteller->value(), 0);
   EXPECT_EQ(form->Info->text(), "Hinweis: ");
-  EXPECT_EQ(form->Text1->maxLength(), 7);
-  EXPECT_EQ(form->Text6->maxLength(), 5);
   EXPECT_EQ(form->findChild<QRadioButton*>("Option2(9)"), form->Option2[9]);
   EXPECT_EQ(form->Text4->toolTip(), " aus Schlankheitsgrad u. Antennenhöhe ");
   EXPECT_EQ(form->Command1->toolTip(), " Berechnung durchführen  ");
@@ -114,11 +118,60 @@ TEST_F(FormTest, TheSpinnerStepsFromTheTypedValue) {
   EXPECT_EQ(form->Text4->text(), "0,799");
 }
 
+// A click whose press and release arrive together (a
+// touchpad tap, `xdotool click 1`) while the focus is in "Gesamt Beam": the
+// spinner's GotFocus lets pending events run during the press; the release
+// must still end the click, so it is one step and the spinner stops.
+TEST_F(FormTest, AQuickClickOnTheSpinnerIsOneStep) {
+  platform.letEventsRun = true;
+  TypeInto(form->Text4, "0,9");
+  Focus(form->Text1);
+  const QRect r = form->VkSteller->rect();
+  test::QuickClick(form->VkSteller, QPoint(r.center().x(), r.bottom() - 2));
+  EXPECT_TRUE(form->VkSteller->hasFocus());
+  EXPECT_EQ(form->Text4->text(), "0,899");
+  QTest::qWait(900);  // an arrow left pressed would have repeated by now
+  EXPECT_EQ(form->Text4->text(), "0,899");
+
+  // And again from there: one more click, one more step.
+  Focus(form->Text1);
+  test::QuickClick(form->VkSteller, QPoint(r.center().x(), r.bottom() - 2));
+  QTest::qWait(900);
+  EXPECT_EQ(form->Text4->text(), "0,898");
+}
+
+// The same for a band button clicked while leaving the velocity-factor box
+// raises its note (beep, pending events run): the button is clicked.
+TEST_F(FormTest, AQuickClickOnABandButtonWhileTheNoteIsRaisedSelectsIt) {
+  platform.letEventsRun = true;
+  TypeInto(form->Text4, "1,5");
+  test::QuickClick(form->Option2[0], QPoint(6, form->Option2[0]->height() / 2));
+  EXPECT_EQ(form->InfoCaption(), " Bitte einen Verkürzungsfaktor von 0 - 1,0 !(typisch 0,946) eintragen");
+  EXPECT_EQ(form->Text4->text(), "0,946");
+  EXPECT_TRUE(form->Option2[0]->isChecked());
+  EXPECT_FALSE(form->Option2[0]->isDown());
+  EXPECT_EQ(form->Text1->text(), "1,86");
+}
+
 TEST_F(FormTest, LowVelocityFactorsAreRed) {
   TypeInto(form->Text4, "0,79");
-  EXPECT_EQ(TextColor(form->Text4), QColor(255, 0, 0));
+  EXPECT_TRUE(test::DrawnRed(form->Text4));
   TypeInto(form->Text4, "0,8");
-  EXPECT_EQ(TextColor(form->Text4), QColor(0, 0, 0));
+  EXPECT_TRUE(test::DrawnNormal(form->Text4));
+}
+
+// Under a dark desktop theme the velocity factor is drawn in the theme's
+// text colour once it is in range again, not in black on the dark box.
+TEST_F(FormTest, UnderADarkThemeTheVelocityFactorStaysReadable) {
+  const QPalette light = QApplication::palette();
+  QApplication::setPalette(test::DarkThemePalette());
+  TypeInto(form->Text4, "0,79");
+  EXPECT_TRUE(test::DrawnRed(form->Text4));
+  TypeInto(form->Text4, "0,95");
+  const bool normal = test::DrawnNormal(form->Text4);
+  const int spread = test::ReadDrawnText(form->Text4).spread;
+  QApplication::setPalette(light);
+  EXPECT_TRUE(normal) << "luminance spread " << spread;
 }
 
 TEST_F(FormTest, TheInsulationGroupEnablesItsDiameters) {
@@ -163,6 +216,54 @@ TEST_F(FormTest, DeleteAndCursorKeysEditTheNumberBoxes) {
   }
 }
 
+// A number is corrected where it stands: the cursor stays after what was
+// typed, deleted or pasted, and the box keeps its undo history.
+TEST_F(FormTest, EditingInTheMiddleKeepsTheCursorWhereItStands) {
+  form->Combo1->setCurrentIndex(4);  // PTFE GY: the diameters can be typed
+  form->Combo1_Click(4);
+  for (QLineEdit* box : {form->Text1, form->Text4, form->Text6, form->Text7}) {
+    const std::string name = box->objectName().toStdString();
+    TypeInto(box, "50,2");
+    test::PressKey(Qt::Key_Home);
+    test::TypeKeys("1");
+    EXPECT_EQ(box->text(), "150,2") << name;
+    EXPECT_EQ(box->cursorPosition(), 1) << name;
+    test::PressKey(Qt::Key_Right);
+    test::PressKey(Qt::Key_Delete);
+    EXPECT_EQ(box->text(), "15,2") << name;
+    EXPECT_EQ(box->cursorPosition(), 2) << name;
+    test::PressKey(Qt::Key_Backspace);
+    EXPECT_EQ(box->text(), "1,2") << name;
+    EXPECT_EQ(box->cursorPosition(), 1) << name;
+    test::PasteText("4");
+    EXPECT_EQ(box->text(), "14,2") << name;
+    EXPECT_EQ(box->cursorPosition(), 2) << name;
+    test::PressKey(Qt::Key_End);
+    test::PressKey(Qt::Key_Left, Qt::ShiftModifier);
+    EXPECT_EQ(box->selectedText(), "2") << name;
+    test::TypeKeys("7");
+    EXPECT_EQ(box->text(), "14,7") << name;
+    EXPECT_EQ(box->cursorPosition(), 4) << name;
+    EXPECT_TRUE(box->isUndoAvailable()) << name;
+  }
+}
+
+// A screen reader names every control the focus can reach after the caption
+// that labels it, and finds it in the form or the group it stands in.
+TEST_F(FormTest, EveryFocusableControlHasANameInTheFormsTree) {
+  for (QWidget* control : form->findChildren<QWidget*>()) {
+    if (control->focusPolicy() == Qt::NoFocus || !control->isVisible()) continue;
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+    ASSERT_NE(accessible, nullptr);
+    const std::string name = control->objectName().toStdString();
+    EXPECT_FALSE(accessible->text(QAccessible::Name).trimmed().isEmpty()) << name;
+    QObject* parent = accessible->parent() ? accessible->parent()->object() : nullptr;
+    EXPECT_TRUE(parent == form || qobject_cast<QGroupBox*>(parent) || parent == form->Combo1) << name;
+  }
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(form->Text1)->text(QAccessible::Name), "Gesamt Beam :");
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(form->VkSteller)->text(QAccessible::Name), "Verkürzungsfaktor:");
+}
+
 TEST_F(FormTest, APastedNumberBeyondTheRangeIsReportedAndTheProgramGoesOn) {
   Focus(form->Text4);
   form->Text4->selectAll();
@@ -188,6 +289,34 @@ TEST_F(FormTest, APastedNumberBeyondTheRangeIsReportedAndTheProgramGoesOn) {
   EXPECT_EQ(form->Text4->text(), "0,9");
 }
 
+// The Enter that closes the overflow box is pressed in the
+// box; its release reaches the combo box and is no KeyUp of it: one paste,
+// one box.
+TEST_F(FormTest, TheKeyClosingTheOverflowBoxDoesNotReachTheCombo) {
+  Focus(form->Combo1);
+  form->Combo1->lineEdit()->selectAll();
+  platform.answers = {MsgResult::Ok, MsgResult::Ok};
+  test::PasteText("1E39");
+  ASSERT_GE(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].prompt, "Überlauf\r\nBitte kleinere Werte verwenden.");
+  EXPECT_EQ(platform.messages[0].title, " Fehler ");
+  const std::size_t boxes = platform.messages.size();
+  for (int dismissal = 0; dismissal < 3; ++dismissal) {
+    QWidget* focus = QApplication::focusWidget();
+    ASSERT_NE(focus, nullptr);
+    QTest::sendKeyEvent(QTest::Release, focus, Qt::Key_Return, QStringLiteral("\r"), Qt::NoModifier);
+    QApplication::processEvents();
+  }
+  EXPECT_EQ(platform.messages.size(), boxes);
+
+  // A key typed in the combo box still runs its KeyUp.
+  form->Combo1->lineEdit()->selectAll();
+  test::TypeKeys("4");
+  EXPECT_EQ(form->Combo1->currentText(), "4");
+  EXPECT_TRUE(form->Text6->isEnabled());
+  EXPECT_EQ(platform.messages.size(), boxes);
+}
+
 TEST_F(FormTest, TheProgramsOwnTextsAreNotCutToTheTypingLimit) {
   form->Combo1->setCurrentIndex(4);
   form->Combo1_Click(4);
@@ -210,6 +339,39 @@ TEST_F(FormTest, TheFramesMenuShortcutsWinOverTheBoxes) {
   test::PressKey(Qt::Key_X, Qt::ControlModifier);  // "&Beenden"
   EXPECT_FALSE(frame().isVisible());
   EXPECT_EQ(platform.beeps, 2);
+}
+
+// Under a desktop theme whose button-press keys include Enter (Qt's GNOME
+// and GTK platform themes, QT_QPA_PLATFORMTHEME=gtk3), Qt 6.4's group box
+// takes an Enter that reaches it and ends its way there; this filter does the
+// same to every group of the form.
+class GroupsTakingEnter : public QObject {
+ public:
+  explicit GroupsTakingEnter(QWidget* form) {
+    for (QGroupBox* group : form->findChildren<QGroupBox*>()) group->installEventFilter(this);
+  }
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress) return false;
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
+    event->accept();
+    return true;
+  }
+};
+
+TEST_F(FormTest, EnterInEachBoxRunsTheCalculationAlsoWhereGroupsTakeEnter) {
+  GroupsTakingEnter groups(form);
+  Click(form->Option2[3]);  // 10 MHz
+  const QString report = workDir.filePath("Zelvar-Beam.txt");
+  for (QWidget* box : {static_cast<QWidget*>(form->Text1), static_cast<QWidget*>(form->Text4),
+                       static_cast<QWidget*>(form->Combo1), static_cast<QWidget*>(form->Option2[3]),
+                       static_cast<QWidget*>(form->Option1[0])}) {
+    SCOPED_TRACE(box->objectName().toStdString());
+    QFile::remove(report);
+    Focus(box);
+    test::PressKey(Qt::Key_Return);
+    EXPECT_TRUE(QFile::exists(report));
+  }
 }
 
 TEST_F(FormTest, EnterRunsTheCalculation) {
@@ -245,6 +407,20 @@ TEST_F(FormTest, ClosingOnlyHidesTheForm) {
   EXPECT_TRUE(form->isVisible());
   EXPECT_EQ(form->Text1->text(), "7,05");
   EXPECT_EQ(form->Combo1->currentText(), "4,0   PVC");
+}
+
+// Closed with its close box and reopened at once (Ctrl+A),
+// the form hears of its activation: the status and the spinner follow.
+TEST_F(FormTest, ReopeningRightAfterClosingActivatesTheForm) {
+  TypeInto(form->Text4, "0,9");
+  ASSERT_TRUE(form->parentWidget()->close() == false);
+  ASSERT_EQ(frame().StatusText(), "Status: Bereit für Antennen-Berechnungen");
+  form->Text4->setText("0,95");
+  frame().findChild<QAction*>("mnuBerStromsAnt")->trigger();
+  QApplication::processEvents();
+  EXPECT_TRUE(form->isVisible());
+  EXPECT_EQ(frame().StatusText(), "Status: Berechnung eines Zelvar-Beam");
+  EXPECT_EQ(form->VkSteller->value(), 50);
 }
 
 TEST_F(FormTest, TheDataMenuOffersTheInputPrintoutOnlyWhileTheFormShows) {

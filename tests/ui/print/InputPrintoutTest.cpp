@@ -102,7 +102,7 @@ TEST_F(InputPrintoutTest, SideWindowsOnlyWhileTheyHoldAResult) {
   EXPECT_TRUE(platform.messages.empty());
 }
 
-TEST_F(InputPrintoutTest, NoPrinterShowsTheBoxIgnoreGoesOnAbortLeavesButtonsHidden) {
+TEST_F(InputPrintoutTest, NoPrinterShowsTheBoxIgnoreGoesOnAbortShowsTheButtonsAgain) {
   platform.printerInstalled = false;
   platform.answers = {MsgResult::Ignore};
   Choose("mnuDatDruck");
@@ -117,16 +117,30 @@ TEST_F(InputPrintoutTest, NoPrinterShowsTheBoxIgnoreGoesOnAbortLeavesButtonsHidd
   EXPECT_TRUE(ButtonsVisible());
   EXPECT_FALSE(platform.hourglass);
 
+  // "Abbrechen" ends the printout, and the buttons it hid
+  // come back all the same.
   platform.answers = {MsgResult::Abort};
   Choose("mnuDatDruck");
-  EXPECT_TRUE(form->Command1->isHidden() && form->Command2->isHidden());
+  EXPECT_EQ(platform.messages.size(), 2u);
+  EXPECT_TRUE(ButtonsVisible());
   EXPECT_FALSE(platform.hourglass);
-  // A later printout shows them again.
   platform.printerInstalled = true;
   Choose("mnuDatDruck");
   EXPECT_TRUE(ButtonsVisible());
   EXPECT_EQ(PrintedPages(), 1);
   EXPECT_EQ(platform.messages.size(), 2u);
+}
+
+TEST_F(InputPrintoutTest, AbortWithASideWindowToPrintLeavesEveryControlAsOnScreen) {
+  vk.tag = "Aktiv";
+  platform.printerInstalled = false;
+  platform.answers = {MsgResult::Abort};
+  Choose("mnuDatDruck");
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_TRUE(ButtonsVisible());
+  EXPECT_FALSE(vk.command1->isHidden());
+  EXPECT_TRUE(vk.label14->isHidden());
+  EXPECT_FALSE(platform.hourglass);
 }
 
 }  // namespace

@@ -3,7 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QAction>
+#include <QApplication>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QTimer>
 #include <QFileInfo>
 #include <QTextBlock>
 #include <QTest>
@@ -14,6 +19,7 @@
 #include "tests/ui/quickview/QuickViewTestSupport.h"
 #include "ui/common/InstalledFamily.h"
 #include "ui/quickview/QuickViewRules.h"
+#include "ui/platform/QtPlatform.h"
 #include "ui/rtf/RtfDocument.h"
 
 namespace zb::ui::test {
@@ -313,6 +319,73 @@ TEST_F(Print, CancelPrintsNothing) {
   platform.printAnswers = {std::nullopt};
   Trigger("mnuPrint");
   EXPECT_FALSE(QFileInfo::exists(platform.printFile));
+}
+
+// The page starts with an empty line, then the text (or
+// the selection); the document is laid out on the printer's pages, so Qt
+// adds no page-number footer (it does so only for documents it paginates
+// itself).
+TEST_F(Print, AnEmptyLineFirstAndNoPageNumbers) {
+  Load("Erste Zeile\nZweite Zeile");
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(Path("p.pdf"));
+  const auto all = frmRTF::DocumentForPrinter(*text().document(), nullptr, printer);
+  ASSERT_GE(all->blockCount(), 3);
+  EXPECT_EQ(all->findBlockByNumber(0).text(), QString());
+  EXPECT_EQ(all->findBlockByNumber(1).text(), "Erste Zeile");
+  EXPECT_EQ(all->findBlockByNumber(2).text(), "Zweite Zeile");
+  EXPECT_TRUE(all->pageSize().isValid());
+  EXPECT_LT(all->pageSize().height(), 1e6);  // paginated here, not by Qt's print
+  EXPECT_EQ(all->pageCount(), 1);
+
+  Select(6, 5);
+  const QTextCursor cursor = text().textCursor();
+  const auto selection = frmRTF::DocumentForPrinter(*text().document(), &cursor, printer);
+  EXPECT_EQ(selection->toPlainText(), "\nZeile");
+  // The screen's document is untouched.
+  EXPECT_EQ(text().document()->findBlockByNumber(0).text(), "Erste Zeile");
+}
+
+// The print dialog offers no page range: "Pages from", its boxes, "Pages"
+// and "Current Page" are disabled, and stay so.
+TEST_F(Print, TheDialogsPageRangeIsDisabled) {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(Path("p.pdf"));
+  QPrintDialog dialog(&printer, &view());
+  dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+  zb::ui::LockPageRange(dialog);
+  QStringList enabled;
+  int found = 0;
+  for (const char* name : zb::ui::kPageRangeControls)
+    for (QWidget* w : dialog.findChildren<QWidget*>(QLatin1String(name))) {
+      ++found;
+      if (w->isEnabled()) enabled << QLatin1String(name);
+      w->setEnabled(true);  // as the dialog does when the printer changes
+      if (w->isEnabled()) enabled << QLatin1String(name) + "(again)";
+    }
+  EXPECT_GE(found, 5);
+  EXPECT_EQ(enabled, QStringList());
+}
+
+// Screen readers name the toolbar buttons by their German
+// tooltips, not by their English keys.
+TEST_F(Print, ToolbarButtonsAreNamedByTheirTooltips) {
+  QStringList names;
+  for (const char* bar : {"Toolbar1", "Toolbar2"}) {
+    QToolBar* toolbar = view().findChild<QToolBar*>(bar);
+    ASSERT_NE(toolbar, nullptr);
+    for (QAction* action : toolbar->actions()) {
+      QWidget* button = toolbar->widgetForAction(action);
+      ASSERT_NE(button, nullptr);
+      QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(button);
+      ASSERT_NE(accessible, nullptr);
+      names << accessible->text(QAccessible::Name);
+    }
+  }
+  EXPECT_EQ(names, (QStringList{"Öffnen *.RTF", "Speichern als RTF", "Drucken", "Format: Schrift", "Format: Fett",
+                                "Format: Kursiv", "Format: Unterstreichen"}));
 }
 
 // ---------------------------------------------------------------- format

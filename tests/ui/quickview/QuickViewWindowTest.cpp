@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QSettings>
 #include <QStatusBar>
 #include <QTest>
 #include <QTextBlock>
@@ -19,6 +20,8 @@
 #include "ui/common/InstalledFamily.h"
 #include "ui/quickview/QuickViewRules.h"
 #include "ui/common/Twips.h"
+#include "ui/app/WindowClasses.h"
+#include "ui/frame/MDIForm1.h"
 #include "locale/LocaleText.h"
 
 namespace zb::ui::test {
@@ -456,6 +459,51 @@ TEST_F(Closing, FailedSaveIsReportedAndKeepsTheWindow) {
   EXPECT_EQ(platform.messages[2].buttons, MsgButtons::Ok);
   EXPECT_TRUE(view().isVisible());
   EXPECT_TRUE(view().TextModified());
+}
+
+// The frame's background drawings in the working directory, then the frame.
+void StartWithDrawings(Module1& module, const std::function<QString(const QString&)>& path) {
+  // The frame stores its placement in a settings store of the test's own.
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, path(QStringLiteral("settings")));
+  for (const char* name : {"Zelvar3_klein.wmf", "Zelvar2_klein.wmf", "Zelvar3_Quer_klein.wmf", "Zelvar2_Quer_klein.wmf"})
+    QFile::copy(QStringLiteral(ZB_ASSETS_DIR "/") + name, path(QString::fromUtf8(name)));
+  module.StartProgram();
+}
+
+// "&Beenden" in the frame with a changed text in the
+// quick view; "Nein" to the first question keeps the program running with
+// every window as it was, and the text stays.
+TEST_F(Closing, NoDuringTheFramesBeendenKeepsTheProgramAndTheText) {
+  // The frame closing at the end quits no event loop of a later test.
+  const bool quitOnLastWindow = QGuiApplication::quitOnLastWindowClosed();
+  QGuiApplication::setQuitOnLastWindowClosed(false);
+  StartWithDrawings(module(), [this](const QString& name) { return Path(name); });
+  auto& frame = module().Windows().Default<MDIForm1>();
+  WriteFile("r.txt", Cp1252File(ReportLines()));
+  Show("r.txt");
+  KeyIntoText(Qt::Key_X);
+  const QString typed = text().toPlainText();
+  platform.answers = {MsgResult::No};
+  frame.findChild<QAction*>("mnuEnde")->trigger();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].prompt, "Schnellansicht wirklich schliessen ?");
+  EXPECT_TRUE(frame.isVisible());
+  EXPECT_FALSE(frame.ClosingFrame());
+  ASSERT_TRUE(module().IsLoaded(frmRTF::kWindowClass));
+  EXPECT_TRUE(view().isVisible());
+  EXPECT_EQ(text().toPlainText(), typed);
+  EXPECT_TRUE(view().TextModified());
+
+  // Asked again, "Ja" and the question about the text follow, then the frame
+  // closes (as "&Beenden" does before it ends the program, which a test cannot).
+  platform.answers = {MsgResult::Yes, MsgResult::No};
+  EXPECT_TRUE(frame.close());
+  ASSERT_EQ(platform.messages.size(), 3u);
+  EXPECT_EQ(platform.messages[2].prompt, "Soll der Text gespeichert werden ?");
+  EXPECT_FALSE(frame.isVisible());
+  QCoreApplication::processEvents();
+  QGuiApplication::setQuitOnLastWindowClosed(quitOnLastWindow);
 }
 
 TEST_F(Closing, ExitEntryRunsTheQuestions) {

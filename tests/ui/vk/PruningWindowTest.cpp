@@ -22,7 +22,7 @@ TEST_F(VkTest, PruningOpensEmptyAndComputesTheWorkedExample) {
   Enter(w, "3,20", "49,8", "50,2");
   Compute(w);
   EXPECT_EQ(w.Label5->text(), "0,947");
-  EXPECT_EQ(Colour(w.Label5), black);
+  EXPECT_TRUE(Normal(w.Label5));
   EXPECT_EQ(w.Label7->text(), "3,175");
   EXPECT_EQ(w.Label9->text(), "- 25,5");
   EXPECT_EQ(w.Label11->text(), "- 25,9");
@@ -30,6 +30,32 @@ TEST_F(VkTest, PruningOpensEmptyAndComputesTheWorkedExample) {
   EXPECT_EQ(w.Tag(), "Optimieren");
   QTest::mouseDClick(w.Label9, Qt::LeftButton);  // a length change is no velocity factor
   EXPECT_EQ(form->Text4->text(), "1,00");
+}
+
+// A length or frequency of 0 or below counts as missing:
+// beep, focus on that box, no advice.
+TEST_F(VkTest, PruningRefusesNegativeLengthsAndFrequencies) {
+  zb::ui::frmVk& w = *OpenPruning();
+  struct Case {
+    const char* t1;
+    const char* t2;
+    const char* t3;
+    QLineEdit* zb::ui::frmVk::*focus;
+  };
+  int beeps = platform.beeps;
+  for (const Case& c : {Case{"-10,8", "14,05", "14,2", &zb::ui::frmVk::Text1},
+                        Case{"10,8", "-14,05", "-14,2", &zb::ui::frmVk::Text2},
+                        Case{"10,8", "14,05", "-14,2", &zb::ui::frmVk::Text3},
+                        Case{"10,8", "0", "14,2", &zb::ui::frmVk::Text2}}) {
+    SCOPED_TRACE(std::string(c.t1) + " " + c.t2 + " " + c.t3);
+    Enter(w, c.t1, c.t2, c.t3);
+    Compute(w);
+    EXPECT_EQ(platform.beeps, ++beeps);
+    EXPECT_TRUE((w.*c.focus)->hasFocus());
+    EXPECT_EQ(w.Label5->text(), "");
+    EXPECT_EQ(w.Label9->text(), "");
+    EXPECT_EQ(w.Tag(), "");
+  }
 }
 
 TEST_F(VkTest, ASecondPruningWindowOnlyBeepsUntilTheFirstIsClosed) {
@@ -64,6 +90,21 @@ TEST_F(VkTest, BothWindowsAtOnceKeepTheirOwnModes) {
   Compute(vfWindow);
   EXPECT_EQ(vfWindow.Tag(), "Aktiv");
   EXPECT_EQ(pruningWindow.Tag(), "");
+}
+
+
+// "VF gesamt" above 1 (a wrongly measured length) is shown, in red.
+TEST_F(VkTest, AVelocityFactorAboveOneIsDrawnRed) {
+  zb::ui::frmVk& w = *OpenPruning();
+  Enter(w, "5", "60", "50");
+  Compute(w);
+  EXPECT_EQ(w.Label5->text(), "1,783");
+  EXPECT_TRUE(Red(w.Label5));
+  EXPECT_TRUE(Normal(w.Label7));
+
+  Enter(w, "3,20", "49,8", "50,2");
+  Compute(w);
+  EXPECT_TRUE(Normal(w.Label5));
 }
 
 }  // namespace

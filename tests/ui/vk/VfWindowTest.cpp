@@ -41,8 +41,9 @@ TEST_F(VkTest, TheWorkedExampleTypedInAndHandedOver) {
   EXPECT_EQ(w.Label7->text(), "3,4");
   EXPECT_EQ(w.Label5->text(), "2,8");
   EXPECT_EQ(w.Label9->text(), "0,958");
-  EXPECT_EQ(Colour(w.Label7), black);
-  EXPECT_EQ(Colour(w.Text3), black);
+  EXPECT_TRUE(Normal(w.Label7));
+  EXPECT_TRUE(Normal(w.Label5));
+  EXPECT_TRUE(Normal(w.Text3));
   EXPECT_EQ(w.Tag(), "Aktiv");
   EXPECT_EQ(form->Text4->text(), "0,9576");
   EXPECT_EQ(w.Label14->y(), w.Command1->y());  // the printout's title stands where the button was
@@ -81,8 +82,8 @@ TEST_F(VkTest, LimitedAndImplausibleEntriesBeepAndShowRed) {
 
   Compute(w);  // now with 0,01 m: twice the height is 20 mm
   EXPECT_EQ(w.Text3->text(), "20,0");
-  EXPECT_EQ(Colour(w.Text3), red);
-  EXPECT_EQ(Colour(w.Label5), red);
+  EXPECT_TRUE(Red(w.Text3));
+  EXPECT_TRUE(Red(w.Label5));
   EXPECT_EQ(platform.beeps, 2);
 }
 
@@ -100,6 +101,67 @@ TEST_F(VkTest, ANumberBeyondRangePastedDoesNotEndTheProgram) {
   EXPECT_EQ(QApplication::focusWidget(), w.Text1);  // no frequency
   EXPECT_EQ(w.Text2->text(), "0,01");             // no height
   EXPECT_TRUE(platform.messages.empty());
+}
+
+
+// The command line says "Label5Colour": "red" for these entries (a height of
+// 2,0 % of the wavelength, below 2); the window draws the same row in red.
+TEST_F(VkTest, AHeightShareBelowTwoPercentIsDrawnRed) {
+  zb::ui::frmVk& w = OpenVf();
+  Enter(w, "50,2", "0,5", "60");
+  Compute(w);
+  EXPECT_EQ(w.Label5->text(), "2,0");
+  EXPECT_TRUE(Red(w.Label5));
+  EXPECT_EQ(w.Label7->text(), "5,9");
+  EXPECT_TRUE(Normal(w.Label7));
+  EXPECT_TRUE(Normal(w.Text3));
+
+  Enter(w, "50,2", "3", "2");  // back in range: the value is drawn normal again
+  Compute(w);
+  EXPECT_TRUE(Normal(w.Label5));
+}
+
+// A dark desktop theme (Adwaita:dark under Qt's GTK platform theme): "black"
+// is the palette's normal text colour, so every value stays readable; red
+// stays red.
+class DarkThemeVkTest : public VkTest {
+ protected:
+  void SetUp() override {
+    lightPalette = QApplication::palette();
+    QApplication::setPalette(test::DarkThemePalette());
+    VkTest::SetUp();
+  }
+  void TearDown() override {
+    VkTest::TearDown();
+    QApplication::setPalette(lightPalette);
+  }
+  QPalette lightPalette;
+};
+
+TEST_F(DarkThemeVkTest, NormalValuesAreDrawnInTheThemesTextColour) {
+  zb::ui::frmVk& w = OpenVf();
+  Enter(w, "50,2", "3", "2");
+  Compute(w);
+  for (QWidget* value : {static_cast<QWidget*>(w.Text1), static_cast<QWidget*>(w.Text2),
+                         static_cast<QWidget*>(w.Text3), static_cast<QWidget*>(w.Label7),
+                         static_cast<QWidget*>(w.Label5), static_cast<QWidget*>(w.Label9)}) {
+    SCOPED_TRACE(value->objectName().toStdString());
+    EXPECT_TRUE(Normal(value)) << "luminance spread " << test::ReadDrawnText(value).spread;
+  }
+
+  Enter(w, "50,2", "0,5", "60");
+  Compute(w);
+  EXPECT_TRUE(Red(w.Label5));
+  EXPECT_TRUE(Normal(w.Text3));
+}
+
+TEST_F(DarkThemeVkTest, APrunedVelocityFactorAboveOneIsDrawnRed) {
+  zb::ui::frmVk& w = *OpenPruning();
+  Enter(w, "5", "60", "50");
+  Compute(w);
+  EXPECT_EQ(w.Label5->text(), "1,783");
+  EXPECT_TRUE(Red(w.Label5));
+  EXPECT_TRUE(Normal(w.Label7));
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 
+#include "tests/support/DrawnText.h"
 #include "tests/ui/beamform/FormTestSupport.h"
 #include "ui/vk/frmVk.h"
 
@@ -43,11 +44,9 @@ class VkTest : public FormTest {
 
   static void Compute(zb::ui::frmVk& w) { QTest::mouseClick(w.Command1, Qt::LeftButton); }
 
-  static QColor Colour(QLabel* label) { return label->palette().color(QPalette::WindowText); }
-  static QColor Colour(QLineEdit* box) { return box->palette().color(QPalette::Text); }
-
-  const QColor red{255, 0, 0};
-  const QColor black{0, 0, 0};
+  // Read from what the control draws (tests/support/DrawnText.h).
+  static bool Red(QWidget* value) { return test::DrawnRed(value); }
+  static bool Normal(QWidget* value) { return test::DrawnNormal(value); }
 };
 
 }  // namespace zb::test

@@ -140,6 +140,25 @@ TEST_F(ZusatzDipolTest, NoEntryEndsTheProgram) {
 }
 
 // For a look by eye, when ZB_SHOT_DIR names a folder (run with -platform xcb).
+// The frame's menu shortcuts come first, as in the other windows: Ctrl+V
+// opens the velocity-factor window, Ctrl+X ends the program, also from a box
+// whose text is selected (the box would paste over it or cut it).
+TEST_F(ZusatzDipolTest, TheFramesMenuShortcutsWinOverTheBoxes) {
+  Open();
+  TypeInto(window->Text3, "300");
+  window->Text3->selectAll();
+  PressKey(Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(window->Text3->text(), "300");
+  EXPECT_NE(Frame().findChild<QWidget*>("frmVk"), nullptr);
+  TypeInto(window->Text1, "21,2");
+  const QPointer<QLineEdit> box = window->Text1;
+  box->selectAll();
+  PressKey(Qt::Key_X, Qt::ControlModifier);
+  EXPECT_FALSE(Frame().isVisible());
+  ASSERT_FALSE(box.isNull());  // closed windows go only when the events run
+  EXPECT_EQ(box->text(), "21,2");
+}
+
 TEST_F(ZusatzDipolTest, Screenshot) {
   const QString folder = qEnvironmentVariable("ZB_SHOT_DIR");
   if (folder.isEmpty()) GTEST_SKIP() << "ZB_SHOT_DIR not set";

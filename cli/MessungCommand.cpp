@@ -1,0 +1,118 @@
+// zelvar-beam-cli messung: an analyser's sweep (Touchstone file) evaluated:
+// resonance, smallest SWR, the SWR <= 2 and <= 1,5 bands, R and X.
+
+#include <cmath>
+#include <ostream>
+
+#include "cli/CommandLine.h"
+#include "cli/JsonText.h"
+#include "cli/SubcommandOptions.h"
+#include "cli/Subcommands.h"
+#include "core/NumberText.h"
+#include "core/SweepEvaluation.h"
+
+namespace zb {
+
+namespace {
+
+// The value through the mask; a value that rounds to zero shows without a sign.
+std::string Shown(double value, std::string_view mask) {
+  std::string text = FormatNumber(value, mask);
+  if (!text.empty() && text[0] == '-' && text.find_first_of("123456789") == std::string::npos) text.erase(0, 1);
+  return text;
+}
+
+std::string MHz(double value) { return Shown(value, "0.000"); }
+
+std::string Swr(double value) { return std::isinf(value) ? "unendlich" : Shown(value, "0.00"); }
+
+std::string Ohms(double value) {
+  if (std::isnan(value)) return "unbestimmt";
+  if (std::isinf(value)) return value > 0 ? "unendlich" : "-unendlich";
+  return Shown(value, "0.0");
+}
+
+std::string BandText(const std::optional<SwrBand>& band) {
+  if (!band) return "nicht erreicht";
+  return MHz(band->lowMHz) + (band->lowOpen ? " (Messbereichsanfang)" : "") + " bis " + MHz(band->highMHz) +
+         (band->highOpen ? " (Messbereichsende)" : "") + " MHz";
+}
+
+std::string Rows(const SweepEvaluation& e) {
+  const char* kind = e.resonanceKind == ResonanceKind::ReactanceZero
+                         ? "Blindwiderstand null"
+                         : "beim kleinsten SWR, kein Nulldurchgang des Blindwiderstands";
+  const std::string narrow = "SWR \u2264 " + FormatNumber(kSwrBandNarrow, "0.0") + ":";
+  return ShownRow("Messpunkte:", std::to_string(e.points) + " von " + MHz(e.fStartMHz) + " bis " + MHz(e.fStopMHz) +
+                                     " MHz") +
+         ShownRow("Resonanz:", MHz(e.resonanceMHz) + " MHz (" + kind + ")") +
+         ShownRow("Kleinstes SWR:", Swr(e.swrMin) + " bei " + MHz(e.swrMinMHz) + " MHz") +
+         ShownRow("SWR \u2264 2:", BandText(e.swr2)) + ShownRow(narrow.c_str(), BandText(e.swr15)) +
+         ShownRow("Wirkwiderstand R bei Resonanz [\u03A9]:", Ohms(e.resistance)) +
+         ShownRow("Blindwiderstand X bei Resonanz [\u03A9]:", Ohms(e.reactance));
+}
+
+// A JSON number; what JSON cannot write (an infinite SWR, an undetermined reactance) is null.
+std::string Number(double value) { return std::isfinite(value) ? ShortestText(value) : "null"; }
+
+std::string BandJson(const std::optional<SwrBand>& band) {
+  if (!band) return "null";
+  return "{\"lowMHz\":" + Number(band->lowMHz) + ",\"highMHz\":" + Number(band->highMHz) +
+         ",\"lowOpen\":" + (band->lowOpen ? "true" : "false") + ",\"highOpen\":" + (band->highOpen ? "true" : "false") +
+         "}";
+}
+
+std::string EvaluationJson(const SweepEvaluation& e) {
+  return "{\"points\":" + std::to_string(e.points) + ",\"fStartMHz\":" + Number(e.fStartMHz) +
+         ",\"fStopMHz\":" + Number(e.fStopMHz) + ",\"z0\":" + Number(e.z0) +
+         ",\"resonanceMHz\":" + Number(e.resonanceMHz) + ",\"resonanceKind\":" +
+         JsonString(ResonanceKindName(e.resonanceKind)) + ",\"resistance\":" + Number(e.resistance) +
+         ",\"reactance\":" + Number(e.reactance) + ",\"swrMin\":" + Number(e.swrMin) +
+         ",\"swrMinMHz\":" + Number(e.swrMinMHz) + ",\"swr2\":" + BandJson(e.swr2) + ",\"swr15\":" + BandJson(e.swr15) +
+         "}\n";
+}
+
+int Evaluate(const GivenOptions& given, std::ostream& out, std::ostream& err) {
+  const std::optional<Measurement> measurement = ReadMeasurementFor(given.at("DATEI"), err);
+  if (!measurement) return kExitUnreadableFile;
+  if (given.contains("--json"))
+    out << EvaluationJson(measurement->evaluation);
+  else
+    out << Rows(measurement->evaluation);
+  return kExitCompleted;
+}
+
+}  // namespace
+
+std::optional<Measurement> ReadMeasurementFor(const std::string& path, std::ostream& err) {
+  MeasurementRead read = ReadMeasurement(path);
+  if (!read.measurement) err << path << ": " << read.error.message << "\n";
+  return std::move(read.measurement);
+}
+
+const UsageSection& MessungUsage() {
+  static const UsageSection section{
+      "messung",
+      {"Wertet den Frequenzdurchlauf eines Antennen- oder Netzwerkanalysators aus, gespeichert als Touchstone-Datei "
+       "(.s1p, .s2p; Version 1 oder 2.0; S-, Z- oder Y-Parameter, bei Zweitoren gilt S11): die Resonanz (wo der "
+       "Blindwiderstand von kapazitiv zu induktiv wechselt, sonst beim kleinsten SWR), das kleinste SWR, die "
+       "Bereiche mit SWR bis 2 und bis 1,5 sowie Wirk- und Blindwiderstand bei der Resonanz.",
+       "Die Resonanz lässt sich mit zelvar-beam-cli pruning --messung DATEI gleich an das Pruning weitergeben."},
+      {
+          {"", "DATEI", "die Touchstone-Datei (höchstens 50 MB)", true},
+          {"--json", "", "alle Werte als JSON ausgeben (Zahlen in kürzester Schreibweise, ein unendliches SWR als null)"},
+          {"--help", "", "diese Hilfe"},
+      },
+      {"Das Dezimaltrennzeichen der Ausgabe folgt der Spracheinstellung (LC_ALL, LC_NUMERIC, LANG).",
+       "Rückgabewerte: 0 ausgewertet, 2 falscher Aufruf, 4 Datei nicht lesbar (der Grund, bei fehlerhaftem Inhalt "
+       "mit der Zeilennummer, steht auf der Fehlerausgabe)."},
+  };
+  return section;
+}
+
+int RunMessungCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+  return RunSubcommand(MessungUsage(), arguments, out, err,
+                       [&](const GivenOptions& given) { return Evaluate(given, out, err); });
+}
+
+}  // namespace zb
