@@ -13,6 +13,7 @@
 
 #include "cli/CommandLine.h"
 #include "core/BeamDimensions.h"
+#include "core/BeamFormEntries.h"
 #include "core/ModuleState.h"
 #include "core/SweepEvaluation.h"
 #include "report/ResultReport.h"
@@ -20,7 +21,7 @@
 namespace {
 
 void DimensionBeamThreeSpreaders(benchmark::State& state) {
-  float f = 50.2f;
+  float f = zb::DesignedFrequency();
   for (auto _ : state) {
     benchmark::DoNotOptimize(f);
     benchmark::DoNotOptimize(zb::DimensionBeam(f, 0.95f, 0.0123, true, zb::kKoeffDipol));

@@ -77,11 +77,11 @@ class HeadlessBeamForm final : public BeamFormControls {
 
   Platform& platform_;
   BeamFormModel model_;
-  std::array<std::string, 11> option2Captions_;
-  std::string text1_, text4_ = kInitialVelocityFactor, combo1_, text6_, text7_;
-  int selectedOption2_ = kInitialOption2;
-  int selectedOption1_ = kInitialOption1;
-  std::string info_ = kInitialInfo;
+  std::array<std::string, kBandButtonCount> option2Captions_;
+  std::string text1_, text4_ = kBeamFormEntries.velocityFactor, combo1_, text6_, text7_;
+  int selectedOption2_ = kBeamFormEntries.option2;
+  int selectedOption1_ = kBeamFormEntries.option1;
+  std::string info_ = kBeamFormEntries.info;
   bool command2Enabled_ = false;
   bool diametersEnabled_ = false;
   int spinnerValue_ = 0;

@@ -5,10 +5,9 @@
 
 #include <string>
 
-namespace zb {
+#include "core/BandTable.h"  // the band buttons Option2(0) .. Option2(kBandOther)
 
-// Indexes of the band buttons Option2(0) .. Option2(10).
-inline constexpr int kBandOther = 10;  // "andere"
+namespace zb {
 
 class BeamFormAccess {
  public:

@@ -9,11 +9,11 @@
 namespace zb {
 
 void BeamFormModel::Form_Load() {
-  form_.SetText1(FormatGeneral(50.2f));
+  form_.SetText1(LoadedFrequencyText());
   form_.SetCombo1Text(AirMaterialText());
-  form_.SetText6("9");
-  form_.SetText7("8");
-  form_.SetSpinnerValue(0);
+  form_.SetText6(kBeamFormEntries.outerDiameter);
+  form_.SetText7(kBeamFormEntries.conductorDiameter);
+  form_.SetSpinnerValue(kBeamFormEntries.spinner);
   for (int i = 0; i < kBandOther; ++i)
     form_.SetOption2Caption(i, ShownBandCaption(kBandCaptions[static_cast<std::size_t>(i)]));
 }

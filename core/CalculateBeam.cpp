@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "core/BeamFormAccess.h"
+#include "core/BeamFormEntries.h"
 #include "core/CheckedMath.h"
 #include "core/Formulas.h"
 #include "core/Insulation.h"
@@ -15,24 +16,6 @@
 namespace zb {
 
 namespace {
-
-struct BandRange {
-  float low;
-  float high;
-  int option2Index;
-  const char* label;
-};
-
-// Checked in this order; both bounds belong to the band. The 160 m band
-// starts at 1.81 MHz.
-constexpr BandRange kBandRanges[] = {
-    {50.0f, 52.0f, 9, "50"},        {28.0f, 29.7f, 8, "28"},      {24.89f, 24.99f, 7, "24"},
-    {21.0f, 21.45f, 6, "21"},       {18.068f, 18.168f, 5, "18"},  {14.0f, 14.35f, 4, "14"},
-    {10.1f, 10.15f, 3, "10"},       {7.0f, 7.2f, 2, " 7"},        {3.5f, 3.8f, 1, "3,5"},
-    {1.81f, 2.0f, 0, "1,8"},
-};
-
-constexpr float kDefaultFrequency = 50.2f;
 
 const char* VariantText(bool dreiQuertraeger) {
   return dreiQuertraeger ? "drei Querträger ohne Spannseil" : "zwei Querträger mit Spannseil";
@@ -121,10 +104,10 @@ void Run::ResetModuleValues() {
   c.state.ResetCoefficients();
 }
 
-// A missing or non-positive frequency means the designed 50.2 MHz.
+// A missing or non-positive frequency means the designed one.
 void Run::ReadFrequency() {
   result.f = ParseNumber(c.form.GetText1());
-  if (!(result.f > 0.0f)) result.f = kDefaultFrequency;
+  if (!(result.f > 0.0f)) result.f = DesignedFrequency();
 }
 
 void Run::ReadVelocityFactor() { result.vf = ParseNumber(c.form.GetText4()); }
@@ -235,12 +218,6 @@ ErrorTrap RunErrorTrap(const ModuleState& state) {
 }
 
 }  // namespace
-
-std::optional<RecognisedBand> RecogniseBand(float f) {
-  for (const BandRange& band : kBandRanges)
-    if (f >= band.low && f <= band.high) return RecognisedBand{band.option2Index, band.label};
-  return std::nullopt;
-}
 
 std::string BeamSummary(float f, const BeamDimensions& d, bool dreiQuertraeger, const std::string& nl) {
   const auto F = [](double x) { return FormatNumber(x, "###0.0##"); };

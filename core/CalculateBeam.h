@@ -3,9 +3,9 @@
 // current velocity-factor estimate, recognises the band, checks the
 // insulation, dimensions the beam, writes the summary and the result report.
 
-#include <optional>
 #include <string>
 
+#include "core/BandTable.h"
 #include "core/BeamDimensions.h"
 #include "core/RuntimeError.h"
 #include "core/StepRunner.h"
@@ -47,13 +47,5 @@ inline constexpr const char* kReadyStatus = "Status: Bereit zum Anzeigen der Ber
 
 // The summary the run writes into the form's note area.
 std::string BeamSummary(float f, const BeamDimensions& d, bool dreiQuertraeger, const std::string& newline);
-
-// The band a frequency lies in: the band button's index and the report's
-// band label, or nothing outside every band.
-struct RecognisedBand {
-  int option2Index;
-  const char* label;
-};
-std::optional<RecognisedBand> RecogniseBand(float f);
 
 }  // namespace zb

@@ -6,15 +6,19 @@
 #include <vector>
 
 #include "core/BeamFormAccess.h"
+#include "core/BeamFormEntries.h"
+#include "core/Insulation.h"
 
 namespace zb::test {
 
 struct FakeBeamForm : BeamFormAccess {
-  std::string text1 = "50,2", text4 = "1,00", combo1 = "1,00059 Luft", text6 = "9", text7 = "8";
-  std::string info = "Hinweis: ";
+  // The entries of a freshly loaded form.
+  std::string text1 = LoadedFrequencyText(), text4 = kBeamFormEntries.velocityFactor, combo1 = AirMaterialText(),
+              text6 = kBeamFormEntries.outerDiameter, text7 = kBeamFormEntries.conductorDiameter;
+  std::string info = kBeamFormEntries.info;
   std::string frameStatus;
-  int option2 = kBandOther;
-  int option1 = 1;
+  int option2 = kBeamFormEntries.option2;
+  int option1 = kBeamFormEntries.option1;
   bool command2 = false;
   std::vector<int> option2Selections;  // every SelectOption2 call
   std::vector<std::string> focus;

@@ -1,6 +1,5 @@
 #include "ui/app/Module1.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -29,9 +28,7 @@ zb::VfWindowState& Module1::VelocityFactorWindow() {
 }
 
 QString Module1::FindDataFile(const QString& name) const {
-  const QStringList folders = {QDir::currentPath(), QCoreApplication::applicationDirPath(),
-                               InstalledDataFolder()};
-  return FindFileIn(folders, name, name);
+  return FindFileIn(QStringList{QDir::currentPath()} + InstalledProgramFolders().InOrder(), name, name);
 }
 
 QString Module1::FindFileIn(const QStringList& folders, const QString& name, const QString& otherwise) {

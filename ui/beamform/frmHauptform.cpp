@@ -91,7 +91,7 @@ void frmHauptform::BuildControls() {
   top->setColumnStretch(1, 1);
 
   Info = NewNotePanel("Info", 4, this);
-  Info->setText(QString::fromUtf8(zb::kInitialInfo));
+  Info->setText(QString::fromUtf8(zb::kBeamFormEntries.info));
   Info->setWordWrap(true);
   Info->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   Info->setFont(TahomaFont());
@@ -118,7 +118,7 @@ QGroupBox* frmHauptform::BuildFrequencyGroup() {
   Label1 = NewLabel("Label1", "Gesamt Beam :", Frame3);
   Text1 = NewLimitedBox("Text1", zb::kFrequencyLength, nullptr, Frame3);
   Label1->setBuddy(Text1);
-  SetBoxText(Text1, QStringLiteral("50.2"));
+  SetBoxText(Text1, Q(zb::kBeamFormEntries.frequency));
   auto* row = new QHBoxLayout(Frame3);
   row->addWidget(Label1);
   row->addWidget(Text1, 1);
@@ -133,7 +133,7 @@ QGroupBox* frmHauptform::BuildBandGroup() {
     Option2[i]->setObjectName(QStringLiteral("Option2(%1)").arg(i));
     grid->addWidget(Option2[i], static_cast<int>(i % 6), static_cast<int>(i / 6));
   }
-  Option2[zb::kInitialOption2]->setChecked(true);
+  Option2[zb::kBeamFormEntries.option2]->setChecked(true);
   return Frame2;
 }
 
@@ -145,7 +145,7 @@ QGroupBox* frmHauptform::BuildSegmentGroup() {
     Option1[i]->setObjectName(QStringLiteral("Option1(%1)").arg(i));
     column->addWidget(Option1[i]);
   }
-  Option1[zb::kInitialOption1]->setChecked(true);
+  Option1[zb::kBeamFormEntries.option1]->setChecked(true);
   return Frame1;
 }
 
@@ -153,7 +153,7 @@ QGroupBox* frmHauptform::BuildSegmentGroup() {
 QHBoxLayout* frmHauptform::BuildVelocityFactorRow() {
   Label7 = NewLabel("Label7", "&Verkürzungsfaktor:", this);
   Text4 = NewLimitedBox("Text4", zb::kVelocityFactorLength, " aus Schlankheitsgrad u. Antennenhöhe ", this);
-  SetBoxText(Text4, Q(zb::kInitialVelocityFactor));
+  SetBoxText(Text4, Q(zb::kBeamFormEntries.velocityFactor));
   QFont bold = Text4->font();
   bold.setBold(true);
   Text4->setFont(bold);

@@ -122,7 +122,7 @@ class frmHauptform : public QWidget, public zb::BeamFormControls, public BeamFor
 
   Module1& module_;
   zb::BeamFormModel model_;
-  std::string infoCaption_ = zb::kInitialInfo;
+  std::string infoCaption_ = zb::kBeamFormEntries.info;
   // Keys whose press reached the combo box; only their release is its KeyUp
   // (the Enter that closes an error box does not reach the combo).
   std::set<int> comboKeysDown_;
@@ -133,7 +133,7 @@ class frmHauptform : public QWidget, public zb::BeamFormControls, public BeamFor
   QLabel* Label1 = nullptr;
   QLineEdit* Text1 = nullptr;
   QGroupBox* Frame2 = nullptr;
-  std::array<QRadioButton*, 11> Option2{};
+  std::array<QRadioButton*, zb::kBandButtonCount> Option2{};
   QGroupBox* Frame1 = nullptr;
   std::array<QRadioButton*, 3> Option1{};
   QLabel* Label7 = nullptr;

@@ -19,13 +19,12 @@ const QString kHelpDocument = QStringLiteral("Zelvar-Beam_Hilfe.pdf");
 }  // namespace
 
 void MDIForm1::SetProgramFolders(const QString& programFolder, const QString& dataFolder) {
-  programFolder_ = programFolder;
-  dataFolder_ = dataFolder;
+  folders_ = {programFolder, dataFolder};
 }
 
 QString MDIForm1::HelpDocumentPath() const {
-  const QString besideProgram = QDir(programFolder_).filePath(kHelpDocument);
-  const QString found = Module1::FindFileIn({programFolder_, dataFolder_}, kHelpDocument, besideProgram);
+  const QString besideProgram = QDir(folders_.program).filePath(kHelpDocument);
+  const QString found = Module1::FindFileIn(folders_.InOrder(), kHelpDocument, besideProgram);
   return QDir::toNativeSeparators(found);
 }
 

@@ -28,7 +28,6 @@
 #include "ui/common/StatusPanels.h"
 #include "ui/common/Twips.h"
 #include "locale/LocaleText.h"
-#include "ui/platform/InstalledDataFolder.h"
 #include "ui/platform/UiPlatform.h"
 
 namespace zb::ui {
@@ -64,9 +63,7 @@ int WindowStateNumber(Qt::WindowStates states) {
 }  // namespace
 
 MDIForm1::MDIForm1(Module1& module)
-    : module_(module),
-      programFolder_(QCoreApplication::applicationDirPath()),
-      dataFolder_(InstalledDataFolder()) {
+    : module_(module), folders_(InstalledProgramFolders()) {
   setObjectName(QStringLiteral("MDIForm1"));
   setWindowTitle(QStringLiteral("Kalvex Zelvar-Beam-Berechnung"));
   setWindowIcon(ProgramIcon());

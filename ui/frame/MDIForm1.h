@@ -11,6 +11,7 @@
 #include "ui/app/FrameWindow.h"
 #include "ui/app/WindowClasses.h"
 #include "ui/drawing/WmfPicture.h"
+#include "ui/platform/InstalledDataFolder.h"
 
 class QAction;
 class QLabel;
@@ -111,8 +112,7 @@ class MDIForm1 : public QMainWindow, public FrameWindow {
   FrameClientArea* clientArea_ = nullptr;
   StatusPanels* statusBar1_ = nullptr;
   QString drawingFile_;
-  QString programFolder_;
-  QString dataFolder_;
+  ProgramFolders folders_;
   bool closingFrame_ = false;
   // The stored outer geometry, applied again once the window system tells
   // the size of the window border (on X11 only after the frame shows).

@@ -13,4 +13,8 @@ QString InstalledDataFolder() {
   return QDir::cleanPath(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(ZB_DATA_DIR_FROM_PROGRAM)));
 }
 
+ProgramFolders InstalledProgramFolders() {
+  return {QCoreApplication::applicationDirPath(), InstalledDataFolder()};
+}
+
 }  // namespace zb::ui

@@ -1,7 +1,7 @@
 #pragma once
 // Single-byte code pages for the \'hh escapes and raw 8-bit text of RTF files.
-// The tables are our own so that reading does not depend on the code page
-// support of the Qt build.
+// The C library's iconv converts them, so that reading does not depend on the
+// code page support of the Qt build.
 
 namespace zb::ui::rtf {
 

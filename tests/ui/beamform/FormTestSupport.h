@@ -22,7 +22,7 @@
 #include "tests/support/FakeUiPlatform.h"
 #include "ui/frame/MDIForm1.h"
 #include "ui/app/Module1.h"
-#include "ui/app/ProgramWindows.h"
+#include "ui/program/ProgramWindows.h"
 #include "ui/beamform/frmHauptform.h"
 
 namespace zb::test {

@@ -18,7 +18,7 @@
 #include "tests/support/FakeUiPlatform.h"
 #include "ui/frame/MDIForm1.h"
 #include "ui/app/Module1.h"
-#include "ui/app/ProgramWindows.h"
+#include "ui/program/ProgramWindows.h"
 
 namespace zb::test {
 

@@ -24,7 +24,7 @@
 #include "tests/support/FakeUiPlatform.h"
 #include "tests/support/TextFormatAt.h"
 #include "ui/app/Module1.h"
-#include "ui/app/ProgramWindows.h"
+#include "ui/program/ProgramWindows.h"
 #include "ui/quickview/frmRTF.h"
 
 namespace zb::ui::test {

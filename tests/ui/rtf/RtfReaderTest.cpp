@@ -134,6 +134,15 @@ TEST(RtfRead, HexEscapesFollowTheCodePage) {
   EXPECT_EQ(doc.toPlainText(), U("Größe"));
 }
 
+TEST(RtfRead, BytesACodePageLeavesUndefinedKeepTheirValue) {
+  QTextDocument doc;
+  Load(doc, "{\\rtf1\\ansi\\ansicpg1253 \\'81\\'aa\\'e1}");
+  EXPECT_EQ(doc.toPlainText(), U("\u0081\u00AA\u03B1"));
+  // Mac Roman as Windows reads it: the increment sign and the Apple logo.
+  Load(doc, "{\\rtf1\\mac \\'c6\\'f0\\'8a}");
+  EXPECT_EQ(doc.toPlainText(), U("\u2206\uF8FF\u00E4"));
+}
+
 TEST(RtfRead, UnicodeAndItsFallback) {
   QTextDocument doc;
   Load(doc, "{\\rtf1 \\u228?x}");

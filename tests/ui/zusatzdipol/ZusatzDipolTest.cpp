@@ -18,7 +18,7 @@
 #include "tests/support/DesktopInput.h"
 #include "tests/support/FakeUiPlatform.h"
 #include "ui/app/Module1.h"
-#include "ui/app/ProgramWindows.h"
+#include "ui/program/ProgramWindows.h"
 #include "ui/beamform/frmHauptform.h"
 #include "ui/frame/MDIForm1.h"
 #include "ui/zusatzdipol/ZusatzDipol.h"

@@ -5,7 +5,7 @@
 
 #include "ui/app/Application.h"
 #include "ui/app/Module1.h"
-#include "ui/app/ProgramWindows.h"
+#include "ui/program/ProgramWindows.h"
 #include "locale/LocaleText.h"
 #include "ui/platform/QtPlatform.h"
 

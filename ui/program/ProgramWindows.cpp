@@ -1,4 +1,4 @@
-#include "ui/app/ProgramWindows.h"
+#include "ui/program/ProgramWindows.h"
 
 #include "core/BeamFormAccess.h"
 #include "core/VfWindowState.h"
