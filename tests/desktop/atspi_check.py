@@ -16,6 +16,7 @@ text field does with the same keys.
   atspi_check.py text WINDOW BOX     the box's text
   atspi_check.py extents WINDOW ROLE NAME      "x y width height" of a control
   atspi_check.py value-extents WINDOW CAPTION  the same of the value a caption labels
+  atspi_check.py window-extents WINDOW         the same of a window, its title bar included
   atspi_check.py has WINDOW ROLE NAME          exit 0 when such a control is showing
   atspi_check.py has-window WINDOW   exit 0 when such a window is showing
 """
@@ -318,6 +319,8 @@ def main(argv):
         print(read(box(window(args[0]), args[1]))[0])
     elif command == "extents":
         print(*extents(control(window(args[0]), args[1], args[2])))
+    elif command == "window-extents":
+        print(*extents(window(args[0])))
     elif command == "value-extents":
         print(*extents(labelled(window(args[0]), args[1])))
     elif command == "has":

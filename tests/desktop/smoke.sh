@@ -159,6 +159,45 @@ if ! diff <(sed '$d' "$scratch/work/Zelvar-Beam.txt") <(sed '$d' "$scratch/cli/Z
   fail "the program's report differs from the command line's"
 fi
 
+# Closed with its close box and opened again at once, the form hears of its
+# activation: the status line says so.
+read -r x y w h < <(atspi window-extents "$beam_form") || fail "no beam form"
+xdotool mousemove $((x + w - 15)) $((y + 9)) click 1   # the close box at the title bar's right end
+wait_for atspi has "Kalvex Zelvar-Beam-Berechnung" label "Status: Bereit für Antennen-Berechnungen" 2>/dev/null ||
+  fail "the close box did not close the beam form"
+key ctrl+a
+wait_for atspi has "Kalvex Zelvar-Beam-Berechnung" label "Status: Berechnung eines Zelvar-Beam" 2>/dev/null ||
+  fail "the beam form, opened again at once, did not hear of its activation"
+
+# Printing the inputs without a printer: "Abbrechen" in the error box, and
+# the buttons the printout hid for the paper come back.
+if ! lpstat -d 2>/dev/null | grep -q "system default destination:"; then
+  key alt+d Down Right e                 # Datei > Drucken > Eingaben
+  wait_for window_shown " Druck-Fehler " || fail "no \" Druck-Fehler \" box without a printer"
+  key Escape                             # "Abbrechen"
+  wait_for eval '! window_shown " Druck-Fehler "' || fail "the \" Druck-Fehler \" box stayed open"
+  for button in Rechnen Anzeigen; do
+    wait_for atspi has "$beam_form" "push button" "$button" 2>/dev/null || fail "\"$button\" stayed hidden after the printout"
+  done
+fi
+
+# A number beyond range pasted into the insulation combo: one box, and the
+# Enter that closes it opens no other.
+atspi focus "$beam_form" "relative Dielektrizitätszahl :" || fail "no insulation combo"
+key End shift+Home
+echo -n 1E39 | xclip -loops 1 -selection clipboard 2>/dev/null
+key shift+Insert
+wait_for window_shown " Fehler " || fail "no \" Fehler \" box after pasting 1E39 into the combo"
+key Return
+sleep 1
+window_shown " Fehler " && fail "closing the \" Fehler \" box with Enter opened another"
+# Every key released in the combo reads it again, so the mouse selects the
+# number (a triple click) and typing replaces it.
+read -r x y w h < <(atspi extents "$beam_form" text "relative Dielektrizitätszahl :") || fail "no insulation combo"
+xdotool mousemove $((x + w / 2)) $((y + h / 2)) click --repeat 3 --delay 80 1
+type_text "3"
+window_shown " Fehler " && fail "a \" Fehler \" box after replacing the overflow in the combo"
+
 key ctrl+v                               # "1. &Verkürzungsfaktor", also from a box
 wait_for atspi has-window "$vk_window" 2>/dev/null || fail "the velocity-factor window did not open"
 atspi edit "$vk_window" "Frequenz [MHz]:" "Antennenhöhe [m]:" "Drahtdurchmesser [mm]:" ||
