@@ -60,17 +60,16 @@ chmod 700 "$XDG_RUNTIME_DIR"
 export LC_ALL=C.UTF-8 LANG=C.UTF-8
 unset QT_QPA_PLATFORM SESSION_MANAGER
 
+# Xvfb picks a free display itself and names it; a number chosen by looking
+# for free ones could be taken by another X server at the same moment.
 started=
-for n in $(seq 90 130); do
-  [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$scratch/xvfb.log" 2>&1 &
-  pids+=($!)
-  for _ in $(seq 50); do
-    if xdpyinfo -display ":$n" >/dev/null 2>&1; then started=":$n"; break; fi
-    kill -0 "${pids[-1]}" 2>/dev/null || break
-    sleep 0.1
-  done
-  [ -n "$started" ] && break
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$scratch/display" >"$scratch/xvfb.log" 2>&1 &
+pids+=($!)
+for _ in $(seq 100); do
+  [ -s "$scratch/display" ] && xdpyinfo -display ":$(head -n 1 "$scratch/display")" >/dev/null 2>&1 &&
+    { started=":$(head -n 1 "$scratch/display")"; break; }
+  kill -0 "${pids[-1]}" 2>/dev/null || break
+  sleep 0.1
 done
 if [ -z "$started" ]; then
   say "skipped: no X server could be started ($(tail -n 2 "$scratch/xvfb.log" 2>/dev/null | tr '\n' ' '))"
@@ -86,8 +85,8 @@ for _ in $(seq 50); do
 done
 
 shot() { [ -n "$shots" ] && mkdir -p "$shots" && import -window root "$shots/$1.png"; }
-key() { xdotool key --clearmodifiers --delay 40 "$@"; sleep 0.2; }
-type_text() { xdotool type --delay 40 "$1"; sleep 0.2; }
+key() { xdotool key --clearmodifiers --delay 40 "$@"; sleep 0.1; }
+type_text() { xdotool type --delay 40 "$1"; sleep 0.1; }
 running() { kill -0 "$app" 2>/dev/null; }
 # Polls a condition for up to ten seconds: a loaded machine (or a sanitizer
 # build) may take a while to answer a key.
