@@ -157,6 +157,7 @@ TEST_F(MessungWindow, ABadFileGivesTheReadersMessageAndTheProgramGoesOn) {
   ASSERT_EQ(cli.exit, kExitUnreadableFile);
   const std::string reason = cli.err.substr(bad.toStdString().size() + 2, cli.err.size() - bad.size() - 3);
 
+  platform.answers.push_back(MsgResult::Ok);
   ui::frmMessung* w = OpenWithCtrlM(bad);
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_NE(platform.messages[0].prompt.find(reason), std::string::npos) << platform.messages[0].prompt;
@@ -191,6 +192,7 @@ TEST_F(MessungWindow, SavesTheChartsAsPngAndSvg) {
 
   // A folder that does not exist: the box says so, nothing ends.
   platform.saveAnswers.push_back(workDir.filePath(QStringLiteral("fehlt/kurve.png")));
+  platform.answers.push_back(MsgResult::Ok);
   QTest::mouseClick(w->cmdBild, Qt::LeftButton);
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0].icon, MsgIcon::Exclamation);
