@@ -10,46 +10,16 @@
 #include "cli/Subcommands.h"
 #include "core/NumberText.h"
 #include "core/SweepEvaluation.h"
+#include "core/SweepTexts.h"
 
 namespace zb {
 
 namespace {
 
-// The value through the mask; a value that rounds to zero shows without a sign.
-std::string Shown(double value, std::string_view mask) {
-  std::string text = FormatNumber(value, mask);
-  if (!text.empty() && text[0] == '-' && text.find_first_of("123456789") == std::string::npos) text.erase(0, 1);
-  return text;
-}
-
-std::string MHz(double value) { return Shown(value, "0.000"); }
-
-std::string Swr(double value) { return std::isinf(value) ? "unendlich" : Shown(value, "0.00"); }
-
-std::string Ohms(double value) {
-  if (std::isnan(value)) return "unbestimmt";
-  if (std::isinf(value)) return value > 0 ? "unendlich" : "-unendlich";
-  return Shown(value, "0.0");
-}
-
-std::string BandText(const std::optional<SwrBand>& band) {
-  if (!band) return "nicht erreicht";
-  return MHz(band->lowMHz) + (band->lowOpen ? " (Messbereichsanfang)" : "") + " bis " + MHz(band->highMHz) +
-         (band->highOpen ? " (Messbereichsende)" : "") + " MHz";
-}
-
 std::string Rows(const SweepEvaluation& e) {
-  const char* kind = e.resonanceKind == ResonanceKind::ReactanceZero
-                         ? "Blindwiderstand null"
-                         : "beim kleinsten SWR, kein Nulldurchgang des Blindwiderstands";
-  const std::string narrow = "SWR \u2264 " + FormatNumber(kSwrBandNarrow, "0.0") + ":";
-  return ShownRow("Messpunkte:", std::to_string(e.points) + " von " + MHz(e.fStartMHz) + " bis " + MHz(e.fStopMHz) +
-                                     " MHz") +
-         ShownRow("Resonanz:", MHz(e.resonanceMHz) + " MHz (" + kind + ")") +
-         ShownRow("Kleinstes SWR:", Swr(e.swrMin) + " bei " + MHz(e.swrMinMHz) + " MHz") +
-         ShownRow("SWR \u2264 2:", BandText(e.swr2)) + ShownRow(narrow.c_str(), BandText(e.swr15)) +
-         ShownRow("Wirkwiderstand R bei Resonanz [\u03A9]:", Ohms(e.resistance)) +
-         ShownRow("Blindwiderstand X bei Resonanz [\u03A9]:", Ohms(e.reactance));
+  std::string rows;
+  for (const SweepRow& row : SweepEvaluationRows(e)) rows += ShownRow(row.caption.c_str(), row.value);
+  return rows;
 }
 
 // A JSON number; what JSON cannot write (an infinite SWR, an undetermined reactance) is null.

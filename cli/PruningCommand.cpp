@@ -13,14 +13,12 @@
 #include "core/ModuleState.h"
 #include "core/NumberText.h"
 #include "core/PruningRun.h"
+#include "core/SweepTexts.h"
 #include "core/VkFormRules.h"
 
 namespace zb {
 
 namespace {
-
-// How the measured resonance goes into the box of the measured frequency.
-constexpr const char* kMeasuredResonanceMask = "0.0##";
 
 std::string ScreenRows(HeadlessVkForm& form) {
   const VkModeTexts& t = PruningModeTexts();
@@ -64,7 +62,7 @@ std::optional<std::string> MeasuredText(const GivenOptions& given, std::ostream&
   if (typed) return given.at("--ist");
   const std::optional<Measurement> measurement = ReadMeasurementFor(given.at("--messung"), err);
   if (!measurement) return std::nullopt;
-  return FormatNumber(measurement->evaluation.resonanceMHz, kMeasuredResonanceMask);
+  return MeasuredResonanceText(measurement->evaluation.resonanceMHz);
 }
 
 int Prune(const GivenOptions& given, std::ostream& out, std::ostream& err) {

@@ -24,6 +24,9 @@ class FrameWindow {
   virtual void ShowChildWindow(QWidget* window) = 0;
   // The background drawing and the file it came from.
   virtual void SetPicture(const WmfPicture& picture, const QString& file) = 0;
+  // The open pruning window, opened as "3. Pruning / Optimieren" opens it when
+  // there is none; null when it cannot be opened.
+  virtual QWidget* OpenedPruningWindow() = 0;
   // Ticks "3 Querträger" in the "Bauvariante" menu.
   virtual void CheckThreeCrossArms() = 0;
 };

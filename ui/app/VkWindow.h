@@ -2,6 +2,8 @@
 // What the frame's menu entries ask of the velocity-factor and pruning
 // window, without its header.
 
+#include <QString>
+
 namespace zb::ui {
 
 class VkWindow {
@@ -12,6 +14,8 @@ class VkWindow {
   virtual void OpenInVfMode() = 0;
   // "3. Pruning / Optimieren": this instance becomes the pruning window.
   virtual void OpenInPruningMode() = 0;
+  // The pruning window's "ist Resonanzfrequenz" box, filled from a measurement.
+  virtual void SetMeasuredResonance(const QString& mhz) = 0;
 };
 
 }  // namespace zb::ui

@@ -11,5 +11,6 @@ inline constexpr std::string_view kBeamForm = "frmHauptform";
 inline constexpr std::string_view kQuickView = "frmRTF";
 inline constexpr std::string_view kVelocityFactor = "frmVk";
 inline constexpr std::string_view kZusatzDipol = "ZusatzDipol";
+inline constexpr std::string_view kMessung = "frmMessung";
 
 }  // namespace zb::ui::window_class

@@ -23,6 +23,7 @@
 #include "ui/frame/FramePlacement.h"
 #include "ui/frame/FrameSettings.h"
 #include "ui/app/Module1.h"
+#include "ui/app/MessungWindow.h"
 #include "ui/app/VkWindow.h"
 #include "ui/common/MenuEntries.h"
 #include "ui/common/StatusPanels.h"
@@ -122,6 +123,9 @@ void MDIForm1::BuildMenus() {
   AddSeparator(mnuBer, "mnuTrenn1");
   connect(AddEntry(mnuBer, "mnuPruning", QStringLiteral("3. Pruning / Optimieren"), QKeySequence(Qt::CTRL | Qt::Key_O)),
           &QAction::triggered, this, &MDIForm1::mnuPruning_Click);
+  AddSeparator(mnuBer, "mnuTrenn4");
+  connect(AddEntry(mnuBer, "mnuMessung", QStringLiteral("4. &Messung auswerten\u2026"), QKeySequence(Qt::CTRL | Qt::Key_M)),
+          &QAction::triggered, this, &MDIForm1::mnuMessung_Click);
   AddSeparator(mnuBer, "mnuTrenn3")->setVisible(false);
   QAction* mnuBerZusDipol = AddEntry(mnuBer, "mnuBerZusDipol", QStringLiteral("&Zusatzdipol (strahlungsgekoppelt)"));
   mnuBerZusDipol->setVisible(false);
@@ -411,6 +415,18 @@ void MDIForm1::mnuPruning_Click() {
   PruningFenster = module_.Windows().NewInstance(window_class::kVelocityFactor);
   ++state.PruningFensterAnzahl;
   dynamic_cast<VkWindow&>(*PruningFenster).OpenInPruningMode();
+}
+
+// The pruning window for a measured resonance: the open one, or one opened
+// under the rule of "3. Pruning / Optimieren".
+QWidget* MDIForm1::OpenedPruningWindow() {
+  if (!PruningFenster) mnuPruning_Click();
+  if (PruningFenster) ShowChildWindow(PruningFenster);
+  return PruningFenster;
+}
+
+void MDIForm1::mnuMessung_Click() {
+  dynamic_cast<MessungWindow&>(module_.Window(window_class::kMessung)).OpenMeasurement();
 }
 
 void MDIForm1::mnuBerStromsAnt_Click() { ShowChildWindow(&module_.Window(window_class::kBeamForm)); }

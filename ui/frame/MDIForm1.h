@@ -61,6 +61,7 @@ class MDIForm1 : public QMainWindow, public FrameWindow {
   const WmfPicture& Picture() const;
   QString CurrentDrawingFile() const { return drawingFile_; }
   void SetPicture(const WmfPicture& picture, const QString& file) override;
+  QWidget* OpenedPruningWindow() override;
   void CheckThreeCrossArms() override { mnu3Querträger->setChecked(true); }
 
   // The pruning window, a further instance of the velocity-factor window set
@@ -88,6 +89,7 @@ class MDIForm1 : public QMainWindow, public FrameWindow {
   void mnuBerStromsAnt_Click();
   void mnuPruning_Click();
   void mnuBerZusDipol_Click();
+  void mnuMessung_Click();
   void mnuHilfe_Click();
   void mnuInfo_Click();
 

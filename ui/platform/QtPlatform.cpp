@@ -175,6 +175,7 @@ std::optional<QString> QtPlatform::OpenFileDialog(QWidget* parent, const FileDia
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::ExistingFile);
   dialog.setNameFilters(ToQtNameFilters(options.filter).split(QStringLiteral(";;")));
+  if (!options.folder.isEmpty()) dialog.setDirectory(options.folder);
   if (!options.proposedName.isEmpty()) dialog.selectFile(options.proposedName);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return dialog.selectedFiles().first();

@@ -23,6 +23,7 @@ struct FileDialogOptions {
   QString title;
   QString filter;
   QString proposedName;
+  QString folder;  // where the dialog starts; "" for its own choice
   bool promptOverwrite = false;
   bool promptCreate = false;
 };

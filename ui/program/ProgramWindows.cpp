@@ -6,6 +6,7 @@
 #include "ui/app/Module1.h"
 #include "ui/beamform/frmHauptform.h"
 #include "ui/frame/MDIForm1.h"
+#include "ui/messung/frmMessung.h"
 #include "ui/quickview/frmRTF.h"
 #include "ui/vk/frmVk.h"
 #include "ui/zusatzdipol/ZusatzDipol.h"
@@ -61,6 +62,15 @@ void RegisterProgramWindows(Module1& module) {
       },
       [&module](QWidget& window) {
         auto& form = static_cast<ZusatzDipol&>(window);
+        module.Frame().AddChildWindow(&form);
+        form.Form_Load();
+      });
+
+  // The measurement window is a child window that goes when it is closed.
+  windows.SetFactory(
+      frmMessung::kWindowClass, [&module] { return new frmMessung(module); },
+      [&module](QWidget& window) {
+        auto& form = static_cast<frmMessung&>(window);
         module.Frame().AddChildWindow(&form);
         form.Form_Load();
       });

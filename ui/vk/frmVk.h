@@ -51,6 +51,7 @@ class frmVk : public QWidget, public VkWindow, public zb::VkFormAccess, public z
   // window of the frame.
   void OpenInVfMode() override;
   void OpenInPruningMode() override;
+  void SetMeasuredResonance(const QString& mhz) override;
 
   // The window's height (twips) as the program set it last.
   int HeightTwips() const { return heightTwips_; }

@@ -17,6 +17,8 @@ std::string frmVk::GetText1() { return U8(Text1->text()); }
 std::string frmVk::GetText2() { return U8(Text2->text()); }
 std::string frmVk::GetText3() { return U8(Text3->text()); }
 void frmVk::SetText2(const std::string& text) { Text2->setText(Q(text)); }
+// In the pruning window Text2 is "ist Resonanzfrequenz [MHz]:".
+void frmVk::SetMeasuredResonance(const QString& mhz) { Text2->setText(mhz); }
 void frmVk::SetText3(const std::string& text) { Text3->setText(Q(text)); }
 void frmVk::SetText3Colour(zb::TextColour colour) { SetTextColour(Text3, colour); }
 void frmVk::SetLabel5(const std::string& caption) { Label5->setText(Q(caption)); }

@@ -1,0 +1,184 @@
+#include "ui/messung/MessungCharts.h"
+
+#include <QAreaSeries>
+#include <QChart>
+#include <QGraphicsSimpleTextItem>
+#include <QLineSeries>
+#include <QValueAxis>
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace zb::ui {
+
+namespace {
+
+const QColor kSwrColour(0, 0, 192);
+const QColor kResistanceColour(0, 128, 0);
+const QColor kReactanceColour(192, 0, 0);
+const QColor kResonanceColour(200, 100, 0);
+const QColor kBandColour(0, 170, 0, 60);
+
+// One column's points, in frequency order, each once.
+void AddColumn(std::vector<QPointF>& out, const std::vector<QPointF>& column) {
+  if (column.empty()) return;
+  const auto [low, high] = std::minmax_element(column.begin(), column.end(),
+                                               [](const QPointF& a, const QPointF& b) { return a.y() < b.y(); });
+  std::vector<const QPointF*> kept{&column.front(), &*low, &*high, &column.back()};
+  std::sort(kept.begin(), kept.end());
+  kept.erase(std::unique(kept.begin(), kept.end()), kept.end());
+  for (const QPointF* point : kept) out.push_back(*point);
+}
+
+QLineSeries* NewCurve(const QString& name, const std::vector<QPointF>& points, const QColor& colour) {
+  auto* series = new QLineSeries;
+  series->setName(name);
+  series->replace(QList<QPointF>(points.begin(), points.end()));
+  QPen pen(colour);
+  pen.setWidthF(1.5);
+  series->setPen(pen);
+  return series;
+}
+
+QValueAxis* NewAxis(const QString& title, double low, double high) {
+  auto* axis = new QValueAxis;
+  axis->setTitleText(title);
+  axis->setRange(low, high);
+  return axis;
+}
+
+QValueAxis* NewFrequencyAxis(const zb::SweepEvaluation& e) {
+  QValueAxis* axis = NewAxis(QStringLiteral("Frequenz [MHz]"), e.fStartMHz, e.fStopMHz);
+  // A sweep of a single frequency still gets an axis of some width.
+  if (e.fStopMHz <= e.fStartMHz) axis->setRange(e.fStartMHz - 0.5, e.fStartMHz + 0.5);
+  axis->setLabelFormat(QStringLiteral("%.3f"));
+  axis->setTickCount(6);
+  return axis;
+}
+
+void Attach(QChart* chart, QAbstractSeries* series, QValueAxis* x, QValueAxis* y) {
+  chart->addSeries(series);
+  series->attachAxis(x);
+  series->attachAxis(y);
+}
+
+// The resonance: a vertical line over the whole value range and its value
+// beside it at the top, kept there when the chart changes its size.
+void AddResonance(QChart* chart, double mhz, QValueAxis* x, QValueAxis* y, const QString& text) {
+  QLineSeries* line = NewCurve(QStringLiteral("Resonanz"), {{mhz, y->min()}, {mhz, y->max()}}, kResonanceColour);
+  QPen pen = line->pen();
+  pen.setStyle(Qt::DashLine);
+  pen.setWidthF(2);
+  line->setPen(pen);
+  Attach(chart, line, x, y);
+  auto* label = new QGraphicsSimpleTextItem(text, chart);
+  label->setBrush(kResonanceColour);
+  QObject::connect(chart, &QChart::plotAreaChanged, chart, [chart, label, line, mhz, y] {
+    const QPointF top = chart->mapToPosition(QPointF(mhz, y->max()), line);
+    const QRectF area = chart->plotArea();
+    double left = top.x() + 4;
+    // Beside the line, inside the plot: on its left where the right has no room.
+    if (left + label->boundingRect().width() > area.right()) left = top.x() - 4 - label->boundingRect().width();
+    label->setPos(left, area.top() + 2);
+  });
+}
+
+QChart* NewChart() {
+  auto* chart = new QChart;
+  chart->setLocalizeNumbers(true);
+  chart->legend()->setAlignment(Qt::AlignTop);
+  chart->setMargins(QMargins(4, 4, 4, 4));
+  return chart;
+}
+
+// The range of the finite values, a little wider; -1..1 without any.
+std::pair<double, double> ValueRange(const std::vector<QPointF>& a, const std::vector<QPointF>& b) {
+  double low = std::numeric_limits<double>::infinity();
+  double high = -low;
+  for (const auto* curve : {&a, &b})
+    for (const QPointF& p : *curve) {
+      low = std::min(low, p.y());
+      high = std::max(high, p.y());
+    }
+  if (!(low <= high)) return {-1, 1};
+  const double margin = std::max((high - low) * 0.05, 1.0);
+  return {low - margin, high + margin};
+}
+
+}  // namespace
+
+std::vector<QPointF> ThinnedCurve(const std::vector<zb::MeasuredPoint>& points,
+                                  const std::function<double(const zb::MeasuredPoint&)>& value, int columns) {
+  std::vector<QPointF> out;
+  if (points.empty()) return out;
+  const double start = points.front().frequencyMHz;
+  const double width = points.back().frequencyMHz - start;
+  std::vector<QPointF> column;
+  int current = -1;
+  for (const zb::MeasuredPoint& point : points) {
+    const double y = value(point);
+    if (!std::isfinite(y)) continue;
+    const int index =
+        width > 0 ? std::min(columns - 1, static_cast<int>((point.frequencyMHz - start) / width * columns)) : 0;
+    if (index != current) {
+      AddColumn(out, column);
+      column.clear();
+      current = index;
+    }
+    column.emplace_back(point.frequencyMHz, y);
+  }
+  AddColumn(out, column);
+  return out;
+}
+
+QChart* NewSwrChart(const zb::Measurement& measurement, const QString& resonanceText) {
+  const zb::SweepEvaluation& e = measurement.evaluation;
+  QChart* chart = NewChart();
+  QValueAxis* x = NewFrequencyAxis(e);
+  QValueAxis* y = NewAxis(QStringLiteral("SWR"), 1, kSwrAxisTop);
+  y->setTickCount(10);
+  y->setLabelFormat(QStringLiteral("%.0f"));
+  chart->addAxis(x, Qt::AlignBottom);
+  chart->addAxis(y, Qt::AlignLeft);
+
+  if (e.swr2) {
+    auto* lower = new QLineSeries;
+    auto* upper = new QLineSeries;
+    for (double f : {e.swr2->lowMHz, e.swr2->highMHz}) {
+      lower->append(f, 1);
+      upper->append(f, kSwrAxisTop);
+    }
+    auto* band = new QAreaSeries(upper, lower);
+    band->setName(QStringLiteral("SWR \u2264 2"));
+    band->setColor(kBandColour);
+    band->setBorderColor(Qt::transparent);
+    Attach(chart, band, x, y);
+  }
+  // An SWR above the axis (an infinite one too) is drawn at its top.
+  const auto cut = [](const zb::MeasuredPoint& p) { return std::min(p.swr, kSwrAxisTop); };
+  Attach(chart, NewCurve(QStringLiteral("SWR"), ThinnedCurve(measurement.points, cut, kCurveColumns), kSwrColour),
+         x, y);
+  AddResonance(chart, e.resonanceMHz, x, y, resonanceText);
+  return chart;
+}
+
+QChart* NewImpedanceChart(const zb::Measurement& measurement, const QString& resonanceText) {
+  const zb::SweepEvaluation& e = measurement.evaluation;
+  QChart* chart = NewChart();
+  const std::vector<QPointF> r =
+      ThinnedCurve(measurement.points, [](const zb::MeasuredPoint& p) { return p.resistance; }, kCurveColumns);
+  const std::vector<QPointF> xs =
+      ThinnedCurve(measurement.points, [](const zb::MeasuredPoint& p) { return p.reactance; }, kCurveColumns);
+  const auto [low, high] = ValueRange(r, xs);
+  QValueAxis* x = NewFrequencyAxis(e);
+  QValueAxis* y = NewAxis(QStringLiteral("R, X [\u03A9]"), low, high);
+  y->applyNiceNumbers();
+  chart->addAxis(x, Qt::AlignBottom);
+  chart->addAxis(y, Qt::AlignLeft);
+  Attach(chart, NewCurve(QStringLiteral("R"), r, kResistanceColour), x, y);
+  Attach(chart, NewCurve(QStringLiteral("X"), xs, kReactanceColour), x, y);
+  AddResonance(chart, e.resonanceMHz, x, y, resonanceText);
+  return chart;
+}
+
+}  // namespace zb::ui
