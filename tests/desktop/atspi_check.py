@@ -10,6 +10,8 @@ text field does with the same keys.
   atspi_check.py edit WINDOW BOX...  the same in the velocity-factor or pruning window
   atspi_check.py type WINDOW BOX=TEXT...   replaces the boxes' texts
   atspi_check.py compare WINDOW JSON CAPTION=KEY...  the values shown equal the JSON's
+  atspi_check.py compare-rows WINDOW <ROWS   each "Caption: value" row on standard input is shown
+  atspi_check.py click WINDOW ROLE NAME      clicks the control
   atspi_check.py unnamed WINDOW...   fails when a focusable control has no name
   atspi_check.py focus WINDOW BOX    clicks into the box
   atspi_check.py focused WINDOW BOX  exit 0 when the box has the focus
@@ -289,6 +291,18 @@ def compare(title, json_text, pairs):
         raise Failure("; ".join(wrong))
 
 
+def compare_rows(title, rows):
+    """Each "Caption: value" row (as the command line prints it) stands in the window."""
+    win, wrong = window(title), []
+    for row in rows:
+        caption, value = row.split(": ", 1)
+        shown = shown_value(win, caption + ":")
+        if shown != value:
+            wrong.append(f"\"{caption}:\" shows \"{shown}\", not \"{value}\"")
+    if wrong:
+        raise Failure("; ".join(wrong))
+
+
 def unnamed(titles):
     missing = []
     for title in titles:
@@ -309,6 +323,10 @@ def main(argv):
         edit(args[0], args[1:])
     elif command == "type":
         type_into(args[0], args[1:])
+    elif command == "compare-rows":
+        compare_rows(args[0], [line.rstrip("\n") for line in sys.stdin if ": " in line])
+    elif command == "click":
+        click(control(window(args[0]), args[1], args[2]))
     elif command == "compare":
         compare(args[0], args[1], args[2:])
     elif command == "unnamed":

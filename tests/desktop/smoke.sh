@@ -226,6 +226,36 @@ check_values "$pruning_window" "pruning --laenge 3,20 --ist 49,8 --soll 50,2" \
 shot vk-and-pruning
 running || fail "the program ended in the velocity-factor windows: $(tail -n 3 "$scratch/program.log")"
 
+# A measured sweep (a series R-L-C circuit resonant near 14,2 MHz, written as
+# an analyser saves it) opened with Ctrl+M: the window shows what the command
+# line says of the same file, and hands the resonance to the pruning window.
+sweep=$scratch/dipol.s1p
+"$python" - "$sweep" <<'PY'
+import math, sys
+r, l, c = 60.0, 10e-6, 1 / ((2 * math.pi * 14.2e6) ** 2 * 10e-6)
+with open(sys.argv[1], "w") as out:
+    out.write("! Zelvar-Beam test sweep\n# MHz Z RI R 50\n")
+    for i in range(301):
+        f = 13.5 + i * 0.005
+        w = 2 * math.pi * f * 1e6
+        out.write(f"{f:.3f} {r / 50:.6f} {(w * l - 1 / (w * c)) / 50:.6f}\n")
+PY
+messung_window="Messung auswerten"
+key ctrl+m                               # "4. &Messung auswerten…"
+wait_for window_shown "Messung öffnen" || fail "Ctrl+M offered no file to open"
+type_text "$sweep"
+key Return
+wait_for atspi has-window "$messung_window" 2>/dev/null || fail "the sweep's window did not open"
+"$cli" messung "$sweep" | grep -v "^Datei" | atspi compare-rows "$messung_window" ||
+  fail "the sweep's window differs from the command line"
+atspi click "$messung_window" "push button" "An Pruning übergeben" || fail "no handover button"
+resonance=$("$cli" messung "$sweep" --json | "$python" -c '
+import json, sys
+text = "%.3f" % json.load(sys.stdin)["resonanceMHz"]
+print(text.rstrip("0") + ("0" if text.rstrip("0").endswith(".") else ""))')
+wait_for eval '[ "$(atspi text "$pruning_window" "${pruning_boxes[1]}")" = "$resonance" ]' ||
+  fail "the pruning window's measured frequency is not the resonance $resonance"
+
 # Back in the beam form: one click on the spinner's down arrow is one step,
 # also when its press and release arrive together and the focus comes from
 # "Gesamt Beam".
@@ -239,7 +269,7 @@ vf=$(atspi text "$beam_form" "Verkürzungsfaktor:")
 
 key alt+a                                # "&Anzeigen": the report in the quick view
 wait_for atspi has-window "Schnellansicht/Drucken" 2>/dev/null || fail "the quick view did not open"
-atspi unnamed "$beam_form" "$vk_window" "$pruning_window" "Schnellansicht/Drucken" ||
+atspi unnamed "$beam_form" "$vk_window" "$pruning_window" "$messung_window" "Schnellansicht/Drucken" ||
   fail "a control a screen reader cannot name"
 
 # The default placement, 11820 x 9345 twips, is the frame's outer size, border

@@ -74,6 +74,8 @@ TEST_F(FrameMenuTest, MenuTreeHasTheCaptionsShortcutsAndOrderOfTheProgram) {
                                  {"mnuBerStromsAnt", "2. &Zelvar-Beam", QKeySequence("Ctrl+A"), false},
                                  {"mnuTrenn1", "", {}, true},
                                  {"mnuPruning", "3. Pruning / Optimieren", QKeySequence("Ctrl+O"), false},
+                                 {"mnuTrenn4", "", {}, true},
+                                 {"mnuMessung", "4. &Messung auswerten\u2026", QKeySequence("Ctrl+M"), false},
                                  {"mnuTrenn3", "", {}, true},
                                  {"mnuBerZusDipol", "&Zusatzdipol (strahlungsgekoppelt)", {}, false}});
   ExpectEntries(Menu("mnuHelp"), {{"mnuHilfe", "&Hilfe", QKeySequence("F1"), false},
