@@ -23,10 +23,10 @@
 #include "core/Insulation.h"
 #include "core/NumberText.h"
 #include "core/VfWindowState.h"
+#include "locale/LocaleText.h"
 #include "report/ResultReport.h"
 #include "ui/app/FrameWindow.h"
 #include "ui/app/Module1.h"
-#include "locale/LocaleText.h"
 #include "ui/common/BoxText.h"
 #include "ui/common/Controls.h"
 #include "ui/common/FrameActivation.h"
@@ -72,7 +72,10 @@ std::optional<std::int16_t> KeyCode(const QKeyEvent* event) {
 
 }  // namespace
 
-frmHauptform::frmHauptform(Module1& module) : module_(module), model_(*this, module.Platform()) {
+frmHauptform::frmHauptform(Module1& module)
+    : module_(module),
+      guarded_(module.Platform(), module.State().Zeilenumbruch),
+      model_(*this, module.Platform()) {
   setObjectName(QStringLiteral("frmHauptform"));
   setWindowTitle(QStringLiteral("Berechnung eines Zelvar-Beam nach Kalvex"));
   setAttribute(Qt::WA_DeleteOnClose, false);
@@ -96,8 +99,8 @@ void frmHauptform::BuildControls() {
   Info->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   Info->setFont(TahomaFont());
   // Room for the summary's seven lines without wrapping its longest one.
-  const QString longestLine =
-      QStringLiteral("Berechnet für die Resonanzfrequenz = 144,0 MHz / Bauvariante: drei Querträger ohne Spannseil");
+  const QString longestLine = QStringLiteral(
+      "Berechnet für die Resonanzfrequenz = 144,0 MHz / Bauvariante: drei Querträger ohne Spannseil");
   Info->setMinimumWidth(Info->fontMetrics().horizontalAdvance(longestLine) + 2 * Info->margin() + 8);
   Info->setMinimumHeight(Info->fontMetrics().lineSpacing() * 7 + 2 * Info->margin() + 8);
   Info->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::MinimumExpanding);
@@ -231,34 +234,29 @@ QHBoxLayout* frmHauptform::BuildButtonRow() {
 
 // ------------------------------------------------------------------ events
 
-template <typename Handler>
-void frmHauptform::Guarded(Handler&& handler) {
-  RunHandler(module_.Platform(), module_.State().Zeilenumbruch, std::forward<Handler>(handler));
-}
-
 void frmHauptform::ConnectEvents() {
   for (std::size_t i = 0; i < Option2.size(); ++i)
     connect(Option2[i], &QRadioButton::toggled, this, [this, i](bool on) {
-      if (on) Guarded([&] { Option2_Click(static_cast<int>(i)); });
+      if (on) guarded_([&] { Option2_Click(static_cast<int>(i)); });
     });
   for (std::size_t i = 0; i < Option1.size(); ++i)
     connect(Option1[i], &QRadioButton::toggled, this, [this, i](bool on) {
-      if (on) Guarded([&] { Option1_Click(static_cast<int>(i)); });
+      if (on) guarded_([&] { Option1_Click(static_cast<int>(i)); });
     });
-  connect(Text4, &QLineEdit::textChanged, this, [this] { Guarded([this] { Text4_Change(); }); });
-  connect(Text7, &QLineEdit::textChanged, this, [this] { Guarded([this] { Text7_Change(); }); });
-  connect(VkSteller, &QScrollBar::valueChanged, this, [this] { Guarded([this] { VkSteller_Change(); }); });
+  connect(Text4, &QLineEdit::textChanged, this, [this] { guarded_([this] { Text4_Change(); }); });
+  connect(Text7, &QLineEdit::textChanged, this, [this] { guarded_([this] { Text7_Change(); }); });
+  connect(VkSteller, &QScrollBar::valueChanged, this, [this] { guarded_([this] { VkSteller_Change(); }); });
   connect(Combo1, qOverload<int>(&QComboBox::activated), this,
-          [this](int index) { Guarded([&] { Combo1_Click(index); }); });
-  connect(Command1, &QPushButton::clicked, this, [this] { Guarded([this] { Command1_Click(); }); });
-  connect(Command2, &QPushButton::clicked, this, [this] { Guarded([this] { Command2_Click(); }); });
+          [this](int index) { guarded_([&] { Combo1_Click(index); }); });
+  connect(Command1, &QPushButton::clicked, this, [this] { guarded_([this] { Command1_Click(); }); });
+  connect(Command2, &QPushButton::clicked, this, [this] { guarded_([this] { Command2_Click(); }); });
   // In Qt 6 the combo box's edit field hands its focus to the combo box, so
   // the keys arrive at the combo box, which passes them on to the edit field
   // directly; the combo box is where they are filtered.
-  for (QObject* watched : {static_cast<QObject*>(Text1), static_cast<QObject*>(Text4),
-                           static_cast<QObject*>(Combo1), static_cast<QObject*>(Text6),
-                           static_cast<QObject*>(Text7), static_cast<QObject*>(VkSteller),
-                           static_cast<QObject*>(Command2)})
+  for (QObject* watched :
+       {static_cast<QObject*>(Text1), static_cast<QObject*>(Text4), static_cast<QObject*>(Combo1),
+        static_cast<QObject*>(Text6), static_cast<QObject*>(Text7), static_cast<QObject*>(VkSteller),
+        static_cast<QObject*>(Command2)})
     watched->installEventFilter(this);
   LetMenuShortcutsComeFirst({Text1, Text4, Combo1, Text6, Text7});
   // Enter on a band or segment button runs "&Rechnen" too (see eventFilter).
@@ -300,19 +298,19 @@ bool frmHauptform::eventFilter(QObject* watched, QEvent* event) {
         const auto down = comboKeysDown_.find(key->key());
         if (down == comboKeysDown_.end()) return true;
         if (!key->isAutoRepeat()) comboKeysDown_.erase(down);
-        Guarded([this] { Combo1_KeyUp(); });
+        guarded_([this] { Combo1_KeyUp(); });
       }
       break;
     case QEvent::FocusOut:
       if (IsFocusMoveInsideTheProgram(static_cast<QFocusEvent*>(event))) {
-        if (watched == Text4) Guarded([this] { Text4_LostFocus(); });
-        if (watched == Command2) Guarded([this] { Command2_LostFocus(); });
+        if (watched == Text4) guarded_([this] { Text4_LostFocus(); });
+        if (watched == Command2) guarded_([this] { Command2_LostFocus(); });
       }
       break;
     case QEvent::FocusIn:
       if (watched == Combo1) comboKeysDown_.clear();
       if (watched == VkSteller && IsFocusMoveInsideTheProgram(static_cast<QFocusEvent*>(event)))
-        Guarded([this] { VkSteller_GotFocus(); });
+        guarded_([this] { VkSteller_GotFocus(); });
       break;
     default:
       break;
@@ -359,7 +357,7 @@ void frmHauptform::Form_Load() {
   }
   model_.Form_Load();
 
-  OnActivatedInFrame(this, [this] { Guarded([this] { Form_Activate(); }); });
+  OnActivatedInFrame(this, [this] { guarded_([this] { Form_Activate(); }); });
 }
 
 void frmHauptform::Form_Activate() { model_.Form_Activate(); }
@@ -398,7 +396,7 @@ void frmHauptform::Command2_LostFocus() {
 }
 
 void frmHauptform::Text4_Change() {
-  const bool low = zb::IsLowVelocityFactor(GetText4());
+  const bool low = zb::IsLowVelocityFactor(VelocityFactorText());
   SetTextColour(Text4, low ? zb::TextColour::Red : zb::TextColour::Black);
 }
 
@@ -419,8 +417,9 @@ void frmHauptform::Combo1_KeyUp() { model_.Combo1_KeyUp(); }
 void frmHauptform::Text7_Change() { model_.Text7_Change(); }
 
 void frmHauptform::SetDiametersEnabled(bool enabled) {
-  for (QWidget* w : {static_cast<QWidget*>(Text6), static_cast<QWidget*>(Text7), static_cast<QWidget*>(Label9),
-                     static_cast<QWidget*>(Label10), static_cast<QWidget*>(Label11)})
+  for (QWidget* w :
+       {static_cast<QWidget*>(Text6), static_cast<QWidget*>(Text7), static_cast<QWidget*>(Label9),
+        static_cast<QWidget*>(Label10), static_cast<QWidget*>(Label11)})
     w->setEnabled(enabled);
 }
 
@@ -432,17 +431,17 @@ void frmHauptform::ShowInfo() {
 
 // ------------------------------------------------------- BeamFormAccess
 
-std::string frmHauptform::GetText1() { return U8(Text1->text()); }
-void frmHauptform::SetText1(const std::string& text) { SetBoxText(Text1, Q(text)); }
-std::string frmHauptform::GetText4() { return U8(Text4->text()); }
-void frmHauptform::SetText4(const std::string& text) { SetBoxText(Text4, Q(text)); }
-std::string frmHauptform::GetCombo1Text() { return U8(Combo1->currentText()); }
-std::string frmHauptform::GetText6() { return U8(Text6->text()); }
-std::string frmHauptform::GetText7() { return U8(Text7->text()); }
+std::string frmHauptform::FrequencyText() { return U8(Text1->text()); }
+void frmHauptform::SetFrequencyText(const std::string& text) { SetBoxText(Text1, Q(text)); }
+std::string frmHauptform::VelocityFactorText() { return U8(Text4->text()); }
+void frmHauptform::SetVelocityFactorText(const std::string& text) { SetBoxText(Text4, Q(text)); }
+std::string frmHauptform::PermittivityText() { return U8(Combo1->currentText()); }
+std::string frmHauptform::OuterDiameterText() { return U8(Text6->text()); }
+std::string frmHauptform::ConductorDiameterText() { return U8(Text7->text()); }
 
-void frmHauptform::SelectOption2(int index) { Option2[static_cast<std::size_t>(index)]->setChecked(true); }
+void frmHauptform::SelectBand(int index) { Option2[static_cast<std::size_t>(index)]->setChecked(true); }
 
-int frmHauptform::SelectedOption1() {
+int frmHauptform::SelectedSegment() {
   for (std::size_t i = 0; i < Option1.size(); ++i)
     if (Option1[i]->isChecked()) return static_cast<int>(i);
   return -1;
@@ -453,23 +452,23 @@ void frmHauptform::SetInfoCaption(const std::string& text) {
   ShowInfo();
 }
 
-void frmHauptform::EnableCommand2() { Command2->setEnabled(true); }
+void frmHauptform::EnableShowButton() { Command2->setEnabled(true); }
 
 void frmHauptform::SetFrameStatus(const std::string& text) { module_.Frame().SetStatusText(Q(text)); }
 
-void frmHauptform::FocusCombo1() { Combo1->setFocus(Qt::OtherFocusReason); }
+void frmHauptform::FocusPermittivity() { Combo1->setFocus(Qt::OtherFocusReason); }
 
-void frmHauptform::FocusText7() { Text7->setFocus(Qt::OtherFocusReason); }
+void frmHauptform::FocusConductorDiameter() { Text7->setFocus(Qt::OtherFocusReason); }
 
-void frmHauptform::SetText6(const std::string& text) { SetBoxText(Text6, Q(text)); }
-void frmHauptform::SetText7(const std::string& text) { SetBoxText(Text7, Q(text)); }
-void frmHauptform::SetCombo1Text(const std::string& text) { Combo1->setEditText(Q(text)); }
+void frmHauptform::SetOuterDiameterText(const std::string& text) { SetBoxText(Text6, Q(text)); }
+void frmHauptform::SetConductorDiameterText(const std::string& text) { SetBoxText(Text7, Q(text)); }
+void frmHauptform::SetPermittivityText(const std::string& text) { Combo1->setEditText(Q(text)); }
 
-std::string frmHauptform::Option2Caption(int index) {
+std::string frmHauptform::BandCaption(int index) {
   return U8(Option2[static_cast<std::size_t>(index)]->text());
 }
 
-void frmHauptform::SetOption2Caption(int index, const std::string& caption) {
+void frmHauptform::SetBandCaption(int index, const std::string& caption) {
   Option2[static_cast<std::size_t>(index)]->setText(Q(caption));
 }
 

@@ -19,15 +19,15 @@
 #include <exception>
 
 #include "assets/Assets.h"
-#include "ui/frame/FrameClientArea.h"
-#include "ui/frame/FramePlacement.h"
-#include "ui/frame/FrameSettings.h"
+#include "locale/LocaleText.h"
 #include "ui/app/Module1.h"
 #include "ui/app/VkWindow.h"
 #include "ui/common/MenuEntries.h"
 #include "ui/common/StatusPanels.h"
 #include "ui/common/Twips.h"
-#include "locale/LocaleText.h"
+#include "ui/frame/FrameClientArea.h"
+#include "ui/frame/FramePlacement.h"
+#include "ui/frame/FrameSettings.h"
 #include "ui/platform/UiPlatform.h"
 
 namespace zb::ui {
@@ -62,8 +62,7 @@ int WindowStateNumber(Qt::WindowStates states) {
 
 }  // namespace
 
-MDIForm1::MDIForm1(Module1& module)
-    : module_(module), folders_(InstalledProgramFolders()) {
+MDIForm1::MDIForm1(Module1& module) : module_(module), folders_(InstalledProgramFolders()) {
   setObjectName(QStringLiteral("MDIForm1"));
   setWindowTitle(QStringLiteral("Kalvex Zelvar-Beam-Berechnung"));
   setWindowIcon(ProgramIcon());
@@ -92,8 +91,8 @@ void MDIForm1::BuildMenus() {
           &MDIForm1::mnuAnzeigen_Click);
   QMenu* mnuDruck = AddSubmenu(mnuDat, "mnuDruck", QStringLiteral("Drucken"));
   mnuDat->addMenu(mnuDruck);
-  connect(AddEntry(mnuDruck, "mnuZeichnDruck", QStringLiteral("Antennen&zeichnung ")), &QAction::triggered, this,
-          &MDIForm1::mnuZeichnDruck_Click);
+  connect(AddEntry(mnuDruck, "mnuZeichnDruck", QStringLiteral("Antennen&zeichnung ")), &QAction::triggered,
+          this, &MDIForm1::mnuZeichnDruck_Click);
   mnuDatDruck = AddEntry(mnuDruck, "mnuDatDruck", QStringLiteral("&Eingaben"));
   connect(mnuDatDruck, &QAction::triggered, this, &MDIForm1::mnuDatDruck_Click);
   AddSeparator(mnuDat, "mnuTrenn2");
@@ -104,34 +103,38 @@ void MDIForm1::BuildMenus() {
   QMenu* mnuBauv = AddSubmenu(this, "mnuBauv", QStringLiteral("Bau&variante"));
   bar->addMenu(mnuBauv);
   mnu2Querträger = AddEntry(mnuBauv, "mnu2Querträger", QStringLiteral("&2 Querträger (mit Spannseil)"),
-                             QKeySequence(Qt::Key_F2));
+                            QKeySequence(Qt::Key_F2));
   mnu2Querträger->setCheckable(true);
   connect(mnu2Querträger, &QAction::triggered, this, &MDIForm1::mnu2Querträger_Click);
   mnu3Querträger = AddEntry(mnuBauv, "mnu3Querträger", QStringLiteral("&3 Querträger (ohne Spannseil)"),
-                             QKeySequence(Qt::Key_F3));
+                            QKeySequence(Qt::Key_F3));
   mnu3Querträger->setCheckable(true);
   connect(mnu3Querträger, &QAction::triggered, this, &MDIForm1::mnu3Querträger_Click);
   connect(mnuBauv, &QMenu::aboutToShow, this, &MDIForm1::mnuBauv_Click);
 
   QMenu* mnuBer = AddSubmenu(this, "mnuBer", QStringLiteral("&Berechnen"));
   bar->addMenu(mnuBer);
-  connect(AddEntry(mnuBer, "mnuVk", QStringLiteral("1. &Verkürzungsfaktor"), QKeySequence(Qt::CTRL | Qt::Key_V)),
-          &QAction::triggered, this, &MDIForm1::mnuVk_Click);
-  connect(AddEntry(mnuBer, "mnuBerStromsAnt", QStringLiteral("2. &Zelvar-Beam"), QKeySequence(Qt::CTRL | Qt::Key_A)),
+  connect(
+      AddEntry(mnuBer, "mnuVk", QStringLiteral("1. &Verkürzungsfaktor"), QKeySequence(Qt::CTRL | Qt::Key_V)),
+      &QAction::triggered, this, &MDIForm1::mnuVk_Click);
+  connect(AddEntry(mnuBer, "mnuBerStromsAnt", QStringLiteral("2. &Zelvar-Beam"),
+                   QKeySequence(Qt::CTRL | Qt::Key_A)),
           &QAction::triggered, this, &MDIForm1::mnuBerStromsAnt_Click);
   AddSeparator(mnuBer, "mnuTrenn1");
-  connect(AddEntry(mnuBer, "mnuPruning", QStringLiteral("3. Pruning / Optimieren"), QKeySequence(Qt::CTRL | Qt::Key_O)),
+  connect(AddEntry(mnuBer, "mnuPruning", QStringLiteral("3. Pruning / Optimieren"),
+                   QKeySequence(Qt::CTRL | Qt::Key_O)),
           &QAction::triggered, this, &MDIForm1::mnuPruning_Click);
   AddSeparator(mnuBer, "mnuTrenn3")->setVisible(false);
-  QAction* mnuBerZusDipol = AddEntry(mnuBer, "mnuBerZusDipol", QStringLiteral("&Zusatzdipol (strahlungsgekoppelt)"));
+  QAction* mnuBerZusDipol =
+      AddEntry(mnuBer, "mnuBerZusDipol", QStringLiteral("&Zusatzdipol (strahlungsgekoppelt)"));
   mnuBerZusDipol->setVisible(false);
   mnuBerZusDipol->setEnabled(false);
   connect(mnuBerZusDipol, &QAction::triggered, this, &MDIForm1::mnuBerZusDipol_Click);
 
   QMenu* mnuHelp = AddSubmenu(this, "mnuHelp", QStringLiteral("&?"));
   bar->addMenu(mnuHelp);
-  connect(AddEntry(mnuHelp, "mnuHilfe", QStringLiteral("&Hilfe"), QKeySequence(Qt::Key_F1)), &QAction::triggered, this,
-          &MDIForm1::mnuHilfe_Click);
+  connect(AddEntry(mnuHelp, "mnuHilfe", QStringLiteral("&Hilfe"), QKeySequence(Qt::Key_F1)),
+          &QAction::triggered, this, &MDIForm1::mnuHilfe_Click);
   connect(AddEntry(mnuHelp, "mnuInfo", QStringLiteral("&Info"), QKeySequence(Qt::CTRL | Qt::Key_F1)),
           &QAction::triggered, this, &MDIForm1::mnuInfo_Click);
 }
@@ -169,7 +172,8 @@ void MDIForm1::MDIForm_Load() {
     placement.outer.setHeight(TwipsToPixels(*height, this));
     placement.heightStored = true;
   }
-  const int titleBar = std::max(geometry().top() - frameGeometry().top(), TwipsToPixels(kTitleBarTwips, this));
+  const int titleBar =
+      std::max(geometry().top() - frameGeometry().top(), TwipsToPixels(kTitleBarTwips, this));
   const QRect reachable = ReachablePlacementOnScreens(placement.outer, titleBar);
   if (reachable.size() != placement.outer.size()) placement.widthStored = placement.heightStored = true;
   placement.outer = reachable;
@@ -251,7 +255,9 @@ void MDIForm1::closeEvent(QCloseEvent* event) {
 
 // ------------------------------------------------------------ window events
 
-void MDIForm1::MDIForm_Activate() { SetStatusText(QStringLiteral("Status: Bereit für Antennen-Berechnungen")); }
+void MDIForm1::MDIForm_Activate() {
+  SetStatusText(QStringLiteral("Status: Bereit für Antennen-Berechnungen"));
+}
 
 void MDIForm1::MDIForm_Resize() { module_.UpdateFrameDrawing(); }
 
@@ -397,9 +403,7 @@ void MDIForm1::ChangeVariant(bool dreiQuertraeger) {
   platform.SetHourglass(false);
 }
 
-void MDIForm1::mnuVk_Click() {
-  dynamic_cast<VkWindow&>(module_.Window(window_class::kVelocityFactor)).OpenInVfMode();
-}
+void MDIForm1::mnuVk_Click() { module_.WindowAs<VkWindow>(window_class::kVelocityFactor).OpenInVfMode(); }
 
 // One pruning window at a time: a second choice only beeps.
 void MDIForm1::mnuPruning_Click() {
@@ -410,7 +414,7 @@ void MDIForm1::mnuPruning_Click() {
   }
   PruningFenster = module_.Windows().NewInstance(window_class::kVelocityFactor);
   ++state.PruningFensterAnzahl;
-  dynamic_cast<VkWindow&>(*PruningFenster).OpenInPruningMode();
+  WindowRegistry::As<VkWindow>(*PruningFenster).OpenInPruningMode();
 }
 
 void MDIForm1::mnuBerStromsAnt_Click() { ShowChildWindow(&module_.Window(window_class::kBeamForm)); }
