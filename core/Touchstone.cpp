@@ -4,10 +4,6 @@
 #include <array>
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
-#include <fstream>
-#include <locale.h>
-#include <numbers>
 #include <system_error>
 
 #include "core/TouchstoneWords.h"

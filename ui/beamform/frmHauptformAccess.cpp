@@ -3,39 +3,17 @@
 
 #include "ui/beamform/frmHauptform.h"
 
-#include <QCloseEvent>
 #include <QComboBox>
-#include <QDateTime>
-#include <QFocusEvent>
-#include <QFrame>
-#include <QGridLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QVBoxLayout>
 
-#include "core/BeamFormRules.h"
-#include "core/CalculateBeam.h"
-#include "core/Cp1252.h"
-#include "core/Insulation.h"
-#include "core/NumberText.h"
-#include "core/VfWindowState.h"
 #include "locale/LocaleText.h"
-#include "report/ResultReport.h"
 #include "ui/app/FrameWindow.h"
 #include "ui/app/Module1.h"
 #include "ui/common/BoxText.h"
-#include "ui/common/Controls.h"
-#include "ui/common/FrameActivation.h"
-#include "ui/common/HandlerGuard.h"
-#include "ui/common/MenuShortcutsFirst.h"
-#include "ui/platform/UiPlatform.h"
 
 namespace zb::ui {
 
