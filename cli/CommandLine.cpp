@@ -92,7 +92,8 @@ Options ParseArguments(const std::vector<std::string>& args) {
       o.actions.push_back(Typing(name, text, [text](HeadlessBeamForm& f) { f.TypeText7(text); }));
     } else if (name == "--variante") {
       const std::string variant = value();
-      if (variant != "2" && variant != "3") throw UsageError{"Bauvariante 2 oder 3 angeben, nicht " + variant};
+      if (variant != "2" && variant != "3")
+        throw UsageError{"Bauvariante 2 oder 3 angeben, nicht " + variant};
       o.dreiQuertraeger = variant == "3";
     } else if (name == "--vf-hoehe") {
       o.vfHeight = value();
@@ -191,16 +192,17 @@ int RunCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
         }
       }
       // Every note a box rule writes into the form's note area, as the window shows it.
-      if (form.Info() != infoBefore && !form.Info().empty()) err << WithoutCarriageReturns(form.Info()) << "\n";
+      if (form.Info() != infoBefore && !form.Info().empty())
+        err << WithoutCarriageReturns(form.Info()) << "\n";
     }
   } catch (const RuntimeError& error) {  // a typed number beyond the 4-byte range
     err << "Laufzeitfehler " << error.Number() << ": " << error.Description() << "\n";
     return kExitRuntimeError;
   }
   // The run reads the velocity-factor window, which loads from the form as it now stands.
-  HeadlessVkForm vfWindow(form.GetText1(), form.GetText7());
+  HeadlessVkForm vfWindow(form.FrequencyText(), form.ConductorDiameterText());
   if (options.vfHeight) {
-    vfWindow.SetBoxes(vfWindow.GetText1(), *options.vfHeight, *options.vfDiameter);
+    vfWindow.SetBoxes(vfWindow.FrequencyText(), *options.vfHeight, *options.vfDiameter);
     vfWindow.SetErdbodenKor(options.groundCorrection);
     vfWindow.MarkActive();
   }
@@ -209,7 +211,8 @@ int RunCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
   const CalculationResult result = CalculateBeam(context);
   switch (result.outcome) {
     case CalculationResult::Aborted:
-      err << "Laufzeitfehler " << result.lastError->Number() << ": " << result.lastError->Description() << "\n";
+      err << "Laufzeitfehler " << result.lastError->Number() << ": " << result.lastError->Description()
+          << "\n";
       return kExitRuntimeError;
     case CalculationResult::EndedEarly:
       for (const std::string& shown : platform.Shown()) err << shown << " Nein\n";
@@ -223,7 +226,8 @@ int RunCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
   } else {
     out << WithoutCarriageReturns(form.Info()) << "\n";
     // The window shows a velocity factor below 0,8 in red.
-    if (IsLowVelocityFactor(form.GetText4())) out << "Verkürzungsfaktor: " << form.GetText4() << " (rot: unter 0,8)\n";
+    if (IsLowVelocityFactor(form.VelocityFactorText()))
+      out << "Verkürzungsfaktor: " << form.VelocityFactorText() << " (rot: unter 0,8)\n";
   }
   return kExitCompleted;
 }

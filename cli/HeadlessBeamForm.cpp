@@ -41,7 +41,8 @@ HeadlessBeamForm::HeadlessBeamForm(Platform& platform) : platform_(platform), mo
 }
 
 template <typename OnChange>
-void HeadlessBeamForm::Type(std::string& box, std::string_view typed, std::size_t maxLength, OnChange onChange) {
+void HeadlessBeamForm::Type(std::string& box, std::string_view typed, std::size_t maxLength,
+                            OnChange onChange) {
   lastTyped_.clear();
   if (typed.empty()) {  // select all and delete
     if (!box.empty()) {
@@ -70,15 +71,17 @@ void HeadlessBeamForm::Type(std::string& box, std::string_view typed, std::size_
   }
 }
 
-void HeadlessBeamForm::TypeText1(std::string_view typed) { Type(text1_, typed, kFrequencyLength, [] {}); }
+void HeadlessBeamForm::TypeText1(std::string_view typed) {
+  Type(text1_, typed, kFrequencyLength, [] {});
+}
 
-void HeadlessBeamForm::SelectOption2(int index) {
+void HeadlessBeamForm::SelectBand(int index) {
   if (index == selectedOption2_ || index < 0 || index > kBandOther) return;
   selectedOption2_ = index;
   model_.Option2_Click(index);
 }
 
-void HeadlessBeamForm::ClickOption2(int index) { SelectOption2(index); }
+void HeadlessBeamForm::ClickOption2(int index) { SelectBand(index); }
 
 void HeadlessBeamForm::ClickOption1(int index) {
   if (index == selectedOption1_ || index < 0 || index > 2) return;
@@ -111,13 +114,15 @@ void HeadlessBeamForm::EnterCombo1(std::string_view text) {
   Type(combo1_, text, kUnlimited, [this] { model_.Combo1_KeyUp(); });
 }
 
-void HeadlessBeamForm::TypeText6(std::string_view typed) { Type(text6_, typed, kDiameterLength, [] {}); }
+void HeadlessBeamForm::TypeText6(std::string_view typed) {
+  Type(text6_, typed, kDiameterLength, [] {});
+}
 
 void HeadlessBeamForm::TypeText7(std::string_view typed) {
   Type(text7_, typed, kDiameterLength, [this] { model_.Text7_Change(); });
 }
 
-void HeadlessBeamForm::SetText7(const std::string& text) {
+void HeadlessBeamForm::SetConductorDiameterText(const std::string& text) {
   if (text == text7_) return;
   text7_ = text;
   model_.Text7_Change();
@@ -125,7 +130,8 @@ void HeadlessBeamForm::SetText7(const std::string& text) {
 
 int HeadlessBeamForm::Option2IndexOf(std::string_view caption) {
   for (std::size_t i = 0; i < kBandCaptions.size(); ++i)
-    if (caption == kBandCaptions[i] || caption == ShownBandCaption(kBandCaptions[i])) return static_cast<int>(i);
+    if (caption == kBandCaptions[i] || caption == ShownBandCaption(kBandCaptions[i]))
+      return static_cast<int>(i);
   float value = 0.0f;
   try {
     value = ParseNumber(caption);

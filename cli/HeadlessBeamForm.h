@@ -44,27 +44,27 @@ class HeadlessBeamForm final : public BeamFormControls {
   const std::string& FrameStatus() const { return frameStatus_; }
 
   // BeamFormControls
-  std::string GetText1() override { return text1_; }
-  void SetText1(const std::string& text) override { text1_ = text; }
-  std::string GetText4() override { return text4_; }
-  void SetText4(const std::string& text) override { text4_ = text; }
-  std::string GetCombo1Text() override { return combo1_; }
-  std::string GetText6() override { return text6_; }
-  std::string GetText7() override { return text7_; }
-  void SelectOption2(int index) override;
-  int SelectedOption1() override { return selectedOption1_; }
+  std::string FrequencyText() override { return text1_; }
+  void SetFrequencyText(const std::string& text) override { text1_ = text; }
+  std::string VelocityFactorText() override { return text4_; }
+  void SetVelocityFactorText(const std::string& text) override { text4_ = text; }
+  std::string PermittivityText() override { return combo1_; }
+  std::string OuterDiameterText() override { return text6_; }
+  std::string ConductorDiameterText() override { return text7_; }
+  void SelectBand(int index) override;
+  int SelectedSegment() override { return selectedOption1_; }
   void SetInfoCaption(const std::string& text) override { info_ = text; }
-  void EnableCommand2() override { command2Enabled_ = true; }
+  void EnableShowButton() override { command2Enabled_ = true; }
   void SetFrameStatus(const std::string& text) override { frameStatus_ = text; }
   // Without a window there is no focus to move.
-  void FocusCombo1() override {}
-  void FocusText7() override {}
-  void SetText6(const std::string& text) override { text6_ = text; }
-  void SetText7(const std::string& text) override;
-  void SetCombo1Text(const std::string& text) override { combo1_ = text; }
+  void FocusPermittivity() override {}
+  void FocusConductorDiameter() override {}
+  void SetOuterDiameterText(const std::string& text) override { text6_ = text; }
+  void SetConductorDiameterText(const std::string& text) override;
+  void SetPermittivityText(const std::string& text) override { combo1_ = text; }
   void SetDiametersEnabled(bool enabled) override { diametersEnabled_ = enabled; }
-  std::string Option2Caption(int index) override { return option2Captions_[static_cast<std::size_t>(index)]; }
-  void SetOption2Caption(int index, const std::string& caption) override {
+  std::string BandCaption(int index) override { return option2Captions_[static_cast<std::size_t>(index)]; }
+  void SetBandCaption(int index, const std::string& caption) override {
     option2Captions_[static_cast<std::size_t>(index)] = caption;
   }
   int SpinnerValue() override { return spinnerValue_; }

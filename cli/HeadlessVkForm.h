@@ -7,12 +7,11 @@
 #include <optional>
 #include <string>
 
-#include "core/VfWindowState.h"
 #include "core/VkFormAccess.h"
 
 namespace zb {
 
-class HeadlessVkForm final : public VkFormAccess, public VfWindowState {
+class HeadlessVkForm final : public VkFormAccess {
  public:
   // Loaded in VF mode from the beam form's frequency and conductor-diameter texts.
   HeadlessVkForm(const std::string& beamText1, const std::string& beamText7);
@@ -41,42 +40,47 @@ class HeadlessVkForm final : public VkFormAccess, public VfWindowState {
   // The box that got the focus last ("Text2"), "" when none did.
   const std::string& Focus() const { return focus_; }
 
+  // VfWindowState
+  std::string Tag() override { return tag_; }
+  bool GroundCorrection() override { return erdbodenKor_; }
+  std::string FrequencyText() override { return text1_; }
+  std::string HeightText() override { return text2_; }
+  std::string DiameterText() override { return text3_; }
+
   // VkFormAccess
   std::string Title() override { return title_; }
-  std::string GetText1() override { return text1_; }
-  std::string GetText2() override { return text2_; }
-  std::string GetText3() override { return text3_; }
-  void SetText2(const std::string& text) override { text2_ = text; }
-  void SetText3(const std::string& text) override { text3_ = text; }
-  void SetText3Colour(TextColour colour) override { text3Colour_ = colour; }
-  void SetLabel5(const std::string& caption) override { label5_ = caption; }
-  void SetLabel5Colour(TextColour colour) override { label5Colour_ = colour; }
-  void SetLabel7(const std::string& caption) override { label7_ = caption; }
-  void SetLabel7Colour(TextColour colour) override { label7Colour_ = colour; }
-  void SetLabel9(const std::string& caption) override { label9_ = caption; }
-  void SetLabel11(const std::string& caption) override { label11_ = caption; }
-  void SetLabel13(const std::string& caption) override { label13_ = caption; }
-  void FocusText1() override { focus_ = "Text1"; }
-  void FocusText2() override { focus_ = "Text2"; }
-  void FocusText3() override { focus_ = "Text3"; }
-  bool ErdbodenKorChecked() override { return erdbodenKor_; }
+  void SetHeightText(const std::string& text) override { text2_ = text; }
+  void SetDiameterText(const std::string& text) override { text3_ = text; }
+  void SetDiameterColour(TextColour colour) override { text3Colour_ = colour; }
+  void FocusFrequency() override { focus_ = "Text1"; }
+  void FocusHeight() override { focus_ = "Text2"; }
+  void SetSlenderness(const std::string& caption) override { label7_ = caption; }
+  void SetSlendernessColour(TextColour colour) override { label7Colour_ = colour; }
+  void SetHeightShare(const std::string& caption) override { label5_ = caption; }
+  void SetHeightShareColour(TextColour colour) override { label5Colour_ = colour; }
+  void SetEstimate(const std::string& caption) override { label9_ = caption; }
   bool VkUebernehmenChecked() override { return vkUebernehmen_; }
   float EstimatedVf() override { return estimatedVf_; }
   void SetEstimatedVf(float vf) override { estimatedVf_ = vf; }
   // Without a window there is no printout title line to move.
-  void MoveLabel14ToCommand1() override {}
+  void MovePrintTitleToButton() override {}
+  std::string MeasuredLengthText() override { return text1_; }
+  std::string MeasuredResonanceText() override { return text2_; }
+  std::string WantedResonanceText() override { return text3_; }
+  void FocusMeasuredLength() override { focus_ = "Text1"; }
+  void FocusMeasuredResonance() override { focus_ = "Text2"; }
+  void FocusWantedResonance() override { focus_ = "Text3"; }
+  void SetNewLength(const std::string& caption) override { label7_ = caption; }
+  void SetVfGesamt(const std::string& caption) override { label5_ = caption; }
+  void SetVfGesamtColour(TextColour colour) override { label5Colour_ = colour; }
+  void SetRadiatorChange(const std::string& caption) override { label9_ = caption; }
+  void SetReflectorChange(const std::string& caption) override { label11_ = caption; }
+  void SetDirectorChange(const std::string& caption) override { label13_ = caption; }
   void SetTag(const std::string& marker) override { tag_ = marker; }
   // Without a beam form beside it, the handed-over texts are only kept.
-  void SetBeamFormText1(const std::string& text) override { beamFormText1_ = text; }
-  void SetBeamFormText4(const std::string& text) override { beamFormText4_ = text; }
-  void SetBeamFormText7(const std::string& text) override { beamFormText7_ = text; }
-
-  // VfWindowState
-  std::string Tag() override { return tag_; }
-  bool GroundCorrection() override { return erdbodenKor_; }
-  std::string HeightText() override { return text2_; }
-  std::string DiameterText() override { return text3_; }
-  std::string FrequencyText() override { return text1_; }
+  void SetBeamFormFrequency(const std::string& text) override { beamFormText1_ = text; }
+  void SetBeamFormVelocityFactor(const std::string& text) override { beamFormText4_ = text; }
+  void SetBeamFormConductorDiameter(const std::string& text) override { beamFormText7_ = text; }
 
  private:
   std::string title_;

@@ -22,18 +22,18 @@ class HeadlessZusatzDipolForm final : public ZusatzDipolFormAccess {
   // The box that got the focus last (1 .. 6), 0 when none did.
   int Focus() const { return focus_; }
 
-  std::string GetText1() override { return Box(1); }
-  std::string GetText2() override { return Box(2); }
-  std::string GetText3() override { return Box(3); }
-  std::string GetText4() override { return Box(4); }
-  std::string GetText5() override { return Box(5); }
-  std::string GetText6() override { return Box(6); }
-  void SetText4(const std::string& text) override { Box(4) = text; }
-  void SetText5(const std::string& text) override { Box(5) = text; }
-  void SetText6(const std::string& text) override { Box(6) = text; }
-  void SetLabel8(const std::string& caption) override { label8_ = caption; }
-  void SetLabel10(const std::string& caption) override { label10_ = caption; }
-  void FocusText(int number) override { focus_ = number; }
+  std::string WantedFrequencyText() override { return Box(1); }
+  std::string ExciterResonanceText() override { return Box(2); }
+  std::string ImpedanceText() override { return Box(3); }
+  std::string DipoleDiameterText() override { return Box(4); }
+  std::string ExciterDiameterText() override { return Box(5); }
+  std::string ExciterVfText() override { return Box(6); }
+  void SetDipoleDiameterText(const std::string& text) override { Box(4) = text; }
+  void SetExciterDiameterText(const std::string& text) override { Box(5) = text; }
+  void SetExciterVfText(const std::string& text) override { Box(6) = text; }
+  void SetSpacing(const std::string& caption) override { label8_ = caption; }
+  void SetLength(const std::string& caption) override { label10_ = caption; }
+  void Focus(ZusatzDipolBox box) override { focus_ = static_cast<int>(box); }
 
  private:
   std::array<std::string, 6> boxes_;

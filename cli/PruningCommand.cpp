@@ -30,9 +30,10 @@ std::string ScreenRows(HeadlessVkForm& form) {
 }
 
 std::string ResultJson(const PruningResult& r) {
-  return "{\"status\":" + JsonString(PruningStatusName(r.status)) + ",\"vfGesamt\":" + ShortestText(r.vfGesamt) +
-         ",\"lengthNew\":" + ShortestText(r.lengthNew) + ",\"changeS\":" + ShortestText(r.changeS) +
-         ",\"changeR\":" + ShortestText(r.changeR) + ",\"changeD\":" + ShortestText(r.changeD) + "}";
+  return "{\"status\":" + JsonString(PruningStatusName(r.status)) +
+         ",\"vfGesamt\":" + ShortestText(r.vfGesamt) + ",\"lengthNew\":" + ShortestText(r.lengthNew) +
+         ",\"changeS\":" + ShortestText(r.changeS) + ",\"changeR\":" + ShortestText(r.changeR) +
+         ",\"changeD\":" + ShortestText(r.changeD) + "}";
 }
 
 std::string FormJson(HeadlessVkForm& form, const PruningResult& r) {
@@ -70,14 +71,15 @@ int Prune(const GivenOptions& given, std::ostream& out, std::ostream& err) {
   if (!measured) return kExitUnreadableFile;
   CliPlatform platform(false);
   HeadlessBeamForm beamForm(platform);
-  HeadlessVkForm form(beamForm.GetText1(), beamForm.GetText7());
+  HeadlessVkForm form(beamForm.FrequencyText(), beamForm.ConductorDiameterText());
   form.OpenAsPruningWindow();
   form.SetBoxes(given.at("--laenge"), *measured, given.at("--soll"));
   const ModuleState state;
   const PruningResult result = RunPruning(form, state, platform);
   const bool completed = result.status == PruningStatus::Ok;
-  return PrintShownRun(given, {completed, FormJson(form, result), ScreenRows(form), completed ? "" : FocusNote(form)},
-                       out, err);
+  return PrintShownRun(
+      given, {completed, FormJson(form, result), ScreenRows(form), completed ? "" : FocusNote(form)}, out,
+      err);
 }
 
 }  // namespace
@@ -101,19 +103,22 @@ const UsageSection& PruningUsage() {
       },
       {"Eine Länge oder Frequenz von 0 oder darunter gilt als fehlend. Ein \"VF gesamt\" über 1 zeigt das "
        "Fenster rot; die Textausgabe markiert ihn mit \"(rot: über 1)\".",
-       "JSON-Namen: vfGesamt, vfGesamtColour, lengthNew, changeS, changeR, changeD (die Texte des Fensters) und "
+       "JSON-Namen: vfGesamt, vfGesamtColour, lengthNew, changeS, changeR, changeD (die Texte des Fensters) "
+       "und "
        "result (die Zahlen). Veraltet: die Schlüssel nach den Steuerelementen des Fensters (Label5, "
        "Label5Colour, Label7, Label9, Label11, Label13) stehen noch für eine Version mit denselben Werten "
        "daneben.",
        "Rückgabewerte: 0 berechnet, 1 vorzeitig beendet (das Feld, auf dem der Fokus steht, nennt die "
-       "Fehlerausgabe mit seiner Beschriftung, z. B. Feld „soll Resonanzfrequenz [MHz]:“), 2 falscher Aufruf, "
+       "Fehlerausgabe mit seiner Beschriftung, z. B. Feld „soll Resonanzfrequenz [MHz]:“), 2 falscher "
+       "Aufruf, "
        "4 Messdatei nicht lesbar (der Grund auf der Fehlerausgabe)."},
   };
   return section;
 }
 
 int RunPruningCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
-  return RunSubcommand(PruningUsage(), arguments, out, err, [&](const GivenOptions& given) { return Prune(given, out, err); });
+  return RunSubcommand(PruningUsage(), arguments, out, err,
+                       [&](const GivenOptions& given) { return Prune(given, out, err); });
 }
 
 }  // namespace zb

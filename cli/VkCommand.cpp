@@ -2,13 +2,13 @@
 
 #include <ostream>
 
+#include "cli/CliPlatform.h"
 #include "cli/CommandLine.h"
 #include "cli/HeadlessBeamForm.h"
 #include "cli/HeadlessVkForm.h"
 #include "cli/JsonText.h"
-#include "cli/Subcommands.h"
 #include "cli/SubcommandOptions.h"
-#include "cli/CliPlatform.h"
+#include "cli/Subcommands.h"
 #include "core/ModuleState.h"
 #include "core/VfEstimationRun.h"
 #include "core/VkFormRules.h"
@@ -27,15 +27,18 @@ std::string Red(TextColour colour, const char* why) {
 std::string ScreenRows(HeadlessVkForm& form) {
   const VkModeTexts& t = VfModeTexts();
   return ShownRow(t.label3, form.Text3() + Red(form.Text3Colour(), "begrenzt")) +
-         ShownRow("Verkürzung durch Schlankheitsgrad [%]:", form.Label7() + Red(form.Label7Colour(), "außerhalb 2 - 9 %")) +
-         ShownRow("Verkürzung durch Antennenhöhe [%]:", form.Label5() + Red(form.Label5Colour(), "außerhalb 2 - 10 %")) +
+         ShownRow("Verkürzung durch Schlankheitsgrad [%]:",
+                  form.Label7() + Red(form.Label7Colour(), "außerhalb 2 - 9 %")) +
+         ShownRow("Verkürzung durch Antennenhöhe [%]:",
+                  form.Label5() + Red(form.Label5Colour(), "außerhalb 2 - 10 %")) +
          ShownRow(t.label8, form.Label9());
 }
 
 std::string EstimateJson(const VfEstimationOutcome& outcome) {
   if (!outcome.completed) return "null";
   const VfEstimate& e = outcome.estimate;
-  return "{\"diameter\":" + ShortestText(e.diameter) + ",\"limit\":" + JsonString(DiameterLimitName(e.limit)) +
+  return "{\"diameter\":" + ShortestText(e.diameter) +
+         ",\"limit\":" + JsonString(DiameterLimitName(e.limit)) +
          ",\"slendernessPercent\":" + ShortestText(e.slendernessPercent) +
          ",\"heightPercent\":" + ShortestText(e.heightPercent) + ",\"vf\":" + ShortestText(e.vf) + "}";
 }
@@ -43,14 +46,15 @@ std::string EstimateJson(const VfEstimationOutcome& outcome) {
 std::string FormJson(HeadlessVkForm& form, const VfEstimationOutcome& outcome) {
   // The control names (Text1, Label7, ...) are deprecated and go after one
   // release; the names after them say what the values are.
-  return "{" + JsonTextMember("Text1", form.GetText1()) + JsonTextMember("Text2", form.GetText2()) +
-         JsonTextMember("Text3", form.Text3()) + JsonTextMember("Text3Colour", TextColourName(form.Text3Colour())) +
+  return "{" + JsonTextMember("Text1", form.FrequencyText()) + JsonTextMember("Text2", form.HeightText()) +
+         JsonTextMember("Text3", form.Text3()) +
+         JsonTextMember("Text3Colour", TextColourName(form.Text3Colour())) +
          JsonTextMember("Label7", form.Label7()) +
          JsonTextMember("Label7Colour", TextColourName(form.Label7Colour())) +
          JsonTextMember("Label5", form.Label5()) +
          JsonTextMember("Label5Colour", TextColourName(form.Label5Colour())) +
-         JsonTextMember("Label9", form.Label9()) + JsonTextMember("frequencyText", form.GetText1()) +
-         JsonTextMember("heightText", form.GetText2()) + JsonTextMember("diameterText", form.Text3()) +
+         JsonTextMember("Label9", form.Label9()) + JsonTextMember("frequencyText", form.FrequencyText()) +
+         JsonTextMember("heightText", form.HeightText()) + JsonTextMember("diameterText", form.Text3()) +
          JsonTextMember("diameterColour", TextColourName(form.Text3Colour())) +
          JsonTextMember("slendernessPercentText", form.Label7()) +
          JsonTextMember("slendernessPercentColour", TextColourName(form.Label7Colour())) +
@@ -63,20 +67,21 @@ std::string FormJson(HeadlessVkForm& form, const VfEstimationOutcome& outcome) {
 std::string FocusNote(HeadlessVkForm& form) {
   const VkModeTexts& t = VfModeTexts();
   if (form.Focus() == "Text1") return "Feld „" + ShownCaption(t.label1) + "“\n";
-  return "Feld „" + ShownCaption(t.label2) + "“, das Feld enthält jetzt \"" + form.GetText2() + "\"\n";
+  return "Feld „" + ShownCaption(t.label2) + "“, das Feld enthält jetzt \"" + form.HeightText() + "\"\n";
 }
 
 int Estimate(const GivenOptions& given, std::ostream& out, std::ostream& err) {
   CliPlatform platform(false);
   HeadlessBeamForm beamForm(platform);
-  HeadlessVkForm form(beamForm.GetText1(), beamForm.GetText7());
+  HeadlessVkForm form(beamForm.FrequencyText(), beamForm.ConductorDiameterText());
   form.SetBoxes(given.at("--frequenz"), given.at("--hoehe"), given.at("--durchmesser"));
   form.SetErdbodenKor(given.contains("--erdbodenkorrektur"));
   const ModuleState state;
   const VfEstimationOutcome outcome = RunVfEstimation(form, state, platform);
   const bool completed = outcome.completed;
-  return PrintShownRun(given, {completed, FormJson(form, outcome), ScreenRows(form), completed ? "" : FocusNote(form)},
-                       out, err);
+  return PrintShownRun(
+      given, {completed, FormJson(form, outcome), ScreenRows(form), completed ? "" : FocusNote(form)}, out,
+      err);
 }
 
 }  // namespace
@@ -97,11 +102,13 @@ const UsageSection& VkUsage() {
       },
       {"Was das Fenster rot zeigt, ist in der Textausgabe markiert: ein begrenzter Drahtdurchmesser \"(rot: "
        "begrenzt)\", ein Anteil außerhalb seines üblichen Bereichs \"(rot: außerhalb 2 - 9 %)\" bzw. \"(rot: "
-       "außerhalb 2 - 10 %)\". Die beiden Anteile heißen in der Textausgabe \"Verkürzung durch Schlankheitsgrad "
+       "außerhalb 2 - 10 %)\". Die beiden Anteile heißen in der Textausgabe \"Verkürzung durch "
+       "Schlankheitsgrad "
        "[%]\" und \"Verkürzung durch Antennenhöhe [%]\".",
        "JSON-Namen: frequencyText, heightText, diameterText, diameterColour, slendernessPercentText, "
        "slendernessPercentColour, heightPercentText, heightPercentColour, vfText und estimate. Veraltet: die "
-       "Schlüssel nach den Steuerelementen des Fensters (Text1, Text2, Text3, Text3Colour, Label7, Label7Colour, "
+       "Schlüssel nach den Steuerelementen des Fensters (Text1, Text2, Text3, Text3Colour, Label7, "
+       "Label7Colour, "
        "Label5, Label5Colour, Label9) stehen noch für eine Version mit denselben Werten daneben.",
        "Rückgabewerte: 0 berechnet, 1 vorzeitig beendet (das Feld, auf dem der Fokus steht, nennt die "
        "Fehlerausgabe mit seiner Beschriftung, z. B. Feld „Antennenhöhe [m]:“), 2 falscher Aufruf."},
@@ -110,7 +117,8 @@ const UsageSection& VkUsage() {
 }
 
 int RunVkCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
-  return RunSubcommand(VkUsage(), arguments, out, err, [&](const GivenOptions& given) { return Estimate(given, out, err); });
+  return RunSubcommand(VkUsage(), arguments, out, err,
+                       [&](const GivenOptions& given) { return Estimate(given, out, err); });
 }
 
 }  // namespace zb

@@ -21,7 +21,7 @@ namespace zb {
 namespace {
 
 // The options in the order of the boxes Text1 .. Text6.
-constexpr const char* kBoxOptions[] = {"--frequenz", "--erreger-frequenz", "--impedanz",
+constexpr const char* kBoxOptions[] = {"--frequenz",    "--erreger-frequenz",    "--impedanz",
                                        "--durchmesser", "--erreger-durchmesser", "--vk"};
 
 double ReadIsolierVk(const GivenOptions& given) {
@@ -39,9 +39,9 @@ std::unique_ptr<HeadlessVkForm> VfWindow(const GivenOptions& given, HeadlessBeam
   const bool height = given.contains("--vf-hoehe"), diameter = given.contains("--vf-durchmesser");
   if (height != diameter || (given.contains("--erdbodenkorrektur") && !height))
     throw UsageError{"--vf-hoehe und --vf-durchmesser gehören zusammen (--erdbodenkorrektur nur mit ihnen)."};
-  auto window = std::make_unique<HeadlessVkForm>(beamForm.GetText1(), beamForm.GetText7());
+  auto window = std::make_unique<HeadlessVkForm>(beamForm.FrequencyText(), beamForm.ConductorDiameterText());
   if (height) {
-    window->SetBoxes(window->GetText1(), given.at("--vf-hoehe"), given.at("--vf-durchmesser"));
+    window->SetBoxes(window->FrequencyText(), given.at("--vf-hoehe"), given.at("--vf-durchmesser"));
     window->SetErdbodenKor(given.contains("--erdbodenkorrektur"));
     window->MarkActive();
   }
@@ -74,7 +74,8 @@ std::string FormJson(HeadlessZusatzDipolForm& form, const CoupledDipolResult& r)
 
 std::string FocusNote(HeadlessZusatzDipolForm& form) {
   const int box = form.Focus();
-  return "Feld „" + ShownCaption(ZusatzDipolBoxCaption(box)) + "“, das Feld enthält \"" + form.Box(box) + "\"\n";
+  return "Feld „" + ShownCaption(ZusatzDipolBoxCaption(box)) + "“, das Feld enthält \"" + form.Box(box) +
+         "\"\n";
 }
 
 int Compute(const GivenOptions& given, std::ostream& out, std::ostream& err) {
@@ -83,7 +84,8 @@ int Compute(const GivenOptions& given, std::ostream& out, std::ostream& err) {
   CliPlatform platform(false);
   HeadlessBeamForm beamForm(platform);
   const std::unique_ptr<HeadlessVkForm> vfWindow = VfWindow(given, beamForm);
-  HeadlessZusatzDipolForm form(LoadedZusatzDipolTexts(*vfWindow, beamForm.GetText4(), beamForm.GetText7()));
+  HeadlessZusatzDipolForm form(
+      LoadedZusatzDipolTexts(*vfWindow, beamForm.VelocityFactorText(), beamForm.ConductorDiameterText()));
   for (int box = 1; box <= 6; ++box) form.Box(box) = given.at(kBoxOptions[box - 1]);
 
   const CoupledDipolOutcome outcome = RunCoupledDipol(form, *vfWindow, state, platform);
@@ -125,7 +127,8 @@ const UsageSection& ZusatzDipolUsage() {
        "Fensters) und result (die Zahlen). Veraltet: die Schlüssel nach den Steuerelementen des Fensters "
        "(Text4, Text5, Text6, Label8, Label10) stehen noch für eine Version mit denselben Werten daneben.",
        "Rückgabewerte: 0 berechnet, 1 vorzeitig beendet (das Feld, auf dem der Fokus steht, nennt die "
-       "Fehlerausgabe mit seiner Beschriftung), 2 falscher Aufruf, 3 Laufzeitfehler (Nummer und Beschreibung auf der "
+       "Fehlerausgabe mit seiner Beschriftung), 2 falscher Aufruf, 3 Laufzeitfehler (Nummer und Beschreibung "
+       "auf der "
        "Fehlerausgabe)."},
   };
   return section;

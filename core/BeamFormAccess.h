@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "core/BandTable.h"  // the band buttons Option2(0) .. Option2(kBandOther)
+#include "core/BandTable.h"  // the band buttons 0 .. kBandOther
 
 namespace zb {
 
@@ -13,26 +13,26 @@ class BeamFormAccess {
  public:
   virtual ~BeamFormAccess() = default;
 
-  virtual std::string GetText1() = 0;  // resonance frequency, MHz
-  virtual void SetText1(const std::string& text) = 0;
-  virtual std::string GetText4() = 0;  // velocity factor of the wire
-  virtual void SetText4(const std::string& text) = 0;
-  virtual std::string GetCombo1Text() = 0;  // permittivity entry
-  virtual std::string GetText6() = 0;       // outer diameter, mm
-  virtual std::string GetText7() = 0;       // conductor diameter, mm
+  virtual std::string FrequencyText() = 0;  // resonance frequency, MHz
+  virtual void SetFrequencyText(const std::string& text) = 0;
+  virtual std::string VelocityFactorText() = 0;  // velocity factor of the wire
+  virtual void SetVelocityFactorText(const std::string& text) = 0;
+  virtual std::string PermittivityText() = 0;       // permittivity entry
+  virtual std::string OuterDiameterText() = 0;      // outer diameter, mm
+  virtual std::string ConductorDiameterText() = 0;  // conductor diameter, mm
 
-  // Selects band button Option2(index); selecting a button that is not yet
+  // Selects band button index; selecting a button that is not yet
   // selected runs that button's click behaviour.
-  virtual void SelectOption2(int index) = 0;
-  // The selected segment button Option1(0..2), or -1 when none is.
-  virtual int SelectedOption1() = 0;
+  virtual void SelectBand(int index) = 0;
+  // The selected segment button (0..2), or -1 when none is.
+  virtual int SelectedSegment() = 0;
 
   virtual void SetInfoCaption(const std::string& text) = 0;
-  virtual void EnableCommand2() = 0;
+  virtual void EnableShowButton() = 0;
   // Panel 1 of the frame's status bar.
   virtual void SetFrameStatus(const std::string& text) = 0;
-  virtual void FocusCombo1() = 0;
-  virtual void FocusText7() = 0;
+  virtual void FocusPermittivity() = 0;
+  virtual void FocusConductorDiameter() = 0;
 };
 
 }  // namespace zb

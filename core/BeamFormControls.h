@@ -11,14 +11,14 @@ namespace zb {
 
 class BeamFormControls : public BeamFormAccess {
  public:
-  virtual void SetText6(const std::string& text) = 0;
-  virtual void SetText7(const std::string& text) = 0;
-  virtual void SetCombo1Text(const std::string& text) = 0;
+  virtual void SetOuterDiameterText(const std::string& text) = 0;
+  virtual void SetConductorDiameterText(const std::string& text) = 0;
+  virtual void SetPermittivityText(const std::string& text) = 0;
   // The two diameter boxes with their labels.
   virtual void SetDiametersEnabled(bool enabled) = 0;
-  // The caption of band button Option2(index).
-  virtual std::string Option2Caption(int index) = 0;
-  virtual void SetOption2Caption(int index, const std::string& caption) = 0;
+  // The caption of band button index.
+  virtual std::string BandCaption(int index) = 0;
+  virtual void SetBandCaption(int index, const std::string& caption) = 0;
   // The spinner beside the velocity-factor box. Setting a new value raises
   // its change behaviour, also when set from code.
   virtual int SpinnerValue() = 0;

@@ -9,33 +9,33 @@
 namespace zb {
 
 void BeamFormModel::Form_Load() {
-  form_.SetText1(LoadedFrequencyText());
-  form_.SetCombo1Text(AirMaterialText());
-  form_.SetText6(kBeamFormEntries.outerDiameter);
-  form_.SetText7(kBeamFormEntries.conductorDiameter);
+  form_.SetFrequencyText(LoadedFrequencyText());
+  form_.SetPermittivityText(AirMaterialText());
+  form_.SetOuterDiameterText(kBeamFormEntries.outerDiameter);
+  form_.SetConductorDiameterText(kBeamFormEntries.conductorDiameter);
   form_.SetSpinnerValue(kBeamFormEntries.spinner);
   for (int i = 0; i < kBandOther; ++i)
-    form_.SetOption2Caption(i, ShownBandCaption(kBandCaptions[static_cast<std::size_t>(i)]));
+    form_.SetBandCaption(i, ShownBandCaption(kBandCaptions[static_cast<std::size_t>(i)]));
 }
 
 void BeamFormModel::Form_Activate() {
   form_.SetFrameStatus("Status: Berechnung eines Zelvar-Beam");
-  form_.SetSpinnerValue(SpinnerValueOnActivate(ParseNumber(form_.GetText4())));
+  form_.SetSpinnerValue(SpinnerValueOnActivate(ParseNumber(form_.VelocityFactorText())));
 }
 
 void BeamFormModel::Text4_LostFocus() {
-  const Text4Leave leave = LeaveVelocityFactor(form_.GetText4());
+  const Text4Leave leave = LeaveVelocityFactor(form_.VelocityFactorText());
   switch (leave.kind) {
     case Text4Leave::SetSpinner:
       form_.SetSpinnerValue(leave.spinnerValue);
       return;
     case Text4Leave::ExactlyOne:  // an ideal wire: no insulation
-      form_.SetCombo1Text(kIdealWireCombo);
+      form_.SetPermittivityText(kIdealWireCombo);
       form_.SetDiametersEnabled(false);
       break;
     case Text4Leave::OutOfRange:
       form_.SetInfoCaption(kVelocityFactorNote);
-      form_.SetText4(kTypicalVelocityFactor);
+      form_.SetVelocityFactorText(kTypicalVelocityFactor);
       break;
   }
   platform_.Beep();
@@ -43,7 +43,7 @@ void BeamFormModel::Text4_LostFocus() {
 }
 
 void BeamFormModel::VkSteller_GotFocus() {
-  form_.SetSpinnerValue(SpinnerValueFor(ParseNumber(form_.GetText4())));
+  form_.SetSpinnerValue(SpinnerValueFor(ParseNumber(form_.VelocityFactorText())));
   platform_.DoEvents();
 }
 
@@ -51,29 +51,32 @@ void BeamFormModel::VkSteller_GotFocus() {
 // value standing in the box, also after the user typed a new value there.
 void BeamFormModel::VkSteller_Change() {
   const int value = form_.SpinnerValue();
-  if (const std::optional<int> rebased = RebasedSpinnerValue(value, lastVkStellerValue_, form_.GetText4()))
+  if (const std::optional<int> rebased =
+          RebasedSpinnerValue(value, lastVkStellerValue_, form_.VelocityFactorText()))
     form_.SetSpinnerValue(*rebased);  // raises this handler again
   lastVkStellerValue_ = value;
-  form_.SetText4(VelocityFactorTextFor(form_.SpinnerValue()));
+  form_.SetVelocityFactorText(VelocityFactorTextFor(form_.SpinnerValue()));
 }
 
 void BeamFormModel::Option2_Click(int index) {
-  if (const auto text = BandButtonFrequencyText(form_.Option2Caption(index), form_.SelectedOption1()))
-    form_.SetText1(*text);
+  if (const auto text = BandButtonFrequencyText(form_.BandCaption(index), form_.SelectedSegment()))
+    form_.SetFrequencyText(*text);
 }
 
 void BeamFormModel::Option1_Click(int index) {
-  if (const auto text = SegmentButtonFrequencyText(form_.GetText1(), index)) form_.SetText1(*text);
+  if (const auto text = SegmentButtonFrequencyText(form_.FrequencyText(), index))
+    form_.SetFrequencyText(*text);
 }
 
 void BeamFormModel::Combo1_Click(int index) { form_.SetDiametersEnabled(MaterialEnablesDiameters(index)); }
 
 void BeamFormModel::Combo1_KeyUp() {
-  form_.SetDiametersEnabled(CountsAsInsulated(ParseNumber(form_.GetCombo1Text())));
+  form_.SetDiametersEnabled(CountsAsInsulated(ParseNumber(form_.PermittivityText())));
 }
 
 void BeamFormModel::Text7_Change() {
-  if (const auto outer = CoupledOuterDiameter(form_.GetText7(), form_.GetText6())) form_.SetText6(*outer);
+  if (const auto outer = CoupledOuterDiameter(form_.ConductorDiameterText(), form_.OuterDiameterText()))
+    form_.SetOuterDiameterText(*outer);
 }
 
 }  // namespace zb

@@ -106,11 +106,11 @@ void Run::ResetModuleValues() {
 
 // A missing or non-positive frequency means the designed one.
 void Run::ReadFrequency() {
-  result.f = ParseNumber(c.form.GetText1());
+  result.f = ParseNumber(c.form.FrequencyText());
   if (!(result.f > 0.0f)) result.f = DesignedFrequency();
 }
 
-void Run::ReadVelocityFactor() { result.vf = ParseNumber(c.form.GetText4()); }
+void Run::ReadVelocityFactor() { result.vf = ParseNumber(c.form.VelocityFactorText()); }
 
 void Run::ComputeShortening() { p = ToSingle((1.0 - result.vf) * 100.0); }
 
@@ -119,22 +119,22 @@ void Run::TakeCurrentEstimate() { p = EffectiveShorteningPercent(result.f, 0.0f,
 
 void Run::ShowVelocityFactor() {
   result.vf = ToSingle(1.0 - p / 100.0);
-  c.form.SetText4(FormatNumber(result.vf, "0.0###"));
+  c.form.SetVelocityFactorText(FormatNumber(result.vf, "0.0###"));
 }
 
 void Run::RecogniseBand() {
   if (const std::optional<RecognisedBand> band = zb::RecogniseBand(result.f)) {
-    c.form.SelectOption2(band->option2Index);
+    c.form.SelectBand(band->option2Index);
     result.bandLabel = band->label;
   } else {
     // Outside every band the report names the frequency itself.
-    c.form.SelectOption2(kBandOther);
+    c.form.SelectBand(kBandOther);
     c.state.AndereFrequenz = result.f;
     result.bandLabel = FormatNumber(c.state.AndereFrequenz, "###0.0##");
   }
 }
 
-void Run::ReadPermittivity() { permittivity = ParseNumber(c.form.GetCombo1Text()); }
+void Run::ReadPermittivity() { permittivity = ParseNumber(c.form.PermittivityText()); }
 
 // A bare wire adds no shortening; the two checks after this skip it.
 void Run::CheckInsulation() {
@@ -148,18 +148,18 @@ StepEnd Run::ConfirmPermittivity() {
   const MsgResult answer =
       c.platform.MessageBox(kPermittivityQuestion, MsgButtons::YesNo, MsgIcon::Question, kPermittivityTitle);
   if (answer == MsgResult::Yes) return StepEnd::Next;
-  c.form.FocusCombo1();
+  c.form.FocusPermittivity();
   return StepEnd::EndRun;
 }
 
 StepEnd Run::CheckDiameters() {
   if (bareWire) return StepEnd::Next;
-  outer = ParseNumber(c.form.GetText6());
-  conductor = ParseNumber(c.form.GetText7());
+  outer = ParseNumber(c.form.OuterDiameterText());
+  conductor = ParseNumber(c.form.ConductorDiameterText());
   if (!(conductor < 0.01f) && conductor < outer) return StepEnd::Next;
   c.platform.Beep();
   c.platform.DoEvents();
-  c.form.FocusText7();
+  c.form.FocusConductorDiameter();
   c.form.SetInfoCaption(kDiameterNote);
   return StepEnd::EndRun;
 }
@@ -179,11 +179,11 @@ void Run::WriteSummary() {
   c.form.SetInfoCaption(BeamSummary(result.f, result.dims, c.state.DreiQuertraeger, c.state.Zeilenumbruch));
 }
 
-void Run::ShowFrequency() { c.form.SetText1(FormatNumber(result.f, "##0.0##")); }
+void Run::ShowFrequency() { c.form.SetFrequencyText(FormatNumber(result.f, "##0.0##")); }
 
 void Run::WriteResultReport() { c.report.WriteResultReport(c.state, CurrentReportInputs()); }
 
-void Run::EnableShowButton() { c.form.EnableCommand2(); }
+void Run::EnableShowButton() { c.form.EnableShowButton(); }
 
 void Run::ReportReady() { c.form.SetFrameStatus(kReadyStatus); }
 
@@ -195,8 +195,8 @@ ReportInputs Run::CurrentReportInputs() {
   in.dims = result.dims;
   in.dreiQuertraeger = c.state.DreiQuertraeger;
   in.bandLabel = result.bandLabel;
-  in.bandPosition = c.form.SelectedOption1();
-  in.insulationText = c.form.GetCombo1Text();
+  in.bandPosition = c.form.SelectedSegment();
+  in.insulationText = c.form.PermittivityText();
   in.permittivity = ParseNumber(in.insulationText);
   in.vfWindowActive = c.vfWindow.IsActive();
   if (in.vfWindowActive) {
@@ -222,9 +222,10 @@ ErrorTrap RunErrorTrap(const ModuleState& state) {
 std::string BeamSummary(float f, const BeamDimensions& d, bool dreiQuertraeger, const std::string& nl) {
   const auto F = [](double x) { return FormatNumber(x, "###0.0##"); };
   const auto m = [&](const char* name, double x) { return std::string(name) + "=" + F(x) + " m / "; };
-  std::string s = "Berechnet für die Resonanzfrequenz = " + F(f) + " MHz / Bauvariante: " +
-                  VariantText(dreiQuertraeger) + nl;
-  s += m("lD", d.lD) + m("lDs", d.lDs) + m("lS", d.lS) + m("lSs", d.lSs) + m("lR", d.lR) + m("lRs", d.lRs) + nl;
+  std::string s = "Berechnet für die Resonanzfrequenz = " + F(f) +
+                  " MHz / Bauvariante: " + VariantText(dreiQuertraeger) + nl;
+  s += m("lD", d.lD) + m("lDs", d.lDs) + m("lS", d.lS) + m("lSs", d.lSs) + m("lR", d.lR) + m("lRs", d.lRs) +
+       nl;
   s += m("A1", d.A1) + m("A2", d.A2);
   s += dreiQuertraeger ? m("AQ1", d.AQ1) + m("AQ2", d.AQ2) + m("AQ3", d.AQ3) : m("A3", d.A3);
   s += nl;

@@ -13,14 +13,20 @@ namespace zb {
 
 namespace {
 
-std::string BoxText(ZusatzDipolFormAccess& form, int box) {
+std::string BoxText(ZusatzDipolFormAccess& form, ZusatzDipolBox box) {
   switch (box) {
-    case 1: return form.GetText1();
-    case 2: return form.GetText2();
-    case 3: return form.GetText3();
-    case 4: return form.GetText4();
-    case 5: return form.GetText5();
-    default: return form.GetText6();
+    case ZusatzDipolBox::WantedFrequency:
+      return form.WantedFrequencyText();
+    case ZusatzDipolBox::ExciterResonance:
+      return form.ExciterResonanceText();
+    case ZusatzDipolBox::Impedance:
+      return form.ImpedanceText();
+    case ZusatzDipolBox::DipoleDiameter:
+      return form.DipoleDiameterText();
+    case ZusatzDipolBox::ExciterDiameter:
+      return form.ExciterDiameterText();
+    default:
+      return form.ExciterVfText();
   }
 }
 
@@ -34,7 +40,7 @@ std::optional<CoupledDipolInputs> ReadInputs(ZusatzDipolFormAccess& form, Platfo
     if (values[i] != 0.0f) continue;
     result.status = static_cast<CoupledDipolStatus>(i);  // the missing statuses come first, in this order
     platform.Beep();
-    form.FocusText(kCoupledDipolBoxOrder[i]);
+    form.Focus(kCoupledDipolBoxOrder[i]);
     return std::nullopt;
   }
   return CoupledDipolInputs{values[0], values[1], values[2], values[3], values[4], values[5]};
@@ -44,18 +50,18 @@ void ShowResult(ZusatzDipolFormAccess& form, const CoupledDipolResult& r, Platfo
   switch (r.status) {
     case CoupledDipolStatus::ExciterDiameterTooLarge:
       platform.Beep();
-      form.SetText5(FormatNumber(r.exciterDiameterLimit, "###0.0#"));
-      form.FocusText(5);
+      form.SetExciterDiameterText(FormatNumber(r.exciterDiameterLimit, "###0.0#"));
+      form.Focus(ZusatzDipolBox::ExciterDiameter);
       return;
     case CoupledDipolStatus::SpacingTooSmall:
       platform.Beep();
-      if (r.roughSpacing > 0.0f) form.SetText4(FormatNumber(r.roughSpacing, "###0.0#"));
-      form.FocusText(4);
+      if (r.roughSpacing > 0.0f) form.SetDipoleDiameterText(FormatNumber(r.roughSpacing, "###0.0#"));
+      form.Focus(ZusatzDipolBox::DipoleDiameter);
       return;
     default:
-      form.SetText6(FormatNumber(r.exciterVf, "0.00###"));
-      form.SetLabel8(FormatNumber(r.spacing, "###0"));
-      form.SetLabel10(FormatNumber(r.length, "###0.0##"));
+      form.SetExciterVfText(FormatNumber(r.exciterVf, "0.00###"));
+      form.SetSpacing(FormatNumber(r.spacing, "###0"));
+      form.SetLength(FormatNumber(r.length, "###0.0##"));
       return;
   }
 }
@@ -68,15 +74,15 @@ void ShowError(const RuntimeError& error, const ModuleState& state, Platform& pl
 
 }  // namespace
 
-CoupledDipolOutcome RunCoupledDipol(ZusatzDipolFormAccess& form, VfWindowState& vfWindow, const ModuleState& state,
-                                    Platform& platform) {
+CoupledDipolOutcome RunCoupledDipol(ZusatzDipolFormAccess& form, VfWindowState& vfWindow,
+                                    const ModuleState& state, Platform& platform) {
   CoupledDipolOutcome outcome;
   try {
     const std::optional<CoupledDipolInputs> in = ReadInputs(form, platform, outcome.result);
     if (!in) return outcome;
     if (in->fZ < in->fE) {  // the additional dipole must be the shorter one
       platform.Beep();
-      form.FocusText(1);
+      form.Focus(ZusatzDipolBox::WantedFrequency);
     }
     outcome.result = ComputeCoupledDipol(*in, vfWindow, state);
     ShowResult(form, outcome.result, platform);
@@ -88,4 +94,3 @@ CoupledDipolOutcome RunCoupledDipol(ZusatzDipolFormAccess& form, VfWindowState& 
 }
 
 }  // namespace zb
-

@@ -7,12 +7,12 @@
 
 #include "core/CoupledDipol.h"
 #include "core/RuntimeError.h"
+#include "core/ZusatzDipolFormAccess.h"
 
 namespace zb {
 
 class Platform;
 class VfWindowState;
-class ZusatzDipolFormAccess;
 struct ModuleState;
 
 struct CoupledDipolOutcome {
@@ -25,10 +25,12 @@ struct CoupledDipolOutcome {
 // An arithmetic failure (negative diameters, a corrected wavelength of 0, a
 // number beyond the 4-byte range) is shown in the " Fehler " box with its
 // number and description; the result labels keep what they showed.
-CoupledDipolOutcome RunCoupledDipol(ZusatzDipolFormAccess& form, VfWindowState& vfWindow, const ModuleState& state,
-                                    Platform& platform);
+CoupledDipolOutcome RunCoupledDipol(ZusatzDipolFormAccess& form, VfWindowState& vfWindow,
+                                    const ModuleState& state, Platform& platform);
 
 // The box each input is read from, in the order the run reads and checks them.
-inline constexpr int kCoupledDipolBoxOrder[] = {2, 1, 3, 5, 4, 6};
+inline constexpr ZusatzDipolBox kCoupledDipolBoxOrder[] = {
+    ZusatzDipolBox::ExciterResonance, ZusatzDipolBox::WantedFrequency, ZusatzDipolBox::Impedance,
+    ZusatzDipolBox::ExciterDiameter,  ZusatzDipolBox::DipoleDiameter,  ZusatzDipolBox::ExciterVf};
 
 }  // namespace zb

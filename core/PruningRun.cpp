@@ -22,17 +22,20 @@ float ReadBox(const std::string& text) {
 // Each box is read just before its check: a missing length stops the run
 // before the frequencies are read.
 PruningResult ReadAndCompute(VkFormAccess& form, const ModuleState& state) {
-  const float lS = ReadBox(form.GetText1());
+  const float lS = ReadBox(form.MeasuredLengthText());
   if (IsMissingPruningInput(lS)) return ComputePruning(lS, 0, 0, state);
-  const float fIst = ReadBox(form.GetText2());
+  const float fIst = ReadBox(form.MeasuredResonanceText());
   if (IsMissingPruningInput(fIst)) return ComputePruning(lS, fIst, 0, state);
-  return ComputePruning(lS, fIst, ReadBox(form.GetText3()), state);
+  return ComputePruning(lS, fIst, ReadBox(form.WantedResonanceText()), state);
 }
 
 void FocusBoxToCorrect(VkFormAccess& form, PruningStatus status) {
-  if (status == PruningStatus::LengthMissing) form.FocusText1();
-  else if (status == PruningStatus::MeasuredMissing) form.FocusText2();
-  else form.FocusText3();
+  if (status == PruningStatus::LengthMissing)
+    form.FocusMeasuredLength();
+  else if (status == PruningStatus::MeasuredMissing)
+    form.FocusMeasuredResonance();
+  else
+    form.FocusWantedResonance();
 }
 
 }  // namespace
@@ -45,12 +48,12 @@ PruningResult RunPruning(VkFormAccess& form, const ModuleState& state, Platform&
     return r;
   }
   // A velocity factor above 1 is impossible, usually a wrongly measured length.
-  form.SetLabel5Colour(r.vfGesamt > 1.0f ? TextColour::Red : TextColour::Black);
-  form.SetLabel5(FormatNumber(r.vfGesamt, "0.00#"));
-  form.SetLabel7(FormatNumber(r.lengthNew, "##0.00#"));
-  form.SetLabel9(FormatNumber(r.changeS, kChangeMask));
-  form.SetLabel11(FormatNumber(r.changeR, kChangeMask));
-  form.SetLabel13(FormatNumber(r.changeD, kChangeMask));
+  form.SetVfGesamtColour(r.vfGesamt > 1.0f ? TextColour::Red : TextColour::Black);
+  form.SetVfGesamt(FormatNumber(r.vfGesamt, "0.00#"));
+  form.SetNewLength(FormatNumber(r.lengthNew, "##0.00#"));
+  form.SetRadiatorChange(FormatNumber(r.changeS, kChangeMask));
+  form.SetReflectorChange(FormatNumber(r.changeR, kChangeMask));
+  form.SetDirectorChange(FormatNumber(r.changeD, kChangeMask));
   form.SetTag(kVkTagPruned);
   return r;
 }

@@ -31,18 +31,18 @@ float ReadBox(const std::string& text) {
 void ShowDiameterLimit(VkFormAccess& form, const VfEstimate& e, Platform& platform) {
   switch (e.limit) {
     case DiameterLimit::None:
-      form.SetText3Colour(TextColour::Black);
+      form.SetDiameterColour(TextColour::Black);
       return;
     case DiameterLimit::Minimum:
       platform.Beep();
-      form.SetText3Colour(TextColour::Red);
-      form.SetText3(FormatGeneral(kMinimumDiameter));
+      form.SetDiameterColour(TextColour::Red);
+      form.SetDiameterText(FormatGeneral(kMinimumDiameter));
       return;
     case DiameterLimit::TwiceHeight:
     case DiameterLimit::HalfWavelength:
       platform.Beep();
-      form.SetText3Colour(TextColour::Red);
-      form.SetText3(FormatNumber(e.diameter, "#####0.0"));
+      form.SetDiameterColour(TextColour::Red);
+      form.SetDiameterText(FormatNumber(e.diameter, "#####0.0"));
       return;
   }
 }
@@ -51,35 +51,35 @@ void ShowDiameterLimit(VkFormAccess& form, const VfEstimate& e, Platform& platfo
 
 VfEstimationOutcome RunVfEstimation(VkFormAccess& form, const ModuleState& state, Platform& platform) {
   VfEstimationOutcome outcome;
-  const bool groundCorrection = form.ErdbodenKorChecked();
-  const float f = ReadBox(form.GetText1());
+  const bool groundCorrection = form.GroundCorrection();
+  const float f = ReadBox(form.FrequencyText());
   if (f == 0.0f) {
     platform.Beep();
-    form.FocusText1();
+    form.FocusFrequency();
     return outcome;
   }
-  const float h = ReadBox(form.GetText2());
+  const float h = ReadBox(form.HeightText());
   if (h < kMinimumHeight) {
-    form.SetText2(kMinimumHeightText);
+    form.SetHeightText(kMinimumHeightText);
     platform.Beep();
-    form.FocusText2();
+    form.FocusHeight();
     return outcome;
   }
-  const float d = ReadBox(form.GetText3());
+  const float d = ReadBox(form.DiameterText());
 
   const VfEstimate e = EstimateVelocityFactor(f, h, d, groundCorrection, state.KoeffDipol);
   outcome.estimate = e;
   ShowDiameterLimit(form, e, platform);
   // The colour bounds apply to the unrounded percentages.
-  form.SetLabel7Colour(RedOutside(e.slendernessPercent, kSlendernessLow, kSlendernessHigh));
-  form.SetLabel7(FormatNumber(e.slendernessPercent, "#0.0"));
-  form.SetLabel5Colour(RedOutside(e.heightPercent, kHeightLow, kHeightHigh));
-  form.SetLabel5(FormatNumber(e.heightPercent, "#0.0"));
+  form.SetSlendernessColour(RedOutside(e.slendernessPercent, kSlendernessLow, kSlendernessHigh));
+  form.SetSlenderness(FormatNumber(e.slendernessPercent, "#0.0"));
+  form.SetHeightShareColour(RedOutside(e.heightPercent, kHeightLow, kHeightHigh));
+  form.SetHeightShare(FormatNumber(e.heightPercent, "#0.0"));
   form.SetEstimatedVf(e.vf);
-  form.SetLabel9(FormatNumber(e.vf, "0.00#"));
+  form.SetEstimate(FormatNumber(e.vf, "0.00#"));
   if (form.VkUebernehmenChecked()) HandOverVf(form);
-  form.SetBeamFormText7(form.GetText3());
-  form.MoveLabel14ToCommand1();
+  form.SetBeamFormConductorDiameter(form.DiameterText());
+  form.MovePrintTitleToButton();
   form.SetTag(kVfTagActive);
   outcome.completed = true;
   return outcome;

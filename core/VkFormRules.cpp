@@ -96,8 +96,9 @@ int Command1Top(std::string_view title, int windowHeightTwips) {
 int Command1TopAboveBottom(int windowHeightTwips) { return windowHeightTwips - kCommand1AboveBottom; }
 
 void HandOverVf(VkFormAccess& form) {
-  form.SetBeamFormText4(FormatNumber(form.EstimatedVf(), "0.00##"));
-  if (const std::string frequency = form.GetText1(); !frequency.empty()) form.SetBeamFormText1(frequency);
+  form.SetBeamFormVelocityFactor(FormatNumber(form.EstimatedVf(), "0.00##"));
+  if (const std::string frequency = form.FrequencyText(); !frequency.empty())
+    form.SetBeamFormFrequency(frequency);
 }
 
 }  // namespace zb

@@ -1,30 +1,39 @@
 #pragma once
-// What the coupled-dipole run reads and writes on its window (ZusatzDipol).
-// Additional dipole: Text1 wanted frequency (MHz), Text3 impedance (ohm),
-// Text4 its wire diameter (mm), Label8 spacing (mm), Label10 length (m).
-// Exciter: Text2 lowest resonance (MHz), Text5 wire diameter (mm), Text6 VF.
+// What the coupled-dipole run reads and writes on its window (ZusatzDipol):
+// the additional dipole's wanted frequency (MHz), impedance (ohm) and wire
+// diameter (mm), the exciter's lowest resonance (MHz), wire diameter (mm) and
+// VF, and the results spacing (mm) and length (m).
 
 #include <string>
 
 namespace zb {
 
+// The window's entries, in the order they stand in the window.
+enum class ZusatzDipolBox {
+  WantedFrequency = 1,
+  ExciterResonance,
+  Impedance,
+  DipoleDiameter,
+  ExciterDiameter,
+  ExciterVf
+};
+
 class ZusatzDipolFormAccess {
  public:
   virtual ~ZusatzDipolFormAccess() = default;
 
-  virtual std::string GetText1() = 0;
-  virtual std::string GetText2() = 0;
-  virtual std::string GetText3() = 0;
-  virtual std::string GetText4() = 0;
-  virtual std::string GetText5() = 0;
-  virtual std::string GetText6() = 0;
-  virtual void SetText4(const std::string& text) = 0;
-  virtual void SetText5(const std::string& text) = 0;
-  virtual void SetText6(const std::string& text) = 0;
-  virtual void SetLabel8(const std::string& caption) = 0;
-  virtual void SetLabel10(const std::string& caption) = 0;
-  // Focus on box Text1 .. Text6.
-  virtual void FocusText(int number) = 0;
+  virtual std::string WantedFrequencyText() = 0;
+  virtual std::string ExciterResonanceText() = 0;
+  virtual std::string ImpedanceText() = 0;
+  virtual std::string DipoleDiameterText() = 0;
+  virtual std::string ExciterDiameterText() = 0;
+  virtual std::string ExciterVfText() = 0;
+  virtual void SetDipoleDiameterText(const std::string& text) = 0;
+  virtual void SetExciterDiameterText(const std::string& text) = 0;
+  virtual void SetExciterVfText(const std::string& text) = 0;
+  virtual void SetSpacing(const std::string& caption) = 0;
+  virtual void SetLength(const std::string& caption) = 0;
+  virtual void Focus(ZusatzDipolBox box) = 0;
 };
 
 }  // namespace zb

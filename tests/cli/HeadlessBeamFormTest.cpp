@@ -1,7 +1,6 @@
-#include "cli/HeadlessBeamForm.h"
-
 #include <gtest/gtest.h>
 
+#include "cli/HeadlessBeamForm.h"
 #include "core/NumberText.h"
 #include "tests/support/ScriptedPlatform.h"
 
@@ -17,33 +16,33 @@ class HeadlessForm : public ::testing::Test {
 TEST_F(HeadlessForm, TypingGoesThroughTheKeyFilterAndTheBoxLength) {
   HeadlessBeamForm form(platform);
   form.TypeText1("14x,2");
-  EXPECT_EQ(form.GetText1(), "14,2");
+  EXPECT_EQ(form.FrequencyText(), "14,2");
   EXPECT_EQ(platform.beeps, 1);
   form.TypeText1("abc");  // nothing accepted: the old text stays
-  EXPECT_EQ(form.GetText1(), "14,2");
+  EXPECT_EQ(form.FrequencyText(), "14,2");
   form.TypeText1("123456789");
-  EXPECT_EQ(form.GetText1(), "1234567");
+  EXPECT_EQ(form.FrequencyText(), "1234567");
   form.TypeText1("");
-  EXPECT_EQ(form.GetText1(), "");
+  EXPECT_EQ(form.FrequencyText(), "");
   form.TypeText6("123456");
-  EXPECT_EQ(form.GetText6(), "12345");
+  EXPECT_EQ(form.OuterDiameterText(), "12345");
 }
 
 TEST_F(HeadlessForm, BandAndSegmentButtonsActOnlyWhenTheirSelectionChanges) {
   HeadlessBeamForm form(platform);
   form.ClickOption2(HeadlessBeamForm::Option2IndexOf("1.8"));
-  EXPECT_EQ(form.GetText1(), "1,86");  // SSB is selected at start
+  EXPECT_EQ(form.FrequencyText(), "1,86");  // SSB is selected at start
   form.ClickOption1(0);
-  EXPECT_EQ(form.GetText1(), "1,82");
+  EXPECT_EQ(form.FrequencyText(), "1,82");
   form.TypeText1("14,1");
   form.ClickOption2(0);  // already selected: nothing happens
-  EXPECT_EQ(form.GetText1(), "14,1");
+  EXPECT_EQ(form.FrequencyText(), "14,1");
   form.ClickOption1(0);
-  EXPECT_EQ(form.GetText1(), "14,1");
+  EXPECT_EQ(form.FrequencyText(), "14,1");
   form.ClickOption1(1);
-  EXPECT_EQ(form.GetText1(), "14,25");
+  EXPECT_EQ(form.FrequencyText(), "14,25");
   form.ClickOption2(kBandOther);
-  EXPECT_EQ(form.GetText1(), "14,25");
+  EXPECT_EQ(form.FrequencyText(), "14,25");
   EXPECT_EQ(HeadlessBeamForm::Option2IndexOf("7.0"), 2);
   EXPECT_EQ(HeadlessBeamForm::Option2IndexOf("7"), 2);
   EXPECT_EQ(HeadlessBeamForm::Option2IndexOf("3,5"), 1);
@@ -60,22 +59,22 @@ TEST_F(HeadlessForm, LeavingTheVelocityFactorBox) {
   // Moving the spinner shows its value in thousandths.
   form.TypeText4AndLeave("0,9465");
   EXPECT_EQ(form.SpinnerValue(), 53);
-  EXPECT_EQ(form.GetText4(), "0,947");
+  EXPECT_EQ(form.VelocityFactorText(), "0,947");
   // A spinner that does not move leaves the typed text.
   form.TypeText4AndLeave("0,9474");
-  EXPECT_EQ(form.GetText4(), "0,9474");
+  EXPECT_EQ(form.VelocityFactorText(), "0,9474");
 
   form.EnterCombo1("PVC");
   ASSERT_TRUE(form.DiametersEnabled());
   form.TypeText4AndLeave("1");
-  EXPECT_EQ(form.GetCombo1Text(), "1,0");
+  EXPECT_EQ(form.PermittivityText(), "1,0");
   EXPECT_FALSE(form.DiametersEnabled());
   EXPECT_EQ(form.SpinnerValue(), 53);  // untouched
   EXPECT_EQ(platform.beeps, 1);
 
   for (const char* text : {"1,2", "0", ""}) {
     form.TypeText4AndLeave(text);
-    EXPECT_EQ(form.GetText4(), "0,946") << text;
+    EXPECT_EQ(form.VelocityFactorText(), "0,946") << text;
     EXPECT_EQ(form.Info(), " Bitte einen Verkürzungsfaktor von 0 - 1,0 !(typisch 0,946) eintragen");
   }
 }
@@ -83,30 +82,30 @@ TEST_F(HeadlessForm, LeavingTheVelocityFactorBox) {
 TEST_F(HeadlessForm, InsulationEntriesEnableTheDiameters) {
   HeadlessBeamForm form(platform);
   form.EnterCombo1("2,2   PTFE GY");
-  EXPECT_EQ(form.GetCombo1Text(), "2,2   PTFE GY");
+  EXPECT_EQ(form.PermittivityText(), "2,2   PTFE GY");
   EXPECT_TRUE(form.DiametersEnabled());
   form.EnterCombo1("luft");
-  EXPECT_EQ(form.GetCombo1Text(), "1,00059 Luft");
+  EXPECT_EQ(form.PermittivityText(), "1,00059 Luft");
   EXPECT_FALSE(form.DiametersEnabled());
   form.EnterCombo1("1,00059");
   EXPECT_FALSE(form.DiametersEnabled());
   form.EnterCombo1("1,0006");
   EXPECT_TRUE(form.DiametersEnabled());
   form.EnterCombo1("Teflon");  // neither an entry nor a number: nothing typed
-  EXPECT_EQ(form.GetCombo1Text(), "1,0006");
+  EXPECT_EQ(form.PermittivityText(), "1,0006");
 }
 
 TEST_F(HeadlessForm, TheOuterDiameterFollowsTheConductorKeyByKey) {
   HeadlessBeamForm form(platform);
   form.TypeText6("2");
   form.TypeText7("2");
-  EXPECT_EQ(form.GetText6(), "2,5");
+  EXPECT_EQ(form.OuterDiameterText(), "2,5");
   form.TypeText6("2,1");
   form.TypeText7("2");
-  EXPECT_EQ(form.GetText6(), "2,1");  // equality passes
+  EXPECT_EQ(form.OuterDiameterText(), "2,1");  // equality passes
   form.TypeText6("9");
   form.TypeText7("12");
-  EXPECT_EQ(form.GetText6(), "12,5");
+  EXPECT_EQ(form.OuterDiameterText(), "12,5");
 }
 
 }  // namespace

@@ -27,8 +27,8 @@ class SideWindows : public ::testing::Test {
 TEST_F(SideWindows, EstimateHandsOverOnlyWhileVkUebernehmenIsChecked) {
   HeadlessVkForm form("28,5", "2");
   EXPECT_EQ(form.Tag(), "-");
-  EXPECT_EQ(form.GetText2(), "10,0");  // below 50 MHz the antenna hangs higher
-  EXPECT_EQ(HeadlessVkForm("50,2", "2").GetText2(), "3,0");
+  EXPECT_EQ(form.HeightText(), "10,0");  // below 50 MHz the antenna hangs higher
+  EXPECT_EQ(HeadlessVkForm("50,2", "2").HeightText(), "3,0");
 
   form.SetVkUebernehmen(false);
   form.SetBoxes("50,2", "3", "0,05");
@@ -94,7 +94,8 @@ TEST_F(SideWindows, CoupledDipolLoadsFromTheBeamFormOrTheActiveVfWindow) {
   HeadlessVkForm active("14,1", "1,5");
   active.MarkActive();
   const ZusatzDipolLoadedTexts fromVf = LoadedZusatzDipolTexts(active, "0,95", "2");
-  EXPECT_EQ(fromVf.text2 + "|" + fromVf.text4 + "|" + fromVf.text5 + "|" + fromVf.text6, "14,1|1,5|1,5|0,946");
+  EXPECT_EQ(fromVf.text2 + "|" + fromVf.text4 + "|" + fromVf.text5 + "|" + fromVf.text6,
+            "14,1|1,5|1,5|0,946");
 }
 
 TEST(ZusatzDipolInfo, FifteenLinesThreeEmptyNoFinalBreak) {

@@ -20,11 +20,11 @@ bool Module1::IsShown(std::string_view windowClass) const {
   return window && window->isVisible();
 }
 
-FrameWindow& Module1::Frame() { return dynamic_cast<FrameWindow&>(Window(window_class::kFrame)); }
+FrameWindow& Module1::Frame() { return WindowAs<FrameWindow>(window_class::kFrame); }
 
 zb::VfWindowState& Module1::VelocityFactorWindow() {
   if (!windows_.Knows(window_class::kVelocityFactor)) return noVfWindow_;
-  return dynamic_cast<zb::VfWindowState&>(Window(window_class::kVelocityFactor));
+  return WindowAs<zb::VfWindowState>(window_class::kVelocityFactor);
 }
 
 QString Module1::FindDataFile(const QString& name) const {

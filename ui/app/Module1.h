@@ -40,6 +40,11 @@ class Module1 {
   WindowRegistry& Windows() { return windows_; }
   // A default instance, loaded on first use.
   QWidget& Window(std::string_view windowClass) { return windows_.Default(windowClass); }
+  // The default instance through one of its interfaces.
+  template <class Interface>
+  Interface& WindowAs(std::string_view windowClass) {
+    return windows_.DefaultAs<Interface>(windowClass);
+  }
   bool IsLoaded(std::string_view windowClass) const { return windows_.LoadedDefault(windowClass) != nullptr; }
   // True when the default instance is loaded and shown; never loads it.
   bool IsShown(std::string_view windowClass) const;

@@ -1,7 +1,7 @@
 #include <QWidget>
 
-#include "core/StepRunner.h"
 #include "core/RuntimeError.h"
+#include "core/StepRunner.h"
 #include "ui/app/Module1.h"
 #include "ui/app/TextViewWindow.h"
 #include "ui/app/WindowClasses.h"
@@ -15,7 +15,7 @@ namespace zb::ui {
 // Ignore (on with the next step).
 void Module1::ShowTextFile(QString& fileName) {
   QWidget& window = Window(window_class::kQuickView);
-  auto& view = dynamic_cast<TextViewWindow&>(window);
+  auto& view = WindowRegistry::As<TextViewWindow>(window);
   view.SetTextFontName(InstalledFamily(QStringLiteral("Courier New")));
   const auto loadTextFile = [&] {
     if (const int error = view.LoadTextFile(fileName)) Raise(error);

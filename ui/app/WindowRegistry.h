@@ -50,7 +50,24 @@ class WindowRegistry {
   // As a class's own type, for code that includes the window's header.
   template <class Window>
   Window& Default() {
-    return dynamic_cast<Window&>(Default(Window::kWindowClass));
+    return As<Window>(Default(Window::kWindowClass));
+  }
+
+  // Windows reach each other only through their interfaces (BeamFormBoxes,
+  // VkWindow, ...), and only here is a window turned into one. A window
+  // without the interface asked for is a programming error (std::bad_cast).
+  template <class Interface>
+  Interface& DefaultAs(std::string_view windowClass) {
+    return As<Interface>(Default(windowClass));
+  }
+  template <class Interface>
+  static Interface& As(QWidget& window) {
+    return dynamic_cast<Interface&>(window);
+  }
+  // The interface when the window offers it, otherwise null.
+  template <class Interface>
+  static Interface* IfOffers(QWidget& window) {
+    return dynamic_cast<Interface*>(&window);
   }
 
   // The load order: windows other than the frame, oldest first. Windows

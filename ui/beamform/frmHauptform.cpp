@@ -23,10 +23,10 @@
 #include "core/Insulation.h"
 #include "core/NumberText.h"
 #include "core/VfWindowState.h"
+#include "locale/LocaleText.h"
 #include "report/ResultReport.h"
 #include "ui/app/FrameWindow.h"
 #include "ui/app/Module1.h"
-#include "locale/LocaleText.h"
 #include "ui/common/BoxText.h"
 #include "ui/common/Controls.h"
 #include "ui/common/FrameActivation.h"
@@ -37,21 +37,6 @@
 namespace zb::ui {
 
 namespace {
-
-// A box of the form: the user types at most maxLength characters into it.
-QLineEdit* NewLimitedBox(const char* name, std::size_t maxLength, const char* toolTip, QWidget* parent) {
-  QLineEdit* box = NewBox(name, toolTip, parent);
-  LimitTypedLength(box, static_cast<int>(maxLength));
-  return box;
-}
-
-QFrame* NewLine(const char* name, QWidget* parent) {
-  auto* line = new QFrame(parent);
-  line->setObjectName(QString::fromUtf8(name));
-  line->setFrameShape(QFrame::HLine);
-  line->setFrameShadow(QFrame::Sunken);
-  return line;
-}
 
 // LostFocus and GotFocus belong to focus moves inside the program, not to
 // another program's window or a popup taking the focus for a while.
@@ -72,7 +57,10 @@ std::optional<std::int16_t> KeyCode(const QKeyEvent* event) {
 
 }  // namespace
 
-frmHauptform::frmHauptform(Module1& module) : module_(module), model_(*this, module.Platform()) {
+frmHauptform::frmHauptform(Module1& module)
+    : module_(module),
+      guarded_(module.Platform(), module.State().Zeilenumbruch),
+      model_(*this, module.Platform()) {
   setObjectName(QStringLiteral("frmHauptform"));
   setWindowTitle(QStringLiteral("Berechnung eines Zelvar-Beam nach Kalvex"));
   setAttribute(Qt::WA_DeleteOnClose, false);
@@ -80,185 +68,31 @@ frmHauptform::frmHauptform(Module1& module) : module_(module), model_(*this, mod
   ConnectEvents();
 }
 
-// ------------------------------------------------------------------ layout
-
-void frmHauptform::BuildControls() {
-  auto* top = new QGridLayout;
-  top->addWidget(BuildFrequencyGroup(), 0, 0);
-  top->addWidget(BuildSegmentGroup(), 1, 0);
-  top->addWidget(BuildBandGroup(), 0, 1, 2, 1);
-  top->setColumnStretch(0, 1);
-  top->setColumnStretch(1, 1);
-
-  Info = NewNotePanel("Info", 4, this);
-  Info->setText(QString::fromUtf8(zb::kBeamFormEntries.info));
-  Info->setWordWrap(true);
-  Info->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  Info->setFont(TahomaFont());
-  // Room for the summary's seven lines without wrapping its longest one.
-  const QString longestLine =
-      QStringLiteral("Berechnet für die Resonanzfrequenz = 144,0 MHz / Bauvariante: drei Querträger ohne Spannseil");
-  Info->setMinimumWidth(Info->fontMetrics().horizontalAdvance(longestLine) + 2 * Info->margin() + 8);
-  Info->setMinimumHeight(Info->fontMetrics().lineSpacing() * 7 + 2 * Info->margin() + 8);
-  Info->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::MinimumExpanding);
-
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(top);
-  layout->addLayout(BuildVelocityFactorRow());
-  layout->addWidget(BuildInsulationGroup());
-  layout->addLayout(BuildButtonRow());
-  layout->addWidget(Info, 1);
-
-  // Tab order: frequency, bands, segments, velocity factor, insulation, buttons.
-  SetTabOrder({Text1, Option2[0], Option1[0], Text4, VkSteller, Combo1, Text6, Text7, Command1, Command2});
-}
-
-QGroupBox* frmHauptform::BuildFrequencyGroup() {
-  Frame3 = NewGroup("Frame3", "Resonanzfrequenz [MHz]:", this);
-  Label1 = NewLabel("Label1", "Gesamt Beam :", Frame3);
-  Text1 = NewLimitedBox("Text1", zb::kFrequencyLength, nullptr, Frame3);
-  Label1->setBuddy(Text1);
-  SetBoxText(Text1, Q(zb::kBeamFormEntries.frequency));
-  auto* row = new QHBoxLayout(Frame3);
-  row->addWidget(Label1);
-  row->addWidget(Text1, 1);
-  return Frame3;
-}
-
-QGroupBox* frmHauptform::BuildBandGroup() {
-  Frame2 = NewGroup("Frame2", "Antenne berechnen für &Band [MHz]:", this);
-  auto* grid = new QGridLayout(Frame2);
-  for (std::size_t i = 0; i < Option2.size(); ++i) {
-    Option2[i] = new QRadioButton(QString::fromUtf8(kBandCaptions[i]), Frame2);
-    Option2[i]->setObjectName(QStringLiteral("Option2(%1)").arg(i));
-    grid->addWidget(Option2[i], static_cast<int>(i % 6), static_cast<int>(i / 6));
-  }
-  Option2[zb::kBeamFormEntries.option2]->setChecked(true);
-  return Frame2;
-}
-
-QGroupBox* frmHauptform::BuildSegmentGroup() {
-  Frame1 = NewGroup("Frame1", "&Resonanz im Band für:", this);
-  auto* column = new QVBoxLayout(Frame1);
-  for (std::size_t i = 0; i < Option1.size(); ++i) {
-    Option1[i] = new QRadioButton(QString::fromUtf8(kSegmentCaptions[i]), Frame1);
-    Option1[i]->setObjectName(QStringLiteral("Option1(%1)").arg(i));
-    column->addWidget(Option1[i]);
-  }
-  Option1[zb::kBeamFormEntries.option1]->setChecked(true);
-  return Frame1;
-}
-
-// The row's controls are the form's own, as a screen reader lists them.
-QHBoxLayout* frmHauptform::BuildVelocityFactorRow() {
-  Label7 = NewLabel("Label7", "&Verkürzungsfaktor:", this);
-  Text4 = NewLimitedBox("Text4", zb::kVelocityFactorLength, " aus Schlankheitsgrad u. Antennenhöhe ", this);
-  SetBoxText(Text4, Q(zb::kBeamFormEntries.velocityFactor));
-  QFont bold = Text4->font();
-  bold.setBold(true);
-  Text4->setFont(bold);
-  Label7->setBuddy(Text4);
-  VkSteller = new QScrollBar(Qt::Vertical, this);
-  VkSteller->setObjectName(QStringLiteral("VkSteller"));
-  VkSteller->setRange(0, kSpinnerMax);
-  VkSteller->setSingleStep(1);
-  VkSteller->setPageStep(1);
-  VkSteller->setFocusPolicy(Qt::StrongFocus);
-  VkSteller->setFixedHeight(Text4->sizeHint().height());
-  NameAfterCaption(VkSteller, Label7);
-  auto* layout = new QHBoxLayout;
-  layout->addWidget(Label7);
-  layout->addWidget(Text4);
-  layout->setSpacing(0);
-  layout->addWidget(VkSteller);
-  layout->addStretch(1);
-  Label7->setContentsMargins(0, 0, 6, 0);
-  return layout;
-}
-
-QGroupBox* frmHauptform::BuildInsulationGroup() {
-  Frame5 = NewGroup("Frame5", "Draht&isolierung:", this);
-  Frame5->setToolTip(QStringLiteral("für zusätzlichen Verkürzungsfaktor bei isoliertem Draht"));
-  Label8 = NewLabel("Label8", "relative &Dielektrizitätszahl :", Frame5);
-  Combo1 = new QComboBox(Frame5);
-  Combo1->setObjectName(QStringLiteral("Combo1"));
-  Combo1->setEditable(true);
-  Combo1->setInsertPolicy(QComboBox::NoInsert);
-  Combo1->setCompleter(nullptr);  // what is typed stays as typed
-  Combo1->setToolTip(QStringLiteral(" Isolier-Material "));
-  Combo1->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-  Label8->setBuddy(Combo1);
-  NameAfterCaption(Combo1->lineEdit(), Label8);
-  Label9 = NewLabel("Label9", "Durchmesser [mm]", Frame5);
-  Label10 = NewLabel("Label10", "Aussen:", Frame5);
-  Text6 = NewLimitedBox("Text6", zb::kDiameterLength, " Gesamtdurchmesser ", Frame5);
-  Label11 = NewLabel("Label11", "Leiter:", Frame5);
-  Text7 = NewLimitedBox("Text7", zb::kDiameterLength, " Drahtdurchmesser ", Frame5);
-  Label10->setBuddy(Text6);
-  Label11->setBuddy(Text7);
-
-  auto* grid = new QGridLayout(Frame5);
-  grid->addWidget(Label8, 0, 0);
-  grid->addWidget(Combo1, 0, 1, 1, 4);
-  grid->addWidget(NewLine("Line3", Frame5), 1, 0, 1, 5);
-  grid->addWidget(Label9, 2, 0);
-  grid->addWidget(Label10, 2, 1, Qt::AlignRight);
-  grid->addWidget(Text6, 2, 2);
-  grid->addWidget(Label11, 2, 3, Qt::AlignRight);
-  grid->addWidget(Text7, 2, 4);
-  grid->addWidget(NewLine("Line4", Frame5), 3, 0, 1, 5);
-  grid->setColumnStretch(2, 1);
-  grid->setColumnStretch(4, 1);
-  SetDiametersEnabled(false);
-  return Frame5;
-}
-
-QHBoxLayout* frmHauptform::BuildButtonRow() {
-  Command1 = new QPushButton(QStringLiteral("&Rechnen"), this);
-  Command1->setObjectName(QStringLiteral("Command1"));
-  Command1->setToolTip(QStringLiteral(" Berechnung durchführen  "));
-  Command1->setDefault(true);
-  Command2 = new QPushButton(QStringLiteral("&Anzeigen"), this);
-  Command2->setObjectName(QStringLiteral("Command2"));
-  Command2->setToolTip(QStringLiteral(" Ergebnisse anzeigen "));
-  Command2->setEnabled(false);
-  auto* layout = new QHBoxLayout;
-  layout->addStretch(1);
-  layout->addWidget(Command1);
-  layout->addWidget(Command2);
-  return layout;
-}
-
 // ------------------------------------------------------------------ events
-
-template <typename Handler>
-void frmHauptform::Guarded(Handler&& handler) {
-  RunHandler(module_.Platform(), module_.State().Zeilenumbruch, std::forward<Handler>(handler));
-}
 
 void frmHauptform::ConnectEvents() {
   for (std::size_t i = 0; i < Option2.size(); ++i)
     connect(Option2[i], &QRadioButton::toggled, this, [this, i](bool on) {
-      if (on) Guarded([&] { Option2_Click(static_cast<int>(i)); });
+      if (on) guarded_([&] { Option2_Click(static_cast<int>(i)); });
     });
   for (std::size_t i = 0; i < Option1.size(); ++i)
     connect(Option1[i], &QRadioButton::toggled, this, [this, i](bool on) {
-      if (on) Guarded([&] { Option1_Click(static_cast<int>(i)); });
+      if (on) guarded_([&] { Option1_Click(static_cast<int>(i)); });
     });
-  connect(Text4, &QLineEdit::textChanged, this, [this] { Guarded([this] { Text4_Change(); }); });
-  connect(Text7, &QLineEdit::textChanged, this, [this] { Guarded([this] { Text7_Change(); }); });
-  connect(VkSteller, &QScrollBar::valueChanged, this, [this] { Guarded([this] { VkSteller_Change(); }); });
+  connect(Text4, &QLineEdit::textChanged, this, [this] { guarded_([this] { Text4_Change(); }); });
+  connect(Text7, &QLineEdit::textChanged, this, [this] { guarded_([this] { Text7_Change(); }); });
+  connect(VkSteller, &QScrollBar::valueChanged, this, [this] { guarded_([this] { VkSteller_Change(); }); });
   connect(Combo1, qOverload<int>(&QComboBox::activated), this,
-          [this](int index) { Guarded([&] { Combo1_Click(index); }); });
-  connect(Command1, &QPushButton::clicked, this, [this] { Guarded([this] { Command1_Click(); }); });
-  connect(Command2, &QPushButton::clicked, this, [this] { Guarded([this] { Command2_Click(); }); });
+          [this](int index) { guarded_([&] { Combo1_Click(index); }); });
+  connect(Command1, &QPushButton::clicked, this, [this] { guarded_([this] { Command1_Click(); }); });
+  connect(Command2, &QPushButton::clicked, this, [this] { guarded_([this] { Command2_Click(); }); });
   // In Qt 6 the combo box's edit field hands its focus to the combo box, so
   // the keys arrive at the combo box, which passes them on to the edit field
   // directly; the combo box is where they are filtered.
-  for (QObject* watched : {static_cast<QObject*>(Text1), static_cast<QObject*>(Text4),
-                           static_cast<QObject*>(Combo1), static_cast<QObject*>(Text6),
-                           static_cast<QObject*>(Text7), static_cast<QObject*>(VkSteller),
-                           static_cast<QObject*>(Command2)})
+  for (QObject* watched :
+       {static_cast<QObject*>(Text1), static_cast<QObject*>(Text4), static_cast<QObject*>(Combo1),
+        static_cast<QObject*>(Text6), static_cast<QObject*>(Text7), static_cast<QObject*>(VkSteller),
+        static_cast<QObject*>(Command2)})
     watched->installEventFilter(this);
   LetMenuShortcutsComeFirst({Text1, Text4, Combo1, Text6, Text7});
   // Enter on a band or segment button runs "&Rechnen" too (see eventFilter).
@@ -300,19 +134,19 @@ bool frmHauptform::eventFilter(QObject* watched, QEvent* event) {
         const auto down = comboKeysDown_.find(key->key());
         if (down == comboKeysDown_.end()) return true;
         if (!key->isAutoRepeat()) comboKeysDown_.erase(down);
-        Guarded([this] { Combo1_KeyUp(); });
+        guarded_([this] { Combo1_KeyUp(); });
       }
       break;
     case QEvent::FocusOut:
       if (IsFocusMoveInsideTheProgram(static_cast<QFocusEvent*>(event))) {
-        if (watched == Text4) Guarded([this] { Text4_LostFocus(); });
-        if (watched == Command2) Guarded([this] { Command2_LostFocus(); });
+        if (watched == Text4) guarded_([this] { Text4_LostFocus(); });
+        if (watched == Command2) guarded_([this] { Command2_LostFocus(); });
       }
       break;
     case QEvent::FocusIn:
       if (watched == Combo1) comboKeysDown_.clear();
       if (watched == VkSteller && IsFocusMoveInsideTheProgram(static_cast<QFocusEvent*>(event)))
-        Guarded([this] { VkSteller_GotFocus(); });
+        guarded_([this] { VkSteller_GotFocus(); });
       break;
     default:
       break;
@@ -359,7 +193,7 @@ void frmHauptform::Form_Load() {
   }
   model_.Form_Load();
 
-  OnActivatedInFrame(this, [this] { Guarded([this] { Form_Activate(); }); });
+  OnActivatedInFrame(this, [this] { guarded_([this] { Form_Activate(); }); });
 }
 
 void frmHauptform::Form_Activate() { model_.Form_Activate(); }
@@ -398,7 +232,7 @@ void frmHauptform::Command2_LostFocus() {
 }
 
 void frmHauptform::Text4_Change() {
-  const bool low = zb::IsLowVelocityFactor(GetText4());
+  const bool low = zb::IsLowVelocityFactor(VelocityFactorText());
   SetTextColour(Text4, low ? zb::TextColour::Red : zb::TextColour::Black);
 }
 
@@ -418,62 +252,10 @@ void frmHauptform::Combo1_KeyUp() { model_.Combo1_KeyUp(); }
 
 void frmHauptform::Text7_Change() { model_.Text7_Change(); }
 
-void frmHauptform::SetDiametersEnabled(bool enabled) {
-  for (QWidget* w : {static_cast<QWidget*>(Text6), static_cast<QWidget*>(Text7), static_cast<QWidget*>(Label9),
-                     static_cast<QWidget*>(Label10), static_cast<QWidget*>(Label11)})
-    w->setEnabled(enabled);
-}
-
 void frmHauptform::ShowInfo() {
   QString shown = Q(infoCaption_);
   shown.remove(QLatin1Char('\r'));
   Info->setText(shown);
 }
-
-// ------------------------------------------------------- BeamFormAccess
-
-std::string frmHauptform::GetText1() { return U8(Text1->text()); }
-void frmHauptform::SetText1(const std::string& text) { SetBoxText(Text1, Q(text)); }
-std::string frmHauptform::GetText4() { return U8(Text4->text()); }
-void frmHauptform::SetText4(const std::string& text) { SetBoxText(Text4, Q(text)); }
-std::string frmHauptform::GetCombo1Text() { return U8(Combo1->currentText()); }
-std::string frmHauptform::GetText6() { return U8(Text6->text()); }
-std::string frmHauptform::GetText7() { return U8(Text7->text()); }
-
-void frmHauptform::SelectOption2(int index) { Option2[static_cast<std::size_t>(index)]->setChecked(true); }
-
-int frmHauptform::SelectedOption1() {
-  for (std::size_t i = 0; i < Option1.size(); ++i)
-    if (Option1[i]->isChecked()) return static_cast<int>(i);
-  return -1;
-}
-
-void frmHauptform::SetInfoCaption(const std::string& text) {
-  infoCaption_ = text;
-  ShowInfo();
-}
-
-void frmHauptform::EnableCommand2() { Command2->setEnabled(true); }
-
-void frmHauptform::SetFrameStatus(const std::string& text) { module_.Frame().SetStatusText(Q(text)); }
-
-void frmHauptform::FocusCombo1() { Combo1->setFocus(Qt::OtherFocusReason); }
-
-void frmHauptform::FocusText7() { Text7->setFocus(Qt::OtherFocusReason); }
-
-void frmHauptform::SetText6(const std::string& text) { SetBoxText(Text6, Q(text)); }
-void frmHauptform::SetText7(const std::string& text) { SetBoxText(Text7, Q(text)); }
-void frmHauptform::SetCombo1Text(const std::string& text) { Combo1->setEditText(Q(text)); }
-
-std::string frmHauptform::Option2Caption(int index) {
-  return U8(Option2[static_cast<std::size_t>(index)]->text());
-}
-
-void frmHauptform::SetOption2Caption(int index, const std::string& caption) {
-  Option2[static_cast<std::size_t>(index)]->setText(Q(caption));
-}
-
-int frmHauptform::SpinnerValue() { return VkSteller->value(); }
-void frmHauptform::SetSpinnerValue(int value) { VkSteller->setValue(value); }
 
 }  // namespace zb::ui

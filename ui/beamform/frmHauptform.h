@@ -22,12 +22,13 @@
 #include <set>
 #include <string>
 
+#include "core/BeamFormAccess.h"
 #include "core/BeamFormControls.h"
 #include "core/BeamFormModel.h"
-#include "core/BeamFormAccess.h"
 #include "ui/app/BeamFormBoxes.h"
 #include "ui/app/NoteAreaWindow.h"
 #include "ui/app/WindowClasses.h"
+#include "ui/common/HandlerGuard.h"
 
 class QComboBox;
 class QGroupBox;
@@ -42,7 +43,10 @@ namespace zb::ui {
 
 class Module1;
 
-class frmHauptform : public QWidget, public zb::BeamFormControls, public BeamFormBoxes, public NoteAreaWindow {
+class frmHauptform : public QWidget,
+                     public zb::BeamFormControls,
+                     public BeamFormBoxes,
+                     public NoteAreaWindow {
   Q_OBJECT
 
  public:
@@ -75,27 +79,27 @@ class frmHauptform : public QWidget, public zb::BeamFormControls, public BeamFor
   void Text7_Change();
 
   // BeamFormControls: what the calculation run and the form model read and write.
-  std::string GetText1() override;
-  void SetText1(const std::string& text) override;
-  std::string GetText4() override;
-  void SetText4(const std::string& text) override;
-  std::string GetCombo1Text() override;
-  std::string GetText6() override;
-  std::string GetText7() override;
-  void SelectOption2(int index) override;
-  int SelectedOption1() override;
+  std::string FrequencyText() override;
+  void SetFrequencyText(const std::string& text) override;
+  std::string VelocityFactorText() override;
+  void SetVelocityFactorText(const std::string& text) override;
+  std::string PermittivityText() override;
+  std::string OuterDiameterText() override;
+  std::string ConductorDiameterText() override;
+  void SelectBand(int index) override;
+  int SelectedSegment() override;
   void SetInfoCaption(const std::string& text) override;
-  void EnableCommand2() override;
+  void EnableShowButton() override;
   void SetFrameStatus(const std::string& text) override;
-  void FocusCombo1() override;
-  void FocusText7() override;
-  void SetText6(const std::string& text) override;
-  void SetText7(const std::string& text) override;
-  void SetCombo1Text(const std::string& text) override;
+  void FocusPermittivity() override;
+  void FocusConductorDiameter() override;
+  void SetOuterDiameterText(const std::string& text) override;
+  void SetConductorDiameterText(const std::string& text) override;
+  void SetPermittivityText(const std::string& text) override;
   // Enables or disables the two diameters with their labels.
   void SetDiametersEnabled(bool enabled) override;
-  std::string Option2Caption(int index) override;
-  void SetOption2Caption(int index, const std::string& caption) override;
+  std::string BandCaption(int index) override;
+  void SetBandCaption(int index, const std::string& caption) override;
   int SpinnerValue() override;
   void SetSpinnerValue(int value) override;
 
@@ -117,10 +121,9 @@ class frmHauptform : public QWidget, public zb::BeamFormControls, public BeamFor
   bool FilterKey(QKeyEvent* event);
   void ShowInfo();
   // Runs an event handler so that no exception leaves it.
-  template <typename Handler>
-  void Guarded(Handler&& handler);
 
   Module1& module_;
+  HandlerGuard guarded_;
   zb::BeamFormModel model_;
   std::string infoCaption_ = zb::kBeamFormEntries.info;
   // Keys whose press reached the combo box; only their release is its KeyUp

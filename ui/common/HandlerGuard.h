@@ -5,6 +5,7 @@
 
 #include <exception>
 #include <string>
+#include <utility>
 
 #include "core/Platform.h"
 
@@ -16,7 +17,8 @@ namespace zb::ui {
 std::string HandlerErrorText(std::exception_ptr error, const std::string& lineBreak);
 
 // Shows the exception that ended a handler (exclamation icon, OK). Never throws.
-void ShowHandlerError(zb::Platform& platform, std::exception_ptr error, const std::string& lineBreak) noexcept;
+void ShowHandlerError(zb::Platform& platform, std::exception_ptr error,
+                      const std::string& lineBreak) noexcept;
 
 // Runs an event handler; an exception ends the handler and is shown.
 template <typename Handler>
@@ -27,5 +29,22 @@ void RunHandler(zb::Platform& platform, const std::string& lineBreak, Handler&& 
     ShowHandlerError(platform, std::current_exception(), lineBreak);
   }
 }
+
+// What a window runs each of its event handlers through: the one guard
+// every window uses, made once with the program's platform and line break.
+class HandlerGuard {
+ public:
+  HandlerGuard(zb::Platform& platform, const std::string& lineBreak)
+      : platform_(platform), lineBreak_(lineBreak) {}
+
+  template <typename Handler>
+  void operator()(Handler&& handler) const noexcept {
+    RunHandler(platform_, lineBreak_, std::forward<Handler>(handler));
+  }
+
+ private:
+  zb::Platform& platform_;
+  const std::string& lineBreak_;
+};
 
 }  // namespace zb::ui

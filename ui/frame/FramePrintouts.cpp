@@ -17,7 +17,7 @@ namespace {
 
 // The Tag of a velocity-factor window; "" for a window without one.
 std::string TagOf(QWidget& window) {
-  auto* state = dynamic_cast<zb::VfWindowState*>(&window);
+  auto* state = WindowRegistry::IfOffers<zb::VfWindowState>(window);
   return state ? state->Tag() : std::string();
 }
 
@@ -34,7 +34,7 @@ class ProgramInputWindows final : public InputPrintWindows {
 
   PrintableWindow& BeamForm() override { return beamForm_; }
   void AppendToBeamInfo(const std::string& text) override {
-    dynamic_cast<NoteAreaWindow&>(beamForm_.ClientArea()).AppendToInfo(text);
+    WindowRegistry::As<NoteAreaWindow>(beamForm_.ClientArea()).AppendToInfo(text);
   }
   PrintableWindow* VkWindow() override { return vk_ ? &*vk_ : nullptr; }
   PrintableWindow* PruningWindow() override { return pruning_ ? &*pruning_ : nullptr; }

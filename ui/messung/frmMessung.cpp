@@ -62,17 +62,13 @@ QPushButton* NewButton(const char* name, const char* caption, QWidget* parent) {
 
 }  // namespace
 
-frmMessung::frmMessung(Module1& module) : module_(module) {
+frmMessung::frmMessung(Module1& module)
+    : module_(module), guarded_(module.Platform(), module.State().Zeilenumbruch) {
   setObjectName(QStringLiteral("frmMessung"));
   setWindowTitle(QString::fromUtf8(kTitle));
   BuildControls();
-  connect(cmdPruning, &QPushButton::clicked, this, [this] { Guarded([this] { cmdPruning_Click(); }); });
-  connect(cmdBild, &QPushButton::clicked, this, [this] { Guarded([this] { cmdBild_Click(); }); });
-}
-
-template <typename Handler>
-void frmMessung::Guarded(Handler&& handler) {
-  RunHandler(module_.Platform(), module_.State().Zeilenumbruch, std::forward<Handler>(handler));
+  connect(cmdPruning, &QPushButton::clicked, this, [this] { guarded_([this] { cmdPruning_Click(); }); });
+  connect(cmdBild, &QPushButton::clicked, this, [this] { guarded_([this] { cmdBild_Click(); }); });
 }
 
 // ------------------------------------------------------------------ layout
@@ -135,7 +131,7 @@ void frmMessung::Form_Load() {
 }
 
 void frmMessung::OpenMeasurement() {
-  Guarded([this] {
+  guarded_([this] {
     FileDialogOptions options;
     options.title = QStringLiteral("Messung öffnen");
     options.filter = QStringLiteral("Touchstone-Datei (*.s1p;*.s2p)|*.s1p;*.s2p|Alle Dateien (*.*)|*.*");
@@ -187,7 +183,7 @@ void frmMessung::cmdPruning_Click() {
   if (!resonanceMHz_) return;
   QWidget* pruning = module_.Frame().OpenedPruningWindow();
   if (!pruning) return;
-  dynamic_cast<VkWindow&>(*pruning).SetMeasuredResonance(Q(zb::MeasuredResonanceText(*resonanceMHz_)));
+  WindowRegistry::As<VkWindow>(*pruning).SetMeasuredResonance(Q(zb::MeasuredResonanceText(*resonanceMHz_)));
 }
 
 void frmMessung::cmdBild_Click() {

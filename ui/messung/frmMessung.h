@@ -12,6 +12,7 @@
 #include <array>
 #include <optional>
 
+#include "ui/common/HandlerGuard.h"
 #include "ui/app/MessungWindow.h"
 #include "ui/app/WindowClasses.h"
 
@@ -65,10 +66,8 @@ class frmMessung : public QWidget, public MessungWindow {
   void BuildControls();
   QWidget* BuildRows();
   void ShowMeasurement(const QString& path, const zb::Measurement& measurement);
-  template <typename Handler>
-  void Guarded(Handler&& handler);
-
   Module1& module_;
+  HandlerGuard guarded_;
   QString fileName_;
   std::optional<double> resonanceMHz_;
 };

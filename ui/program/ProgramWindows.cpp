@@ -1,7 +1,5 @@
 #include "ui/program/ProgramWindows.h"
 
-#include "core/BeamFormAccess.h"
-#include "core/VfWindowState.h"
 #include "ui/app/FrameWindow.h"
 #include "ui/app/Module1.h"
 #include "ui/beamform/frmHauptform.h"
@@ -48,18 +46,9 @@ void RegisterProgramWindows(Module1& module) {
         view.Form_Load();
       });
 
-  // The coupled-dipole window is a child window that goes when it is closed;
-  // it reads the beam form and the velocity-factor window through core's
-  // interfaces.
-  const auto beamForm = [&module]() -> zb::BeamFormAccess& {
-    return dynamic_cast<zb::BeamFormAccess&>(module.Window(window_class::kBeamForm));
-  };
-  const auto vfWindow = [&module]() -> zb::VfWindowState& { return module.VelocityFactorWindow(); };
+  // The coupled-dipole window is a child window that goes when it is closed.
   windows.SetFactory(
-      ZusatzDipol::kWindowClass,
-      [&module, beamForm, vfWindow] {
-        return new ZusatzDipol(module.Platform(), module.State(), {beamForm, vfWindow});
-      },
+      ZusatzDipol::kWindowClass, [&module] { return new ZusatzDipol(module); },
       [&module](QWidget& window) {
         auto& form = static_cast<ZusatzDipol&>(window);
         module.Frame().AddChildWindow(&form);

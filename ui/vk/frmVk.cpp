@@ -26,7 +26,10 @@
 
 namespace zb::ui {
 
-frmVk::frmVk(Module1& module) : module_(module), heightTwips_(zb::VfModeTexts().heightTwips) {
+frmVk::frmVk(Module1& module)
+    : module_(module),
+      guarded_(module.Platform(), module.State().Zeilenumbruch),
+      heightTwips_(zb::VfModeTexts().heightTwips) {
   setObjectName(QStringLiteral("frmVk"));
   setAttribute(Qt::WA_DeleteOnClose);  // closing unloads the window
   BuildControls();
@@ -34,26 +37,22 @@ frmVk::frmVk(Module1& module) : module_(module), heightTwips_(zb::VfModeTexts().
 }
 
 void frmVk::ConnectEvents() {
-  connect(Command1, &QPushButton::clicked, this, [this] { Guarded([this] { Command1_Click(); }); });
-  connect(mnuVkübernehmen, &QAction::triggered, this, [this] { Guarded([this] { mnuVkübernehmen_Click(); }); });
-  connect(mnuErdbodenKor, &QAction::triggered, this, [this] { Guarded([this] { mnuErdbodenKor_Click(); }); });
+  connect(Command1, &QPushButton::clicked, this, [this] { guarded_([this] { Command1_Click(); }); });
+  connect(mnuVkübernehmen, &QAction::triggered, this,
+          [this] { guarded_([this] { mnuVkübernehmen_Click(); }); });
+  connect(mnuErdbodenKor, &QAction::triggered, this,
+          [this] { guarded_([this] { mnuErdbodenKor_Click(); }); });
   Label9->installEventFilter(this);
   LetMenuShortcutsComeFirst({Text1, Text2, Text3});
 }
 
-template <typename Handler>
-void frmVk::Guarded(Handler&& handler) {
-  RunHandler(module_.Platform(), module_.State().Zeilenumbruch, std::forward<Handler>(handler));
-}
-
 bool frmVk::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == Label9 && event->type() == QEvent::MouseButtonDblClick) Guarded([this] { Label9_DblClick(); });
+  if (watched == Label9 && event->type() == QEvent::MouseButtonDblClick)
+    guarded_([this] { Label9_DblClick(); });
   return QWidget::eventFilter(watched, event);
 }
 
-BeamFormBoxes& frmVk::BeamForm() {
-  return dynamic_cast<BeamFormBoxes&>(module_.Window(window_class::kBeamForm));
-}
+BeamFormBoxes& frmVk::BeamForm() { return module_.WindowAs<BeamFormBoxes>(window_class::kBeamForm); }
 
 // ------------------------------------------------------------------ opening
 
@@ -84,7 +83,8 @@ void frmVk::OpenInPruningMode() {
 // ------------------------------------------------------------------- events
 
 void frmVk::Form_Load() {
-  const zb::VkLoadedTexts loaded = zb::LoadedVkTexts(BeamForm().GetText1(), BeamForm().GetText7());
+  const zb::VkLoadedTexts loaded =
+      zb::LoadedVkTexts(BeamForm().FrequencyText(), BeamForm().ConductorDiameterText());
   SetTag(loaded.tag);
   Text1->setText(Q(loaded.text1));
   Text2->setText(Q(loaded.text2));
@@ -94,7 +94,7 @@ void frmVk::Form_Load() {
   SetCommand1Top(zb::Command1TopAboveBottom(heightTwips_));
 
   if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) sub->setAttribute(Qt::WA_DeleteOnClose);
-  OnActivatedInFrame(this, [this] { Guarded([this] { Form_Activate(); }); });
+  OnActivatedInFrame(this, [this] { guarded_([this] { Form_Activate(); }); });
 }
 
 void frmVk::Form_Activate() { SetCommand1Top(zb::Command1Top(Title(), heightTwips_)); }
@@ -105,7 +105,7 @@ void frmVk::Form_Unload() {
 }
 
 void frmVk::closeEvent(QCloseEvent* event) {
-  Guarded([this] { Form_Unload(); });
+  guarded_([this] { Form_Unload(); });
   event->accept();
 }
 

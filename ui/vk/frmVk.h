@@ -17,10 +17,10 @@
 #include <QWidget>
 #include <string>
 
-#include "core/VfWindowState.h"
 #include "core/VkFormAccess.h"
 #include "ui/app/VkWindow.h"
 #include "ui/app/WindowClasses.h"
+#include "ui/common/HandlerGuard.h"
 
 class QAction;
 class QGroupBox;
@@ -39,7 +39,7 @@ namespace zb::ui {
 class Module1;
 class BeamFormBoxes;
 
-class frmVk : public QWidget, public VkWindow, public zb::VkFormAccess, public zb::VfWindowState {
+class frmVk : public QWidget, public VkWindow, public zb::VkFormAccess {
   Q_OBJECT
 
  public:
@@ -65,40 +65,46 @@ class frmVk : public QWidget, public VkWindow, public zb::VkFormAccess, public z
   void mnuVkübernehmen_Click();
   void mnuErdbodenKor_Click();
 
+  // VfWindowState: what the beam run reads while the window is "Aktiv", and
+  // the entries the estimation reads.
+  std::string Tag() override { return tag_; }
+  bool GroundCorrection() override;
+  std::string FrequencyText() override;
+  std::string HeightText() override;
+  std::string DiameterText() override;
+
   // VkFormAccess: what the estimation and pruning runs read and write.
   std::string Title() override;
-  std::string GetText1() override;
-  std::string GetText2() override;
-  std::string GetText3() override;
-  void SetText2(const std::string& text) override;
-  void SetText3(const std::string& text) override;
-  void SetText3Colour(zb::TextColour colour) override;
-  void SetLabel5(const std::string& caption) override;
-  void SetLabel5Colour(zb::TextColour colour) override;
-  void SetLabel7(const std::string& caption) override;
-  void SetLabel7Colour(zb::TextColour colour) override;
-  void SetLabel9(const std::string& caption) override;
-  void SetLabel11(const std::string& caption) override;
-  void SetLabel13(const std::string& caption) override;
-  void FocusText1() override;
-  void FocusText2() override;
-  void FocusText3() override;
-  bool ErdbodenKorChecked() override;
+  void SetHeightText(const std::string& text) override;
+  void SetDiameterText(const std::string& text) override;
+  void SetDiameterColour(zb::TextColour colour) override;
+  void FocusFrequency() override;
+  void FocusHeight() override;
+  void SetSlenderness(const std::string& caption) override;
+  void SetSlendernessColour(zb::TextColour colour) override;
+  void SetHeightShare(const std::string& caption) override;
+  void SetHeightShareColour(zb::TextColour colour) override;
+  void SetEstimate(const std::string& caption) override;
   bool VkUebernehmenChecked() override;
   float EstimatedVf() override { return estimatedVf_; }
   void SetEstimatedVf(float vf) override { estimatedVf_ = vf; }
-  void MoveLabel14ToCommand1() override;
+  void MovePrintTitleToButton() override;
+  std::string MeasuredLengthText() override;
+  std::string MeasuredResonanceText() override;
+  std::string WantedResonanceText() override;
+  void FocusMeasuredLength() override;
+  void FocusMeasuredResonance() override;
+  void FocusWantedResonance() override;
+  void SetNewLength(const std::string& caption) override;
+  void SetVfGesamt(const std::string& caption) override;
+  void SetVfGesamtColour(zb::TextColour colour) override;
+  void SetRadiatorChange(const std::string& caption) override;
+  void SetReflectorChange(const std::string& caption) override;
+  void SetDirectorChange(const std::string& caption) override;
   void SetTag(const std::string& marker) override { tag_ = marker; }
-  void SetBeamFormText1(const std::string& text) override;
-  void SetBeamFormText4(const std::string& text) override;
-  void SetBeamFormText7(const std::string& text) override;
-
-  // VfWindowState: what the beam run reads while the window is "Aktiv".
-  std::string Tag() override { return tag_; }
-  bool GroundCorrection() override { return ErdbodenKorChecked(); }
-  std::string HeightText() override { return GetText2(); }
-  std::string DiameterText() override { return GetText3(); }
-  std::string FrequencyText() override { return GetText1(); }
+  void SetBeamFormFrequency(const std::string& text) override;
+  void SetBeamFormVelocityFactor(const std::string& text) override;
+  void SetBeamFormConductorDiameter(const std::string& text) override;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -116,13 +122,12 @@ class frmVk : public QWidget, public VkWindow, public zb::VkFormAccess, public z
   // cascaded below the windows already shown there.
   void PlaceOnFirstShowing();
   // Runs a handler; nothing it meets leaves the window's event handling.
-  template <typename Handler>
-  void Guarded(Handler&& handler);
 
   // The beam form, loaded hidden if it is not loaded yet.
   BeamFormBoxes& BeamForm();
 
   Module1& module_;
+  HandlerGuard guarded_;
   std::string tag_;
   float estimatedVf_ = 0;
   int heightTwips_ = 0;

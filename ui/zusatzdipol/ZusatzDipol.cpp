@@ -14,6 +14,7 @@
 #include "core/VfWindowState.h"
 #include "core/ZusatzDipolRules.h"
 #include "locale/LocaleText.h"
+#include "ui/app/Module1.h"
 #include "ui/common/Controls.h"
 #include "ui/common/HandlerGuard.h"
 #include "ui/common/MenuShortcutsFirst.h"
@@ -55,19 +56,19 @@ void AddRow(QGridLayout* grid, QLabel* caption, QWidget* value) {
 
 }  // namespace
 
-ZusatzDipol::ZusatzDipol(UiPlatform& platform, zb::ModuleState& state, ZusatzDipolNeighbours neighbours,
-                         QWidget* parent)
-    : QWidget(parent), platform_(platform), state_(state), neighbours_(std::move(neighbours)) {
+ZusatzDipol::ZusatzDipol(Module1& module, QWidget* parent)
+    : QWidget(parent),
+      module_(module),
+      platform_(module.Platform()),
+      state_(module.State()),
+      guarded_(platform_, state_.Zeilenumbruch) {
   setObjectName(QStringLiteral("ZusatzDipol"));
   setWindowTitle(QString::fromUtf8(zb::kZusatzDipolTitle));
   setAttribute(Qt::WA_DeleteOnClose);
   BuildControls();
   // Nothing typed ends the program: a failure ends only the handler.
-  const auto guarded = [this](void (ZusatzDipol::*handler)()) {
-    return [this, handler] { RunHandler(platform_, state_.Zeilenumbruch, [&] { (this->*handler)(); }); };
-  };
-  connect(Command1, &QPushButton::clicked, this, guarded(&ZusatzDipol::Command1_Click));
-  connect(Command2, &QPushButton::clicked, this, guarded(&ZusatzDipol::Command2_Click));
+  connect(Command1, &QPushButton::clicked, this, [this] { guarded_([this] { Command1_Click(); }); });
+  connect(Command2, &QPushButton::clicked, this, [this] { guarded_([this] { Command2_Click(); }); });
   LetMenuShortcutsComeFirst({Text1, Text2, Text3, Text4, Text5, Text6});
 }
 
@@ -153,21 +154,23 @@ QWidget* ZusatzDipol::BuildButtonRow() {
 // ------------------------------------------------------------------ events
 
 void ZusatzDipol::Form_Load() {
-  zb::BeamFormAccess& beamForm = neighbours_.beamForm();
-  const zb::ZusatzDipolLoadedTexts loaded =
-      zb::LoadedZusatzDipolTexts(neighbours_.vfWindow(), beamForm.GetText4(), beamForm.GetText7());
+  auto& beamForm = module_.WindowAs<zb::BeamFormAccess>(window_class::kBeamForm);
+  const zb::ZusatzDipolLoadedTexts loaded = zb::LoadedZusatzDipolTexts(
+      module_.VelocityFactorWindow(), beamForm.VelocityFactorText(), beamForm.ConductorDiameterText());
   Text1->setText(Q(loaded.text1));
   Text2->setText(Q(loaded.text2));
   Text3->setText(Q(loaded.text3));
   Text4->setText(Q(loaded.text4));
   Text5->setText(Q(loaded.text5));
   Text6->setText(Q(loaded.text6));
-  SetLabel8("");
-  SetLabel10("");
+  SetSpacing("");
+  SetLength("");
   Command1->setFocus(Qt::OtherFocusReason);  // it has the focus once the window shows
 }
 
-void ZusatzDipol::Command1_Click() { zb::RunCoupledDipol(*this, neighbours_.vfWindow(), state_, platform_); }
+void ZusatzDipol::Command1_Click() {
+  zb::RunCoupledDipol(*this, module_.VelocityFactorWindow(), state_, platform_);
+}
 
 void ZusatzDipol::Command2_Click() {
   platform_.MessageBox(zb::ZusatzDipolInfoText(state_.Zeilenumbruch), zb::MsgButtons::Ok,
@@ -181,17 +184,19 @@ QLineEdit* ZusatzDipol::Box(int number) const {
   return boxes.at(static_cast<std::size_t>(number - 1));
 }
 
-std::string ZusatzDipol::GetText1() { return U8(Text1->text()); }
-std::string ZusatzDipol::GetText2() { return U8(Text2->text()); }
-std::string ZusatzDipol::GetText3() { return U8(Text3->text()); }
-std::string ZusatzDipol::GetText4() { return U8(Text4->text()); }
-std::string ZusatzDipol::GetText5() { return U8(Text5->text()); }
-std::string ZusatzDipol::GetText6() { return U8(Text6->text()); }
-void ZusatzDipol::SetText4(const std::string& text) { Text4->setText(Q(text)); }
-void ZusatzDipol::SetText5(const std::string& text) { Text5->setText(Q(text)); }
-void ZusatzDipol::SetText6(const std::string& text) { Text6->setText(Q(text)); }
-void ZusatzDipol::SetLabel8(const std::string& caption) { Label8->setText(Q(caption)); }
-void ZusatzDipol::SetLabel10(const std::string& caption) { Label10->setText(Q(caption)); }
-void ZusatzDipol::FocusText(int number) { Box(number)->setFocus(Qt::OtherFocusReason); }
+std::string ZusatzDipol::WantedFrequencyText() { return U8(Text1->text()); }
+std::string ZusatzDipol::ExciterResonanceText() { return U8(Text2->text()); }
+std::string ZusatzDipol::ImpedanceText() { return U8(Text3->text()); }
+std::string ZusatzDipol::DipoleDiameterText() { return U8(Text4->text()); }
+std::string ZusatzDipol::ExciterDiameterText() { return U8(Text5->text()); }
+std::string ZusatzDipol::ExciterVfText() { return U8(Text6->text()); }
+void ZusatzDipol::SetDipoleDiameterText(const std::string& text) { Text4->setText(Q(text)); }
+void ZusatzDipol::SetExciterDiameterText(const std::string& text) { Text5->setText(Q(text)); }
+void ZusatzDipol::SetExciterVfText(const std::string& text) { Text6->setText(Q(text)); }
+void ZusatzDipol::SetSpacing(const std::string& caption) { Label8->setText(Q(caption)); }
+void ZusatzDipol::SetLength(const std::string& caption) { Label10->setText(Q(caption)); }
+void ZusatzDipol::Focus(zb::ZusatzDipolBox box) {
+  Box(static_cast<int>(box))->setFocus(Qt::OtherFocusReason);
+}
 
 }  // namespace zb::ui

@@ -9,12 +9,12 @@
 
 #include <QWidget>
 #include <array>
-#include <functional>
 #include <string>
 #include <string_view>
 
 #include "core/ZusatzDipolFormAccess.h"
 #include "ui/app/WindowClasses.h"
+#include "ui/common/HandlerGuard.h"
 
 class QGroupBox;
 class QLabel;
@@ -29,14 +29,8 @@ struct ModuleState;
 
 namespace zb::ui {
 
+class Module1;
 class UiPlatform;
-
-// What the window reads from the rest of the program. Asking for the beam
-// form or the velocity-factor window may create it hidden.
-struct ZusatzDipolNeighbours {
-  std::function<zb::BeamFormAccess&()> beamForm;
-  std::function<zb::VfWindowState&()> vfWindow;
-};
 
 class ZusatzDipol : public QWidget, public zb::ZusatzDipolFormAccess {
   Q_OBJECT
@@ -44,8 +38,9 @@ class ZusatzDipol : public QWidget, public zb::ZusatzDipolFormAccess {
  public:
   static constexpr std::string_view kWindowClass = window_class::kZusatzDipol;
 
-  ZusatzDipol(UiPlatform& platform, zb::ModuleState& state, ZusatzDipolNeighbours neighbours,
-              QWidget* parent = nullptr);
+  // It reads the beam form and the velocity-factor window through core's
+  // interfaces from the module; asking may create them hidden.
+  explicit ZusatzDipol(Module1& module, QWidget* parent = nullptr);
 
   // Once, right after the window was created.
   void Form_Load();
@@ -55,18 +50,18 @@ class ZusatzDipol : public QWidget, public zb::ZusatzDipolFormAccess {
   void Command2_Click();
 
   // ZusatzDipolFormAccess: what the run reads and writes.
-  std::string GetText1() override;
-  std::string GetText2() override;
-  std::string GetText3() override;
-  std::string GetText4() override;
-  std::string GetText5() override;
-  std::string GetText6() override;
-  void SetText4(const std::string& text) override;
-  void SetText5(const std::string& text) override;
-  void SetText6(const std::string& text) override;
-  void SetLabel8(const std::string& caption) override;
-  void SetLabel10(const std::string& caption) override;
-  void FocusText(int number) override;
+  std::string WantedFrequencyText() override;
+  std::string ExciterResonanceText() override;
+  std::string ImpedanceText() override;
+  std::string DipoleDiameterText() override;
+  std::string ExciterDiameterText() override;
+  std::string ExciterVfText() override;
+  void SetDipoleDiameterText(const std::string& text) override;
+  void SetExciterDiameterText(const std::string& text) override;
+  void SetExciterVfText(const std::string& text) override;
+  void SetSpacing(const std::string& caption) override;
+  void SetLength(const std::string& caption) override;
+  void Focus(zb::ZusatzDipolBox box) override;
 
  private:
   void BuildControls();
@@ -75,9 +70,10 @@ class ZusatzDipol : public QWidget, public zb::ZusatzDipolFormAccess {
   QWidget* BuildButtonRow();
   QLineEdit* Box(int number) const;
 
+  Module1& module_;
   UiPlatform& platform_;
   zb::ModuleState& state_;
-  ZusatzDipolNeighbours neighbours_;
+  HandlerGuard guarded_;
 
  public:
   // The controls, named as the program knows them (also their object names).

@@ -1,0 +1,275 @@
+// The quick view's menus and toolbars: how they are built, the format and
+// help menus, the toolbar buttons.
+
+#include "ui/quickview/frmRTF.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QPrinter>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextDocumentFragment>
+#include <QTextEdit>
+#include <QTime>
+#include <QTimer>
+#include <QToolBar>
+#include <algorithm>
+#include <cmath>
+#include <memory>
+
+#include "core/RuntimeError.h"
+#include "core/VersionInfo.h"
+#include "report/SafeFile.h"
+#include "ui/app/FrameWindow.h"
+#include "ui/app/WindowClasses.h"
+#include "ui/app/Module1.h"
+#include "ui/quickview/QuickViewFiles.h"
+#include "ui/quickview/QuickViewIcons.h"
+#include "ui/common/MenuEntries.h"
+#include "ui/common/StatusPanels.h"
+#include "ui/common/Twips.h"
+#include "ui/common/InstalledFamily.h"
+#include "locale/LocaleText.h"
+#include "ui/platform/UiPlatform.h"
+#include "ui/rtf/RtfDocument.h"
+
+namespace zb::ui {
+
+namespace {
+
+std::string JoinLines(std::initializer_list<std::string> lines, const std::string& separator) {
+  std::string joined;
+  bool first = true;
+  for (const std::string& line : lines) {
+    if (!first) joined += separator;
+    joined += line;
+    first = false;
+  }
+  return joined;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- building
+
+void frmRTF::BuildMenus() {
+  QMenuBar* bar = menuBar();
+  const auto addAction = [this](QMenu* menu, const char* name, const QString& caption,
+                                const QKeySequence& shortcut, void (frmRTF::*handler)()) {
+    connect(AddEntry(menu, name, caption, shortcut), &QAction::triggered, this, handler);
+  };
+
+  QMenu* file = bar->addMenu(QStringLiteral("&Datei"));
+  file->setObjectName(QStringLiteral("mnuFile"));
+  addAction(file, "mnuOpen", QStringLiteral("&Öffnen"), QKeySequence(Qt::CTRL | Qt::Key_O), &frmRTF::mnuOpen_Click);
+  addAction(file, "mnuSave", QStringLiteral("&Speichern"), QKeySequence(Qt::CTRL | Qt::Key_S), &frmRTF::mnuSave_Click);
+  AddSeparator(file, "mnuSep1");
+  addAction(file, "mnuSuchen", QStringLiteral("S&uchen"), QKeySequence(), &frmRTF::mnuSuchen_Click);
+  addAction(file, "mnuSuchWeiter", QStringLiteral("&weitersuchen"), QKeySequence(Qt::Key_F3),
+            &frmRTF::mnuSuchWeiter_Click);
+  AddSeparator(file, "mnuSep2");
+  addAction(file, "mnuPrint", QStringLiteral("&Drucken"), QKeySequence(Qt::CTRL | Qt::Key_D), &frmRTF::mnuPrint_Click);
+  AddSeparator(file, "mnuSep3");
+  addAction(file, "mnuExit", QStringLiteral("&Beenden"), QKeySequence(Qt::CTRL | Qt::Key_B), &frmRTF::mnuExit_Click);
+
+  QMenu* format = bar->addMenu(QStringLiteral("&Format"));
+  format->setObjectName(QStringLiteral("mnuFormat"));
+  addAction(format, "mnuFont", QStringLiteral("&Schrift"), QKeySequence(Qt::CTRL | Qt::Key_F), &frmRTF::mnuFont_Click);
+  QMenu* templates = format->addMenu(QStringLiteral("&Formatvorlage"));
+  templates->setObjectName(QStringLiteral("mnuVorlage"));
+  addAction(templates, "mnuStandard", QStringLiteral("&Standard"), QKeySequence(), &frmRTF::mnuStandard_Click);
+  addAction(templates, "mnuListing", QStringLiteral("&Listing"), QKeySequence(), &frmRTF::mnuListing_Click);
+  addAction(templates, "mnuText", QStringLiteral("&Text"), QKeySequence(), &frmRTF::mnuText_Click);
+
+  // A disabled bar in the menu line divides the commands from the help.
+  QAction* divider = bar->addAction(QStringLiteral("|"));
+  divider->setObjectName(QStringLiteral("mnuhTrenn1"));
+  divider->setEnabled(false);
+
+  QMenu* help = bar->addMenu(QStringLiteral("?"));
+  help->setObjectName(QStringLiteral("mnuHelp"));
+  addAction(help, "mnuHilfe", QStringLiteral("&Hilfe"), QKeySequence(Qt::Key_F1), &frmRTF::mnuHilfe_Click);
+  addAction(help, "mnuInfo", QStringLiteral("&Info"), QKeySequence(Qt::Key_F2), &frmRTF::mnuInfo_Click);
+}
+
+void frmRTF::BuildToolbars() {
+  struct Button {
+    const char* key;
+    const char* tooltip;
+  };
+  const auto build = [this](const char* name, std::initializer_list<Button> buttons,
+                            void (frmRTF::*handler)(const QString&)) {
+    QToolBar* toolbar = new QToolBar(client_);
+    toolbar->setObjectName(QLatin1String(name));
+    toolbar->setMovable(false);
+    toolbar->setFloatable(false);
+    toolbar->setIconSize(QSize(16, 16));
+    toolbar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    for (const Button& button : buttons) {
+      const QString key = QLatin1String(button.key);
+      QAction* action = toolbar->addAction(QuickViewButtonImage(key, style()), key);
+      action->setObjectName(key);
+      action->setData(key);
+      action->setToolTip(QString::fromUtf8(button.tooltip));
+      // A screen reader names the button by its German tooltip, not by its
+      // English key.
+      if (QWidget* widget = toolbar->widgetForAction(action))
+        widget->setAccessibleName(QString::fromUtf8(button.tooltip));
+      connect(action, &QAction::triggered, this, [this, handler, key] { (this->*handler)(key); });
+    }
+    return toolbar;
+  };
+  toolbar1_ = build("Toolbar1",
+                    {{"Open", "Öffnen *.RTF"}, {"Save", "Speichern als RTF"}, {"Print", "Drucken"}},
+                    &frmRTF::Toolbar1_ButtonClick);
+  toolbar2_ = build("Toolbar2",
+                    {{"Font", "Format: Schrift"},
+                     {"Bold", "Format: Fett"},
+                     {"Kursiv", "Format: Kursiv"},
+                     {"Underline", "Format: Unterstreichen"}},
+                    &frmRTF::Toolbar2_ButtonClick);
+}
+
+QString frmRTF::StatusText() const { return statusBar1_->Text(); }
+
+double frmRTF::ScreenWidthTwips() const {
+  const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+  return screen ? PixelsToTwips(screen->geometry().width(), this) : 0.0;
+}
+
+double frmRTF::ScreenHeightTwips() const {
+  const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+  return screen ? PixelsToTwips(screen->geometry().height(), this) : 0.0;
+}
+
+// ---------------------------------------------------------------- format menu
+
+void frmRTF::mnuFont_Click() {
+  UiPlatform& platform = module_.Platform();
+  platform.SetHourglass(true);
+  platform.DoEvents();
+  FontChoice initial;
+  initial.font = richTextBox1_->currentFont();
+  initial.color = richTextBox1_->textColor();
+  platform.SetHourglass(false);
+  const std::optional<FontChoice> choice = platform.FontDialog(this, initial);
+  if (!choice) {
+    platform.SetHourglass(false);
+    return;
+  }
+  platform.DoEvents();
+  // Applied to the selection one attribute after the other: name, size,
+  // bold, italic, strikethrough, underline, colour.
+  const auto apply = [this](const auto& set) {
+    QTextCharFormat format;
+    set(format);
+    richTextBox1_->mergeCurrentCharFormat(format);
+  };
+  const QFont& font = choice->font;
+  apply([&](QTextCharFormat& f) { f.setFontFamilies(QStringList{font.family()}); });
+  if (font.pointSizeF() > 0) apply([&](QTextCharFormat& f) { f.setFontPointSize(font.pointSizeF()); });
+  apply([&](QTextCharFormat& f) { f.setFontWeight(font.bold() ? QFont::Bold : QFont::Normal); });
+  apply([&](QTextCharFormat& f) { f.setFontItalic(font.italic()); });
+  apply([&](QTextCharFormat& f) { f.setFontStrikeOut(font.strikeOut()); });
+  apply([&](QTextCharFormat& f) { f.setFontUnderline(font.underline()); });
+  apply([&](QTextCharFormat& f) { f.setForeground(choice->color); });
+}
+
+void frmRTF::SetBold() {
+  QTextCharFormat format;
+  format.setFontWeight(QFont::Bold);
+  richTextBox1_->mergeCurrentCharFormat(format);
+}
+
+void frmRTF::SetItalic() {
+  QTextCharFormat format;
+  format.setFontItalic(true);
+  richTextBox1_->mergeCurrentCharFormat(format);
+}
+
+void frmRTF::SetUnderline() {
+  QTextCharFormat format;
+  format.setFontUnderline(true);
+  richTextBox1_->mergeCurrentCharFormat(format);
+}
+
+void frmRTF::mnuStandard_Click() {
+  // "Standard" also puts every paragraph back to left alignment, the one
+  // further attribute it resets besides the font.
+  QTextCursor all(richTextBox1_->document());
+  all.select(QTextCursor::Document);
+  QTextBlockFormat left;
+  left.setAlignment(Qt::AlignLeft);
+  all.mergeBlockFormat(left);
+  SetWholeTextFont(InstalledFamily(QStringLiteral("Courier New")), 10);
+}
+
+void frmRTF::mnuListing_Click() { SetWholeTextFont(InstalledFamily(QStringLiteral("Courier New")), 8); }
+
+void frmRTF::mnuText_Click() { SetWholeTextFont(InstalledFamily(QStringLiteral("Arial")), 8); }
+
+// ---------------------------------------------------------------- toolbars
+
+void frmRTF::Toolbar1_ButtonClick(const QString& key) {
+  if (key == QLatin1String("Open"))
+    mnuOpen_Click();
+  else if (key == QLatin1String("Save"))
+    mnuSave_Click();
+  else if (key == QLatin1String("Print"))
+    mnuPrint_Click();
+}
+
+void frmRTF::Toolbar2_ButtonClick(const QString& key) {
+  if (key == QLatin1String("Font"))
+    mnuFont_Click();
+  else if (key == QLatin1String("Bold"))
+    SetBold();
+  else if (key == QLatin1String("Kursiv"))
+    SetItalic();
+  else if (key == QLatin1String("Underline"))
+    SetUnderline();
+}
+
+// ---------------------------------------------------------------- help menu
+
+void frmRTF::mnuHilfe_Click() {
+  const std::string& nl = module_.State().Zeilenumbruch;
+  const std::string text = JoinLines(
+      {"Mit den Tasten Pos 1, Ende,Bild hoch, Bild runter, den Cursor-Tasten   ",
+       "oder mit der Maus  läßt sich der Text verschieben und betrachten. ", "",
+       "Der Text kann wie in einem Textverarbeitungs-Programm formatiert und   ",
+       "bearbeitet werden. Danach kann der Text auch in der bearbeiteten Form   ",
+       "gespeichert und gedruckt werden.",
+       "Eine Suchfunktion ermöglicht es bestimmte Textstellen schnell zu finden.",
+       "Letzteres ist alles im Menü 'Datei' zu finden."},
+      nl);
+  module_.Platform().MessageBox(text, MsgButtons::Ok, MsgIcon::Information, " Kurzhilfe");
+}
+
+void frmRTF::mnuInfo_Click() {
+  namespace v = zb::version;
+  const std::string& nl = module_.State().Zeilenumbruch;
+  const std::string version =
+      "Version " + std::to_string(v::kMajor) + "." + std::to_string(v::kMinor) + "." + std::to_string(v::kRevision);
+  const std::string text = JoinLines({" ", v::kFileDescription, "", version, v::kLegalNotice, "",
+                                      std::string(v::kUsageTerms1) + " " + v::kUsageTerms2, " "},
+                                     nl);
+  module_.Platform().MessageBox(text, MsgButtons::Ok, MsgIcon::Information, " Info");
+}
+
+}  // namespace zb::ui
