@@ -1,6 +1,7 @@
 #include "ui/messung/ChartPicture.h"
 
 #include <QFileInfo>
+#include <QLayout>
 #include <QPainter>
 #include <QPixmap>
 #include <QSvgGenerator>
@@ -22,11 +23,25 @@ bool SaveSvg(QWidget& widget, const QString& path) {
   return painter.end() && QFileInfo(path).size() > 0;
 }
 
+// The charts are laid out at least at this size for the picture, so that a
+// window kept small by a small frame still gives a readable picture.
+constexpr QSize kLeastPictureSize(800, 600);
+
+void LayOutAt(QWidget& widget, const QSize& size) {
+  widget.resize(size);
+  if (widget.layout()) widget.layout()->activate();
+}
+
 }  // namespace
 
 bool SavePicture(QWidget& widget, const QString& path) {
-  if (QFileInfo(path).suffix().compare(QStringLiteral("svg"), Qt::CaseInsensitive) == 0) return SaveSvg(widget, path);
-  return widget.grab().save(path, "PNG");
+  const QSize shown = widget.size();
+  LayOutAt(widget, shown.expandedTo(kLeastPictureSize));
+  const bool saved = QFileInfo(path).suffix().compare(QStringLiteral("svg"), Qt::CaseInsensitive) == 0
+                         ? SaveSvg(widget, path)
+                         : widget.grab().save(path, "PNG");
+  LayOutAt(widget, shown);
+  return saved;
 }
 
 }  // namespace zb::ui

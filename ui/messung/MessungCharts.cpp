@@ -136,7 +136,7 @@ QChart* NewSwrChart(const zb::Measurement& measurement, const QString& resonance
   QChart* chart = NewChart();
   QValueAxis* x = NewFrequencyAxis(e);
   QValueAxis* y = NewAxis(QStringLiteral("SWR"), 1, kSwrAxisTop);
-  y->setTickCount(10);
+  y->setTickCount(4);  // 1, 4, 7, 10: room for every label in a small frame
   y->setLabelFormat(QStringLiteral("%.0f"));
   chart->addAxis(x, Qt::AlignBottom);
   chart->addAxis(y, Qt::AlignLeft);

@@ -8,6 +8,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QSettings>
@@ -49,8 +50,9 @@ QChartView* NewChartView(const char* name, const char* accessibleName, QWidget* 
   auto* view = new QChartView(parent);
   view->setObjectName(QString::fromLatin1(name));
   view->setAccessibleName(QString::fromUtf8(accessibleName));
+  view->viewport()->setAccessibleName(QString::fromUtf8(accessibleName));  // the part that takes the focus
   view->setRenderHint(QPainter::Antialiasing);
-  view->setMinimumSize(520, 210);
+  view->setMinimumSize(300, 120);  // fits the designed frame's client area
   return view;
 }
 
@@ -106,7 +108,7 @@ QWidget* frmMessung::BuildRows() {
   grid->setContentsMargins(0, 0, 0, 0);
   QLabel* fileCaption = NewLabel("lblDateiCaption", "Datei:", rows);
   lblDatei = NewValueLabel("lblDatei", rows);
-  NameAfterCaption(lblDatei, fileCaption);
+  fileCaption->setBuddy(lblDatei);  // a screen reader reads the value with its caption
   grid->addWidget(fileCaption, 0, 0);
   grid->addWidget(lblDatei, 0, 1, 1, 3);
   for (int i = 0; i < kRows; ++i) {
@@ -116,6 +118,7 @@ QWidget* frmMessung::BuildRows() {
     // Points, resonance and smallest SWR on the left; the bands, R and X on the right.
     const int row = 1 + (i < 3 ? i : i - 3);
     const int column = i < 3 ? 0 : 2;
+    lblCaption[i]->setBuddy(lblWert[i]);
     grid->addWidget(lblCaption[i], row, column);
     grid->addWidget(lblWert[i], row, column + 1);
   }
@@ -153,7 +156,19 @@ void frmMessung::OpenMeasurement() {
     ShowMeasurement(*file, *read.measurement);
     platform.SetHourglass(false);
     module_.Frame().ShowChildWindow(this);
+    FitIntoFrame();
   });
+}
+
+// The window is made for a frame larger than the designed one; in a smaller
+// frame it keeps to the frame's client area, so its buttons stay in reach.
+void frmMessung::FitIntoFrame() {
+  auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget());
+  QMdiArea* area = sub ? sub->mdiArea() : nullptr;
+  if (!area) return;
+  const QSize room = area->viewport()->size();
+  if (sub->width() <= room.width() && sub->height() <= room.height()) return;
+  sub->setGeometry(QRect(QPoint(0, 0), sub->size().boundedTo(room)));
 }
 
 void frmMessung::ShowMeasurement(const QString& path, const zb::Measurement& measurement) {
@@ -164,7 +179,6 @@ void frmMessung::ShowMeasurement(const QString& path, const zb::Measurement& mea
   for (int i = 0; i < kRows; ++i) {
     lblCaption[i]->setText(Q(rows[i].caption));
     lblWert[i]->setText(Q(rows[i].value));
-    NameAfterCaption(lblWert[i], lblCaption[i]);
   }
   resonanceMHz_ = e.resonanceMHz;
   const QString resonance = QStringLiteral("Resonanz %1 MHz").arg(Q(zb::SweepMHzText(e.resonanceMHz)));

@@ -66,6 +66,7 @@ class frmMessung : public QWidget, public MessungWindow {
   void BuildControls();
   QWidget* BuildRows();
   void ShowMeasurement(const QString& path, const zb::Measurement& measurement);
+  void FitIntoFrame();
   Module1& module_;
   HandlerGuard guarded_;
   QString fileName_;

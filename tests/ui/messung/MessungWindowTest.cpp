@@ -86,7 +86,7 @@ TEST_F(MessungWindow, CtrlMShowsTheCommandLinesRowsAndCharts) {
   ASSERT_EQ(rows.size(), static_cast<size_t>(ui::frmMessung::kRows));
   for (int i = 0; i < ui::frmMessung::kRows; ++i) {
     EXPECT_EQ((w->lblCaption[i]->text() + " " + w->lblWert[i]->text()).toStdString(), rows[i]);
-    EXPECT_FALSE(w->lblWert[i]->accessibleName().isEmpty());
+    EXPECT_EQ(w->lblCaption[i]->buddy(), w->lblWert[i]);  // read together by a screen reader
   }
   EXPECT_NE(rows[3].find("MHz"), std::string::npos);  // the sweep reaches SWR 2 inside itself
 
@@ -183,7 +183,9 @@ TEST_F(MessungWindow, SavesTheChartsAsPngAndSvg) {
   EXPECT_TRUE(platform.messages.empty());
   const QImage image(png);
   ASSERT_FALSE(image.isNull());
-  EXPECT_EQ(image.size(), w->picCharts->size() * w->picCharts->devicePixelRatio());
+  // Laid out at least 800 x 600 for the picture, however small the window.
+  EXPECT_GE(image.width(), 800);
+  EXPECT_GE(image.height(), 600);
   QFile svgFile(svg);
   ASSERT_TRUE(svgFile.open(QIODevice::ReadOnly));
   const QByteArray content = svgFile.readAll();
