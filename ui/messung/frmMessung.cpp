@@ -32,6 +32,7 @@ namespace zb::ui {
 namespace {
 
 constexpr const char* kTitle = "Messung auswerten";
+constexpr QSize kDesignedSize(760, 720);
 
 // The folder of the last sweep opened, kept beside the frame's placement.
 const QString kFolderKey = QStringLiteral("Settings/MessungOrdner");
@@ -86,8 +87,8 @@ void frmMessung::BuildControls() {
   charts->setContentsMargins(0, 0, 0, 0);
   chtSwr = NewChartView("chtSwr", "SWR-Verlauf", picCharts);
   chtImpedanz = NewChartView("chtImpedanz", "Wirk- und Blindwiderstand", picCharts);
-  charts->addWidget(chtSwr, 3);
-  charts->addWidget(chtImpedanz, 2);
+  charts->addWidget(chtSwr, 1);
+  charts->addWidget(chtImpedanz, 1);
   layout->addWidget(picCharts, 1);
 
   auto* buttons = new QHBoxLayout;
@@ -98,7 +99,7 @@ void frmMessung::BuildControls() {
   buttons->addWidget(cmdBild);
   layout->addLayout(buttons);
   SetTabOrder({cmdPruning, cmdBild});
-  resize(760, 720);
+  resize(kDesignedSize);
 }
 
 // The file name and the rows of the evaluation, two columns of caption and value.
@@ -160,15 +161,13 @@ void frmMessung::OpenMeasurement() {
   });
 }
 
-// The window is made for a frame larger than the designed one; in a smaller
-// frame it keeps to the frame's client area, so its buttons stay in reach.
+// The window wants room for its two charts: as much as it was made for, but
+// no more than the frame's client area, so its buttons stay in reach.
 void frmMessung::FitIntoFrame() {
   auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget());
   QMdiArea* area = sub ? sub->mdiArea() : nullptr;
   if (!area) return;
-  const QSize room = area->viewport()->size();
-  if (sub->width() <= room.width() && sub->height() <= room.height()) return;
-  sub->setGeometry(QRect(QPoint(0, 0), sub->size().boundedTo(room)));
+  sub->setGeometry(QRect(QPoint(0, 0), kDesignedSize.boundedTo(area->viewport()->size())));
 }
 
 void frmMessung::ShowMeasurement(const QString& path, const zb::Measurement& measurement) {
