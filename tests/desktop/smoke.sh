@@ -77,12 +77,20 @@ if [ -z "$started" ]; then
 fi
 export DISPLAY=$started
 
-openbox --sm-disable >"$scratch/openbox.log" 2>&1 &
-pids+=($!)
-for _ in $(seq 50); do
-  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-  sleep 0.1
+# The window manager now and then fails to open a display that has just
+# come up; it is started again then.
+wm_up() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+for _ in 1 2 3; do
+  openbox --sm-disable >>"$scratch/openbox.log" 2>&1 &
+  pids+=($!)
+  for _ in $(seq 50); do
+    wm_up && break
+    kill -0 "${pids[-1]}" 2>/dev/null || break
+    sleep 0.1
+  done
+  wm_up && break
 done
+wm_up || { say "FAILED: openbox did not start: $(tail -n 2 "$scratch/openbox.log" | tr '\n' ' ')"; exit 1; }
 
 shot() { [ -n "$shots" ] && mkdir -p "$shots" && import -window root "$shots/$1.png"; }
 key() { xdotool key --clearmodifiers --delay 40 "$@"; sleep 0.1; }
