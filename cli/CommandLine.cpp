@@ -1,5 +1,6 @@
 #include "cli/CommandLine.h"
 
+#include <cctype>
 #include <functional>
 #include <optional>
 #include <ostream>
@@ -54,6 +55,14 @@ int SegmentIndex(const std::string& name) {
   return -1;
 }
 
+// Letters outside ASCII (UTF-8 bytes from 0x80 on) count as letters too.
+bool BeginsWithLetter(std::string_view text) {
+  const auto first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return false;
+  const auto c = static_cast<unsigned char>(text[first]);
+  return std::isalpha(c) || c >= 0x80;
+}
+
 // Reads the arguments; a UsageError names what is wrong.
 Options ParseArguments(const std::vector<std::string>& args) {
   Options o;
@@ -83,6 +92,11 @@ Options ParseArguments(const std::vector<std::string>& args) {
       o.actions.push_back(Typing(name, text, [text](HeadlessBeamForm& f) { f.TypeText4AndLeave(text); }));
     } else if (name == "--isolierung") {
       const std::string text = value();
+      // A name the list does not hold would lose every letter to the key
+      // filter and compute bare wire: a misspelt "PCV" is refused instead.
+      if (BeginsWithLetter(text) && HeadlessBeamForm::InsulationIndexOf(text) < 0)
+        throw UsageError{"Unbekannte Isolierung: " + text + " (bekannt: " + HeadlessBeamForm::InsulationNames() +
+                         ")"};
       o.actions.push_back(Typing(name, text, [text](HeadlessBeamForm& f) { f.EnterCombo1(text); }));
     } else if (name == "--aussen") {
       const std::string text = value();

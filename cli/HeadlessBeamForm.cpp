@@ -100,16 +100,30 @@ void HeadlessBeamForm::SetSpinnerValue(int value) {
   model_.VkSteller_Change();
 }
 
-void HeadlessBeamForm::EnterCombo1(std::string_view text) {
+int HeadlessBeamForm::InsulationIndexOf(std::string_view text) {
   const std::vector<std::string> list = InsulationMaterialList();
   for (std::size_t i = 0; i < list.size(); ++i) {
     const bool named = !Trimmed(text).empty() && SameLetters(Trimmed(text), MaterialName(list[i]));
-    if (list[i] == text || named) {  // picked from the list
-      combo1_ = list[i];
-      lastTyped_ = std::string(text);
-      model_.Combo1_Click(static_cast<int>(i));
-      return;
-    }
+    if (list[i] == text || named) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+std::string HeadlessBeamForm::InsulationNames() {
+  std::string names;
+  for (const std::string& entry : InsulationMaterialList()) {
+    const std::string name = MaterialName(entry);
+    if (!name.empty()) names += (names.empty() ? "" : ", ") + name;
+  }
+  return names;
+}
+
+void HeadlessBeamForm::EnterCombo1(std::string_view text) {
+  if (const int index = InsulationIndexOf(text); index >= 0) {  // picked from the list
+    combo1_ = InsulationMaterialList()[static_cast<std::size_t>(index)];
+    lastTyped_ = std::string(text);
+    model_.Combo1_Click(index);
+    return;
   }
   Type(combo1_, text, kUnlimited, [this] { model_.Combo1_KeyUp(); });
 }

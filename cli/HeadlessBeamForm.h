@@ -32,6 +32,10 @@ class HeadlessBeamForm final : public BeamFormControls {
 
   // The band button showing this caption ("1.8", "1,8", "7.0", "andere"), or -1.
   static int Option2IndexOf(std::string_view caption);
+  // The insulation list's entry given whole or by its material name in any
+  // letter case ("pvc"), or -1; the material names, for a message.
+  static int InsulationIndexOf(std::string_view text);
+  static std::string InsulationNames();
 
   // What the last typing action really put in: the keys the key filter and
   // the box's length let through ("13" of "1e3"), or the list entry picked.

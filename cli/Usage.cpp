@@ -122,7 +122,8 @@ const UsageSection& BeamUsage() {
           {"--segment", "cw|ssb|mitte", "Resonanz im Band für CW-Bereich, SSB-Bereich oder Bandmitte"},
           {"--vk", "TEXT", "Verkürzungsfaktor eintippen und das Feld verlassen"},
           {"--isolierung", "TEXT",
-           "relative Dielektrizitätszahl: Zahl oder Listeneintrag, z. B. \"2,2   PTFE GY\" oder kurz \"PTFE GY\""},
+           "relative Dielektrizitätszahl: Zahl oder Listeneintrag, z. B. \"2,2   PTFE GY\" oder kurz \"PTFE GY\" "
+           "(auch \"ptfe gy\"; ein Name, der nicht in der Liste steht, ist ein falscher Aufruf)"},
           {"--aussen", "TEXT", "Außendurchmesser des isolierten Drahtes in mm"},
           {"--leiter", "TEXT", "Leiterdurchmesser in mm (der Außendurchmesser bleibt mindestens 0,1 mm größer)"},
           {"--variante", "2|3", "Bauvariante: 2 Querträger mit Spannseil oder 3 Querträger ohne Spannseil (Vorgabe)"},

@@ -1,5 +1,7 @@
 #include "core/CalculateBeam.h"
 
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "core/BeamFormAccess.h"
@@ -28,6 +30,11 @@ struct Run {
   CalculationResult result;
   float p = 0;  // shortening in percent
   float permittivity = 0;
+  // The frequency box as the user left it: selecting the band button writes
+  // the band's design frequency there, and only the run's end writes the
+  // frequency back. A run that stops before that gives the user's text back.
+  std::optional<std::string> typedFrequency{};
+  bool frequencyShown = false;
   float outer = 0;
   float conductor = 0;
   bool bareWire = false;
@@ -54,6 +61,7 @@ struct Run {
   void WriteResultReport();
   void EnableShowButton();
   void ReportReady();
+  void KeepTypedFrequency();
 
   ReportInputs CurrentReportInputs();
   NamedStep Named(std::string_view name, void (Run::*step)());
@@ -106,6 +114,7 @@ void Run::ResetModuleValues() {
 
 // A missing or non-positive frequency means the designed one.
 void Run::ReadFrequency() {
+  typedFrequency = c.form.FrequencyText();
   result.f = ParseNumber(c.form.FrequencyText());
   if (!(result.f > 0.0f)) result.f = DesignedFrequency();
 }
@@ -179,7 +188,15 @@ void Run::WriteSummary() {
   c.form.SetInfoCaption(BeamSummary(result.f, result.dims, c.state.DreiQuertraeger, c.state.Zeilenumbruch));
 }
 
-void Run::ShowFrequency() { c.form.SetFrequencyText(FormatNumber(result.f, "##0.0##")); }
+void Run::ShowFrequency() {
+  c.form.SetFrequencyText(FormatNumber(result.f, "##0.0##"));
+  frequencyShown = true;
+}
+
+void Run::KeepTypedFrequency() {
+  if (!frequencyShown && typedFrequency && c.form.FrequencyText() != *typedFrequency)
+    c.form.SetFrequencyText(*typedFrequency);
+}
 
 void Run::WriteResultReport() { c.report.WriteResultReport(c.state, CurrentReportInputs()); }
 
@@ -240,6 +257,7 @@ std::string BeamSummary(float f, const BeamDimensions& d, bool dreiQuertraeger, 
 CalculationResult CalculateBeam(CalculationContext& context) {
   Run run{context, {}};
   static_cast<StepRun&>(run.result) = RunSteps(run.Steps(), context.platform, RunErrorTrap(context.state));
+  run.KeepTypedFrequency();
   return run.result;
 }
 

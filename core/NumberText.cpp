@@ -1,11 +1,11 @@
 #include "core/NumberText.h"
 
-#include <clocale>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <locale.h>
 
+#include "core/CLocale.h"
 #include "core/CheckedMath.h"
 #include "core/Platform.h"
 #include "core/RuntimeError.h"
@@ -21,10 +21,7 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Reads the decimal text with the C library's number rules, never with the
 // process locale's separator.
-double ReadCText(const std::string& text) {
-  static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0));
-  return strtod_l(text.c_str(), nullptr, cLocale);
-}
+double ReadCText(const std::string& text) { return strtod_l(text.c_str(), nullptr, CLocale()); }
 
 // The leading number of text in the plain form "-12.5e-3", or "" when there is none.
 std::string LeadingNumber(const std::string& text) {
@@ -79,8 +76,8 @@ Decimal ToDecimal15(double magnitude) {
   Decimal d;
   if (magnitude == 0.0) return d;
   char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.14e", magnitude);
-  const std::string text(buffer);
+  const auto written = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, 14);
+  const std::string text(buffer, written.ptr);
   const std::size_t e = text.find('e');
   d.digits = text.substr(0, 1) + text.substr(2, e - 2);
   d.exponent = std::atoi(text.c_str() + e + 1);

@@ -38,6 +38,26 @@ void FocusBoxToCorrect(VkFormAccess& form, PruningStatus status) {
     form.FocusWantedResonance();
 }
 
+void ShowResults(VkFormAccess& form, const PruningResult& r) {
+  // A velocity factor above 1 is impossible, usually a wrongly measured length.
+  form.SetVfGesamtColour(r.vfGesamt > 1.0f ? TextColour::Red : TextColour::Black);
+  form.SetVfGesamt(FormatNumber(r.vfGesamt, "0.00#"));
+  form.SetNewLength(FormatNumber(r.lengthNew, "##0.00#"));
+  form.SetRadiatorChange(FormatNumber(r.changeS, kChangeMask));
+  form.SetReflectorChange(FormatNumber(r.changeR, kChangeMask));
+  form.SetDirectorChange(FormatNumber(r.changeD, kChangeMask));
+  form.SetTag(kVkTagPruned);
+}
+
+void ClearResults(VkFormAccess& form) {
+  form.SetVfGesamtColour(TextColour::Black);
+  for (void (VkFormAccess::*set)(const std::string&) :
+       {&VkFormAccess::SetVfGesamt, &VkFormAccess::SetNewLength, &VkFormAccess::SetRadiatorChange,
+        &VkFormAccess::SetReflectorChange, &VkFormAccess::SetDirectorChange})
+    (form.*set)("");
+  form.SetTag(kVkTagClosed);
+}
+
 }  // namespace
 
 PruningResult RunPruning(VkFormAccess& form, const ModuleState& state, Platform& platform) {
@@ -47,14 +67,16 @@ PruningResult RunPruning(VkFormAccess& form, const ModuleState& state, Platform&
     FocusBoxToCorrect(form, r.status);
     return r;
   }
-  // A velocity factor above 1 is impossible, usually a wrongly measured length.
-  form.SetVfGesamtColour(r.vfGesamt > 1.0f ? TextColour::Red : TextColour::Black);
-  form.SetVfGesamt(FormatNumber(r.vfGesamt, "0.00#"));
-  form.SetNewLength(FormatNumber(r.lengthNew, "##0.00#"));
-  form.SetRadiatorChange(FormatNumber(r.changeS, kChangeMask));
-  form.SetReflectorChange(FormatNumber(r.changeR, kChangeMask));
-  form.SetDirectorChange(FormatNumber(r.changeD, kChangeMask));
-  form.SetTag(kVkTagPruned);
+  ShowResults(form, r);
+  return r;
+}
+
+PruningResult RefreshPruning(VkFormAccess& form, const ModuleState& state) {
+  const PruningResult r = ReadAndCompute(form, state);
+  if (r.status == PruningStatus::Ok)
+    ShowResults(form, r);
+  else
+    ClearResults(form);
   return r;
 }
 

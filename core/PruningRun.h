@@ -15,6 +15,12 @@ struct ModuleState;
 // to correct and changes nothing else; the status tells which.
 PruningResult RunPruning(VkFormAccess& form, const ModuleState& state, Platform& platform);
 
+// After a new measured resonance was put into its box: the advice on show
+// belonged to the old one, and in a measure-cut-measure loop it would invite a
+// second cut. Computes it again when the other boxes allow, silently, and
+// clears the results otherwise.
+PruningResult RefreshPruning(VkFormAccess& form, const ModuleState& state);
+
 // Positive changes print with "+ ", negative ones with "- ".
 inline constexpr const char* kChangeMask = "+ ##0.0;- ##0.0";
 

@@ -44,7 +44,7 @@ TEST(CommandLine, NotesAndDroppedCharactersGoToStandardError) {
   for (const Case& c : {Case{{"--frequenz", "-5"}, "--frequenz: „-5“ getippt als „5“\n"},
                         Case{{"--frequenz", "1e3"}, "--frequenz: „1e3“ getippt als „13“\n"},
                         Case{{"--frequenz", "14,123456"}, "--frequenz: „14,123456“ getippt als „14,1234“\n"},
-                        Case{{"--isolierung", "PCV"}, "--isolierung: „PCV“ getippt als „“\n"}}) {
+                        Case{{"--isolierung", "2,2 mm"}, "--isolierung: „2,2 mm“ getippt als „2,2“\n"}}) {
     const test::CliRun run = RunHere(c.args);
     EXPECT_EQ(run.exit, kExitCompleted) << c.note;
     EXPECT_EQ(run.err, c.note);
@@ -60,6 +60,20 @@ TEST(CommandLine, NotesAndDroppedCharactersGoToStandardError) {
   const test::CliRun clean = RunHere({"--streng", "--frequenz", "14,2", "--isolierung", "PVC", "--vk", "0,95"});
   EXPECT_EQ(clean.exit, kExitCompleted);
   EXPECT_EQ(clean.err, "");
+}
+
+// A misspelt material would otherwise lose every letter and compute bare wire.
+TEST(CommandLine, AnInsulationNameMustBeOnTheList) {
+  for (const char* unknown : {"PCV", "  Teflon", "Äther"}) {
+    const test::CliRun run = RunHere({"--isolierung", unknown, "--leiter", "1,5", "--aussen", "2,4"});
+    EXPECT_EQ(run.exit, kExitUsage) << unknown;
+    EXPECT_NE(run.err.find("PTFE GY"), std::string::npos) << run.err;  // the names to choose from
+    EXPECT_FALSE(run.reportWritten);
+  }
+  const test::CliRun lower = RunHere({"--json", "--isolierung", "pvc", "--leiter", "1,5", "--aussen", "2,4"});
+  EXPECT_EQ(lower.exit, kExitCompleted);
+  EXPECT_EQ(lower.out, RunHere({"--json", "--isolierung", "PVC", "--leiter", "1,5", "--aussen", "2,4"}).out);
+  EXPECT_EQ(lower.out.find("\"IsolierVk\":0,"), std::string::npos);
 }
 
 TEST(CommandLine, RedVelocityFactorIsMarked) {

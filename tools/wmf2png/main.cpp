@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "core/CLocale.h"
 #include "core/RuntimeError.h"
 #include "ui/drawing/WmfPicture.h"
 
@@ -18,7 +19,8 @@ int main(int argc, char* argv[]) {
     std::fprintf(stderr, "usage: zb_wmf2png DRAWING.wmf OUTPUT.png [PIXELS_PER_INCH]\n");
     return 2;
   }
-  const double ppi = argc == 4 ? std::atof(argv[3]) : 96.0;
+  // Qt has switched the process to the user's locale; the argument has a decimal point.
+  const double ppi = argc == 4 ? strtod_l(argv[3], nullptr, zb::CLocale()) : 96.0;
   if (ppi <= 0 || ppi > 2400) {
     std::fprintf(stderr, "zb_wmf2png: pixels per inch must lie between 0 and 2400\n");
     return 2;

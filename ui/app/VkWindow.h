@@ -14,7 +14,8 @@ class VkWindow {
   virtual void OpenInVfMode() = 0;
   // "3. Pruning / Optimieren": this instance becomes the pruning window.
   virtual void OpenInPruningMode() = 0;
-  // The pruning window's "ist Resonanzfrequenz" box, filled from a measurement.
+  // The pruning window's "ist Resonanzfrequenz" box, filled from a measurement;
+  // the results on show follow the new value at once.
   virtual void SetMeasuredResonance(const QString& mhz) = 0;
 };
 

@@ -14,6 +14,7 @@
 #include <mutex>
 #include <string>
 
+#include "core/CLocale.h"
 #include "core/Cp1252.h"
 #include "core/RuntimeError.h"
 
@@ -198,7 +199,10 @@ bool InstallAll(wmfFunctionReference* f) {
          Install<wmfPolyRectangle_t, &R::region_paint>(f, first);
 }
 
-// One run of the player over a metafile in memory, into SVG text.
+// One run of the player over a metafile in memory, into SVG text. The SVG
+// device prints its coordinates with printf: under a German locale they
+// would come out as "12,5", which no SVG reader takes (the picture turned
+// black), so the player runs in the C locale.
 class Player {
  public:
   explicit Player(QByteArray& bytes) {
@@ -252,6 +256,7 @@ class Player {
   }
 
  private:
+  zb::CLocaleScope numbers_;  // first in, last out: around everything the player does
   wmfAPI* api_ = nullptr;
   wmfD_Rect scanned_{};
 };

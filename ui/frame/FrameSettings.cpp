@@ -17,10 +17,20 @@ QSettings Store() {
 
 QString Key(const QString& key) { return QString::fromLatin1(kSettingsSection) + QLatin1Char('/') + key; }
 
-QLocale NumberLocale() {
-  QLocale locale = QLocale::system();
-  locale.setNumberOptions(QLocale::OmitGroupSeparator);
-  return locale;
+// Settings are written with a decimal point, whatever the desktop's locale;
+// a value an earlier version wrote with the locale's comma still reads.
+std::optional<double> SettingToDouble(const QString& text) {
+  QLocale c = QLocale::c();
+  c.setNumberOptions(QLocale::RejectGroupSeparator);
+  bool ok = false;
+  double value = c.toDouble(text.trimmed(), &ok);
+  if (!ok) {
+    QLocale locale = QLocale::system();
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    value = locale.toDouble(text.trimmed(), &ok);
+  }
+  if (!ok || !std::isfinite(value)) return std::nullopt;
+  return value;
 }
 
 }  // namespace
@@ -38,24 +48,22 @@ void SaveSetting(const QString& key, const QString& value) {
 }
 
 std::optional<float> SettingToSingle(const QString& text) {
-  bool ok = false;
-  const double value = NumberLocale().toDouble(text.trimmed(), &ok);
-  if (!ok || !std::isfinite(value) || std::fabs(value) > std::numeric_limits<float>::max()) return std::nullopt;
-  return static_cast<float>(value);
+  const std::optional<double> value = SettingToDouble(text);
+  if (!value || std::fabs(*value) > std::numeric_limits<float>::max()) return std::nullopt;
+  return static_cast<float>(*value);
 }
 
 std::optional<int> SettingToInteger(const QString& text) {
-  bool ok = false;
-  const double value = NumberLocale().toDouble(text.trimmed(), &ok);
-  if (!ok || !std::isfinite(value)) return std::nullopt;
-  const double rounded = std::nearbyint(value);  // ties to even in the default rounding mode
+  const std::optional<double> value = SettingToDouble(text);
+  if (!value) return std::nullopt;
+  const double rounded = std::nearbyint(*value);  // ties to even in the default rounding mode
   if (rounded < std::numeric_limits<std::int16_t>::min() || rounded > std::numeric_limits<std::int16_t>::max())
     return std::nullopt;
   return static_cast<int>(rounded);
 }
 
 QString SingleToSetting(double value) {
-  return NumberLocale().toString(static_cast<double>(static_cast<float>(value)), 'g', 7);
+  return QString::number(static_cast<double>(static_cast<float>(value)), 'g', 7);
 }
 
 }  // namespace zb::ui

@@ -5,8 +5,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "core/PruningRun.h"
 #include "locale/LocaleText.h"
 #include "ui/app/BeamFormBoxes.h"
+#include "ui/app/Module1.h"
 #include "ui/common/Controls.h"
 #include "ui/vk/frmVk.h"
 
@@ -15,7 +17,10 @@ namespace zb::ui {
 std::string frmVk::Title() { return U8(windowTitle()); }
 bool frmVk::GroundCorrection() { return mnuErdbodenKor->isChecked(); }
 // In the pruning window Text2 is "ist Resonanzfrequenz [MHz]:".
-void frmVk::SetMeasuredResonance(const QString& mhz) { Text2->setText(mhz); }
+void frmVk::SetMeasuredResonance(const QString& mhz) {
+  Text2->setText(mhz);
+  zb::RefreshPruning(*this, module_.State());
+}
 bool frmVk::VkUebernehmenChecked() { return mnuVkübernehmen->isChecked(); }
 void frmVk::MovePrintTitleToButton() { Label14->move(Label14->x(), Command1->y()); }
 

@@ -33,12 +33,21 @@ class FormRunTest : public FormTest {
   }
 };
 
+// A run that stops at a question or a note keeps the frequency the user typed,
+// though it selected the band whose button shows the band's design frequency.
 TEST_F(FormRunTest, AnImplausiblePermittivityIsQuestioned) {
   TypeIntoCombo("25");
   platform.answers = {MsgResult::No};
   test::PressKey(Qt::Key_Return);
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0].title, " Schlechtes Isoliermaterial ?");
+  EXPECT_EQ(form->Text1->text(), "50,2");
+  EXPECT_TRUE(form->Option2[9]->isChecked());
+  TypeInto(form->Text1, "14,1");
+  platform.answers = {MsgResult::No};
+  QTest::mouseClick(form->Command1, Qt::LeftButton);
+  EXPECT_EQ(form->Text1->text(), "14,1");
+  EXPECT_TRUE(form->Option2[4]->isChecked());
   EXPECT_TRUE(form->Combo1->lineEdit()->hasFocus());
   EXPECT_FALSE(form->Command2->isEnabled());
   EXPECT_FALSE(QFile::exists(workDir.filePath("Zelvar-Beam.txt")));
@@ -52,9 +61,11 @@ TEST_F(FormRunTest, AnImplausiblePermittivityIsQuestioned) {
 TEST_F(FormRunTest, AConductorTooThinGetsTheNote) {
   PickMaterial(11);  // 3,2 Holz
   TypeInto(form->Text7, "0");
+  TypeInto(form->Text1, "7,05");
   platform.beeps = 0;
   QTest::mouseClick(form->Command1, Qt::LeftButton);
   EXPECT_EQ(form->Info->text(), "Hinweis: Durchmesser zu gering!");
+  EXPECT_EQ(form->Text1->text(), "7,05");
   EXPECT_TRUE(form->Text7->hasFocus());
   EXPECT_EQ(platform.beeps, 1);
   EXPECT_TRUE(platform.messages.empty());

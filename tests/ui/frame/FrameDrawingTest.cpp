@@ -3,6 +3,7 @@
 
 #include <QFile>
 
+#include "tests/support/ProcessLocale.h"
 #include "tests/ui/frame/FrameTestSupport.h"
 
 namespace zb::test {
@@ -20,6 +21,32 @@ TEST_F(FrameDrawingTest, FirstStartShowsTheThreeSpreaderSketch) {
   EXPECT_FALSE(Frame().Picture().IsNull());
   // Drawn at its own size: 1440 x 720 units at 1440 per inch.
   EXPECT_EQ(Frame().Picture().NaturalSizeTwips(), QSize(1440, 720));
+  EXPECT_TRUE(platform_.messages.empty());
+}
+
+// The drawing's player writes its coordinates as text: under a German locale
+// they once came out with commas and the picture was a black slab.
+TEST_F(FrameDrawingTest, EveryDrawingLooksTheSameUnderAGermanLocale) {
+  Start();
+  const auto drawn = [this](bool maximised, bool drei) {
+    Frame().setWindowState(maximised ? Qt::WindowMaximized : Qt::WindowNoState);
+    QCoreApplication::processEvents();
+    if (drei)
+      Frame().mnu3Querträger_Click();
+    else
+      Frame().mnu2Querträger_Click();
+    return Frame().centralWidget()->grab().toImage();
+  };
+  for (const bool maximised : {false, true}) {
+    for (const bool drei : {true, false}) {
+      SCOPED_TRACE(std::string(maximised ? "maximised " : "normal ") + (drei ? "drei" : "zwei"));
+      const QImage plain = drawn(maximised, drei);
+      ProcessLocale german(kGermanLocale);
+      const QImage inGerman = drawn(maximised, drei);
+      EXPECT_LT(DarkShare(inGerman), 0.2);
+      EXPECT_TRUE(inGerman == plain);
+    }
+  }
   EXPECT_TRUE(platform_.messages.empty());
 }
 

@@ -168,9 +168,11 @@ TEST_F(FrameSettingsTest, APlacementOffEveryScreenMovesOntoThePrimaryScreen) {
   EXPECT_EQ(Frame().frameGeometry(), Outer(9000, 1200, 7500, 6000));
 }
 
-TEST(FrameSettingsConversion, NumbersAreReadAndWrittenInTheUsersLocale) {
+TEST(FrameSettingsConversion, NumbersAreWrittenWithAPointAndReadInEitherForm) {
   const QLocale locale = QLocale::system();
-  EXPECT_EQ(zb::ui::SettingToSingle(locale.toString(1234.5)), 1234.5f);
+  EXPECT_EQ(zb::ui::SettingToSingle(locale.toString(1234.5)), 1234.5f);  // as an earlier version wrote it
+  EXPECT_EQ(zb::ui::SettingToSingle("1234.5"), 1234.5f);
+  EXPECT_EQ(zb::ui::SingleToSetting(-16.25), "-16.25");
   EXPECT_EQ(zb::ui::SettingToSingle(zb::ui::SingleToSetting(-16.25)), -16.25f);
   // No thousands separators, so the text reads back in any locale the same.
   EXPECT_EQ(zb::ui::SingleToSetting(11820), "11820");

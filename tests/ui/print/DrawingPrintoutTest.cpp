@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QPainter>
 
+#include "tests/support/ProcessLocale.h"
 #include "tests/ui/print/PrintTestSupport.h"
 #include "ui/drawing/WmfPicture.h"
 #include "ui/print/DrawingPrintout.h"
@@ -32,6 +33,25 @@ TEST_F(DrawingPrintoutTest, TwoSpreaderSketchWithTitleAfterTheQuestion) {
   EXPECT_EQ(frame().CurrentDrawingFile(), "Zelvar2_klein.wmf");
   EXPECT_NE(PageImage(), threeSpreaders);
   EXPECT_FALSE(platform.hourglass);
+}
+
+// Under a German locale the sketch once printed as a black block.
+TEST_F(DrawingPrintoutTest, TheSketchPrintsTheSameUnderAGermanLocale) {
+  platform.answers = {MsgResult::Ok, MsgResult::Ok};
+  Choose("mnu2Querträger");
+  Choose("mnuZeichnDruck");
+  const QImage plain = QImage::fromData(PageImage(72));
+  QImage inGerman;
+  {
+    ProcessLocale german(kGermanLocale);
+    Choose("mnu3Querträger");
+    Choose("mnu2Querträger");  // loaded anew under the German locale
+    Choose("mnuZeichnDruck");
+    inGerman = QImage::fromData(PageImage(72));
+  }
+  ASSERT_FALSE(inGerman.isNull());
+  EXPECT_LT(DarkShare(inGerman), 0.1);
+  EXPECT_NEAR(DarkShare(inGerman), DarkShare(plain), 0.001);
 }
 
 // Width / height of the inked part of an image.

@@ -2,6 +2,7 @@
 // elements from one measurement.
 
 #include "tests/ui/vk/VkTestSupport.h"
+#include "ui/app/VkWindow.h"
 #include "ui/common/Twips.h"
 
 namespace zb {
@@ -30,6 +31,36 @@ TEST_F(VkTest, PruningOpensEmptyAndComputesTheWorkedExample) {
   EXPECT_EQ(w.Tag(), "Optimieren");
   QTest::mouseDClick(w.Label9, Qt::LeftButton);  // a length change is no velocity factor
   EXPECT_EQ(form->Text4->text(), "1,00");
+}
+
+// A resonance handed over from a sweep replaces the advice on show at once:
+// the same as "Rechnen" would give, or nothing while a box is missing.
+TEST_F(VkTest, AHandedOverResonanceNeverLeavesTheOldAdvice) {
+  zb::ui::frmVk& w = *OpenPruning();
+  Enter(w, "10,8", "14,05", "14,2");
+  Compute(w);
+  const auto shown = [&w] {
+    QStringList texts;
+    for (QLabel* value : {w.Label5, w.Label7, w.Label9, w.Label11, w.Label13}) texts << value->text();
+    return texts;
+  };
+  const QStringList before = shown();
+  static_cast<zb::ui::VkWindow&>(w).SetMeasuredResonance(QStringLiteral("13,9"));
+  EXPECT_EQ(w.Text2->text(), "13,9");
+  const QStringList handedOver = shown();
+  EXPECT_NE(handedOver, before);
+  Compute(w);
+  EXPECT_EQ(shown(), handedOver);
+  EXPECT_EQ(w.Tag(), "Optimieren");
+
+  const int beeps = platform.beeps;
+  TypeInto(w.Text1, "");
+  test::PressKey(Qt::Key_Delete);
+  ASSERT_EQ(w.Text1->text(), "");
+  static_cast<zb::ui::VkWindow&>(w).SetMeasuredResonance(QStringLiteral("14,0"));
+  EXPECT_EQ(shown(), QStringList(5, QString()));
+  EXPECT_EQ(w.Tag(), "");
+  EXPECT_EQ(platform.beeps, beeps);  // no input of the user's was refused
 }
 
 // A length or frequency of 0 or below counts as missing:
