@@ -42,6 +42,15 @@ class HandlerGuard {
     RunHandler(platform_, lineBreak_, std::forward<Handler>(handler));
   }
 
+  // A slot for connect() that runs a window's handler through the guard;
+  // the guard is the window's own, so it lives as long as the connection.
+  template <typename Window, typename... Args>
+  auto Slot(Window* window, void (Window::*handler)(Args...)) const {
+    return [this, window, handler](Args... args) {
+      (*this)([&] { (window->*handler)(args...); });
+    };
+  }
+
  private:
   zb::Platform& platform_;
   const std::string& lineBreak_;

@@ -42,7 +42,10 @@ constexpr double kDesignHeight = 8976;
 
 }  // namespace
 
-MDIForm1::MDIForm1(Module1& module) : module_(module), folders_(InstalledProgramFolders()) {
+MDIForm1::MDIForm1(Module1& module)
+    : module_(module),
+      guarded_(module.Platform(), module.State().Zeilenumbruch),
+      folders_(InstalledProgramFolders()) {
   setObjectName(QStringLiteral("MDIForm1"));
   setWindowTitle(QStringLiteral("Kalvex Zelvar-Beam-Berechnung"));
   setWindowIcon(ProgramIcon());
@@ -57,7 +60,7 @@ MDIForm1::MDIForm1(Module1& module) : module_(module), folders_(InstalledProgram
   setGeometry(TwipsToPixels(kDesignLeft, this), TwipsToPixels(kDesignTop, this),
               TwipsToPixels(kDesignWidth, this), TwipsToPixels(kDesignHeight, this));
 
-  connect(qApp, &QGuiApplication::focusWindowChanged, this, &MDIForm1::FocusWindowChanged);
+  connect(qApp, &QGuiApplication::focusWindowChanged, this, guarded_.Slot(this, &MDIForm1::FocusWindowChanged));
 }
 
 MDIForm1::~MDIForm1() = default;
@@ -87,7 +90,7 @@ void MDIForm1::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   if (lastFocus_ != LastFocus::Nothing) return;
   lastFocus_ = LastFocus::Frame;
-  MDIForm_Activate();
+  guarded_([this] { MDIForm_Activate(); });
 }
 
 // The window system sends several size and state changes for one user action;
@@ -99,7 +102,7 @@ void MDIForm1::ScheduleResize() {
       this,
       [this] {
         resizePending_ = false;
-        if (isVisible()) MDIForm_Resize();
+        if (isVisible()) guarded_([this] { MDIForm_Resize(); });
       },
       Qt::QueuedConnection);
 }

@@ -10,6 +10,7 @@
 
 #include "ui/app/FrameWindow.h"
 #include "ui/app/WindowClasses.h"
+#include "ui/common/HandlerGuard.h"
 #include "ui/drawing/WmfPicture.h"
 #include "ui/platform/InstalledDataFolder.h"
 
@@ -111,6 +112,7 @@ class MDIForm1 : public QMainWindow, public FrameWindow {
   void ChangeVariant(bool dreiQuertraeger);
 
   Module1& module_;
+  HandlerGuard guarded_;
   FrameClientArea* clientArea_ = nullptr;
   StatusPanels* statusBar1_ = nullptr;
   QString drawingFile_;

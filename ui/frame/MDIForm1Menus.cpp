@@ -41,58 +41,58 @@ void MDIForm1::BuildMenus() {
   QMenu* mnuDat = AddSubmenu(this, "mnuDat", QStringLiteral("&Datei"));
   bar->addMenu(mnuDat);
   connect(AddEntry(mnuDat, "mnuAnzeigen", QStringLiteral("&Anzeigen/Drucken")), &QAction::triggered, this,
-          &MDIForm1::mnuAnzeigen_Click);
+          guarded_.Slot(this, &MDIForm1::mnuAnzeigen_Click));
   QMenu* mnuDruck = AddSubmenu(mnuDat, "mnuDruck", QStringLiteral("Drucken"));
   mnuDat->addMenu(mnuDruck);
   connect(AddEntry(mnuDruck, "mnuZeichnDruck", QStringLiteral("Antennen&zeichnung ")), &QAction::triggered,
-          this, &MDIForm1::mnuZeichnDruck_Click);
+          this, guarded_.Slot(this, &MDIForm1::mnuZeichnDruck_Click));
   mnuDatDruck = AddEntry(mnuDruck, "mnuDatDruck", QStringLiteral("&Eingaben"));
-  connect(mnuDatDruck, &QAction::triggered, this, &MDIForm1::mnuDatDruck_Click);
+  connect(mnuDatDruck, &QAction::triggered, this, guarded_.Slot(this, &MDIForm1::mnuDatDruck_Click));
   AddSeparator(mnuDat, "mnuTrenn2");
   connect(AddEntry(mnuDat, "mnuEnde", QStringLiteral("&Beenden"), QKeySequence(Qt::CTRL | Qt::Key_X)),
-          &QAction::triggered, this, &MDIForm1::mnuEnde_Click);
-  connect(mnuDat, &QMenu::aboutToShow, this, &MDIForm1::mnuDat_Click);
+          &QAction::triggered, this, guarded_.Slot(this, &MDIForm1::mnuEnde_Click));
+  connect(mnuDat, &QMenu::aboutToShow, this, guarded_.Slot(this, &MDIForm1::mnuDat_Click));
 
   QMenu* mnuBauv = AddSubmenu(this, "mnuBauv", QStringLiteral("Bau&variante"));
   bar->addMenu(mnuBauv);
   mnu2Querträger = AddEntry(mnuBauv, "mnu2Querträger", QStringLiteral("&2 Querträger (mit Spannseil)"),
                             QKeySequence(Qt::Key_F2));
   mnu2Querträger->setCheckable(true);
-  connect(mnu2Querträger, &QAction::triggered, this, &MDIForm1::mnu2Querträger_Click);
+  connect(mnu2Querträger, &QAction::triggered, this, guarded_.Slot(this, &MDIForm1::mnu2Querträger_Click));
   mnu3Querträger = AddEntry(mnuBauv, "mnu3Querträger", QStringLiteral("&3 Querträger (ohne Spannseil)"),
                             QKeySequence(Qt::Key_F3));
   mnu3Querträger->setCheckable(true);
-  connect(mnu3Querträger, &QAction::triggered, this, &MDIForm1::mnu3Querträger_Click);
-  connect(mnuBauv, &QMenu::aboutToShow, this, &MDIForm1::mnuBauv_Click);
+  connect(mnu3Querträger, &QAction::triggered, this, guarded_.Slot(this, &MDIForm1::mnu3Querträger_Click));
+  connect(mnuBauv, &QMenu::aboutToShow, this, guarded_.Slot(this, &MDIForm1::mnuBauv_Click));
 
   QMenu* mnuBer = AddSubmenu(this, "mnuBer", QStringLiteral("&Berechnen"));
   bar->addMenu(mnuBer);
   connect(
       AddEntry(mnuBer, "mnuVk", QStringLiteral("1. &Verkürzungsfaktor"), QKeySequence(Qt::CTRL | Qt::Key_V)),
-      &QAction::triggered, this, &MDIForm1::mnuVk_Click);
+      &QAction::triggered, this, guarded_.Slot(this, &MDIForm1::mnuVk_Click));
   connect(AddEntry(mnuBer, "mnuBerStromsAnt", QStringLiteral("2. &Zelvar-Beam"),
                    QKeySequence(Qt::CTRL | Qt::Key_A)),
-          &QAction::triggered, this, &MDIForm1::mnuBerStromsAnt_Click);
+          &QAction::triggered, this, guarded_.Slot(this, &MDIForm1::mnuBerStromsAnt_Click));
   AddSeparator(mnuBer, "mnuTrenn1");
   connect(AddEntry(mnuBer, "mnuPruning", QStringLiteral("3. Pruning / Optimieren"),
                    QKeySequence(Qt::CTRL | Qt::Key_O)),
-          &QAction::triggered, this, &MDIForm1::mnuPruning_Click);
+          &QAction::triggered, this, guarded_.Slot(this, &MDIForm1::mnuPruning_Click));
   AddSeparator(mnuBer, "mnuTrenn4");
   connect(AddEntry(mnuBer, "mnuMessung", QStringLiteral("4. &Messung auswerten\u2026"), QKeySequence(Qt::CTRL | Qt::Key_M)),
-          &QAction::triggered, this, &MDIForm1::mnuMessung_Click);
+          &QAction::triggered, this, guarded_.Slot(this, &MDIForm1::mnuMessung_Click));
   AddSeparator(mnuBer, "mnuTrenn3")->setVisible(false);
   QAction* mnuBerZusDipol =
       AddEntry(mnuBer, "mnuBerZusDipol", QStringLiteral("&Zusatzdipol (strahlungsgekoppelt)"));
   mnuBerZusDipol->setVisible(false);
   mnuBerZusDipol->setEnabled(false);
-  connect(mnuBerZusDipol, &QAction::triggered, this, &MDIForm1::mnuBerZusDipol_Click);
+  connect(mnuBerZusDipol, &QAction::triggered, this, guarded_.Slot(this, &MDIForm1::mnuBerZusDipol_Click));
 
   QMenu* mnuHelp = AddSubmenu(this, "mnuHelp", QStringLiteral("&?"));
   bar->addMenu(mnuHelp);
   connect(AddEntry(mnuHelp, "mnuHilfe", QStringLiteral("&Hilfe"), QKeySequence(Qt::Key_F1)),
-          &QAction::triggered, this, &MDIForm1::mnuHilfe_Click);
+          &QAction::triggered, this, guarded_.Slot(this, &MDIForm1::mnuHilfe_Click));
   connect(AddEntry(mnuHelp, "mnuInfo", QStringLiteral("&Info"), QKeySequence(Qt::CTRL | Qt::Key_F1)),
-          &QAction::triggered, this, &MDIForm1::mnuInfo_Click);
+          &QAction::triggered, this, guarded_.Slot(this, &MDIForm1::mnuInfo_Click));
 }
 
 // ------------------------------------------------------------------ menus

@@ -61,7 +61,8 @@ constexpr double kTextPointSize = 10;
 
 }  // namespace
 
-frmRTF::frmRTF(Module1& module) : module_(module) {
+frmRTF::frmRTF(Module1& module)
+    : module_(module), guarded_(module.Platform(), module.State().Zeilenumbruch) {
   setObjectName(QStringLiteral("frmRTF"));
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(QStringLiteral("Schnellansicht/Drucken"));
@@ -172,7 +173,7 @@ void frmRTF::Form_QueryUnload(bool& cancel) {
 
 void frmRTF::closeEvent(QCloseEvent* event) {
   bool cancel = false;
-  Form_QueryUnload(cancel);
+  guarded_([&] { Form_QueryUnload(cancel); });
   if (cancel) {
     event->ignore();
     return;
@@ -182,12 +183,12 @@ void frmRTF::closeEvent(QCloseEvent* event) {
 
 void frmRTF::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
-  Form_Resize();
+  guarded_([this] { Form_Resize(); });
 }
 
 void frmRTF::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
-  if (event->type() == QEvent::ActivationChange && isActiveWindow()) Form_Activate();
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) guarded_([this] { Form_Activate(); });
 }
 
 bool frmRTF::eventFilter(QObject* watched, QEvent* event) {

@@ -11,6 +11,7 @@
 
 #include "ui/app/TextViewWindow.h"
 #include "ui/app/WindowClasses.h"
+#include "ui/common/HandlerGuard.h"
 #include "ui/quickview/QuickViewRules.h"
 
 class QLabel;
@@ -118,6 +119,7 @@ class frmRTF : public QMainWindow, public TextViewWindow {
   void SearchText(bool again);
 
   Module1& module_;
+  HandlerGuard guarded_;
   QWidget* client_ = nullptr;
   QToolBar* toolbar1_ = nullptr;
   QToolBar* toolbar2_ = nullptr;

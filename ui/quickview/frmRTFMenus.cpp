@@ -71,7 +71,7 @@ void frmRTF::BuildMenus() {
   QMenuBar* bar = menuBar();
   const auto addAction = [this](QMenu* menu, const char* name, const QString& caption,
                                 const QKeySequence& shortcut, void (frmRTF::*handler)()) {
-    connect(AddEntry(menu, name, caption, shortcut), &QAction::triggered, this, handler);
+    connect(AddEntry(menu, name, caption, shortcut), &QAction::triggered, this, guarded_.Slot(this, handler));
   };
 
   QMenu* file = bar->addMenu(QStringLiteral("&Datei"));
@@ -130,7 +130,8 @@ void frmRTF::BuildToolbars() {
       // English key.
       if (QWidget* widget = toolbar->widgetForAction(action))
         widget->setAccessibleName(QString::fromUtf8(button.tooltip));
-      connect(action, &QAction::triggered, this, [this, handler, key] { (this->*handler)(key); });
+      connect(action, &QAction::triggered, this,
+              [this, handler, key] { guarded_([&] { (this->*handler)(key); }); });
     }
     return toolbar;
   };

@@ -14,10 +14,13 @@
 #include <QTest>
 #include <QTextCursor>
 #include <QToolBar>
+#include <stdexcept>
+#include <utility>
 
 #include "core/VersionInfo.h"
 #include "tests/ui/quickview/QuickViewTestSupport.h"
 #include "ui/common/InstalledFamily.h"
+#include "ui/frame/MDIForm1.h"
 #include "ui/quickview/QuickViewRules.h"
 #include "ui/platform/QtPlatform.h"
 #include "ui/rtf/RtfDocument.h"
@@ -171,6 +174,30 @@ TEST_F(Open, CancelChangesNothingAndRestoresTheWorkingDirectory) {
   EXPECT_EQ(QDir::currentPath(), folder);
   EXPECT_EQ(text().toPlainText(), "der Bericht\n");
   EXPECT_TRUE(view().isVisible());
+}
+
+// A command that fails ends with the error box, never the program: no
+// exception may pass through Qt's signal code. One quick-view command, one of
+// the frame's.
+TEST_F(Open, AFailingCommandEndsWithTheErrorBox) {
+  Load("der Bericht");
+  platform.onFileDialog = [] { throw std::runtime_error("the desktop's file portal went away"); };
+  platform.answers = {MsgResult::Ok};
+  Trigger("mnuOpen");
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].title, " Fehler ");
+  EXPECT_EQ(text().toPlainText(), "der Bericht\n");
+
+  bool thrown = false;
+  platform.onMessageBox = [&thrown] {
+    if (!std::exchange(thrown, true)) throw std::runtime_error("no message box today");
+  };
+  platform.answers = {MsgResult::Ok};
+  QAction* info = module().Windows().Default<MDIForm1>().findChild<QAction*>(QStringLiteral("mnuInfo"));
+  ASSERT_NE(info, nullptr);
+  info->trigger();
+  ASSERT_EQ(platform.messages.size(), 2u);
+  EXPECT_EQ(platform.messages[1].title, " Fehler ");
 }
 
 // ---------------------------------------------------------------- save
