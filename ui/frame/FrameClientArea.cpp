@@ -24,7 +24,12 @@ void FrameClientArea::paintEvent(QPaintEvent* event) {
   QMdiArea::paintEvent(event);  // the workspace background
   if (picture_.IsNull()) return;
   const QSize twips = picture_.NaturalSizeTwips();
-  const QSize size(TwipsToPixels(twips.width(), this), TwipsToPixels(twips.height(), this));
+  QSize size(TwipsToPixels(twips.width(), this), TwipsToPixels(twips.height(), this));
+  // Drawn at its own size from the top left; a picture larger than the client
+  // area (the landscape sketch on a small screen) is shrunk to fit whole,
+  // so that nothing of it, least of all the beam's direction, is cut off.
+  if (size.width() > viewport()->width() || size.height() > viewport()->height())
+    size = size.scaled(viewport()->size(), Qt::KeepAspectRatio);
   if (size.isEmpty()) return;
   const qreal ratio = devicePixelRatioF();
   if (rendered_.isNull() || rendered_.deviceIndependentSize().toSize() != size ||

@@ -35,6 +35,7 @@
 #include "ui/app/FrameWindow.h"
 #include "ui/app/WindowClasses.h"
 #include "ui/app/Module1.h"
+#include "ui/quickview/PastedCopyTextEdit.h"
 #include "ui/quickview/QuickViewFiles.h"
 #include "ui/quickview/QuickViewIcons.h"
 #include "ui/common/MenuEntries.h"
@@ -83,7 +84,7 @@ frmRTF::frmRTF(Module1& module)
     line1_[static_cast<std::size_t>(i)] = line;
   }
 
-  richTextBox1_ = new QTextEdit(client_);
+  richTextBox1_ = new PastedCopyTextEdit(client_);
   richTextBox1_->setObjectName(QStringLiteral("RichTextBox1"));
   richTextBox1_->setAccessibleName(windowTitle());  // a screen reader names the text after its window
   richTextBox1_->setAcceptRichText(true);

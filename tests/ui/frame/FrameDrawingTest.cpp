@@ -12,6 +12,13 @@ namespace {
 class FrameDrawingTest : public FrameTest {
  protected:
   void SetVariant(bool drei) { module_->State().DreiQuertraeger = drei; }
+  // The program's own drawings instead of the small stand-ins.
+  void UseRealDrawings() {
+    for (const QString& name : kDrawingFiles) {
+      QFile::remove(WorkPath(name));
+      ASSERT_TRUE(QFile::copy(QStringLiteral(ZB_ASSETS_DIR "/") + name, WorkPath(name)));
+    }
+  }
   QString Drawing() { return Frame().CurrentDrawingFile(); }
 };
 
@@ -27,6 +34,7 @@ TEST_F(FrameDrawingTest, FirstStartShowsTheThreeSpreaderSketch) {
 // The drawing's player writes its coordinates as text: under a German locale
 // they once came out with commas and the picture was a black slab.
 TEST_F(FrameDrawingTest, EveryDrawingLooksTheSameUnderAGermanLocale) {
+  UseRealDrawings();
   Start();
   const auto drawn = [this](bool maximised, bool drei) {
     Frame().setWindowState(maximised ? Qt::WindowMaximized : Qt::WindowNoState);
@@ -43,11 +51,34 @@ TEST_F(FrameDrawingTest, EveryDrawingLooksTheSameUnderAGermanLocale) {
       const QImage plain = drawn(maximised, drei);
       ProcessLocale german(kGermanLocale);
       const QImage inGerman = drawn(maximised, drei);
-      EXPECT_LT(DarkShare(inGerman), 0.2);
+      EXPECT_LT(DarkShare(inGerman), 0.1);
       EXPECT_TRUE(inGerman == plain);
     }
   }
   EXPECT_TRUE(platform_.messages.empty());
+}
+
+// The landscape sketch is wider than many screens: it is shrunk to fit whole
+// (its white paper keeps its 2:1 proportions) instead of losing its front.
+TEST_F(FrameDrawingTest, TheMaximisedSketchIsShownWhole) {
+  UseRealDrawings();
+  Start();
+  Frame().showMaximized();
+  QCoreApplication::processEvents();
+  ASSERT_EQ(Drawing(), "Zelvar3_Quer_klein.wmf");
+  for (const QSize client : {QSize(900, 700), QSize(1400, 500)}) {
+    Frame().centralWidget()->setFixedSize(client);
+    QCoreApplication::processEvents();
+    const QImage shown = Frame().centralWidget()->grab().toImage();
+    QRect paper;
+    for (int y = 0; y < shown.height(); ++y)
+      for (int x = 0; x < shown.width(); ++x)
+        if (shown.pixel(x, y) == qRgb(255, 255, 255)) paper |= QRect(x, y, 1, 1);
+    SCOPED_TRACE(QStringLiteral("%1 x %2 paper in %3 x %4").arg(paper.width()).arg(paper.height())
+                     .arg(client.width()).arg(client.height()).toStdString());
+    EXPECT_NEAR(static_cast<double>(paper.width()) / paper.height(), 2.0, 0.03);
+    EXPECT_TRUE(paper.width() >= client.width() - 20 || paper.height() >= client.height() - 20);
+  }
 }
 
 TEST_F(FrameDrawingTest, EachWindowStateAndVariantHasItsDrawing) {

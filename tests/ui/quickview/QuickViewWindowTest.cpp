@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QClipboard>
+#include <QMimeData>
+
 #include <QAction>
 #include <QGuiApplication>
 #include <QLabel>
@@ -357,6 +360,22 @@ TEST_F(TextModified, TypedKeysCountButCaretKeysDoNot) {
   KeyIntoText(Qt::Key_A);
   EXPECT_TRUE(view().TextModified());
   EXPECT_TRUE(text().toPlainText().startsWith('a'));
+}
+
+// A paste goes through the clipboard as the desktop's does; the text area
+// takes a copy of the data first and keeps the pasted formatting.
+TEST_F(TextModified, PastedRichTextKeepsItsFormatting) {
+  WriteFile("r.txt", Cp1252File(ReportLines()));
+  Show("r.txt");
+  auto* pasted = new QMimeData;
+  pasted->setHtml(QStringLiteral("<b>Fett</b> eingefügt "));
+  pasted->setText(QStringLiteral("Fett eingefügt "));
+  QApplication::clipboard()->setMimeData(pasted);
+  KeyIntoText(Qt::Key_Home);
+  zb::test::PressKey(Qt::Key_V, Qt::ControlModifier);
+  EXPECT_TRUE(text().toPlainText().startsWith(QStringLiteral("Fett eingefügt "))) << text().toPlainText().toStdString();
+  EXPECT_TRUE(FormatAt(*text().document(), "Fett").font().bold());
+  EXPECT_TRUE(view().TextModified());
 }
 
 using Closing = QuickViewTest;
