@@ -57,6 +57,7 @@ int Evaluate(const GivenOptions& given, std::ostream& out, std::ostream& err) {
 std::optional<Measurement> ReadMeasurementFor(const std::string& path, std::ostream& err) {
   MeasurementRead read = ReadMeasurement(path);
   if (!read.measurement) err << path << ": " << read.error.message << "\n";
+  else if (read.measurement->optionsAssumed) err << path << ": " << AssumedOptionsNote() << "\n";
   return std::move(read.measurement);
 }
 

@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QFileDialog>
@@ -105,6 +106,24 @@ TEST_F(SaveDialogTest, AnExistingFileIsOverwrittenOnlyAfterTheUserAgrees) {
   EXPECT_FALSE(Save(refused).has_value());
   ModalScript agreed({ChooseFile(path), Answer(QMessageBox::Yes, nullptr)});
   EXPECT_EQ(Save(agreed), path);
+}
+
+TEST_F(SaveDialogTest, ANameWithoutExtensionGetsTheChosenFiltersOne) {
+  zb::ui::FileDialogOptions options;
+  options.filter = QStringLiteral("PNG-Bild (*.png)|*.png|SVG-Grafik (*.svg)|*.svg");
+  options.extensionFromFilter = true;
+  const QString typed = dir.filePath(QStringLiteral("kurve"));
+  for (int filter : {0, 1}) {
+    ModalScript script({[&](QWidget* modal) {
+      auto* combo = modal->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+      ASSERT_TRUE(combo);
+      combo->setCurrentIndex(filter);
+      emit combo->activated(filter);  // as the user's choice in the list
+      ChooseFile(typed)(modal);
+    }});
+    EXPECT_EQ(platform.SaveFileDialog(nullptr, options), typed + (filter == 0 ? ".png" : ".svg"));
+    EXPECT_TRUE(script.Done());
+  }
 }
 
 }  // namespace
