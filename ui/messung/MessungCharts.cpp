@@ -3,6 +3,7 @@
 #include <QAreaSeries>
 #include <QCategoryAxis>
 #include <QChart>
+#include <QGraphicsLayout>
 #include <QGraphicsSimpleTextItem>
 #include <QLineSeries>
 #include <QValueAxis>
@@ -11,6 +12,7 @@
 #include <limits>
 
 #include "ui/messung/ChartAxes.h"
+#include "ui/messung/SwrAxisLabels.h"
 
 namespace zb::ui {
 
@@ -93,6 +95,9 @@ QChart* NewChart() {
   // The legend beside the plot: the height is what the charts are short of.
   chart->legend()->setAlignment(Qt::AlignRight);
   chart->setMargins(QMargins(4, 4, 4, 4));
+  // No padding around the chart's background: every pixel of height goes to the plot.
+  chart->layout()->setContentsMargins(0, 0, 0, 0);
+  chart->setBackgroundRoundness(0);
   return chart;
 }
 
@@ -146,7 +151,7 @@ QChart* NewSwrChart(const zb::Measurement& measurement, const QString& resonance
   QChart* chart = NewChart();
   QValueAxis* x = NewFrequencyAxis(e.fStartMHz, e.fStopMHz);
   x->setTitleVisible(false);  // the chart below names it; its height goes to the plot
-  QValueAxis* y = NewSwrAxis();
+  QCategoryAxis* y = NewSwrAxis();
   chart->addAxis(x, Qt::AlignBottom);
   chart->addAxis(y, Qt::AlignLeft);
 
@@ -165,9 +170,10 @@ QChart* NewSwrChart(const zb::Measurement& measurement, const QString& resonance
   }
   // An SWR above the axis (an infinite one too) is drawn at its top.
   const auto position = [](const zb::MeasuredPoint& p) { return SwrAxisPosition(std::min(p.swr, kSwrAxisTop)); };
-  Attach(chart,
-         NewCurve(QStringLiteral("SWR"), ThinnedCurve(measurement.points, position, kCurveColumns), kSwrColour), x,
-         y);
+  QLineSeries* curve =
+      NewCurve(QStringLiteral("SWR"), ThinnedCurve(measurement.points, position, kCurveColumns), kSwrColour);
+  Attach(chart, curve, x, y);
+  AddSwrAxisLabels(chart, y, curve);
   MarkResonance(chart, e, x, y, resonanceText);
   return chart;
 }

@@ -3,6 +3,7 @@
 #include <QChart>
 #include <QObject>
 #include <QPointer>
+#include <QVariant>
 #include <algorithm>
 #include <cmath>
 
@@ -20,10 +21,18 @@ struct Insets {
   int right = 0;
 };
 
+constexpr const char* kLeastLeftProperty = "leastLeftMargin";
+
+int LeastLeftMargin(const QChart& chart) {
+  const QVariant least = chart.property(kLeastLeftProperty);
+  return least.isValid() ? least.toInt() : kLeastSideMargin;
+}
+
+// The insets with what the chart draws itself in its left margin.
 Insets InsetsOf(const QChart& chart) {
   const QRectF area = chart.plotArea();
   const QMargins margins = chart.margins();
-  return {static_cast<int>(std::ceil(area.left())) - margins.left(),
+  return {static_cast<int>(std::ceil(area.left())) - margins.left() + LeastLeftMargin(chart) - kLeastSideMargin,
           static_cast<int>(std::ceil(chart.size().width() - area.right())) - margins.right()};
 }
 
@@ -37,13 +46,15 @@ void Align(QChart* a, QChart* b) {
   // further layout follows.
   for (auto [chart, insets] : {std::pair{a, insetsA}, std::pair{b, insetsB}}) {
     QMargins margins = chart->margins();
-    margins.setLeft(left - insets.left);
+    margins.setLeft(left - insets.left + LeastLeftMargin(*chart) - kLeastSideMargin);
     margins.setRight(right - insets.right);
     if (margins != chart->margins()) chart->setMargins(margins);
   }
 }
 
 }  // namespace
+
+void SetLeastLeftMargin(QChart* chart, int margin) { chart->setProperty(kLeastLeftProperty, margin); }
 
 void AlignPlotAreas(QChart* upper, QChart* lower) {
   // Either chart may be replaced (and deleted) before the other.

@@ -15,4 +15,7 @@ namespace zb::ui {
 // room, now and whenever either chart lays out its plot anew.
 void AlignPlotAreas(QChart* upper, QChart* lower);
 
+// The left margin a chart needs at least, for what it draws there itself.
+void SetLeastLeftMargin(QChart* chart, int margin);
+
 }  // namespace zb::ui
