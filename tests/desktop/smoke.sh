@@ -263,6 +263,16 @@ text = "%.3f" % json.load(sys.stdin)["resonanceMHz"]
 print(text.rstrip("0") + ("0" if text.rstrip("0").endswith(".") else ""))')
 wait_for eval '[ "$(atspi text "$pruning_window" "${pruning_boxes[1]}")" = "$resonance" ]' ||
   fail "the pruning window's measured frequency is not the resonance $resonance"
+# The sweep window's access keys are its own, not the frame's menus': Alt+G
+# hands the resonance over again, Alt+P asks where to save the picture.
+atspi type "$pruning_window" "${pruning_boxes[1]}=1" || fail "typing into the pruning window"
+key alt+g                                # "An Pruning über&geben"
+wait_for eval '[ "$(atspi text "$pruning_window" "${pruning_boxes[1]}")" = "$resonance" ]' ||
+  fail "Alt+G did not hand the resonance over"
+key alt+p                                # "Bild s&peichern…"
+wait_for window_shown "Bild speichern" || fail "Alt+P did not offer to save the picture"
+key Escape
+wait_for eval '! window_shown "Bild speichern"' || fail "the save dialog stayed open"
 
 # Back in the beam form: one click on the spinner's down arrow is one step,
 # also when its press and release arrive together and the focus comes from
