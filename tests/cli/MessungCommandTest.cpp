@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cmath>
 #include <complex>
 #include <cstdio>
@@ -36,9 +37,14 @@ class MessungCommand : public ::testing::Test {
       const double f = 13.5e6 + i * 5e3, w = 2 * std::numbers::pi * f;
       const std::complex<double> z(r, w * l - 1 / (w * c));
       const std::complex<double> g = (z - 50.0) / (z + 50.0);
+      // A decimal point whatever the locale, as an analyser writes it.
       char line[96];
-      std::snprintf(line, sizeof line, "%.3f %.17g %.17g\n", f / 1e6, g.real(), g.imag());
-      text += line;
+      char* end = std::to_chars(line, line + sizeof line, f / 1e6, std::chars_format::fixed, 3).ptr;
+      *end++ = ' ';
+      end = std::to_chars(end, line + sizeof line, g.real()).ptr;
+      *end++ = ' ';
+      end = std::to_chars(end, line + sizeof line, g.imag()).ptr;
+      text.append(line, end).push_back('\n');
     }
     return Write(name, text);
   }

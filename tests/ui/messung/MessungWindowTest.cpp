@@ -14,6 +14,7 @@
 #include <QMdiArea>
 #include <QPushButton>
 #include <QValueAxis>
+#include <charconv>
 #include <cmath>
 #include <complex>
 #include <cstdio>
@@ -39,9 +40,14 @@ class MessungWindow : public test::VkTest {
       const double f = 27e6 + 3e6 * i / (points - 1), w = 2 * std::numbers::pi * f;
       const std::complex<double> g = (std::complex<double>(r, w * l - 1 / (w * c)) - 50.0) /
                                      (std::complex<double>(r, w * l - 1 / (w * c)) + 50.0);
+      // Written as an analyser writes it, with a decimal point whatever the locale.
       char line[96];
-      std::snprintf(line, sizeof line, "%.0f %.17g %.17g\n", f, std::abs(g), std::arg(g) * 180 / std::numbers::pi);
-      text += line;
+      char* end = std::to_chars(line, line + sizeof line, f, std::chars_format::fixed, 0).ptr;
+      *end++ = ' ';
+      end = std::to_chars(end, line + sizeof line, std::abs(g)).ptr;
+      *end++ = ' ';
+      end = std::to_chars(end, line + sizeof line, std::arg(g) * 180 / std::numbers::pi).ptr;
+      text.append(line, end).push_back('\n');
     }
     return Write(name, text);
   }
@@ -67,6 +73,13 @@ class MessungWindow : public test::VkTest {
     for (size_t start = 0, end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
       lines.push_back(text.substr(start, end - start));
     return lines;
+  }
+
+  // The JSON number at the start of text, read with a decimal point whatever the locale.
+  static double Number(const std::string& text) {
+    double value = std::nan("");
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return value;
   }
 
   test::CliRun Cli(std::vector<std::string> args) { return test::RunCli(args, test::ScratchFolder()); }
@@ -134,7 +147,7 @@ TEST_F(MessungWindow, CtrlMShowsTheCommandLinesRowsAndCharts) {
   const test::CliRun json = Cli({"messung", file.toStdString(), "--json"});
   const size_t at = json.out.find("\"resonanceMHz\":");
   ASSERT_NE(at, std::string::npos);
-  const double resonance = std::stod(json.out.substr(at + 15));
+  const double resonance = Number(json.out.substr(at + 15));
   for (QChartView* chart : {w->chtSwr, w->chtImpedanz}) {
     QLineSeries* marker = Series(chart, QStringLiteral("Resonanz"));
     ASSERT_NE(marker, nullptr);
@@ -355,7 +368,7 @@ TEST_F(MessungWindow, AHundredThousandPointsShowWithinASecond) {
   const test::CliRun json = Cli({"messung", file.toStdString(), "--json"});
   const size_t at = json.out.find("\"swrMin\":");
   ASSERT_NE(at, std::string::npos);
-  EXPECT_EQ(lowest, ui::SwrAxisPosition(std::stod(json.out.substr(at + 9))));
+  EXPECT_EQ(lowest, ui::SwrAxisPosition(Number(json.out.substr(at + 9))));
 }
 
 }  // namespace
