@@ -57,6 +57,7 @@ int Evaluate(const GivenOptions& given, std::ostream& out, std::ostream& err) {
 std::optional<Measurement> ReadMeasurementFor(const std::string& path, std::ostream& err) {
   MeasurementRead read = ReadMeasurement(path);
   if (!read.measurement) err << path << ": " << read.error.message << "\n";
+  else if (read.measurement->optionsAssumed) err << path << ": " << AssumedOptionsNote() << "\n";
   return std::move(read.measurement);
 }
 
@@ -67,6 +68,10 @@ const UsageSection& MessungUsage() {
        "(.s1p, .s2p; Version 1 oder 2.0; S-, Z- oder Y-Parameter, bei Zweitoren gilt S11): die Resonanz (wo der "
        "Blindwiderstand von kapazitiv zu induktiv wechselt, sonst beim kleinsten SWR), das kleinste SWR, die "
        "Bereiche mit SWR bis 2 und bis 1,5 sowie Wirk- und Blindwiderstand bei der Resonanz.",
+       "Ist der Blindwiderstand im ganzen Durchlauf induktiv, liegt die Resonanz darunter (\"Resonanz unterhalb "
+       "des Messbereichs \u2013 bitte tiefer messen\", JSON resonanceKind belowSweep), ist er durchweg kapazitiv, "
+       "darüber (\"Resonanz oberhalb des Messbereichs \u2013 bitte höher messen\", aboveSweep). Einer Datei ohne "
+       "Optionszeile gelten GHz, S, MA, R 50; die Fehlerausgabe sagt das.",
        "Die Resonanz lässt sich mit zelvar-beam-cli pruning --messung DATEI gleich an das Pruning weitergeben."},
       {
           {"", "DATEI", "die Touchstone-Datei (höchstens 50 MB)", true},

@@ -61,8 +61,16 @@ std::optional<std::string> MeasuredText(const GivenOptions& given, std::ostream&
   const bool typed = given.contains("--ist"), measured = given.contains("--messung");
   if (typed == measured) throw UsageError{"Entweder --ist oder --messung angeben."};
   if (typed) return given.at("--ist");
-  const std::optional<Measurement> measurement = ReadMeasurementFor(given.at("--messung"), err);
+  const std::string& path = given.at("--messung");
+  const std::optional<Measurement> measurement = ReadMeasurementFor(path, err);
   if (!measurement) return std::nullopt;
+  // A resonance outside the sweep has no frequency to prune with: the sweep's
+  // edge would give far too small a change.
+  const std::string outside = ResonanceOutsideText(measurement->evaluation.resonanceKind);
+  if (!outside.empty()) {
+    err << path << ": " << outside << "\n";
+    return std::nullopt;
+  }
   return MeasuredResonanceText(measurement->evaluation.resonanceMHz);
 }
 
@@ -111,7 +119,8 @@ const UsageSection& PruningUsage() {
        "Rückgabewerte: 0 berechnet, 1 vorzeitig beendet (das Feld, auf dem der Fokus steht, nennt die "
        "Fehlerausgabe mit seiner Beschriftung, z. B. Feld „soll Resonanzfrequenz [MHz]:“), 2 falscher "
        "Aufruf, "
-       "4 Messdatei nicht lesbar (der Grund auf der Fehlerausgabe)."},
+       "4 Messdatei nicht lesbar oder ihre Resonanz außerhalb des Messbereichs (der Grund auf der "
+       "Fehlerausgabe)."},
   };
   return section;
 }

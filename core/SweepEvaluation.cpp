@@ -31,6 +31,16 @@ MeasuredPoint Evaluated(double frequencyMHz, std::complex<double> gamma, double 
   return p;
 }
 
+// Without a crossing of X: an antenna inductive over the whole sweep resonates
+// below it, one capacitive throughout above it. An undetermined X (NaN)
+// decides neither, nor do X of both signs.
+ResonanceKind WithoutCrossing(const std::vector<MeasuredPoint>& points) {
+  const auto all = [&points](auto test) { return std::all_of(points.begin(), points.end(), test); };
+  if (all([](const MeasuredPoint& p) { return p.reactance >= 0; })) return ResonanceKind::BelowSweep;
+  if (all([](const MeasuredPoint& p) { return p.reactance < 0; })) return ResonanceKind::AboveSweep;
+  return ResonanceKind::SwrMinimum;
+}
+
 // The frequency where the SWR passes threshold between the point inside and the one outside.
 double Edge(const MeasuredPoint& inside, const MeasuredPoint& outside, double threshold) {
   if (std::isinf(outside.swr)) return inside.frequencyMHz;
@@ -49,12 +59,23 @@ MeasurementRead EvaluatedRead(TouchstoneRead read) {
   Measurement m;
   m.points = MeasuredPoints(*read.sweep);
   m.evaluation = EvaluateSweep(m.points, read.sweep->z0);
+  m.optionsAssumed = !read.sweep->optionLineGiven;
   result.measurement = std::move(m);
   return result;
 }
 
 const char* ResonanceKindName(ResonanceKind kind) {
-  return kind == ResonanceKind::ReactanceZero ? "reactanceZero" : "swrMinimum";
+  switch (kind) {
+    case ResonanceKind::ReactanceZero: return "reactanceZero";
+    case ResonanceKind::SwrMinimum: return "swrMinimum";
+    case ResonanceKind::BelowSweep: return "belowSweep";
+    case ResonanceKind::AboveSweep: return "aboveSweep";
+  }
+  return "swrMinimum";
+}
+
+bool ResonanceOutsideSweep(ResonanceKind kind) {
+  return kind == ResonanceKind::BelowSweep || kind == ResonanceKind::AboveSweep;
 }
 
 std::vector<MeasuredPoint> MeasuredPoints(const Sweep& sweep) {
@@ -114,7 +135,7 @@ SweepEvaluation EvaluateSweep(const std::vector<MeasuredPoint>& points, double z
   if (found) {
     e.resonanceKind = ResonanceKind::ReactanceZero;
   } else {
-    e.resonanceKind = ResonanceKind::SwrMinimum;
+    e.resonanceKind = WithoutCrossing(points);
     e.resonanceMHz = e.swrMinMHz;
     e.resistance = points[minimum].resistance;
     e.reactance = points[minimum].reactance;

@@ -37,16 +37,22 @@ struct SwrBand {
 
 enum class ResonanceKind {
   ReactanceZero,  // X crosses from below 0 to 0 or above between two points: interpolated there
-  SwrMinimum,     // no such crossing: the point of the smallest SWR
+  SwrMinimum,     // no such crossing, X of both signs: the point of the smallest SWR
+  BelowSweep,     // no crossing, every X >= 0 (inductive): the resonance lies below the first point
+  AboveSweep,     // no crossing, every X < 0 (capacitive): the resonance lies above the last point
 };
-const char* ResonanceKindName(ResonanceKind kind);  // "reactanceZero", "swrMinimum"
+// "reactanceZero", "swrMinimum", "belowSweep", "aboveSweep"
+const char* ResonanceKindName(ResonanceKind kind);
+// True where the resonance lies outside the sweep: its frequency is then
+// only the point of the smallest SWR and must not go on to the pruning.
+bool ResonanceOutsideSweep(ResonanceKind kind);
 
 struct SweepEvaluation {
   std::size_t points = 0;
   double fStartMHz = 0;
   double fStopMHz = 0;
   double z0 = 50;
-  double resonanceMHz = 0;
+  double resonanceMHz = 0;  // outside the sweep: the point of the smallest SWR
   ResonanceKind resonanceKind = ResonanceKind::SwrMinimum;
   double resistance = 0;  // R at the resonance, ohms
   double reactance = 0;   // X at the resonance, ohms
@@ -73,6 +79,7 @@ std::optional<SwrBand> SwrBandAround(const std::vector<MeasuredPoint>& points, s
 struct Measurement {
   std::vector<MeasuredPoint> points;  // for the SWR curve
   SweepEvaluation evaluation;
+  bool optionsAssumed = false;  // the file had no option line: its numbers may be read in the wrong unit
 };
 
 // A measurement, or why there is none.

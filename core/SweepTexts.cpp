@@ -39,11 +39,28 @@ std::string SwrBandText(const std::optional<SwrBand>& band) {
          SweepMHzText(band->highMHz) + (band->highOpen ? " (Messbereichsende)" : "") + " MHz";
 }
 
+std::string ResonanceOutsideText(ResonanceKind kind) {
+  if (kind == ResonanceKind::BelowSweep) return "Resonanz unterhalb des Messbereichs \u2013 bitte tiefer messen";
+  if (kind == ResonanceKind::AboveSweep) return "Resonanz oberhalb des Messbereichs \u2013 bitte h\u00F6her messen";
+  return "";
+}
+
+namespace {
+
+// The resonance row: where it lies, or where to measure instead; the edge of
+// the sweep is never offered as the resonance.
+std::string ResonanceText(const SweepEvaluation& e) {
+  if (ResonanceOutsideSweep(e.resonanceKind)) return ResonanceOutsideText(e.resonanceKind);
+  return SweepMHzText(e.resonanceMHz) + " MHz (" + ResonanceKindText(e.resonanceKind) + ")";
+}
+
+}  // namespace
+
 std::vector<SweepRow> SweepEvaluationRows(const SweepEvaluation& e) {
   return {
       {"Messpunkte:", std::to_string(e.points) + " von " + SweepMHzText(e.fStartMHz) + " bis " +
                           SweepMHzText(e.fStopMHz) + " MHz"},
-      {"Resonanz:", SweepMHzText(e.resonanceMHz) + " MHz (" + ResonanceKindText(e.resonanceKind) + ")"},
+      {"Resonanz:", ResonanceText(e)},
       {"Kleinstes SWR:", SwrText(e.swrMin) + " bei " + SweepMHzText(e.swrMinMHz) + " MHz"},
       {"SWR \u2264 2:", SwrBandText(e.swr2)},
       {"SWR \u2264 " + FormatNumber(kSwrBandNarrow, "0.0") + ":", SwrBandText(e.swr15)},
@@ -51,6 +68,8 @@ std::vector<SweepRow> SweepEvaluationRows(const SweepEvaluation& e) {
       {"Blindwiderstand X bei Resonanz [\u03A9]:", OhmsText(e.reactance)},
   };
 }
+
+std::string AssumedOptionsNote() { return "ohne Optionszeile: GHz, S, MA, R 50 angenommen"; }
 
 std::string MeasuredResonanceText(double mhz) { return FormatNumber(mhz, "0.0##"); }
 

@@ -28,6 +28,14 @@ std::string OhmsText(double ohms);
 // "13,779 bis 14,429 MHz", an open edge named; "nicht erreicht" without a band.
 std::string SwrBandText(const std::optional<SwrBand>& band);
 
+// Where the resonance lies outside the sweep, what the user should do
+// ("Resonanz unterhalb des Messbereichs – bitte tiefer messen"); "" inside it.
+std::string ResonanceOutsideText(ResonanceKind kind);
+
+// What the user reads beside a file without an option line: a sweep in MHz
+// read as GHz is a thousand times off.
+std::string AssumedOptionsNote();
+
 // The seven rows: points, resonance, smallest SWR, both bands, R and X.
 std::vector<SweepRow> SweepEvaluationRows(const SweepEvaluation& evaluation);
 

@@ -19,13 +19,13 @@ class Reader {
   Reader(std::string_view text, int portsFromName) : text_(text), ports_(portsFromName) {}
 
   Sweep Read() {
+    // An editor on another desktop may have put a byte-order mark before the text.
+    if (text_.starts_with(kUtf8ByteOrderMark)) text_.remove_prefix(kUtf8ByteOrderMark.size());
     if (text_.empty()) Refuse(0, "Die Datei ist leer.");
     int lineNumber = 0;
     std::size_t at = 0;
     while (at < text_.size() && !ended_) {
-      const std::size_t end = std::min(text_.find('\n', at), text_.size());
-      std::string_view line = text_.substr(at, end - at);
-      at = end + 1;
+      std::string_view line = NextLine(at);
       ++lineNumber;
       line = line.substr(0, std::min(line.find('!'), line.size()));
       line = Trimmed(line);
@@ -37,6 +37,7 @@ class Reader {
       Refuse(frequenciesLine_, "[Number of Frequencies] nennt " + std::to_string(expectedFrequencies_) +
                                    " Frequenzen, die Datei enthält aber " +
                                    std::to_string(sweep_.frequencyMHz.size()) + ".");
+    sweep_.optionLineGiven = optionSeen_;
     sweep_.z0 = Reference(0);
     sweep_.ports = ports_;
     sweep_.version = version_;
@@ -44,6 +45,18 @@ class Reader {
   }
 
  private:
+  static constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
+  // The line starting at at, without its end; at moves past the end. A line
+  // ends in LF, CR LF or a bare CR (as old Macintosh programs write).
+  std::string_view NextLine(std::size_t& at) const {
+    const std::size_t end = std::min(text_.find_first_of("\r\n", at), text_.size());
+    const std::string_view line = text_.substr(at, end - at);
+    at = end + 1;
+    if (end < text_.size() && text_[end] == '\r' && at < text_.size() && text_[at] == '\n') ++at;
+    return line;
+  }
+
   void Line(std::string_view line, int number) {
     if (!started_) {
       started_ = true;

@@ -27,6 +27,7 @@ struct Sweep {
   double z0 = 50;                            // reference resistance of port 1 in ohms
   int ports = 1;                             // 1 or 2
   int version = 1;                           // 1 or 2 (Touchstone 2.x)
+  bool optionLineGiven = true;               // false: GHz, S, MA, R 50 were assumed
 };
 
 // Why a file was not read.

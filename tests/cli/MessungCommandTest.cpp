@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cmath>
 #include <complex>
 #include <cstdio>
@@ -29,18 +30,23 @@ class MessungCommand : public ::testing::Test {
   }
 
   // A series R-L-C circuit (35 ohms, resonant at 14.1 MHz) from 13.5 to 14.5 MHz in 5 kHz steps.
-  std::string Dipole() {
-    const double r = 35, f0 = 14.1e6, l = 2e-6, c = 1 / ((2 * std::numbers::pi * f0) * (2 * std::numbers::pi * f0) * l);
+  std::string Dipole(double f0 = 14.1e6, const std::string& name = "dipol.s1p") {
+    const double r = 35, l = 2e-6, c = 1 / ((2 * std::numbers::pi * f0) * (2 * std::numbers::pi * f0) * l);
     std::string text = "! Dipol 20 m\n# MHz S RI R 50\n";
     for (int i = 0; i <= 200; ++i) {
       const double f = 13.5e6 + i * 5e3, w = 2 * std::numbers::pi * f;
       const std::complex<double> z(r, w * l - 1 / (w * c));
       const std::complex<double> g = (z - 50.0) / (z + 50.0);
+      // A decimal point whatever the locale, as an analyser writes it.
       char line[96];
-      std::snprintf(line, sizeof line, "%.3f %.17g %.17g\n", f / 1e6, g.real(), g.imag());
-      text += line;
+      char* end = std::to_chars(line, line + sizeof line, f / 1e6, std::chars_format::fixed, 3).ptr;
+      *end++ = ' ';
+      end = std::to_chars(end, line + sizeof line, g.real()).ptr;
+      *end++ = ' ';
+      end = std::to_chars(end, line + sizeof line, g.imag()).ptr;
+      text.append(line, end).push_back('\n');
     }
-    return Write("dipol.s1p", text);
+    return Write(name, text);
   }
 
   test::CliRun Run(std::vector<std::string> args) { return test::RunCli(args, folder_ / "work"); }
@@ -99,6 +105,25 @@ TEST_F(MessungCommand, UnreadableFilesExitFourWithTheReason) {
   const std::string missing = (folder_ / "nichts.s1p").string();
   EXPECT_EQ(Run({"messung", missing, "--json"}).err, missing + ": Die Datei gibt es nicht.\n");
   EXPECT_EQ(Run({"messung", Write("leer.s1p", "")}).exit, kExitUnreadableFile);
+}
+
+TEST_F(MessungCommand, AResonanceBelowTheSweepIsNamedAndNotPruned) {
+  const std::string file = Dipole(13.3e6, "tief.s1p"), text = "Resonanz unterhalb des Messbereichs \u2013 bitte tiefer messen";
+  EXPECT_NE(Run({"messung", file}).out.find("Resonanz: " + text + "\n"), std::string::npos);
+  EXPECT_NE(Run({"messung", file, "--json"}).out.find("\"resonanceKind\":\"belowSweep\""), std::string::npos);
+  const test::CliRun pruning = Run({"pruning", "--laenge", "10,40", "--messung", file, "--soll", "14,2"});
+  EXPECT_EQ(pruning.exit, kExitUnreadableFile);
+  EXPECT_EQ(pruning.err, file + ": " + text + "\n");
+  EXPECT_EQ(pruning.out, "");
+}
+
+TEST_F(MessungCommand, AFileWithoutOptionLineIsReadWithANote) {
+  const std::string file = Write("ohne.s1p", "0.014 0.5 90\n0.015 0.25 -90\n");
+  const test::CliRun run = Run({"messung", file});
+  EXPECT_EQ(run.exit, kExitCompleted);
+  EXPECT_EQ(run.err, file + ": ohne Optionszeile: GHz, S, MA, R 50 angenommen\n");
+  EXPECT_EQ(run.out.rfind("Messpunkte: 2 von 14,000 bis 15,000 MHz\n", 0), 0u) << run.out;
+  EXPECT_EQ(Run({"messung", Dipole()}).err, "");
 }
 
 TEST_F(MessungCommand, WrongCalls) {

@@ -48,7 +48,7 @@ TEST(SweepEvaluation, ImpedanceAndSwrOfEveryPoint) {
 
 TEST(SweepEvaluation, SmallestSwrIsTheFirstOfEqualPoints) {
   const SweepEvaluation e =
-      EvaluateSweep(Points({10, 11, 12, 13}, {3, 1.2, 1.2, 3}, {-5, -4, -3, -2}), 50);
+      EvaluateSweep(Points({10, 11, 12, 13}, {3, 1.2, 1.2, 3}, {5, -4, -3, -2}), 50);
   EXPECT_EQ(e.swrMin, 1.2);
   EXPECT_EQ(e.swrMinMHz, 11);
   EXPECT_EQ(e.resonanceKind, ResonanceKind::SwrMinimum);
@@ -72,6 +72,20 @@ TEST(SweepEvaluation, ResonanceIsTheCrossingNearestTheMinimum) {
   EXPECT_EQ(EvaluateSweep(Points({1, 2}, {1, 1}, {-1, 0}), 50).resonanceMHz, 2);
   // Inductive to capacitive is no series resonance.
   EXPECT_EQ(EvaluateSweep(Points({1, 2}, {1.5, 1}, {1, -1}), 50).resonanceKind, ResonanceKind::SwrMinimum);
+}
+
+TEST(SweepEvaluation, WithoutACrossingTheSignOfXTellsWhereTheResonanceLies) {
+  // Inductive throughout (0 counts as inductive): below the sweep; the frequency stays the smallest SWR's.
+  const SweepEvaluation below = EvaluateSweep(Points({13.5, 14, 14.5}, {1.8, 2.5, 3}, {0, 20, 40}), 50);
+  EXPECT_EQ(below.resonanceKind, ResonanceKind::BelowSweep);
+  EXPECT_EQ(below.resonanceMHz, 13.5);
+  EXPECT_STREQ(ResonanceKindName(below.resonanceKind), "belowSweep");
+  const SweepEvaluation above = EvaluateSweep(Points({13.5, 14, 14.5}, {3, 2.5, 1.8}, {-40, -20, -1}), 50);
+  EXPECT_EQ(above.resonanceKind, ResonanceKind::AboveSweep);
+  EXPECT_EQ(above.resonanceMHz, 14.5);
+  EXPECT_STREQ(ResonanceKindName(above.resonanceKind), "aboveSweep");
+  // An undetermined X decides nothing.
+  EXPECT_EQ(EvaluateSweep(Points({1, 2}, {kInf, 3}, {std::nan(""), 5}), 50).resonanceKind, ResonanceKind::SwrMinimum);
 }
 
 TEST(SweepEvaluation, OfTwoEquallyNearCrossingsTheLowerWins) {

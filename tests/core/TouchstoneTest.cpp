@@ -176,8 +176,11 @@ TEST(Touchstone, DefaultsAreGigahertzSMagnitudeAngleAndFiftyOhms) {
   EXPECT_NEAR(read.sweep->frequencyMHz[1], 15, 1e-12);
   EXPECT_NEAR(read.sweep->gamma[0].imag(), 0.5, 1e-15);
   EXPECT_NEAR(read.sweep->gamma[1].imag(), -0.25, 1e-15);
-  // Without any option line as well.
-  EXPECT_TRUE(ParseTouchstone("1 0.5 0\n", 1).sweep);
+  // Without any option line as well; the sweep says so, for a note to the user.
+  EXPECT_TRUE(read.sweep->optionLineGiven);
+  const TouchstoneRead bare = ParseTouchstone("1 0.5 0\n", 1);
+  ASSERT_TRUE(bare.sweep);
+  EXPECT_FALSE(bare.sweep->optionLineGiven);
 }
 
 TEST(Touchstone, PortCountComesFromTheNameOrTheFirstDataLine) {
@@ -224,6 +227,18 @@ TEST(Touchstone, CommentsBlankLinesTabsCrLfAndNoFinalNewline) {
   ASSERT_TRUE(read.sweep) << read.error.message;
   EXPECT_EQ(read.sweep->frequencyMHz, (std::vector<double>{14, 15}));
   EXPECT_EQ(read.sweep->gamma[1], Complex(0.3, 0.4));
+}
+
+TEST(Touchstone, AByteOrderMarkAndBareCrLineEndsAreRead) {
+  for (const char* text : {"\xEF\xBB\xBF# MHz S RI\n14 0.1 0.2\n15 0.3 0.4\n", "# MHz S RI\r14 0.1 0.2\r15 0.3 0.4\r",
+                           "\xEF\xBB\xBF! a\r\r# MHz S RI\r\n14 0.1 0.2\n\r15 0.3 0.4"}) {
+    const TouchstoneRead read = ParseTouchstone(text, 1);
+    ASSERT_TRUE(read.sweep) << read.error.message;
+    EXPECT_EQ(read.sweep->frequencyMHz, (std::vector<double>{14, 15}));
+  }
+  // Lines still count as the file shows them: CR, CR LF and LF each end one.
+  EXPECT_EQ(ParseTouchstone("\xEF\xBB\xBF# MHz S RI\r\r14 0.1 0.2\r\n15 x 0.2\n", 1).error.message,
+            "Zeile 4: \u201Ex\u201C ist keine Zahl.");
 }
 
 // The message of a refused text.

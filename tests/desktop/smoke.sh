@@ -263,6 +263,25 @@ text = "%.3f" % json.load(sys.stdin)["resonanceMHz"]
 print(text.rstrip("0") + ("0" if text.rstrip("0").endswith(".") else ""))')
 wait_for eval '[ "$(atspi text "$pruning_window" "${pruning_boxes[1]}")" = "$resonance" ]' ||
   fail "the pruning window's measured frequency is not the resonance $resonance"
+# The sweep window's access keys are its own, not the frame's menus': with
+# the window active (a click on its title bar), Alt+G hands the resonance
+# over again and Alt+P asks where to save the picture.
+activate_child() {
+  local x y w h
+  read -r x y w h < <(atspi window-extents "$1") || return 1
+  xdotool mousemove $((x + w / 2)) $((y + 9)) click 1
+  sleep 0.3
+}
+atspi type "$pruning_window" "${pruning_boxes[1]}=1" || fail "typing into the pruning window"
+activate_child "$messung_window" || fail "no sweep window"
+key alt+g                                # "An Pruning über&geben"
+wait_for eval '[ "$(atspi text "$pruning_window" "${pruning_boxes[1]}")" = "$resonance" ]' ||
+  fail "Alt+G did not hand the resonance over"
+activate_child "$messung_window" || fail "no sweep window"
+key alt+p                                # "Bild s&peichern…"
+wait_for window_shown "Bild speichern" || fail "Alt+P did not offer to save the picture"
+key Escape
+wait_for eval '! window_shown "Bild speichern"' || fail "the save dialog stayed open"
 
 # Back in the beam form: one click on the spinner's down arrow is one step,
 # also when its press and release arrive together and the focus comes from

@@ -1,13 +1,18 @@
 #include "ui/messung/MessungCharts.h"
 
 #include <QAreaSeries>
+#include <QCategoryAxis>
 #include <QChart>
+#include <QGraphicsLayout>
 #include <QGraphicsSimpleTextItem>
 #include <QLineSeries>
 #include <QValueAxis>
 #include <algorithm>
 #include <cmath>
 #include <limits>
+
+#include "ui/messung/ChartAxes.h"
+#include "ui/messung/SwrAxisLabels.h"
 
 namespace zb::ui {
 
@@ -47,23 +52,25 @@ QValueAxis* NewAxis(const QString& title, double low, double high) {
   return axis;
 }
 
-QValueAxis* NewFrequencyAxis(const zb::SweepEvaluation& e) {
-  QValueAxis* axis = NewAxis(QStringLiteral("Frequenz [MHz]"), e.fStartMHz, e.fStopMHz);
-  // A sweep of a single frequency still gets an axis of some width.
-  if (e.fStopMHz <= e.fStartMHz) axis->setRange(e.fStartMHz - 0.5, e.fStartMHz + 0.5);
-  axis->setLabelFormat(QStringLiteral("%.3f"));
-  axis->setTickCount(6);
-  return axis;
-}
-
 void Attach(QChart* chart, QAbstractSeries* series, QValueAxis* x, QValueAxis* y) {
   chart->addSeries(series);
   series->attachAxis(x);
   series->attachAxis(y);
 }
 
+// The label's place: above the plot, where no curve runs, beside the line;
+// on its left where the right has no room.
+void PlaceResonanceLabel(QChart* chart, QGraphicsSimpleTextItem* label, QAbstractSeries* line, QPointF value) {
+  const double lineX = chart->mapToPosition(value, line).x();
+  const QRectF area = chart->plotArea();
+  const QRectF text = label->boundingRect();
+  double left = lineX + 4;
+  if (left + text.width() > area.right()) left = lineX - 4 - text.width();
+  label->setPos(left, area.top() - text.height() - 1);
+}
+
 // The resonance: a vertical line over the whole value range and its value
-// beside it at the top, kept there when the chart changes its size.
+// above the plot beside it, kept there when the chart changes its size.
 void AddResonance(QChart* chart, double mhz, QValueAxis* x, QValueAxis* y, const QString& text) {
   QLineSeries* line = NewCurve(QStringLiteral("Resonanz"), {{mhz, y->min()}, {mhz, y->max()}}, kResonanceColour);
   QPen pen = line->pen();
@@ -73,22 +80,30 @@ void AddResonance(QChart* chart, double mhz, QValueAxis* x, QValueAxis* y, const
   Attach(chart, line, x, y);
   auto* label = new QGraphicsSimpleTextItem(text, chart);
   label->setBrush(kResonanceColour);
-  QObject::connect(chart, &QChart::plotAreaChanged, chart, [chart, label, line, mhz, y] {
-    const QPointF top = chart->mapToPosition(QPointF(mhz, y->max()), line);
-    const QRectF area = chart->plotArea();
-    double left = top.x() + 4;
-    // Beside the line, inside the plot: on its left where the right has no room.
-    if (left + label->boundingRect().width() > area.right()) left = top.x() - 4 - label->boundingRect().width();
-    label->setPos(left, area.top() + 2);
-  });
+  // Room above the plot for one line of the label.
+  QMargins margins = chart->margins();
+  margins.setTop(margins.top() + static_cast<int>(std::ceil(label->boundingRect().height())));
+  chart->setMargins(margins);
+  const QPointF value(mhz, y->max());
+  QObject::connect(chart, &QChart::plotAreaChanged, chart,
+                   [chart, label, line, value] { PlaceResonanceLabel(chart, label, line, value); });
 }
 
 QChart* NewChart() {
   auto* chart = new QChart;
   chart->setLocalizeNumbers(true);
-  chart->legend()->setAlignment(Qt::AlignTop);
+  // The legend beside the plot: the height is what the charts are short of.
+  chart->legend()->setAlignment(Qt::AlignRight);
   chart->setMargins(QMargins(4, 4, 4, 4));
+  // No padding around the chart's background: every pixel of height goes to the plot.
+  chart->layout()->setContentsMargins(0, 0, 0, 0);
+  chart->setBackgroundRoundness(0);
   return chart;
+}
+
+// The resonance marked where it lies in the sweep; outside it nothing is marked.
+void MarkResonance(QChart* chart, const zb::SweepEvaluation& e, QValueAxis* x, QValueAxis* y, const QString& text) {
+  if (!zb::ResonanceOutsideSweep(e.resonanceKind)) AddResonance(chart, e.resonanceMHz, x, y, text);
 }
 
 // The range of the finite values, a little wider; -1..1 without any.
@@ -134,10 +149,9 @@ std::vector<QPointF> ThinnedCurve(const std::vector<zb::MeasuredPoint>& points,
 QChart* NewSwrChart(const zb::Measurement& measurement, const QString& resonanceText) {
   const zb::SweepEvaluation& e = measurement.evaluation;
   QChart* chart = NewChart();
-  QValueAxis* x = NewFrequencyAxis(e);
-  QValueAxis* y = NewAxis(QStringLiteral("SWR"), 1, kSwrAxisTop);
-  y->setTickCount(4);  // 1, 4, 7, 10: room for every label in a small frame
-  y->setLabelFormat(QStringLiteral("%.0f"));
+  QValueAxis* x = NewFrequencyAxis(e.fStartMHz, e.fStopMHz);
+  x->setTitleVisible(false);  // the chart below names it; its height goes to the plot
+  QCategoryAxis* y = NewSwrAxis();
   chart->addAxis(x, Qt::AlignBottom);
   chart->addAxis(y, Qt::AlignLeft);
 
@@ -145,8 +159,8 @@ QChart* NewSwrChart(const zb::Measurement& measurement, const QString& resonance
     auto* lower = new QLineSeries;
     auto* upper = new QLineSeries;
     for (double f : {e.swr2->lowMHz, e.swr2->highMHz}) {
-      lower->append(f, 1);
-      upper->append(f, kSwrAxisTop);
+      lower->append(f, y->min());
+      upper->append(f, y->max());
     }
     auto* band = new QAreaSeries(upper, lower);
     band->setName(QStringLiteral("SWR \u2264 2"));
@@ -155,10 +169,12 @@ QChart* NewSwrChart(const zb::Measurement& measurement, const QString& resonance
     Attach(chart, band, x, y);
   }
   // An SWR above the axis (an infinite one too) is drawn at its top.
-  const auto cut = [](const zb::MeasuredPoint& p) { return std::min(p.swr, kSwrAxisTop); };
-  Attach(chart, NewCurve(QStringLiteral("SWR"), ThinnedCurve(measurement.points, cut, kCurveColumns), kSwrColour),
-         x, y);
-  AddResonance(chart, e.resonanceMHz, x, y, resonanceText);
+  const auto position = [](const zb::MeasuredPoint& p) { return SwrAxisPosition(std::min(p.swr, kSwrAxisTop)); };
+  QLineSeries* curve =
+      NewCurve(QStringLiteral("SWR"), ThinnedCurve(measurement.points, position, kCurveColumns), kSwrColour);
+  Attach(chart, curve, x, y);
+  AddSwrAxisLabels(chart, y, curve);
+  MarkResonance(chart, e, x, y, resonanceText);
   return chart;
 }
 
@@ -170,14 +186,14 @@ QChart* NewImpedanceChart(const zb::Measurement& measurement, const QString& res
   const std::vector<QPointF> xs =
       ThinnedCurve(measurement.points, [](const zb::MeasuredPoint& p) { return p.reactance; }, kCurveColumns);
   const auto [low, high] = ValueRange(r, xs);
-  QValueAxis* x = NewFrequencyAxis(e);
+  QValueAxis* x = NewFrequencyAxis(e.fStartMHz, e.fStopMHz);
   QValueAxis* y = NewAxis(QStringLiteral("R, X [\u03A9]"), low, high);
   y->applyNiceNumbers();
   chart->addAxis(x, Qt::AlignBottom);
   chart->addAxis(y, Qt::AlignLeft);
   Attach(chart, NewCurve(QStringLiteral("R"), r, kResistanceColour), x, y);
   Attach(chart, NewCurve(QStringLiteral("X"), xs, kReactanceColour), x, y);
-  AddResonance(chart, e.resonanceMHz, x, y, resonanceText);
+  MarkResonance(chart, e, x, y, resonanceText);
   return chart;
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 // The measurement window's two charts: the SWR over frequency (1 to 10, higher
-// values cut at the top) with the SWR <= 2 band shaded, and R and X below on
-// the same frequency range; the resonance marked in both by a vertical line
-// with its value.
+// values cut at the top, on the scale of ChartAxes.h) with the SWR <= 2 band
+// shaded, and R and X below on the same frequency range; the resonance marked
+// in both by a vertical line with its value above the plot.
 //
 // A sweep may hold far more points than a chart has pixel columns: the curves
 // keep, per column, only the first, smallest, largest and last point, so a
@@ -20,8 +20,6 @@ class QChart;
 QT_END_NAMESPACE
 
 namespace zb::ui {
-
-inline constexpr double kSwrAxisTop = 10;
 
 // How many columns the curves keep points for: more than a screen is wide.
 inline constexpr int kCurveColumns = 4096;

@@ -25,6 +25,7 @@
 #include "ui/common/HandlerGuard.h"
 #include "ui/messung/ChartPicture.h"
 #include "ui/messung/MessungCharts.h"
+#include "ui/messung/PlotAlignment.h"
 #include "ui/platform/UiPlatform.h"
 
 namespace zb::ui {
@@ -92,8 +93,8 @@ void frmMessung::BuildControls() {
   layout->addWidget(picCharts, 1);
 
   auto* buttons = new QHBoxLayout;
-  cmdPruning = NewButton("cmdPruning", "&An Pruning übergeben", this);
-  cmdBild = NewButton("cmdBild", "&Bild speichern…", this);
+  cmdPruning = NewButton("cmdPruning", "An Pruning über&geben", this);
+  cmdBild = NewButton("cmdBild", "Bild s&peichern…", this);
   buttons->addStretch(1);
   buttons->addWidget(cmdPruning);
   buttons->addWidget(cmdBild);
@@ -102,7 +103,28 @@ void frmMessung::BuildControls() {
   resize(kDesignedSize);
 }
 
-// The file name and the rows of the evaluation, two columns of caption and value.
+namespace {
+
+// Where each row of SweepEvaluationRows stands: points and smallest SWR side
+// by side, the others across the whole width, so no value is cut.
+struct RowPlace {
+  int row;
+  int column;
+  int valueSpan;
+};
+constexpr std::array<RowPlace, frmMessung::kRows> kRowPlaces = {{
+    {1, 0, 1},  // points
+    {2, 0, 3},  // resonance
+    {1, 2, 1},  // smallest SWR
+    {3, 0, 3},  // SWR <= 2
+    {4, 0, 3},  // SWR <= 1,5
+    {5, 0, 3},  // R
+    {6, 0, 3},  // X
+}};
+
+}  // namespace
+
+// The file name and the rows of the evaluation, caption and value side by side.
 QWidget* frmMessung::BuildRows() {
   auto* rows = new QWidget(this);
   auto* grid = new QGridLayout(rows);
@@ -110,18 +132,18 @@ QWidget* frmMessung::BuildRows() {
   QLabel* fileCaption = NewLabel("lblDateiCaption", "Datei:", rows);
   lblDatei = NewValueLabel("lblDatei", rows);
   fileCaption->setBuddy(lblDatei);  // a screen reader reads the value with its caption
-  grid->addWidget(fileCaption, 0, 0);
+  grid->addWidget(fileCaption, 0, 0, Qt::AlignTop);
   grid->addWidget(lblDatei, 0, 1, 1, 3);
   for (int i = 0; i < kRows; ++i) {
     const std::string captionName = std::string(kValueNames[i]) + "Caption";
     lblCaption[i] = NewPlainLabel(captionName.c_str(), rows);
     lblWert[i] = NewValueLabel(kValueNames[i], rows);
-    // Points, resonance and smallest SWR on the left; the bands, R and X on the right.
-    const int row = 1 + (i < 3 ? i : i - 3);
-    const int column = i < 3 ? 0 : 2;
     lblCaption[i]->setBuddy(lblWert[i]);
-    grid->addWidget(lblCaption[i], row, column);
-    grid->addWidget(lblWert[i], row, column + 1);
+    // A long value goes on over a second line rather than being cut.
+    lblWert[i]->setWordWrap(kRowPlaces[static_cast<std::size_t>(i)].valueSpan > 1);
+    const RowPlace place = kRowPlaces[static_cast<std::size_t>(i)];
+    grid->addWidget(lblCaption[i], place.row, place.column);
+    grid->addWidget(lblWert[i], place.row, place.column + 1, 1, place.valueSpan);
   }
   grid->setColumnStretch(1, 1);
   grid->setColumnStretch(3, 1);
@@ -138,7 +160,9 @@ void frmMessung::OpenMeasurement() {
   guarded_([this] {
     FileDialogOptions options;
     options.title = QStringLiteral("Messung öffnen");
-    options.filter = QStringLiteral("Touchstone-Datei (*.s1p;*.s2p)|*.s1p;*.s2p|Alle Dateien (*.*)|*.*");
+    // Touchstone 2 files often end in ".ts".
+    options.filter =
+        QStringLiteral("Touchstone-Datei (*.s1p *.s2p *.ts)|*.s1p;*.s2p;*.ts|Alle Dateien (*.*)|*.*");
     options.folder = Store().value(kFolderKey).toString();
     UiPlatform& platform = module_.Platform();
     const std::optional<QString> file = platform.OpenFileDialog(this, options);
@@ -173,13 +197,17 @@ void frmMessung::FitIntoFrame() {
 void frmMessung::ShowMeasurement(const QString& path, const zb::Measurement& measurement) {
   const zb::SweepEvaluation& e = measurement.evaluation;
   fileName_ = QFileInfo(path).fileName();
-  lblDatei->setText(QDir::toNativeSeparators(path));
+  // The assumed units on a line of their own, so the path never pushes them out of sight.
+  lblDatei->setText(QDir::toNativeSeparators(path) +
+                    (measurement.optionsAssumed ? QStringLiteral("\n") + Q(zb::AssumedOptionsNote()) : QString()));
   const std::vector<zb::SweepRow> rows = zb::SweepEvaluationRows(e);
-  for (int i = 0; i < kRows; ++i) {
-    lblCaption[i]->setText(Q(rows[i].caption));
-    lblWert[i]->setText(Q(rows[i].value));
+  // As many rows as both have; a label without a row stays empty.
+  for (std::size_t i = 0; i < lblWert.size(); ++i) {
+    lblCaption[i]->setText(i < rows.size() ? Q(rows[i].caption) : QString());
+    lblWert[i]->setText(i < rows.size() ? Q(rows[i].value) : QString());
   }
   resonanceMHz_ = e.resonanceMHz;
+  resonanceOutside_ = zb::ResonanceOutsideText(e.resonanceKind);
   const QString resonance = QStringLiteral("Resonanz %1 MHz").arg(Q(zb::SweepMHzText(e.resonanceMHz)));
   // The views own their charts; a new chart replaces and deletes the old one.
   QChart* old = chtSwr->chart();
@@ -188,12 +216,18 @@ void frmMessung::ShowMeasurement(const QString& path, const zb::Measurement& mea
   old = chtImpedanz->chart();
   chtImpedanz->setChart(NewImpedanceChart(measurement, resonance));
   delete old;
+  AlignPlotAreas(chtSwr->chart(), chtImpedanz->chart());
 }
 
 // The resonance into the pruning window's measured frequency; the frame opens
 // that window first when none is open.
 void frmMessung::cmdPruning_Click() {
   if (!resonanceMHz_) return;
+  // The sweep's edge is no resonance: the pruning would cut far too little.
+  if (!resonanceOutside_.empty()) {
+    module_.Platform().MessageBox(resonanceOutside_, MsgButtons::Ok, MsgIcon::Exclamation, kTitle);
+    return;
+  }
   QWidget* pruning = module_.Frame().OpenedPruningWindow();
   if (!pruning) return;
   WindowRegistry::As<VkWindow>(*pruning).SetMeasuredResonance(Q(zb::MeasuredResonanceText(*resonanceMHz_)));
@@ -205,9 +239,12 @@ void frmMessung::cmdBild_Click() {
   options.filter = QStringLiteral("PNG-Bild (*.png)|*.png|SVG-Grafik (*.svg)|*.svg");
   options.proposedName = QFileInfo(fileName_).completeBaseName() + QStringLiteral(".png");
   options.promptOverwrite = true;
+  options.extensionFromFilter = true;
   UiPlatform& platform = module_.Platform();
-  const std::optional<QString> file = platform.SaveFileDialog(this, options);
+  std::optional<QString> file = platform.SaveFileDialog(this, options);
   if (!file) return;
+  // A desktop dialog that adds no extension itself: the first format's.
+  if (QFileInfo(*file).suffix().isEmpty()) *file += QStringLiteral(".png");
   if (!SavePicture(*picCharts, *file))
     platform.MessageBox("Das Bild konnte nicht gespeichert werden:" + module_.State().Zeilenumbruch +
                             QDir::toNativeSeparators(*file).toStdString(),

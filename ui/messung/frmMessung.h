@@ -11,6 +11,7 @@
 #include <QWidget>
 #include <array>
 #include <optional>
+#include <string>
 
 #include "ui/common/HandlerGuard.h"
 #include "ui/app/MessungWindow.h"
@@ -71,6 +72,7 @@ class frmMessung : public QWidget, public MessungWindow {
   HandlerGuard guarded_;
   QString fileName_;
   std::optional<double> resonanceMHz_;
+  std::string resonanceOutside_;  // why the resonance cannot go on; "" where it can
 };
 
 }  // namespace zb::ui

@@ -125,6 +125,24 @@ QString ToQtNameFilters(const QString& programFilter) {
   return filters.join(QStringLiteral(";;"));
 }
 
+namespace {
+
+// The extension of a Qt name filter's first pattern: "svg" of "SVG-Grafik (*.svg)"; "" for "*.*".
+QString FilterExtension(const QString& nameFilter) {
+  const QRegularExpressionMatch match = QRegularExpression(QStringLiteral("\\*\\.(\\w+)")).match(nameFilter);
+  return match.hasMatch() ? match.captured(1) : QString();
+}
+
+// The dialog adds the chosen filter's extension to a name typed without one,
+// before it asks about overwriting, and follows the user's change of filter.
+void ExtensionFollowsFilter(QFileDialog& dialog) {
+  dialog.setDefaultSuffix(FilterExtension(dialog.selectedNameFilter()));
+  QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                   [&dialog](const QString& filter) { dialog.setDefaultSuffix(FilterExtension(filter)); });
+}
+
+}  // namespace
+
 QtPlatform::QtPlatform() = default;
 QtPlatform::~QtPlatform() {
   if (hourglass_) QApplication::restoreOverrideCursor();
@@ -187,6 +205,7 @@ std::optional<QString> QtPlatform::SaveFileDialog(QWidget* parent, const FileDia
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setNameFilters(ToQtNameFilters(options.filter).split(QStringLiteral(";;")));
   if (!options.promptOverwrite) dialog.setOption(QFileDialog::DontConfirmOverwrite);
+  if (options.extensionFromFilter) ExtensionFollowsFilter(dialog);
   if (!options.proposedName.isEmpty()) dialog.selectFile(options.proposedName);
   // Qt's dialog asks before overwriting itself; before creating, it is asked
   // here, and a No brings the dialog back for another name.

@@ -26,6 +26,9 @@ struct FileDialogOptions {
   QString folder;  // where the dialog starts; "" for its own choice
   bool promptOverwrite = false;
   bool promptCreate = false;
+  // Save dialog: a name typed without an extension gets the one of the
+  // chosen filter ("*.svg" gives ".svg").
+  bool extensionFromFilter = false;
 };
 
 // What the font dialog shows and returns: font (with strike-out and

@@ -3,37 +3,51 @@
 // the pruning window, refuses a bad file with a box, saves its charts.
 
 #include <QAreaSeries>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QElapsedTimer>
+#include <QGraphicsSimpleTextItem>
+#include <QGroupBox>
 #include <QImage>
 #include <QLineSeries>
+#include <QMdiArea>
 #include <QPushButton>
+#include <QValueAxis>
+#include <charconv>
 #include <cmath>
 #include <complex>
 #include <cstdio>
 #include <numbers>
+#include <set>
 
 #include "tests/cli/CliTestSupport.h"
 #include "tests/ui/vk/VkTestSupport.h"
+#include "ui/messung/ChartAxes.h"
 #include "ui/messung/frmMessung.h"
+#include "ui/platform/QtPlatform.h"
 
 namespace zb {
 namespace {
 
 class MessungWindow : public test::VkTest {
  protected:
-  // A series R-L-C circuit (r ohms, resonant at 28.4 MHz) swept over 27 to 30 MHz.
-  QString Sweep(const QString& name, int points, double r = 40) {
-    const double f0 = 28.4e6, l = 1.5e-6, c = 1 / ((2 * std::numbers::pi * f0) * (2 * std::numbers::pi * f0) * l);
+  // A series R-L-C circuit (r ohms, resonant at f0, 28.4 MHz) swept over 27 to 30 MHz.
+  QString Sweep(const QString& name, int points, double r = 40, double f0 = 28.4e6) {
+    const double l = 1.5e-6, c = 1 / ((2 * std::numbers::pi * f0) * (2 * std::numbers::pi * f0) * l);
     std::string text = "# Hz S MA R 50\n";
     for (int i = 0; i < points; ++i) {
       const double f = 27e6 + 3e6 * i / (points - 1), w = 2 * std::numbers::pi * f;
       const std::complex<double> g = (std::complex<double>(r, w * l - 1 / (w * c)) - 50.0) /
                                      (std::complex<double>(r, w * l - 1 / (w * c)) + 50.0);
+      // Written as an analyser writes it, with a decimal point whatever the locale.
       char line[96];
-      std::snprintf(line, sizeof line, "%.0f %.17g %.17g\n", f, std::abs(g), std::arg(g) * 180 / std::numbers::pi);
-      text += line;
+      char* end = std::to_chars(line, line + sizeof line, f, std::chars_format::fixed, 0).ptr;
+      *end++ = ' ';
+      end = std::to_chars(end, line + sizeof line, std::abs(g)).ptr;
+      *end++ = ' ';
+      end = std::to_chars(end, line + sizeof line, std::arg(g) * 180 / std::numbers::pi).ptr;
+      text.append(line, end).push_back('\n');
     }
     return Write(name, text);
   }
@@ -61,7 +75,45 @@ class MessungWindow : public test::VkTest {
     return lines;
   }
 
+  // The JSON number at the start of text, read with a decimal point whatever the locale.
+  static double Number(const std::string& text) {
+    double value = std::nan("");
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return value;
+  }
+
   test::CliRun Cli(std::vector<std::string> args) { return test::RunCli(args, test::ScratchFolder()); }
+
+  // The x of the column of a chart view that holds the most pixels of the resonance marker's colour.
+  static int MarkerColumn(const QImage& picture, QWidget* window, QChartView* view) {
+    const QRect area(view->mapTo(window, QPoint(0, 0)), view->size());
+    int best = -1, most = 0;
+    for (int x = area.left(); x <= area.right(); ++x) {
+      int count = 0;
+      for (int y = area.top(); y <= area.bottom(); ++y) {
+        const QColor c = picture.pixelColor(x, y);
+        count += c.red() > 170 && c.green() > 70 && c.green() < 130 && c.blue() < 40;
+      }
+      if (count > most) most = count, best = x;
+    }
+    return best;
+  }
+
+  // Every access key a window offers: its buttons', group boxes', captions' and menu titles'.
+  static std::set<QKeySequence> AccessKeys(QWidget* window, bool menuBarOnly = false) {
+    std::set<QKeySequence> keys;
+    const auto add = [&keys](const QString& text) {
+      if (!QKeySequence::mnemonic(text).isEmpty()) keys.insert(QKeySequence::mnemonic(text));
+    };
+    for (QMenuBar* bar : window->findChildren<QMenuBar*>())
+      for (QAction* menu : bar->actions()) add(menu->text());
+    if (menuBarOnly) return keys;
+    for (QAbstractButton* b : window->findChildren<QAbstractButton*>()) add(b->text());
+    for (QGroupBox* g : window->findChildren<QGroupBox*>()) add(g->title());
+    for (QLabel* l : window->findChildren<QLabel*>())
+      if (l->buddy()) add(l->text());
+    return keys;
+  }
 
   static QLineSeries* Series(QChartView* view, const QString& name) {
     for (QAbstractSeries* s : view->chart()->series())
@@ -78,6 +130,7 @@ TEST_F(MessungWindow, CtrlMShowsTheCommandLinesRowsAndCharts) {
   EXPECT_NE(qobject_cast<QMdiSubWindow*>(w->parentWidget()), nullptr);
   ASSERT_EQ(platform.fileDialogs.size(), 1u);
   EXPECT_TRUE(platform.fileDialogs[0].filter.contains(QStringLiteral("*.s1p;*.s2p")));
+  EXPECT_TRUE(ui::ToQtNameFilters(platform.fileDialogs[0].filter).startsWith(QStringLiteral("Touchstone-Datei (*.s1p *.s2p *.ts)")));
   EXPECT_TRUE(w->lblDatei->text().endsWith(QStringLiteral("beam10.s1p")));
 
   const test::CliRun text = Cli({"messung", file.toStdString()});
@@ -94,7 +147,7 @@ TEST_F(MessungWindow, CtrlMShowsTheCommandLinesRowsAndCharts) {
   const test::CliRun json = Cli({"messung", file.toStdString(), "--json"});
   const size_t at = json.out.find("\"resonanceMHz\":");
   ASSERT_NE(at, std::string::npos);
-  const double resonance = std::stod(json.out.substr(at + 15));
+  const double resonance = Number(json.out.substr(at + 15));
   for (QChartView* chart : {w->chtSwr, w->chtImpedanz}) {
     QLineSeries* marker = Series(chart, QStringLiteral("Resonanz"));
     ASSERT_NE(marker, nullptr);
@@ -151,6 +204,94 @@ TEST_F(MessungWindow, HandoverOpensOnePruningWindowAndAgreesWithPruningMessung) 
   EXPECT_EQ(frame().findChildren<ui::frmVk*>().size(), 1);
 }
 
+TEST_F(MessungWindow, AResonanceBelowTheSweepIsNotHandedOver) {
+  ui::frmMessung* w = OpenWithCtrlM(Sweep(QStringLiteral("kurz.s1p"), 301, 40, 26.5e6));
+  ASSERT_NE(w, nullptr);
+  const QString refusal = QStringLiteral("Resonanz unterhalb des Messbereichs \u2013 bitte tiefer messen");
+  EXPECT_EQ(w->lblWert[1]->text(), refusal);
+  platform.answers.push_back(MsgResult::Ok);
+  QTest::mouseClick(w->cmdPruning, Qt::LeftButton);
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(QString::fromStdString(platform.messages[0].prompt), refusal);
+  EXPECT_EQ(frame().PruningFenster, nullptr);  // no pruning window with the sweep's edge in it
+}
+
+TEST_F(MessungWindow, TheChartsShowTheDipLargeAndTheResonanceAtOneX) {
+  ui::frmMessung* w = OpenWithCtrlM(Sweep(QStringLiteral("beam10.s1p"), 601));
+  ASSERT_NE(w, nullptr);
+  QApplication::processEvents();
+  const QImage picture = w->grab().toImage();
+  const int upper = MarkerColumn(picture, w, w->chtSwr), lower = MarkerColumn(picture, w, w->chtImpedanz);
+  ASSERT_GE(upper, 0);
+  EXPECT_LE(std::abs(upper - lower), 1) << upper << " " << lower;
+
+  // SWR 1 to 3 takes at least half the SWR axis, labelled with the locale's separator.
+  QChart* chart = w->chtSwr->chart();
+  auto* swrAxis = qobject_cast<QCategoryAxis*>(chart->axes(Qt::Vertical).value(0));
+  ASSERT_NE(swrAxis, nullptr);
+  EXPECT_TRUE(swrAxis->categoriesLabels().contains(QStringLiteral("1,5")));
+  const auto y = [&](const char* label) {
+    return chart->mapToPosition(QPointF(28, swrAxis->endValue(QString::fromLatin1(label))), chart->series().value(0)).y();
+  };
+  EXPECT_GE((y("1") - y("3")) / (y("1") - y("10")), 0.5);
+
+  // Ticks on multiples of 0,5 MHz over 27 to 30 MHz; the resonance's label clear of the curves' plot.
+  for (QChartView* view : {w->chtSwr, w->chtImpedanz}) {
+    auto* f = qobject_cast<QValueAxis*>(view->chart()->axes(Qt::Horizontal).value(0));
+    ASSERT_NE(f, nullptr);
+    EXPECT_EQ(f->tickType(), QValueAxis::TicksDynamic);
+    EXPECT_DOUBLE_EQ(f->tickInterval(), 0.5);
+    EXPECT_DOUBLE_EQ(f->tickAnchor(), 27);
+    for (QGraphicsItem* item : view->chart()->childItems()) {
+      auto* text = dynamic_cast<QGraphicsSimpleTextItem*>(item);
+      if (text && text->text().startsWith("Resonanz")) {
+        EXPECT_FALSE(text->mapRectToParent(text->boundingRect()).intersects(view->chart()->plotArea()));
+      }
+    }
+  }
+}
+
+TEST_F(MessungWindow, EveryRowShowsItsWholeText) {
+  // No option line (GHz assumed), X of both signs: the longest resonance row.
+  const QString bare = Write(QStringLiteral("ohne.s1p"), "0.027 0.3 40\n0.0285 0.1 0\n0.030 0.3 -40\n");
+  for (const QString& file : {bare, Sweep(QStringLiteral("breit.s1p"), 601, 50)}) {
+    ui::frmMessung* w = OpenWithCtrlM(file);
+    ASSERT_NE(w, nullptr);
+    QApplication::processEvents();
+    EXPECT_EQ(w->lblDatei->text().contains(QStringLiteral("ohne Optionszeile: GHz, S, MA, R 50 angenommen")),
+              file == bare);
+    const QRect shown = w->parentWidget()->rect();
+    for (QLabel* label : w->findChildren<QLabel*>()) {
+      EXPECT_GE(label->width(), label->minimumSizeHint().width()) << label->text().toStdString();
+      EXPECT_GE(label->height(), label->heightForWidth(label->width())) << label->text().toStdString();
+      EXPECT_TRUE(shown.contains(QRect(label->mapTo(w->parentWidget(), QPoint(0, 0)), label->size())))
+          << label->text().toStdString();
+    }
+  }
+}
+
+TEST_F(MessungWindow, ItsAccessKeysClashWithNoneOfTheFrameOrItsWindows) {
+  QTest::mouseClick(form->Command1, Qt::LeftButton);  // a report for the quick view
+  frame().mnuAnzeigen_Click();
+  OpenVf();
+  OpenPruning();
+  frame().mnuBerZusDipol_Click();
+  platform.openAnswers.push_back(Sweep(QStringLiteral("beam10.s1p"), 51));
+  frame().mnuMessung_Click();  // the coupled-dipole window has the focus: Ctrl+M would go to its boxes
+  auto* w = qobject_cast<ui::frmMessung*>(module->Windows().LoadedDefault(ui::window_class::kMessung));
+  ASSERT_NE(w, nullptr);
+  std::set<QKeySequence> others = AccessKeys(&frame(), true);
+  for (QWidget* window : QApplication::topLevelWidgets())
+    if (window != &frame() && window->isVisible()) others.merge(AccessKeys(window));
+  int windows = 0;
+  for (QMdiSubWindow* sub : frame().findChild<QMdiArea*>()->subWindowList())
+    if (sub->widget() != w && sub->isVisible()) ++windows, others.merge(AccessKeys(sub->widget()));
+  EXPECT_GE(windows, 4);  // beam form, velocity factor, pruning, coupled dipole
+  const std::set<QKeySequence> own = AccessKeys(w);
+  EXPECT_EQ(own.size(), 2u);
+  for (const QKeySequence& key : own) EXPECT_EQ(others.count(key), 0u) << key.toString().toStdString();
+}
+
 TEST_F(MessungWindow, ABadFileGivesTheReadersMessageAndTheProgramGoesOn) {
   const QString bad = Write(QStringLiteral("kaputt.s1p"), "# MHz S RI R 50\n14,0 0.1 0.2\n");
   const test::CliRun cli = Cli({"messung", bad.toStdString()});
@@ -176,11 +317,14 @@ TEST_F(MessungWindow, SavesTheChartsAsPngAndSvg) {
   ASSERT_NE(w, nullptr);
   const QString png = workDir.filePath(QStringLiteral("kurve.png"));
   const QString svg = workDir.filePath(QStringLiteral("kurve.svg"));
-  for (const QString& file : {png, svg}) {
+  const QString bare = workDir.filePath(QStringLiteral("ohne"));  // typed without an extension
+  for (const QString& file : {png, svg, bare}) {
     platform.saveAnswers.push_back(file);
     QTest::mouseClick(w->cmdBild, Qt::LeftButton);
   }
   EXPECT_TRUE(platform.messages.empty());
+  EXPECT_FALSE(QImage(bare + QStringLiteral(".png")).isNull());
+  EXPECT_TRUE(platform.fileDialogs.back().extensionFromFilter);  // the desktop's dialog follows the chosen format
   const QImage image(png);
   ASSERT_FALSE(image.isNull());
   // Laid out at least 800 x 600 for the picture, however small the window.
@@ -218,7 +362,7 @@ TEST_F(MessungWindow, AHundredThousandPointsShowWithinASecond) {
   const test::CliRun json = Cli({"messung", file.toStdString(), "--json"});
   const size_t at = json.out.find("\"swrMin\":");
   ASSERT_NE(at, std::string::npos);
-  EXPECT_EQ(lowest, std::stod(json.out.substr(at + 9)));
+  EXPECT_EQ(lowest, ui::SwrAxisPosition(Number(json.out.substr(at + 9))));
 }
 
 }  // namespace

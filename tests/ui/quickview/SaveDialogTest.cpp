@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QFileDialog>
@@ -13,6 +14,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <deque>
 #include <functional>
@@ -105,6 +107,23 @@ TEST_F(SaveDialogTest, AnExistingFileIsOverwrittenOnlyAfterTheUserAgrees) {
   EXPECT_FALSE(Save(refused).has_value());
   ModalScript agreed({ChooseFile(path), Answer(QMessageBox::Yes, nullptr)});
   EXPECT_EQ(Save(agreed), path);
+}
+
+TEST_F(SaveDialogTest, ANameWithoutExtensionGetsTheChosenFiltersOne) {
+  zb::ui::FileDialogOptions options;
+  options.filter = QStringLiteral("PNG-Bild (*.png)|*.png|SVG-Grafik (*.svg)|*.svg");
+  options.extensionFromFilter = true;
+  const QString typed = dir.filePath(QStringLiteral("kurve"));
+  for (int filter : {0, 1}) {
+    ModalScript script({[&](QWidget* modal) {
+      auto* combo = modal->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+      ASSERT_TRUE(combo);
+      if (filter == 1) QTest::keyClick(combo, Qt::Key_Down);  // the user picks SVG from the list
+      ChooseFile(typed)(modal);
+    }});
+    EXPECT_EQ(platform.SaveFileDialog(nullptr, options), typed + (filter == 0 ? ".png" : ".svg"));
+    EXPECT_TRUE(script.Done());
+  }
 }
 
 }  // namespace
