@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: once normally, once
-# with AddressSanitizer and UndefinedBehaviorSanitizer.
+# with AddressSanitizer and UndefinedBehaviorSanitizer. Everything runs as on
+# a German desktop (the desktop test also in the C locale).
 set -euo pipefail
 cd "$(dirname "$0")"
 source tools/packages.sh
 zb_ensure_packages
+zb_ensure_locales
+export LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8
 
 jobs=$(nproc 2>/dev/null || echo 2)
 

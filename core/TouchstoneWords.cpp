@@ -1,13 +1,13 @@
 #include "core/TouchstoneWords.h"
 
-#include <locale.h>
-
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <numbers>
 #include <system_error>
+
+#include "core/CLocale.h"
 
 namespace zb::touchstone {
 
@@ -60,9 +60,8 @@ namespace {
 // Numbers the fast reader cannot take (beyond the 8-byte range, below its
 // smallest value) go through the C library, which rounds them to inf or 0.
 double ReadWithCLibrary(std::string_view word) {
-  static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0));
   const std::string text(word);
-  return strtod_l(text.c_str(), nullptr, cLocale);
+  return strtod_l(text.c_str(), nullptr, CLocale());
 }
 
 }  // namespace

@@ -11,7 +11,12 @@ ZB_PACKAGES=(
   desktop-file-utils appstream man-db dpkg-dev fakeroot lintian
   cups printer-driver-cups-pdf
   dbus at-spi2-core python3-pyatspi qt6-gtk-platformtheme qt6-charts-dev
+  locales
 )
+
+# The locales the tests run in besides C (test.sh generates them): a German
+# desktop's, where the C library writes numbers with a decimal comma.
+ZB_LOCALES=(de_DE.UTF-8)
 
 zb_missing_packages() {
   local pkg
@@ -20,16 +25,42 @@ zb_missing_packages() {
   done
 }
 
+zb_missing_locales() {
+  local name
+  for name in "${ZB_LOCALES[@]}"; do
+    locale -a 2>/dev/null | grep -qix "${name/UTF-8/utf8}" || echo "$name"
+  done
+}
+
+zb_ensure_locales() {
+  local missing name
+  missing=$(zb_missing_locales | tr '\n' ' ')
+  [ -z "${missing// /}" ] && return 0
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "Missing locales: $missing. Please enable them in /etc/locale.gen and run: sudo locale-gen"
+    exit 1
+  fi
+  for name in $missing; do
+    if grep -q "^# *$name UTF-8" /etc/locale.gen; then
+      sed -i "s/^# *$name UTF-8/$name UTF-8/" /etc/locale.gen
+    else
+      echo "$name UTF-8" >> /etc/locale.gen
+    fi
+  done
+  locale-gen
+}
+
 zb_ensure_packages() {
   local missing
   missing=$(zb_missing_packages "$@" | tr '\n' ' ')
-  [ -z "${missing// /}" ] && return 0
-  if [ "$(id -u)" -ne 0 ]; then
-    echo "Missing Debian packages. Please run:"
-    echo "  sudo apt-get update && sudo apt-get install -y $missing"
-    exit 1
+  if [ -n "${missing// /}" ]; then
+    if [ "$(id -u)" -ne 0 ]; then
+      echo "Missing Debian packages. Please run:"
+      echo "  sudo apt-get update && sudo apt-get install -y $missing"
+      exit 1
+    fi
+    echo "Installing: $missing"
+    apt-get update
+    DEBIAN_FRONTEND=noninteractive apt-get install -y $missing
   fi
-  echo "Installing: $missing"
-  apt-get update
-  DEBIAN_FRONTEND=noninteractive apt-get install -y $missing
 }

@@ -191,6 +191,8 @@ TEST(CommandLine, TheDecimalSeparatorFollowsTheLocale) {
   // The band label "3,5" is a fixed text.
   EXPECT_NE(english.report.find("Antenne berechnet f\xFCr SSB-Band: 3,5 MHz\r\nResonanzfrequenz: 3.7 MHz\r\n"),
             std::string::npos);
+  // What scripts read never follows the locale.
+  EXPECT_EQ(RunProgram("de_DE.UTF-8", "--json --band 14").out, RunProgram("C", "--json --band 14").out);
 }
 
 TEST(CommandLine, ExitStatusOfTheProgram) {

@@ -60,6 +60,12 @@ for page in zelvar-beam-cli zelvar-beam; do
   [[ -z $warnings ]] || fail "man $page: $warnings"
   lexgrog "$file" > /dev/null || fail "lexgrog $page"
 done
+# The program's page tells of every window the menu "Berechnen" opens (read
+# as running text: the page is justified and hyphenated).
+page_text=$(tr '\n' ' ' < "$work/zelvar-beam.txt" | sed 's/\xe2\x80\x90 *//g; s/  */ /g')
+for window in "1. Verkürzungsfaktor" "2. Zelvar-Beam" "3. Pruning / Optimieren" "4. Messung auswerten"; do
+  grep -q -- "$window" <<< "$page_text" || fail "\"$window\" fehlt in der Handbuchseite zelvar-beam"
+done
 for option in $("$bin/zelvar-beam-cli" --help | grep -o -- '--[a-z-]*' | sort -u); do
   grep -q -- "$option" "$work/zelvar-beam-cli.txt" || fail "$option fehlt in der Handbuchseite"
 done

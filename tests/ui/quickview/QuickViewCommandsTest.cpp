@@ -18,6 +18,7 @@
 #include <utility>
 
 #include "core/VersionInfo.h"
+#include "tests/support/ProcessLocale.h"
 #include "tests/ui/quickview/QuickViewTestSupport.h"
 #include "ui/common/InstalledFamily.h"
 #include "ui/frame/MDIForm1.h"
@@ -203,6 +204,21 @@ TEST_F(Open, AFailingCommandEndsWithTheErrorBox) {
 // ---------------------------------------------------------------- save
 
 using Save = QuickViewCommand;
+
+// The saved rich text (font sizes, indents, colours) is the same whatever
+// the desktop's locale: a decimal comma has no place in it.
+TEST_F(Save, TheSameFileUnderAGermanLocale) {
+  Load("Größte Antennenbreite: ~ 6,14 m");
+  view().SetTextFontName(QStringLiteral("Courier New"));
+  platform.saveAnswers = {Path("c.rtf"), Path("de.rtf")};
+  Trigger("mnuSave");
+  {
+    zb::test::ProcessLocale german(zb::test::kGermanLocale);
+    Trigger("mnuSave");
+  }
+  ASSERT_FALSE(ReadFile("c.rtf").isEmpty());
+  EXPECT_EQ(ReadFile("de.rtf"), ReadFile("c.rtf"));
+}
 
 TEST_F(Save, TextFileFilterStillWritesRichText) {
   Load("Größte Antennenbreite: ~ 6,14 m\n45° bzw. 90°");
