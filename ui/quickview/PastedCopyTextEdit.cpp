@@ -1,21 +1,28 @@
 #include "ui/quickview/PastedCopyTextEdit.h"
 
 #include <QMimeData>
+#include <QPointer>
+#include <QStringList>
 #include <memory>
 
 namespace zb::ui {
 
 namespace {
 
-// What a text area can take from a paste, asked for once each and kept: a
+// What a text area can take from a paste, asked for once each and kept. The
+// clipboard's data object itself may go while a format is fetched (its owner
+// gone, the clipboard changed): then the copy keeps what came before. A
 // format whose owner has gone comes back empty and is left out.
 std::unique_ptr<QMimeData> OwnCopy(const QMimeData& source) {
   auto copy = std::make_unique<QMimeData>();
-  for (const QString& format : source.formats()) {
+  const QPointer<const QMimeData> alive(&source);
+  const QStringList formats = source.formats();
+  for (const QString& format : formats) {
     const bool usable =
         format.startsWith(QLatin1String("text/")) || format == QLatin1String("application/x-qrichtext");
     if (!usable) continue;
-    const QByteArray data = source.data(format);
+    if (!alive) break;
+    const QByteArray data = alive->data(format);
     if (!data.isEmpty()) copy->setData(format, data);
   }
   return copy;
