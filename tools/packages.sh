@@ -11,7 +11,7 @@ ZB_PACKAGES=(
   desktop-file-utils appstream man-db dpkg-dev fakeroot lintian
   cups printer-driver-cups-pdf
   dbus at-spi2-core python3-pyatspi qt6-gtk-platformtheme qt6-charts-dev
-  locales
+  locales qt6-serialport-dev
 )
 
 # The locales the tests run in besides C (test.sh generates them): a German
