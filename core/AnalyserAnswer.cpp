@@ -63,6 +63,8 @@ bool IsNumber(std::string_view word) {
   return !word.empty() && error == std::errc() && end == word.data() + word.size() && std::isfinite(value);
 }
 
+bool IsFrequency(std::string_view word) { return IsNumber(word) && !word.starts_with('-'); }
+
 double NumberOf(std::string_view word) {
   if (word.starts_with('+')) word.remove_prefix(1);
   double value = 0;

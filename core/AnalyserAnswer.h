@@ -25,6 +25,8 @@ std::vector<std::string_view> Words(std::string_view line);
 
 // True for a finite decimal number as the device prints it ("14000000", "-1.5e-3").
 bool IsNumber(std::string_view word);
+// A number that can be a frequency: not negative.
+bool IsFrequency(std::string_view word);
 // Its value; 0 for a word that is no number.
 double NumberOf(std::string_view word);
 

@@ -158,7 +158,7 @@ void AnalyserSession::ScanAnswered(const std::vector<std::string>& lines, std::i
   if (!NoUsageLine(lines)) return;
   for (std::size_t i = 0; i < std::min(expected, lines.size()); ++i) {
     const std::vector<std::string_view> words = Words(lines[i]);
-    if (words.size() != 3 || !IsNumber(words[0]) || !IsNumber(words[1]) || !IsNumber(words[2]))
+    if (words.size() != 3 || !IsFrequency(words[0]) || !IsNumber(words[1]) || !IsNumber(words[2]))
       return Fail(AnalyserFault::Unparsable, lines[i]);
     piecePoints_.push_back({std::string(words[0]), std::string(words[1]), std::string(words[2])});
   }
@@ -171,7 +171,7 @@ void AnalyserSession::FrequenciesAnswered(const std::vector<std::string>& lines,
   frequencies_.clear();
   for (std::size_t i = 0; i < std::min(expected, lines.size()); ++i) {
     const std::vector<std::string_view> words = Words(lines[i]);
-    if (words.size() != 1 || !IsNumber(words[0])) return Fail(AnalyserFault::Unparsable, lines[i]);
+    if (words.size() != 1 || !IsFrequency(words[0])) return Fail(AnalyserFault::Unparsable, lines[i]);
     frequencies_.emplace_back(words[0]);
   }
   if (EnoughLines(lines.size(), expected)) Send("data 0", Step::Data, nowMs);
