@@ -33,9 +33,9 @@ double NumberOf(std::string_view word);
 // The text without blanks, tabs, CRs and LFs around it.
 std::string_view Trimmed(std::string_view text);
 
-// The text with every byte outside printable ASCII as '?', at most 80
-// characters: what a device prints goes into messages and files unchanged
-// only where it cannot garble them.
+// The text with control characters and bytes that are no UTF-8 as '?', at
+// most 80 characters: what a device prints goes into messages unchanged only
+// where it cannot garble them.
 std::string Printable(std::string_view text);
 
 }  // namespace zb::analyser

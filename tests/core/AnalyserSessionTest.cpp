@@ -249,6 +249,15 @@ TEST(AnalyserSession, IdentifyOnlyAsksVersionAndInfo) {
   EXPECT_EQ(session.Identity().firmware, "1.2.27");
 }
 
+// The system's reason under a German locale keeps its umlauts; what is no text does not get through.
+TEST(AnalyserFaultText, KeepsTextAndNothingElse) {
+  EXPECT_EQ(AnalyserFaultText(AnalyserFault::PortOther, "/dev/ttyACM0", "Ger\u00e4t oder Ressource belegt"),
+            "Der Anschluss /dev/ttyACM0 l\u00e4sst sich nicht \u00f6ffnen: Ger\u00e4t oder Ressource belegt.");
+  const std::string shown = AnalyserFaultText(AnalyserFault::Unparsable, "/dev/ttyACM0", "\xc3\x28\x07" + std::string(200, 'x'));
+  EXPECT_NE(shown.find("\u201E?(?xxx"), std::string::npos) << shown;
+  EXPECT_NE(shown.find("x...\u201C"), std::string::npos) << shown;
+}
+
 TEST(AnalyserFamilies, ByUsbId) {
   EXPECT_EQ(FamilyOfUsbId(0x0483, 0x5740), AnalyserFamily::Shell);
   EXPECT_EQ(FamilyOfUsbId(0x04b4, 0x0008), AnalyserFamily::Binary);
