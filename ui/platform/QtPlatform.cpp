@@ -16,6 +16,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QSerialPortInfo>
 #include <algorithm>
 
 #include "locale/LocaleText.h"
@@ -243,6 +244,17 @@ QString QtPlatform::RegisteredViewer(const QString& document) { return Registere
 
 bool QtPlatform::StartDetached(const QString& program, const QStringList& arguments) {
   return QProcess::startDetached(program, arguments);
+}
+
+std::vector<SerialPortEntry> QtPlatform::SerialPorts() {
+  std::vector<SerialPortEntry> ports;
+  for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
+    SerialPortEntry entry{info.systemLocation(), std::nullopt, std::nullopt};
+    if (info.hasVendorIdentifier()) entry.vendor = info.vendorIdentifier();
+    if (info.hasProductIdentifier()) entry.product = info.productIdentifier();
+    ports.push_back(entry);
+  }
+  return ports;
 }
 
 }  // namespace zb::ui
