@@ -128,7 +128,7 @@ class AnalyserSession {
   const AnalyserIdentity& Identity() const { return identity_; }
 
   // Progress: points received so far and the points of the plan.
-  int PointsDone() const { return static_cast<int>(points_.size() + piecePoints_.size()); }
+  int PointsDone() const;
   int PointsTotal() const { return plan_.points; }
 
   // The points after Done: ascending frequency, without repeats.
@@ -139,11 +139,12 @@ class AnalyserSession {
   void Send(std::string command, Step step, std::int64_t nowMs);
   void Answered(const std::vector<std::string>& lines, std::int64_t nowMs);
   void NextPiece(std::int64_t nowMs);
-  void ScanAnswered(const std::vector<std::string>& lines);
-  void FrequenciesAnswered(const std::vector<std::string>& lines);
-  void DataAnswered(const std::vector<std::string>& lines);
+  void ScanAnswered(const std::vector<std::string>& lines, std::int64_t nowMs);
+  void FrequenciesAnswered(const std::vector<std::string>& lines, std::int64_t nowMs);
+  void DataAnswered(const std::vector<std::string>& lines, std::int64_t nowMs);
   void PieceDone(std::int64_t nowMs);
-  bool CheckedLines(const std::vector<std::string>& lines, std::size_t expected);
+  bool NoUsageLine(const std::vector<std::string>& lines);
+  bool EnoughLines(std::size_t lines, std::size_t expected);
   void Finish();
 
   std::string port_;
@@ -155,6 +156,7 @@ class AnalyserSession {
   AnalyserFault fault_ = AnalyserFault::None;
   std::string faultText_;
   Step step_ = Step::Prompt;
+  std::string outgoing_;        // bytes not yet taken for the device
   std::string command_;         // the command waiting for its answer, without the CR
   std::string received_;        // bytes of the answer so far
   std::int64_t lastByteMs_ = 0;

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds the libFuzzer targets (the RTF reader, the Touchstone reader) with
+# Builds the libFuzzer targets (the RTF reader, the Touchstone reader, the
+# analyser session) with
 # clang in build-fuzz/ and runs each for a few seconds on a copy of its seed
 # corpus. Fails on a crash.
 set -euo pipefail
@@ -20,7 +21,7 @@ fi
 seconds=${ZB_FUZZ_SECONDS:-10}
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_CXX_COMPILER="$cxx" -DZB_FUZZ=ON -DZB_WITH_BENCHMARKS=OFF >/dev/null
-cmake --build build-fuzz --target rtf_fuzz touchstone_fuzz
+cmake --build build-fuzz --target rtf_fuzz touchstone_fuzz analyser_fuzz
 
 # fuzz NAME PROGRAM SEEDS: libFuzzer adds what it finds to the first corpus
 # folder, so it gets a copy of the seeds.
@@ -39,4 +40,5 @@ fuzz() {
 
 fuzz "RTF reader" build-fuzz/tests/ui/rtf/rtf_fuzz tests/ui/rtf/corpus
 fuzz "Touchstone reader" build-fuzz/tests/core/touchstone_fuzz tests/core/touchstone-corpus
+fuzz "analyser session" build-fuzz/tests/core/analyser_fuzz tests/core/analyser-corpus
 echo "== Fuzzing found no crash"
