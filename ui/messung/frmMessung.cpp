@@ -122,7 +122,7 @@ QWidget* frmMessung::BuildAnalyserRow() {
   auto* row = new QHBoxLayout(analyserRow);
   row->setContentsMargins(0, 0, 0, 0);
   repeatButton = NewButton("cmdWiederholen", "&Wiederholen", analyserRow);
-  continuousBox = new QCheckBox(QStringLiteral("Fortl&aufend"), analyserRow);
+  continuousBox = new QCheckBox(QStringLiteral("Fort&laufend"), analyserRow);
   continuousBox->setObjectName(QStringLiteral("chkFortlaufend"));
   sweepProgress = new QProgressBar(analyserRow);
   sweepProgress->setObjectName(QStringLiteral("prgWiederholen"));
@@ -133,7 +133,7 @@ QWidget* frmMessung::BuildAnalyserRow() {
   keep.setRetainSizeWhenHidden(true);
   sweepProgress->setSizePolicy(keep);
   sweepProgress->hide();
-  saveTouchstoneButton = NewButton("cmdTouchstone", "Als Touchstone &speichern\u2026", analyserRow);
+  saveTouchstoneButton = NewButton("cmdTouchstone", "Als &Touchstone speichern\u2026", analyserRow);
   row->addWidget(repeatButton);
   row->addWidget(continuousBox);
   row->addWidget(sweepProgress, 1);

@@ -16,6 +16,8 @@ namespace zb {
 namespace {
 
 using test::AnalysatorTest;
+using test::PressKey;
+using test::StandInFault;
 using Dialog = AnalysatorTest;
 
 TEST_F(Dialog, ProposesTheRangeAroundTheBeamFrequencyAndNamesTheAnalysers) {
@@ -54,7 +56,7 @@ TEST_F(Dialog, ProposesTheRangeAroundTheBeamFrequencyAndNamesTheAnalysers) {
   d->portBox->setCurrentIndex(1);
   platform.answers.push_back(MsgResult::Ok);
   Focus(d->pointsBox);
-  PressMessen();
+  PressMessen(d);
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(platform.messages[0].prompt, AnalyserFaultText(AnalyserFault::BinaryProtocol, "/dev/ttyACM7"));
   EXPECT_EQ(platform.messages[0].title, "Messung am Analysator");
@@ -71,14 +73,14 @@ TEST_F(Dialog, WrongInputIsRefusedWithTheFocusOnItsBox) {
     QLineEdit* box;
   };
   for (const Case& c : {Case{"14,3", "14,1", "201", d->toBox}, Case{"14,1", "14,1", "201", d->toBox},
-                        Case{"14,1x", "14,3", "201", d->fromBox}, Case{"14,1", "", "201", d->toBox},
+                        Case{"14,1x", "14,3", "201", d->fromBox}, Case{"14,1", "0", "201", d->toBox},
                         Case{"14,1", "14,3", "1", d->pointsBox}, Case{"14,1", "14,3", "10002", d->pointsBox},
                         Case{"14,1", "14,3", "20,5", d->pointsBox}}) {
     Fill(d, QStringLiteral("/dev/ttyACM0"), QString::fromUtf8(c.from), QString::fromUtf8(c.to),
          QString::fromUtf8(c.points));
     const std::size_t before = platform.messages.size();
     platform.answers.push_back(MsgResult::Ok);
-    PressMessen();
+    PressMessen(d);
     ASSERT_EQ(platform.messages.size(), before + 1) << c.from << " " << c.to << " " << c.points;
     EXPECT_EQ(QApplication::focusWidget(), c.box) << c.from << " " << c.to << " " << c.points;
     EXPECT_FALSE(d->Measuring());
@@ -87,7 +89,7 @@ TEST_F(Dialog, WrongInputIsRefusedWithTheFocusOnItsBox) {
   Fill(d, QStringLiteral("/dev/zb-kein-anschluss"), QStringLiteral("14.1"), QStringLiteral("14,3"),
        QStringLiteral("2"));
   platform.answers.push_back(MsgResult::Ok);
-  PressMessen();
+  PressMessen(d);
   EXPECT_EQ(NextMessage(7), AnalyserFaultText(AnalyserFault::PortMissing, "/dev/zb-kein-anschluss"));
 }
 
@@ -111,9 +113,10 @@ TEST_F(Dialog, ASweepShowsTheRowsOfItsFileAndTheRangeIsRemembered) {
                   .match(w->lblDatei->text())
                   .hasMatch())
       << w->lblDatei->text().toStdString();
-  // The bar counted the pieces of 101 points up to the whole sweep.
+  // The bar counted up to the whole sweep in steps.
   EXPECT_GE(progress.size(), 3u);
-  EXPECT_TRUE(std::find(progress.begin(), progress.end(), 101) != progress.end());
+  EXPECT_TRUE(std::is_sorted(progress.begin(), progress.end() - 1));
+  EXPECT_EQ(progress.back(), 0);  // the bar is emptied for the next sweep
   EXPECT_TRUE(std::find(progress.begin(), progress.end(), 251) != progress.end());
 
   // Opened again, the dialog offers what was measured, whatever the beam form says.
@@ -133,7 +136,7 @@ TEST_F(Dialog, CancelEndsWithinHalfASecondAndClosesThePort) {
   ASSERT_NE(d, nullptr);
   Fill(d, QString::fromStdString(standIn->Path()), QStringLiteral("14"), QStringLiteral("14,2"),
        QStringLiteral("401"));
-  PressMessen();
+  PressMessen(d);
   ASSERT_TRUE(d->Measuring());
   EXPECT_FALSE(d->fromBox->isEnabled());
   EXPECT_FALSE(d->portBox->isEnabled());
@@ -181,6 +184,7 @@ TEST_F(Dialog, AFaultNamesThePortAndTheSweepWindowKeepsItsSweep) {
     EXPECT_EQ(w->chtSwr->chart(), chart);
     QTest::mouseClick(d->cancelButton, Qt::LeftButton);
     EXPECT_FALSE(d->isVisible());
+    BackToFrame();
   }
   EXPECT_EQ(platform.messages.back().prompt, AnalyserFaultText(AnalyserFault::PortBusy, good->Path()));
   ::close(held);

@@ -53,15 +53,30 @@ class AnalysatorTest : public VkTest {
     TypeInto(d->pointsBox, points);
   }
 
-  // "&Messen" pressed with Alt+M, as from any of the dialog's boxes.
-  static void PressMessen() { PressKey(Qt::Key_M, Qt::AltModifier); }
+  // "&Messen" pressed with Alt+M, as from any of the dialog's boxes; the
+  // button shows itself pressed for a moment before it clicks.
+  static void PressMessen(ui::frmAnalysator* d) {
+    PressKey(Qt::Key_M, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([d] { return !d->measureButton->isDown(); }, 1000));
+  }
+
+  // The dialog gone, the window manager activates the frame again.
+  void BackToFrame() {
+    QApplication::setActiveWindow(&frame());
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&frame()));
+  }
 
   // A dialog sweep to its end; the sweep window that shows it.
   ui::frmMessung* Measure(ui::frmAnalysator* d, const std::string& port, const QString& from = QStringLiteral("14"),
                           const QString& to = QStringLiteral("14,2"), const QString& points = QStringLiteral("101")) {
+    if (!d) {
+      ADD_FAILURE() << "the dialog did not open";
+      return nullptr;
+    }
     Fill(d, QString::fromStdString(port), from, to, points);
-    PressMessen();
+    PressMessen(d);
     EXPECT_TRUE(QTest::qWaitFor([d] { return !d->Measuring(); }, 15000));
+    if (!d->isVisible()) BackToFrame();
     return qobject_cast<ui::frmMessung*>(module->Windows().LoadedDefault(ui::window_class::kMessung));
   }
 
