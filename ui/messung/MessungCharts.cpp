@@ -228,6 +228,13 @@ QChart* NewImpedanceChart(const zb::Measurement& measurement, const QString& res
   QValueAxis* x = NewFrequencyAxis(e.fStartMHz, e.fStopMHz);
   QValueAxis* y = NewAxis(QStringLiteral("R, X [\u03A9]"), low, high);
   y->applyNiceNumbers();
+  // At most four steps: the chart is low, and Qt cuts labels standing
+  // closer than their height to "…".
+  const double step = RoundStep(y->max() - y->min(), 4);
+  y->setTickType(QValueAxis::TicksDynamic);
+  y->setTickInterval(step);
+  y->setTickAnchor(std::ceil(y->min() / step) * step);
+  y->setLabelFormat(step >= 1 ? QStringLiteral("%.0f") : QStringLiteral("%.1f"));
   chart->addAxis(x, Qt::AlignBottom);
   chart->addAxis(y, Qt::AlignLeft);
   if (previous) {

@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QLabel>
+#include <QLayout>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -79,7 +80,16 @@ void KeepLinesWhole(QMessageBox& box, const QString& text) {
   for (const QString& line : text.split(QRegularExpression(QStringLiteral("\\r\\n|\\r|\\n"))))
     widest = std::max(widest, label->fontMetrics().horizontalAdvance(line));
   const QScreen* screen = QGuiApplication::primaryScreen();
-  const int limit = screen ? std::min(screen->availableGeometry().width() - 480, 1000) : 1000;
+  int limit = screen ? std::min(screen->availableGeometry().width() - 480, 1000) : 1000;
+  // The limit is the whole box's: the icon and the margins beside the text
+  // come off it, or a line longer than the rest is cut at the box's edge
+  // instead of going on in a second line.
+  if (const QLabel* icon = box.findChild<QLabel*>(QStringLiteral("qt_msgboxex_icon_label")))
+    limit -= icon->sizeHint().width();
+  if (const QLayout* layout = box.layout()) {
+    const QMargins margins = layout->contentsMargins();
+    limit -= margins.left() + margins.right() + 2 * std::max(layout->spacing(), 6);
+  }
   label->setMinimumWidth(std::max(0, std::min(widest + 2, limit)));
 }
 
