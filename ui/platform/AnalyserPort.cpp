@@ -65,9 +65,12 @@ bool AnalyserPort::Open() {
   port_ = new QSerialPort(this);
   port_->setPortName(path_);
   if (!port_->open(QIODevice::ReadWrite)) {
+    const int reason = errno;
     const QSerialPort::SerialPortError error = port_->error();
     if (error == QSerialPort::DeviceNotFoundError)
       Refuse(zb::AnalyserFault::PortMissing);
+    else if (error == QSerialPort::PermissionError && reason == EACCES)
+      Refuse(zb::AnalyserFault::PortPermission);
     else if (error == QSerialPort::PermissionError)  // Qt's lock file, or the port opened exclusively
       Refuse(zb::AnalyserFault::PortBusy);
     else

@@ -174,10 +174,13 @@ TEST_F(SweepWindow, ItsAccessKeysAreUsedOnceWithEveryWindowOpen) {
   ASSERT_TRUE(w->repeatButton->isVisible());
   std::map<QKeySequence, int> users;
   std::set<QKeySequence> own;
-  const auto add = [&users](const QString& text) {
-    if (!QKeySequence::mnemonic(text).isEmpty()) ++users[QKeySequence::mnemonic(text)];
+  const auto add = [&](const QString& text, QWidget* window) {
+    const QKeySequence key = QKeySequence::mnemonic(text);
+    if (key.isEmpty()) return;
+    ++users[key];
+    if (window == w) own.insert(key);
   };
-  for (QAction* menu : frame().menuBar()->actions()) add(menu->text());
+  for (QAction* menu : frame().menuBar()->actions()) add(menu->text(), &frame());
   std::vector<QWidget*> windows;
   for (QWidget* window : QApplication::topLevelWidgets())
     if (window != &frame() && window->isVisible()) windows.push_back(window);
@@ -185,19 +188,14 @@ TEST_F(SweepWindow, ItsAccessKeysAreUsedOnceWithEveryWindowOpen) {
     if (sub->isVisible()) windows.push_back(sub->widget());
   EXPECT_GE(windows.size(), 5u);  // quick view, beam form, velocity factor, pruning, sweep window
   for (QWidget* window : windows) {
-    QStringList texts;
     for (QMenuBar* bar : window->findChildren<QMenuBar*>())
-      for (QAction* menu : bar->actions()) texts << menu->text();
+      for (QAction* menu : bar->actions()) add(menu->text(), window);
     for (QAbstractButton* b : window->findChildren<QAbstractButton*>())
-      if (b->isVisibleTo(window)) texts << b->text();
+      if (b->isVisibleTo(window)) add(b->text(), window);
     for (QGroupBox* g : window->findChildren<QGroupBox*>())
-      if (g->isVisibleTo(window)) texts << g->title();
+      if (g->isVisibleTo(window)) add(g->title(), window);
     for (QLabel* l : window->findChildren<QLabel*>())
-      if (l->buddy() && l->isVisibleTo(window)) texts << l->text();
-    for (const QString& text : texts) {
-      add(text);
-      if (window == w && !QKeySequence::mnemonic(text).isEmpty()) own.insert(QKeySequence::mnemonic(text));
-    }
+      if (l->buddy() && l->isVisibleTo(window)) add(l->text(), window);
   }
   EXPECT_EQ(own.size(), 5u);  // Wiederholen, Fortlaufend, Touchstone, Pruning, Bild
   for (const QKeySequence& key : own) EXPECT_EQ(users[key], 1) << key.toString().toStdString();
