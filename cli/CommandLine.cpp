@@ -163,6 +163,7 @@ SideCalculator SideCalculatorNamed(const std::string& name) {
   if (name == "pruning") return RunPruningCommand;
   if (name == "zusatzdipol") return RunZusatzDipolCommand;
   if (name == "messung") return RunMessungCommand;
+  if (name == "geraete") return RunGeraeteCommand;
   return nullptr;
 }
 

@@ -15,6 +15,7 @@ enum CliExit {
   kExitUsage = 2,
   kExitRuntimeError = 3,
   kExitUnreadableFile = 4,  // a measurement file that cannot be read (the reason on err)
+  kExitDeviceFault = 4,     // the analyser could not be read (the reason, naming the port, on err)
 };
 
 struct CliEnvironment {

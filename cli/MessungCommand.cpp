@@ -1,11 +1,13 @@
 // zelvar-beam-cli messung: an analyser's sweep (Touchstone file) evaluated:
-// resonance, smallest SWR, the SWR <= 2 and <= 1,5 bands, R and X.
+// resonance, smallest SWR, the SWR <= 2 and <= 1,5 bands, R and X. With
+// --geraet the sweep comes from the analyser itself (cli/MessungDevice.cpp).
 
 #include <cmath>
 #include <ostream>
 
 #include "cli/CommandLine.h"
 #include "cli/JsonText.h"
+#include "cli/MessungDevice.h"
 #include "cli/SubcommandOptions.h"
 #include "cli/Subcommands.h"
 #include "core/NumberText.h"
@@ -43,16 +45,26 @@ std::string EvaluationJson(const SweepEvaluation& e) {
 }
 
 int Evaluate(const GivenOptions& given, std::ostream& out, std::ostream& err) {
+  const bool file = given.contains("DATEI"), device = given.contains("--geraet");
+  if (file && device) throw UsageError{"DATEI und --geraet schließen einander aus."};
+  if (device) return MeasureWithAnalyser(given, out, err);
+  if (!file) throw UsageError{"Das Argument DATEI fehlt."};
+  for (const char* option : {"--von", "--bis", "--punkte", "--speichern"})
+    if (given.contains(option)) throw UsageError{std::string(option) + " gilt nur mit --geraet."};
   const std::optional<Measurement> measurement = ReadMeasurementFor(given.at("DATEI"), err);
   if (!measurement) return kExitUnreadableFile;
-  if (given.contains("--json"))
-    out << EvaluationJson(measurement->evaluation);
-  else
-    out << Rows(measurement->evaluation);
+  PrintEvaluation(given, measurement->evaluation, out);
   return kExitCompleted;
 }
 
 }  // namespace
+
+void PrintEvaluation(const GivenOptions& given, const SweepEvaluation& evaluation, std::ostream& out) {
+  if (given.contains("--json"))
+    out << EvaluationJson(evaluation);
+  else
+    out << Rows(evaluation);
+}
 
 std::optional<Measurement> ReadMeasurementFor(const std::string& path, std::ostream& err) {
   MeasurementRead read = ReadMeasurement(path);
@@ -74,13 +86,24 @@ const UsageSection& MessungUsage() {
        "Optionszeile gelten GHz, S, MA, R 50; die Fehlerausgabe sagt das.",
        "Die Resonanz lässt sich mit zelvar-beam-cli pruning --messung DATEI gleich an das Pruning weitergeben."},
       {
-          {"", "DATEI", "die Touchstone-Datei (höchstens 50 MB)", true},
+          {"", "DATEI", "die Touchstone-Datei (höchstens 50 MB)"},
           {"--json", "", "alle Werte als JSON ausgeben (Zahlen in kürzester Schreibweise, ein unendliches SWR als null)"},
+          {"--geraet", "PORT",
+           "statt DATEI den Durchlauf selbst messen, mit dem Antennenanalysator an diesem Anschluss (z. B. "
+           "/dev/ttyACM0) oder mit auto dem ersten angeschlossenen (USB-Kennung 0483:5740)"},
+          {"--von", "MHZ", "mit --geraet: Anfang des Durchlaufs in MHz (Komma oder Punkt)"},
+          {"--bis", "MHZ", "mit --geraet: Ende des Durchlaufs in MHz, über --von"},
+          {"--punkte", "N", "mit --geraet: Zahl der Messpunkte, 2 bis 10001 (Vorgabe 201)"},
+          {"--speichern", "DATEI.s1p", "mit --geraet: den Durchlauf auch als Touchstone-Datei speichern"},
           {"--help", "", "diese Hilfe"},
       },
       {"Das Dezimaltrennzeichen der Ausgabe folgt der Spracheinstellung (LC_ALL, LC_NUMERIC, LANG).",
        "Rückgabewerte: 0 ausgewertet, 2 falscher Aufruf, 4 Datei nicht lesbar (der Grund, bei fehlerhaftem Inhalt "
-       "mit der Zeilennummer, steht auf der Fehlerausgabe)."},
+       "mit der Zeilennummer, steht auf der Fehlerausgabe).",
+       "Mit --geraet misst zelvar-beam-cli über die Textbefehle des Analysators in Stücken von höchstens 101 "
+       "Punkten und gibt dasselbe aus wie für eine Datei mit diesem Durchlauf; fehlt das Gerät, ist es belegt, "
+       "antwortet es nicht oder bricht die Messung ab, ist der Rückgabewert 4 (der Grund mit dem Anschluss auf der "
+       "Fehlerausgabe), und es wird keine Datei geschrieben."},
   };
   return section;
 }

@@ -1,5 +1,6 @@
 #include "cli/SubcommandOptions.h"
 
+#include <charconv>
 #include <ostream>
 
 #include "cli/CommandLine.h"
@@ -71,6 +72,16 @@ int PrintShownRun(const GivenOptions& given, const ShownRun& run, std::ostream& 
   if (!run.completed) return kExitEndedEarly;
   if (!json) out << run.rows;
   return kExitCompleted;
+}
+
+double NumberOption(const GivenOptions& given, const std::string& option) {
+  std::string text = given.at(option);
+  if (const auto comma = text.find(','); comma != std::string::npos) text[comma] = '.';
+  double value = 0.0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size())
+    throw UsageError{option + " erwartet eine Zahl, nicht " + given.at(option)};
+  return value;
 }
 
 std::string UsageErrorText(const std::string& reason, const UsageSection& usage) {

@@ -28,6 +28,10 @@ using GivenOptions = std::map<std::string, std::string, std::less<>>;
 int RunSubcommand(const UsageSection& usage, const std::vector<std::string>& arguments, std::ostream& out,
                   std::ostream& err, const std::function<int(const GivenOptions&)>& body);
 
+// The number typed for an option: a decimal comma or point, nothing before
+// or after it; anything else is a wrong call naming the option.
+double NumberOption(const GivenOptions& given, const std::string& option);
+
 // What a wrong call prints on err: the reason, then the help text.
 std::string UsageErrorText(const std::string& reason, const UsageSection& usage);
 

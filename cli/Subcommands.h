@@ -16,12 +16,14 @@ int RunVkCommand(const std::vector<std::string>& arguments, std::ostream& out, s
 int RunPruningCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
 int RunZusatzDipolCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
 int RunMessungCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
+int RunGeraeteCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
 
 // Their option tables, each beside the command that reads it.
 const UsageSection& VkUsage();
 const UsageSection& PruningUsage();
 const UsageSection& ZusatzDipolUsage();
 const UsageSection& MessungUsage();
+const UsageSection& GeraeteUsage();
 
 // Reads a measurement file for messung and pruning --messung: the
 // measurement, or none after the reason was printed on err as

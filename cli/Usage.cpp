@@ -144,13 +144,14 @@ const UsageSection& BeamUsage() {
        "nichts halb geschrieben).",
        "Die Nebenrechner sind eigene Befehle: vk (Verkürzungsfaktor schätzen), pruning (Antennen-Pruning/"
        "Optimieren), zusatzdipol (strahlungsgekoppelter Zusatzdipol) und messung (Messdatei eines "
-       "Antennenanalysators auswerten); ihre Optionen zeigt zelvar-beam-cli BEFEHL --help."},
+       "Antennenanalysators auswerten); ihre Optionen zeigt zelvar-beam-cli BEFEHL --help.",
+       "geraete listet die angeschlossenen Antennenanalysatoren; mit messung --geraet misst einer selbst."},
   };
   return section;
 }
 
 std::vector<UsageSection> UsageSections() {
-  return {BeamUsage(), VkUsage(), PruningUsage(), ZusatzDipolUsage(), MessungUsage()};
+  return {BeamUsage(), VkUsage(), PruningUsage(), ZusatzDipolUsage(), MessungUsage(), GeraeteUsage()};
 }
 
 bool InSynopsis(const UsageRow& row) { return row.option != "--help"; }

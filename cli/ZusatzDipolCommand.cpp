@@ -1,7 +1,6 @@
 // zelvar-beam-cli zusatzdipol: the radiation-coupled additional dipole of the
 // "Strahlungsgekoppelten Dipol berechnen" window.
 
-#include <charconv>
 #include <memory>
 #include <ostream>
 
@@ -25,14 +24,7 @@ constexpr const char* kBoxOptions[] = {"--frequenz",    "--erreger-frequenz",   
                                        "--durchmesser", "--erreger-durchmesser", "--vk"};
 
 double ReadIsolierVk(const GivenOptions& given) {
-  if (!given.contains("--isolier-vk")) return 0.0;
-  std::string text = given.at("--isolier-vk");
-  if (const auto comma = text.find(','); comma != std::string::npos) text[comma] = '.';
-  double value = 0.0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (error != std::errc() || end != text.data() + text.size())
-    throw UsageError{"--isolier-vk erwartet eine Zahl, nicht " + given.at("--isolier-vk")};
-  return value;
+  return given.contains("--isolier-vk") ? NumberOption(given, "--isolier-vk") : 0.0;
 }
 
 std::unique_ptr<HeadlessVkForm> VfWindow(const GivenOptions& given, HeadlessBeamForm& beamForm) {

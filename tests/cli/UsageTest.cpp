@@ -102,7 +102,7 @@ TEST(Usage, AnOperandIsShownByItsNameAndRequiredPlainly) {
 
 TEST(ManualPage, DocumentsEverySubcommand) {
   const std::string page = ManualPage(UsageSections(), "1");
-  for (const char* command : {"vk", "pruning", "zusatzdipol", "messung"})
+  for (const char* command : {"vk", "pruning", "zusatzdipol", "messung", "geraete"})
     EXPECT_NE(page.find(".SH \"BEFEHL " + std::string(command) + "\""), std::string::npos) << command;
 }
 

@@ -104,6 +104,9 @@ StandInAnalyser::StandInAnalyser(StandInSetup setup) : setup_(setup) {
   MakeRaw(slave_);
   MakeRaw(master_);
   fcntl(master_, F_SETFL, fcntl(master_, F_GETFL) | O_NONBLOCK);
+  // A program the test starts must not keep the terminal from hanging up when the stand-in unplugs.
+  fcntl(master_, F_SETFD, FD_CLOEXEC);
+  fcntl(slave_, F_SETFD, FD_CLOEXEC);
   wake_ = eventfd(0, EFD_CLOEXEC);
   thread_ = std::thread([this] { Serve(); });
 }
