@@ -28,6 +28,7 @@ class FakeUiPlatform : public ScriptedPlatform, public zb::ui::UiPlatform {
   QString printFile;                                // where the PDF printer writes
   bool printerInstalled = true;                     // false: MakeDefaultPrinter finds none
   bool letEventsRun = false;                        // true: DoEvents runs the pending events as the program does
+  std::vector<zb::ui::SerialPortEntry> serialPorts; // what SerialPorts answers
 
   // printDir_ is declared below printFile, so it exists only in the body.
   FakeUiPlatform() { printFile = printDir_.filePath(QStringLiteral("print.pdf")); }
@@ -77,6 +78,7 @@ class FakeUiPlatform : public ScriptedPlatform, public zb::ui::UiPlatform {
     started.push_back(QStringList{program} + arguments);
     return true;
   }
+  std::vector<zb::ui::SerialPortEntry> SerialPorts() override { return serialPorts; }
 
  private:
   template <typename T>

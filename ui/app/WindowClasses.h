@@ -12,5 +12,6 @@ inline constexpr std::string_view kQuickView = "frmRTF";
 inline constexpr std::string_view kVelocityFactor = "frmVk";
 inline constexpr std::string_view kZusatzDipol = "ZusatzDipol";
 inline constexpr std::string_view kMessung = "frmMessung";
+inline constexpr std::string_view kAnalysator = "frmAnalysator";
 
 }  // namespace zb::ui::window_class

@@ -91,6 +91,7 @@ class MDIForm1 : public QMainWindow, public FrameWindow {
   void mnuPruning_Click();
   void mnuBerZusDipol_Click();
   void mnuMessung_Click();
+  void mnuAnalysator_Click();
   void mnuHilfe_Click();
   void mnuInfo_Click();
 

@@ -22,6 +22,7 @@
 
 #include "assets/Assets.h"
 #include "locale/LocaleText.h"
+#include "ui/app/AnalysatorWindow.h"
 #include "ui/app/MessungWindow.h"
 #include "ui/app/Module1.h"
 #include "ui/app/VkWindow.h"
@@ -80,6 +81,9 @@ void MDIForm1::BuildMenus() {
   AddSeparator(mnuBer, "mnuTrenn4");
   connect(AddEntry(mnuBer, "mnuMessung", QStringLiteral("4. &Messung auswerten\u2026"), QKeySequence(Qt::CTRL | Qt::Key_M)),
           &QAction::triggered, this, guarded_.Slot(this, &MDIForm1::mnuMessung_Click));
+  connect(AddEntry(mnuBer, "mnuAnalysator", QStringLiteral("5. Am &Analysator messen\u2026"),
+                   QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M)),
+          &QAction::triggered, this, guarded_.Slot(this, &MDIForm1::mnuAnalysator_Click));
   AddSeparator(mnuBer, "mnuTrenn3")->setVisible(false);
   QAction* mnuBerZusDipol =
       AddEntry(mnuBer, "mnuBerZusDipol", QStringLiteral("&Zusatzdipol (strahlungsgekoppelt)"));
@@ -167,6 +171,10 @@ QWidget* MDIForm1::OpenedPruningWindow() {
 }
 
 void MDIForm1::mnuMessung_Click() { module_.WindowAs<MessungWindow>(window_class::kMessung).OpenMeasurement(); }
+
+void MDIForm1::mnuAnalysator_Click() {
+  module_.WindowAs<AnalysatorWindow>(window_class::kAnalysator).OpenAnalysator();
+}
 
 void MDIForm1::mnuBerStromsAnt_Click() { ShowChildWindow(&module_.Window(window_class::kBeamForm)); }
 

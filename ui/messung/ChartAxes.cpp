@@ -9,15 +9,17 @@
 
 namespace zb::ui {
 
-double RoundFrequencyStep(double spanMHz) {
-  if (!(spanMHz > 0)) return 1;
-  // The smallest round step that keeps the ticks at ten or fewer.
-  const double least = spanMHz / 10;
+double RoundStep(double span, int mostSteps) {
+  if (!(span > 0) || mostSteps < 1) return 1;
+  const double least = span / mostSteps;
   const double decade = std::pow(10.0, std::floor(std::log10(least)));
   for (double factor : {1.0, 2.0, 5.0})
     if (factor * decade >= least) return factor * decade;
   return 10 * decade;
 }
+
+// The smallest round step that keeps the ticks at ten or fewer.
+double RoundFrequencyStep(double spanMHz) { return RoundStep(spanMHz, 10); }
 
 QValueAxis* NewFrequencyAxis(double startMHz, double stopMHz) {
   // A sweep of a single frequency still gets an axis of some width.

@@ -14,6 +14,8 @@ namespace zb::ui {
 // The highest SWR the chart shows; above it a curve is cut at the top.
 inline constexpr double kSwrAxisTop = 10;
 
+// The smallest step of 1, 2 or 5 x 10^n that cuts span into at most mostSteps steps.
+double RoundStep(double span, int mostSteps);
 // A tick step of 1, 2 or 5 x 10^n MHz giving some five to ten ticks over span.
 double RoundFrequencyStep(double spanMHz);
 

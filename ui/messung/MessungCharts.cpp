@@ -5,12 +5,15 @@
 #include <QChart>
 #include <QGraphicsLayout>
 #include <QGraphicsSimpleTextItem>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QValueAxis>
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
+#include "core/SweepTexts.h"
 #include "ui/messung/ChartAxes.h"
 #include "ui/messung/SwrAxisLabels.h"
 
@@ -23,6 +26,7 @@ const QColor kResistanceColour(0, 128, 0);
 const QColor kReactanceColour(192, 0, 0);
 const QColor kResonanceColour(200, 100, 0);
 const QColor kBandColour(0, 170, 0, 60);
+const QColor kPreviousColour(150, 150, 150);
 
 // One column's points, in frequency order, each once.
 void AddColumn(std::vector<QPointF>& out, const std::vector<QPointF>& column) {
@@ -120,7 +124,31 @@ std::pair<double, double> ValueRange(const std::vector<QPointF>& a, const std::v
   return {low - margin, high + margin};
 }
 
+// A curve of the previous sweep, grey and behind the current one; a curve
+// without legend text keeps out of the legend.
+void AddPreviousCurve(QChart* chart, const std::vector<QPointF>& points, const QString& legend, Qt::PenStyle style,
+                      QValueAxis* x, QAbstractAxis* y) {
+  QLineSeries* curve = NewCurve(legend, points, kPreviousColour);
+  QPen pen = curve->pen();
+  pen.setStyle(style);
+  curve->setPen(pen);
+  chart->addSeries(curve);
+  curve->attachAxis(x);
+  curve->attachAxis(y);
+  if (legend.isEmpty())
+    for (QLegendMarker* marker : chart->legend()->markers(curve)) marker->setVisible(false);
+}
+
+double Resistance(const zb::MeasuredPoint& p) { return p.resistance; }
+double Reactance(const zb::MeasuredPoint& p) { return p.reactance; }
+
 }  // namespace
+
+QString PreviousLegend(const zb::Measurement& previous) {
+  const zb::SweepEvaluation& e = previous.evaluation;
+  if (zb::ResonanceOutsideSweep(e.resonanceKind)) return QStringLiteral("vorher: Resonanz au\u00DFerhalb");
+  return QStringLiteral("vorher: Resonanz %1 MHz").arg(QString::fromStdString(zb::SweepMHzText(e.resonanceMHz)));
+}
 
 std::vector<QPointF> ThinnedCurve(const std::vector<zb::MeasuredPoint>& points,
                                   const std::function<double(const zb::MeasuredPoint&)>& value, int columns) {
@@ -146,7 +174,7 @@ std::vector<QPointF> ThinnedCurve(const std::vector<zb::MeasuredPoint>& points,
   return out;
 }
 
-QChart* NewSwrChart(const zb::Measurement& measurement, const QString& resonanceText) {
+QChart* NewSwrChart(const zb::Measurement& measurement, const QString& resonanceText, const PreviousSweep* previous) {
   const zb::SweepEvaluation& e = measurement.evaluation;
   QChart* chart = NewChart();
   QValueAxis* x = NewFrequencyAxis(e.fStartMHz, e.fStopMHz);
@@ -170,6 +198,9 @@ QChart* NewSwrChart(const zb::Measurement& measurement, const QString& resonance
   }
   // An SWR above the axis (an infinite one too) is drawn at its top.
   const auto position = [](const zb::MeasuredPoint& p) { return SwrAxisPosition(std::min(p.swr, kSwrAxisTop)); };
+  if (previous)
+    AddPreviousCurve(chart, ThinnedCurve(previous->measurement->points, position, kCurveColumns), previous->legend,
+                     Qt::SolidLine, x, y);
   QLineSeries* curve =
       NewCurve(QStringLiteral("SWR"), ThinnedCurve(measurement.points, position, kCurveColumns), kSwrColour);
   Attach(chart, curve, x, y);
@@ -178,19 +209,39 @@ QChart* NewSwrChart(const zb::Measurement& measurement, const QString& resonance
   return chart;
 }
 
-QChart* NewImpedanceChart(const zb::Measurement& measurement, const QString& resonanceText) {
+QChart* NewImpedanceChart(const zb::Measurement& measurement, const QString& resonanceText,
+                          const PreviousSweep* previous) {
   const zb::SweepEvaluation& e = measurement.evaluation;
   QChart* chart = NewChart();
-  const std::vector<QPointF> r =
-      ThinnedCurve(measurement.points, [](const zb::MeasuredPoint& p) { return p.resistance; }, kCurveColumns);
-  const std::vector<QPointF> xs =
-      ThinnedCurve(measurement.points, [](const zb::MeasuredPoint& p) { return p.reactance; }, kCurveColumns);
-  const auto [low, high] = ValueRange(r, xs);
+  const std::vector<QPointF> r = ThinnedCurve(measurement.points, Resistance, kCurveColumns);
+  const std::vector<QPointF> xs = ThinnedCurve(measurement.points, Reactance, kCurveColumns);
+  std::vector<QPointF> oldR, oldX;
+  if (previous) {
+    oldR = ThinnedCurve(previous->measurement->points, Resistance, kCurveColumns);
+    oldX = ThinnedCurve(previous->measurement->points, Reactance, kCurveColumns);
+  }
+  // The grey curves inside the range too, as far as they are finite.
+  std::vector<QPointF> all = r;
+  all.insert(all.end(), oldR.begin(), oldR.end());
+  all.insert(all.end(), oldX.begin(), oldX.end());
+  const auto [low, high] = ValueRange(all, xs);
   QValueAxis* x = NewFrequencyAxis(e.fStartMHz, e.fStopMHz);
   QValueAxis* y = NewAxis(QStringLiteral("R, X [\u03A9]"), low, high);
   y->applyNiceNumbers();
+  // At most four steps: the chart is low, and Qt cuts labels standing
+  // closer than their height to "…".
+  const double step = RoundStep(y->max() - y->min(), 4);
+  y->setTickType(QValueAxis::TicksDynamic);
+  y->setTickInterval(step);
+  y->setTickAnchor(std::ceil(y->min() / step) * step);
+  y->setLabelFormat(step >= 1 ? QStringLiteral("%.0f") : QStringLiteral("%.1f"));
   chart->addAxis(x, Qt::AlignBottom);
   chart->addAxis(y, Qt::AlignLeft);
+  if (previous) {
+    // R solid and X dashed, as the legend names the sweep once.
+    AddPreviousCurve(chart, oldR, previous->legend, Qt::SolidLine, x, y);
+    AddPreviousCurve(chart, oldX, QString(), Qt::DashLine, x, y);
+  }
   Attach(chart, NewCurve(QStringLiteral("R"), r, kResistanceColour), x, y);
   Attach(chart, NewCurve(QStringLiteral("X"), xs, kReactanceColour), x, y);
   MarkResonance(chart, e, x, y, resonanceText);

@@ -2,7 +2,9 @@
 // The measurement window's two charts: the SWR over frequency (1 to 10, higher
 // values cut at the top, on the scale of ChartAxes.h) with the SWR <= 2 band
 // shaded, and R and X below on the same frequency range; the resonance marked
-// in both by a vertical line with its value above the plot.
+// in both by a vertical line with its value above the plot. A sweep taken
+// before it from the analyser may stand grey behind the curves, its
+// resonance named in the legend.
 //
 // A sweep may hold far more points than a chart has pixel columns: the curves
 // keep, per column, only the first, smallest, largest and last point, so a
@@ -29,9 +31,19 @@ inline constexpr int kCurveColumns = 4096;
 std::vector<QPointF> ThinnedCurve(const std::vector<zb::MeasuredPoint>& points,
                                   const std::function<double(const zb::MeasuredPoint&)>& value, int columns);
 
+// The sweep before the one shown, grey behind it.
+struct PreviousSweep {
+  const zb::Measurement* measurement = nullptr;
+  QString legend;  // "vorher: Resonanz 14,050 MHz"
+};
+// What the legend says of a previous sweep: where its resonance was.
+QString PreviousLegend(const zb::Measurement& previous);
+
 // The SWR chart; resonanceText is the value written beside its line.
-QChart* NewSwrChart(const zb::Measurement& measurement, const QString& resonanceText);
+QChart* NewSwrChart(const zb::Measurement& measurement, const QString& resonanceText,
+                    const PreviousSweep* previous = nullptr);
 // The chart of R and X.
-QChart* NewImpedanceChart(const zb::Measurement& measurement, const QString& resonanceText);
+QChart* NewImpedanceChart(const zb::Measurement& measurement, const QString& resonanceText,
+                          const PreviousSweep* previous = nullptr);
 
 }  // namespace zb::ui

@@ -2,6 +2,7 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -10,6 +11,7 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSettings>
 #include <QVBoxLayout>
@@ -18,6 +20,7 @@
 #include "core/ModuleState.h"
 #include "core/SweepEvaluation.h"
 #include "core/SweepTexts.h"
+#include "ui/app/AnalyserSweep.h"
 #include "ui/app/FrameWindow.h"
 #include "ui/app/Module1.h"
 #include "ui/app/VkWindow.h"
@@ -26,6 +29,7 @@
 #include "ui/messung/ChartPicture.h"
 #include "ui/messung/MessungCharts.h"
 #include "ui/messung/PlotAlignment.h"
+#include "ui/platform/AnalyserPort.h"
 #include "ui/platform/UiPlatform.h"
 
 namespace zb::ui {
@@ -73,7 +77,14 @@ frmMessung::frmMessung(Module1& module)
   BuildControls();
   connect(cmdPruning, &QPushButton::clicked, this, [this] { guarded_([this] { cmdPruning_Click(); }); });
   connect(cmdBild, &QPushButton::clicked, this, [this] { guarded_([this] { cmdBild_Click(); }); });
+  connect(repeatButton, &QPushButton::clicked, this, [this] { guarded_([this] { cmdWiederholen_Click(); }); });
+  connect(continuousBox, &QCheckBox::toggled, this,
+          [this](bool on) { guarded_([this, on] { chkFortlaufend_Toggled(on); }); });
+  connect(saveTouchstoneButton, &QPushButton::clicked, this,
+          [this] { guarded_([this] { cmdTouchstone_Click(); }); });
 }
+
+frmMessung::~frmMessung() = default;
 
 // ------------------------------------------------------------------ layout
 
@@ -91,6 +102,7 @@ void frmMessung::BuildControls() {
   charts->addWidget(chtSwr, 1);
   charts->addWidget(chtImpedanz, 1);
   layout->addWidget(picCharts, 1);
+  layout->addWidget(BuildAnalyserRow());
 
   auto* buttons = new QHBoxLayout;
   cmdPruning = NewButton("cmdPruning", "An Pruning über&geben", this);
@@ -99,8 +111,35 @@ void frmMessung::BuildControls() {
   buttons->addWidget(cmdPruning);
   buttons->addWidget(cmdBild);
   layout->addLayout(buttons);
-  SetTabOrder({cmdPruning, cmdBild});
+  SetTabOrder({repeatButton, continuousBox, saveTouchstoneButton, cmdPruning, cmdBild});
   resize(kDesignedSize);
+}
+
+// The analyser's commands, on a row of their own that shows only for its sweep.
+QWidget* frmMessung::BuildAnalyserRow() {
+  analyserRow = new QWidget(this);
+  analyserRow->setObjectName(QStringLiteral("picAnalysator"));
+  auto* row = new QHBoxLayout(analyserRow);
+  row->setContentsMargins(0, 0, 0, 0);
+  repeatButton = NewButton("cmdWiederholen", "&Wiederholen", analyserRow);
+  continuousBox = new QCheckBox(QStringLiteral("Fort&laufend"), analyserRow);
+  continuousBox->setObjectName(QStringLiteral("chkFortlaufend"));
+  sweepProgress = new QProgressBar(analyserRow);
+  sweepProgress->setObjectName(QStringLiteral("prgWiederholen"));
+  sweepProgress->setAccessibleName(QStringLiteral("Fortschritt der Messung"));
+  sweepProgress->setFormat(QStringLiteral("Messung: %v von %m Punkten"));
+  // Keeps its room while hidden, so the row does not jump at each sweep.
+  QSizePolicy keep = sweepProgress->sizePolicy();
+  keep.setRetainSizeWhenHidden(true);
+  sweepProgress->setSizePolicy(keep);
+  sweepProgress->hide();
+  saveTouchstoneButton = NewButton("cmdTouchstone", "Als &Touchstone speichern\u2026", analyserRow);
+  row->addWidget(repeatButton);
+  row->addWidget(continuousBox);
+  row->addWidget(sweepProgress, 1);
+  row->addWidget(saveTouchstoneButton);
+  analyserRow->hide();
+  return analyserRow;
 }
 
 namespace {
@@ -178,11 +217,16 @@ void frmMessung::OpenMeasurement() {
                           MsgButtons::Ok, MsgIcon::Exclamation, kTitle);
       return;
     }
-    ShowMeasurement(*file, *read.measurement);
+    ForgetAnalyserSweep();
+    ShowMeasurement(QDir::toNativeSeparators(*file), QFileInfo(*file).fileName(), *read.measurement);
     platform.SetHourglass(false);
-    module_.Frame().ShowChildWindow(this);
-    FitIntoFrame();
+    ShowInFrame();
   });
+}
+
+void frmMessung::ShowInFrame() {
+  module_.Frame().ShowChildWindow(this);
+  FitIntoFrame();
 }
 
 // The window wants room for its two charts: as much as it was made for, but
@@ -194,11 +238,12 @@ void frmMessung::FitIntoFrame() {
   sub->setGeometry(QRect(QPoint(0, 0), kDesignedSize.boundedTo(area->viewport()->size())));
 }
 
-void frmMessung::ShowMeasurement(const QString& path, const zb::Measurement& measurement) {
+// source is what the file row names, baseName the sweep's name as a file.
+void frmMessung::ShowMeasurement(const QString& source, const QString& baseName, const zb::Measurement& measurement) {
   const zb::SweepEvaluation& e = measurement.evaluation;
-  fileName_ = QFileInfo(path).fileName();
+  fileName_ = baseName;
   // The assumed units on a line of their own, so the path never pushes them out of sight.
-  lblDatei->setText(QDir::toNativeSeparators(path) +
+  lblDatei->setText(source +
                     (measurement.optionsAssumed ? QStringLiteral("\n") + Q(zb::AssumedOptionsNote()) : QString()));
   const std::vector<zb::SweepRow> rows = zb::SweepEvaluationRows(e);
   // As many rows as both have; a label without a row stays empty.
@@ -208,13 +253,20 @@ void frmMessung::ShowMeasurement(const QString& path, const zb::Measurement& mea
   }
   resonanceMHz_ = e.resonanceMHz;
   resonanceOutside_ = zb::ResonanceOutsideText(e.resonanceKind);
-  const QString resonance = QStringLiteral("Resonanz %1 MHz").arg(Q(zb::SweepMHzText(e.resonanceMHz)));
-  // The views own their charts; a new chart replaces and deletes the old one.
+  ShowCharts(measurement, QStringLiteral("Resonanz %1 MHz").arg(Q(zb::SweepMHzText(e.resonanceMHz))));
+}
+
+// The views own their charts; a new chart replaces and deletes the old one,
+// so a window that sweeps over and over keeps two charts and no more.
+void frmMessung::ShowCharts(const zb::Measurement& measurement, const QString& resonance) {
+  std::optional<PreviousSweep> previous;
+  if (previous_) previous.emplace(PreviousSweep{&previous_->measurement, PreviousLegend(previous_->measurement)});
+  const PreviousSweep* before = previous ? &*previous : nullptr;
   QChart* old = chtSwr->chart();
-  chtSwr->setChart(NewSwrChart(measurement, resonance));
+  chtSwr->setChart(NewSwrChart(measurement, resonance, before));
   delete old;
   old = chtImpedanz->chart();
-  chtImpedanz->setChart(NewImpedanceChart(measurement, resonance));
+  chtImpedanz->setChart(NewImpedanceChart(measurement, resonance, before));
   delete old;
   AlignPlotAreas(chtSwr->chart(), chtImpedanz->chart());
 }

@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QLabel>
+#include <QLayout>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -16,6 +17,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QSerialPortInfo>
 #include <algorithm>
 
 #include "locale/LocaleText.h"
@@ -78,7 +80,16 @@ void KeepLinesWhole(QMessageBox& box, const QString& text) {
   for (const QString& line : text.split(QRegularExpression(QStringLiteral("\\r\\n|\\r|\\n"))))
     widest = std::max(widest, label->fontMetrics().horizontalAdvance(line));
   const QScreen* screen = QGuiApplication::primaryScreen();
-  const int limit = screen ? std::min(screen->availableGeometry().width() - 480, 1000) : 1000;
+  int limit = screen ? std::min(screen->availableGeometry().width() - 480, 1000) : 1000;
+  // The limit is the whole box's: the icon and the margins beside the text
+  // come off it, or a line longer than the rest is cut at the box's edge
+  // instead of going on in a second line.
+  if (const QLabel* icon = box.findChild<QLabel*>(QStringLiteral("qt_msgboxex_icon_label")))
+    limit -= icon->sizeHint().width();
+  if (const QLayout* layout = box.layout()) {
+    const QMargins margins = layout->contentsMargins();
+    limit -= margins.left() + margins.right() + 2 * std::max(layout->spacing(), 6);
+  }
   label->setMinimumWidth(std::max(0, std::min(widest + 2, limit)));
 }
 
@@ -243,6 +254,17 @@ QString QtPlatform::RegisteredViewer(const QString& document) { return Registere
 
 bool QtPlatform::StartDetached(const QString& program, const QStringList& arguments) {
   return QProcess::startDetached(program, arguments);
+}
+
+std::vector<SerialPortEntry> QtPlatform::SerialPorts() {
+  std::vector<SerialPortEntry> ports;
+  for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
+    SerialPortEntry entry{info.systemLocation(), std::nullopt, std::nullopt};
+    if (info.hasVendorIdentifier()) entry.vendor = info.vendorIdentifier();
+    if (info.hasProductIdentifier()) entry.product = info.productIdentifier();
+    ports.push_back(entry);
+  }
+  return ports;
 }
 
 }  // namespace zb::ui

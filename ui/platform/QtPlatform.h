@@ -29,6 +29,7 @@ class QtPlatform final : public UiPlatform {
   bool PrintDialog(QWidget* parent, QPrinter& printer, bool selectionPreset, bool* printSelection) override;
   QString RegisteredViewer(const QString& document) override;
   bool StartDetached(const QString& program, const QStringList& arguments) override;
+  std::vector<SerialPortEntry> SerialPorts() override;
 
  private:
   std::unique_ptr<QPrinter> printer_;

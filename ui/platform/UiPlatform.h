@@ -7,8 +7,10 @@
 #include <QFont>
 #include <QString>
 #include <QStringList>
+#include <cstdint>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "core/Platform.h"
 
@@ -38,6 +40,13 @@ struct FontChoice {
   QColor color = Qt::black;
 };
 
+// A serial port on the machine and, for a USB device, its ids.
+struct SerialPortEntry {
+  QString path;  // "/dev/ttyACM0"
+  std::optional<std::uint16_t> vendor;
+  std::optional<std::uint16_t> product;
+};
+
 class UiPlatform : public virtual zb::Platform {
  public:
   // The default printer.
@@ -60,6 +69,9 @@ class UiPlatform : public virtual zb::Platform {
   virtual QString RegisteredViewer(const QString& document) = 0;
   // Starts a program with an argument list (never through a shell).
   virtual bool StartDetached(const QString& program, const QStringList& arguments) = 0;
+
+  // The serial ports the system knows now.
+  virtual std::vector<SerialPortEntry> SerialPorts() = 0;
 };
 
 }  // namespace zb::ui

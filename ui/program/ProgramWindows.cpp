@@ -1,6 +1,7 @@
 #include "ui/program/ProgramWindows.h"
 
 #include "ui/app/FrameWindow.h"
+#include "ui/analysator/frmAnalysator.h"
 #include "ui/app/Module1.h"
 #include "ui/beamform/frmHauptform.h"
 #include "ui/frame/MDIForm1.h"
@@ -63,6 +64,11 @@ void RegisterProgramWindows(Module1& module) {
         module.Frame().AddChildWindow(&form);
         form.Form_Load();
       });
+
+  // The analyser dialog is a window of its own over the frame, kept when it is closed.
+  windows.SetFactory(
+      frmAnalysator::kWindowClass, [&module] { return new frmAnalysator(module); },
+      [&module](QWidget& window) { module.RegisterWindow(&window); });
 }
 
 }  // namespace zb::ui

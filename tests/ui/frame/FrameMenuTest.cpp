@@ -76,6 +76,7 @@ TEST_F(FrameMenuTest, MenuTreeHasTheCaptionsShortcutsAndOrderOfTheProgram) {
                                  {"mnuPruning", "3. Pruning / Optimieren", QKeySequence("Ctrl+O"), false},
                                  {"mnuTrenn4", "", {}, true},
                                  {"mnuMessung", "4. &Messung auswerten\u2026", QKeySequence("Ctrl+M"), false},
+                                 {"mnuAnalysator", "5. Am &Analysator messen\u2026", QKeySequence("Ctrl+Shift+M"), false},
                                  {"mnuTrenn3", "", {}, true},
                                  {"mnuBerZusDipol", "&Zusatzdipol (strahlungsgekoppelt)", {}, false}});
   ExpectEntries(Menu("mnuHelp"), {{"mnuHilfe", "&Hilfe", QKeySequence("F1"), false},
