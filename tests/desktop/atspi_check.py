@@ -335,6 +335,8 @@ def main(argv):
         click(box(window(args[0]), args[1]))
     elif command == "text":
         print(read(box(window(args[0]), args[1]))[0])
+    elif command == "value":
+        print(shown_value(window(args[0]), args[1]))
     elif command == "extents":
         print(*extents(control(window(args[0]), args[1], args[2])))
     elif command == "window-extents":

@@ -11,7 +11,7 @@
 # formats them, and the program must look the same there.
 # Exits 77 (skipped) when no X server or no accessibility bus can be started.
 #
-# smoke.sh PROGRAM CLI [SHOTS_DIR]
+# smoke.sh PROGRAM CLI STANDIN [SHOTS_DIR]   (STANDIN: the stand-in analyser program)
 set -uo pipefail
 
 skip=77
@@ -25,7 +25,8 @@ fi
 
 program=$(realpath "$1")
 cli=$(realpath "$2")
-shots=${3:+$(realpath -m "$3")}
+standin=$(realpath "$3")
+shots=${4:+$(realpath -m "$4")}
 here=$(dirname "$(realpath "$0")")
 # Debian's Python, where the accessibility client is installed (a python3
 # earlier on the PATH may be another one).
@@ -324,6 +325,42 @@ key alt+p                                # "Bild s&peichern…"
 wait_for window_shown "Bild speichern" || fail "Alt+P did not offer to save the picture"
 key Escape
 wait_for eval '! window_shown "Bild speichern"' || fail "the save dialog stayed open"
+
+# Measured at the analyser (the stand-in on a pseudo terminal, resonant at
+# 14,15 MHz): Ctrl+Shift+M asks for the port and the range, Alt+M measures,
+# and the sweep window shows what the command line measures at the same port.
+coproc STANDIN { exec "$standin" --resonanz 14.15; }
+pids+=($STANDIN_PID)
+read -r -t 10 port <&"${STANDIN[0]}" || fail "the stand-in analyser named no port"
+[ -e "$port" ] || fail "the stand-in analyser's port $port does not exist"
+analyser_window="Messung am Analysator"
+analyser_args=(--von "13${dec}9" --bis "14${dec}4" --punkte 151)
+"$cli" messung --geraet "$port" "${analyser_args[@]}" >"$scratch/analyser-rows.txt" ||
+  fail "the command line did not measure at the stand-in"
+grep -q "^Messpunkte: 151 " "$scratch/analyser-rows.txt" || fail "the command line measured $(head -n 1 "$scratch/analyser-rows.txt")"
+key ctrl+shift+m                         # "5. Am &Analysator messen…"
+wait_for atspi has-window "$analyser_window" 2>/dev/null || fail "Ctrl+Shift+M opened no analyser dialog"
+type_text "$port"                        # the port box has the focus
+atspi type "$analyser_window" "Von [MHz]:=13${dec}9" "Bis [MHz]:=14${dec}4" "Punkte:=151" ||
+  fail "typing the range into the analyser dialog"
+shot analyser-dialog
+key alt+m                                # "&Messen"
+wait_for eval '! atspi has-window "$analyser_window" 2>/dev/null' || fail "the analyser dialog stayed open after measuring"
+wait_for eval 'atspi compare-rows "$messung_window" <"$scratch/analyser-rows.txt" 2>/dev/null' ||
+  { atspi compare-rows "$messung_window" <"$scratch/analyser-rows.txt"; fail "the measured sweep differs from the command line's"; }
+atspi has "$messung_window" "check box" "Fortlaufend" || fail "the sweep window offers no continuous sweep"
+source=$(atspi value "$messung_window" "Datei:")
+case $source in "$port, "*) ;; *) fail "the sweep window names \"$source\", not the port $port and the time" ;; esac
+# Alt+W sweeps again with the same settings, a second later by the row's
+# clock; the sweep before stays grey.
+sleep 1.1
+activate_child "$messung_window" || fail "no sweep window"
+key alt+w                                # "&Wiederholen"
+wait_for eval '[ "$(atspi value "$messung_window" "Datei:" 2>/dev/null)" != "$source" ]' ||
+  fail "Alt+W swept nothing again"
+atspi compare-rows "$messung_window" <"$scratch/analyser-rows.txt" || fail "the repeated sweep differs"
+shot analyser-repeated
+running || fail "the program ended measuring at the analyser: $(tail -n 3 "$scratch/program.log")"
 
 # Back in the beam form: one click on the spinner's down arrow is one step,
 # also when its press and release arrive together and the focus comes from
