@@ -96,6 +96,14 @@ TEST_F(SweepWindow, WiederholenKeepsTheSweepBeforeGreyWithItsResonance) {
   EXPECT_EQ(Shown(w), third);
 }
 
+// AddressSanitizer holds freed blocks in quarantine, so the resident size of
+// its build grows with everything freed; there the object counts must tell.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kResidentSizeTells = false;
+#else
+constexpr bool kResidentSizeTells = true;
+#endif
+
 TEST_F(SweepWindow, FortlaufendRepeatsWithoutGrowingAndStopsAtAFault) {
   auto standIn = StandIn(14.1);
   ui::frmMessung* w = Measure(OpenDialog(), standIn->Path(), QStringLiteral("14"), QStringLiteral("14,2"),
@@ -114,7 +122,9 @@ TEST_F(SweepWindow, FortlaufendRepeatsWithoutGrowingAndStopsAtAFault) {
   const qsizetype seriesAt30 = w->chtSwr->chart()->series().size() + w->chtImpedanz->chart()->series().size();
   ASSERT_TRUE(sweepsUpTo(131));
   const long grown = (ResidentPages() - pagesAt30) * sysconf(_SC_PAGESIZE);
-  EXPECT_LT(grown, 4L << 20) << grown << " bytes more after 100 sweeps";
+  if (kResidentSizeTells) {
+    EXPECT_LT(grown, 4L << 20) << grown << " bytes more after 100 sweeps";
+  }
   // A sweep under way and the one before it waiting for deletion: three objects each.
   EXPECT_LE(w->findChildren<QObject*>().size(), objectsAt30 + 6);
   EXPECT_EQ(w->chtSwr->chart()->series().size() + w->chtImpedanz->chart()->series().size(), seriesAt30);
