@@ -12,10 +12,10 @@
 #include <sstream>
 
 #include "cli/CommandLine.h"
-#include "core/BeamDimensions.h"
-#include "core/BeamFormEntries.h"
-#include "core/ModuleState.h"
-#include "core/SweepEvaluation.h"
+#include "core/beam/BeamDimensions.h"
+#include "core/beam/BeamFormEntries.h"
+#include "core/shared/ModuleState.h"
+#include "core/measurement/SweepEvaluation.h"
 #include "report/ResultReport.h"
 
 namespace {

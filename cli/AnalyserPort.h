@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "core/AnalyserSession.h"
+#include "core/measurement/AnalyserSession.h"
 
 namespace zb {
 

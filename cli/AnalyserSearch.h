@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "core/AnalyserSession.h"
+#include "core/measurement/AnalyserSession.h"
 
 namespace zb {
 

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "core/Platform.h"
+#include "core/shared/Platform.h"
 
 namespace zb {
 

@@ -12,9 +12,9 @@
 #include "cli/SubcommandOptions.h"
 #include "cli/Subcommands.h"
 #include "cli/Usage.h"
-#include "core/BeamFormRules.h"
-#include "core/CalculateBeam.h"
-#include "core/ModuleState.h"
+#include "core/beam/BeamFormRules.h"
+#include "core/beam/CalculateBeam.h"
+#include "core/shared/ModuleState.h"
 #include "report/ResultReport.h"
 
 namespace zb {

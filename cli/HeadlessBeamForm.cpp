@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <cctype>
 
-#include "core/BeamFormRules.h"
-#include "core/Insulation.h"
-#include "core/NumberText.h"
-#include "core/Platform.h"
-#include "core/RuntimeError.h"
+#include "core/beam/BeamFormRules.h"
+#include "core/beam/Insulation.h"
+#include "core/numbers/NumberText.h"
+#include "core/shared/Platform.h"
+#include "core/numbers/RuntimeError.h"
 
 namespace zb {
 

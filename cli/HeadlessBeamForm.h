@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "core/BeamFormControls.h"
-#include "core/BeamFormModel.h"
+#include "core/beam/BeamFormControls.h"
+#include "core/beam/BeamFormModel.h"
 
 namespace zb {
 

@@ -1,6 +1,6 @@
 #include "cli/HeadlessVkForm.h"
 
-#include "core/VkFormRules.h"
+#include "core/side/VkFormRules.h"
 
 namespace zb {
 

@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "core/VkFormAccess.h"
+#include "core/side/VkFormAccess.h"
 
 namespace zb {
 

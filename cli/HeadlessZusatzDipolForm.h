@@ -5,8 +5,8 @@
 #include <array>
 #include <string>
 
-#include "core/ZusatzDipolFormAccess.h"
-#include "core/ZusatzDipolRules.h"
+#include "core/side/ZusatzDipolFormAccess.h"
+#include "core/side/ZusatzDipolRules.h"
 
 namespace zb {
 

@@ -10,9 +10,9 @@
 #include "cli/MessungDevice.h"
 #include "cli/SubcommandOptions.h"
 #include "cli/Subcommands.h"
-#include "core/NumberText.h"
-#include "core/SweepEvaluation.h"
-#include "core/SweepTexts.h"
+#include "core/numbers/NumberText.h"
+#include "core/measurement/SweepEvaluation.h"
+#include "core/measurement/SweepTexts.h"
 
 namespace zb {
 

@@ -9,8 +9,8 @@
 #include "cli/AnalyserPort.h"
 #include "cli/AnalyserSearch.h"
 #include "cli/CommandLine.h"
-#include "core/AnalyserSession.h"
-#include "core/RuntimeError.h"
+#include "core/measurement/AnalyserSession.h"
+#include "core/numbers/RuntimeError.h"
 #include "report/SafeFile.h"
 
 namespace zb {

@@ -5,7 +5,7 @@
 #include <iosfwd>
 
 #include "cli/SubcommandOptions.h"
-#include "core/SweepEvaluation.h"
+#include "core/measurement/SweepEvaluation.h"
 
 namespace zb {
 

@@ -10,11 +10,11 @@
 #include "cli/JsonText.h"
 #include "cli/SubcommandOptions.h"
 #include "cli/Subcommands.h"
-#include "core/ModuleState.h"
-#include "core/NumberText.h"
-#include "core/PruningRun.h"
-#include "core/SweepTexts.h"
-#include "core/VkFormRules.h"
+#include "core/shared/ModuleState.h"
+#include "core/numbers/NumberText.h"
+#include "core/side/PruningRun.h"
+#include "core/measurement/SweepTexts.h"
+#include "core/side/VkFormRules.h"
 
 namespace zb {
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "cli/Usage.h"
-#include "core/SweepEvaluation.h"
+#include "core/measurement/SweepEvaluation.h"
 
 namespace zb {
 

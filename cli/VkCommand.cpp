@@ -9,9 +9,9 @@
 #include "cli/JsonText.h"
 #include "cli/SubcommandOptions.h"
 #include "cli/Subcommands.h"
-#include "core/ModuleState.h"
-#include "core/VfEstimationRun.h"
-#include "core/VkFormRules.h"
+#include "core/shared/ModuleState.h"
+#include "core/side/VfEstimationRun.h"
+#include "core/side/VkFormRules.h"
 
 namespace zb {
 

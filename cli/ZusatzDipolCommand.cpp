@@ -12,8 +12,8 @@
 #include "cli/JsonText.h"
 #include "cli/SubcommandOptions.h"
 #include "cli/Subcommands.h"
-#include "core/CoupledDipolRun.h"
-#include "core/ModuleState.h"
+#include "core/side/CoupledDipolRun.h"
+#include "core/shared/ModuleState.h"
 
 namespace zb {
 

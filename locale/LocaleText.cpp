@@ -2,7 +2,7 @@
 
 #include <QRegularExpression>
 
-#include "core/NumberText.h"
+#include "core/numbers/NumberText.h"
 
 namespace zb::ui {
 

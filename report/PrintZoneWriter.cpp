@@ -1,6 +1,6 @@
 #include "report/PrintZoneWriter.h"
 
-#include "core/Cp1252.h"
+#include "core/numbers/Cp1252.h"
 
 namespace zb {
 

@@ -1,9 +1,9 @@
 #include "report/ResultReport.h"
 
-#include "core/Insulation.h"
-#include "core/ModuleState.h"
-#include "core/NumberText.h"
-#include "core/VersionInfo.h"
+#include "core/beam/Insulation.h"
+#include "core/shared/ModuleState.h"
+#include "core/numbers/NumberText.h"
+#include "core/shared/VersionInfo.h"
 #include "report/PrintZoneWriter.h"
 #include "report/SafeFile.h"
 

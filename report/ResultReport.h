@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-#include "core/ResultReportSink.h"
+#include "core/beam/ResultReportSink.h"
 
 namespace zb {
 

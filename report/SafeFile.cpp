@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <string>
 
-#include "core/RuntimeError.h"
+#include "core/numbers/RuntimeError.h"
 
 namespace zb {
 

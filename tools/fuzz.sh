@@ -39,6 +39,6 @@ fuzz() {
 }
 
 fuzz "RTF reader" build-fuzz/tests/ui/rtf/rtf_fuzz tests/ui/rtf/corpus
-fuzz "Touchstone reader" build-fuzz/tests/core/touchstone_fuzz tests/core/touchstone-corpus
-fuzz "analyser session" build-fuzz/tests/core/analyser_fuzz tests/core/analyser-corpus
+fuzz "Touchstone reader" build-fuzz/tests/core/touchstone_fuzz tests/core/measurement/touchstone-corpus
+fuzz "analyser session" build-fuzz/tests/core/analyser_fuzz tests/core/measurement/analyser-corpus
 echo "== Fuzzing found no crash"

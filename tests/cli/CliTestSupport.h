@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "cli/CommandLine.h"
-#include "core/NumberText.h"
+#include "core/numbers/NumberText.h"
 
 namespace zb::test {
 

@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "core/Cp1252.h"
+#include "core/numbers/Cp1252.h"
 #include "tests/cli/CliTestSupport.h"
 
 namespace zb {

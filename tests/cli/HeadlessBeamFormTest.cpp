@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "cli/HeadlessBeamForm.h"
-#include "core/NumberText.h"
+#include "core/numbers/NumberText.h"
 #include "tests/support/ScriptedPlatform.h"
 
 namespace zb {

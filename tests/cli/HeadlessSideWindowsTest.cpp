@@ -5,13 +5,13 @@
 
 #include "cli/HeadlessVkForm.h"
 #include "cli/HeadlessZusatzDipolForm.h"
-#include "core/CoupledDipolRun.h"
-#include "core/ModuleState.h"
-#include "core/NumberText.h"
-#include "core/VfEstimationRun.h"
-#include "core/VfWindowState.h"
-#include "core/VkFormRules.h"
-#include "core/ZusatzDipolRules.h"
+#include "core/side/CoupledDipolRun.h"
+#include "core/shared/ModuleState.h"
+#include "core/numbers/NumberText.h"
+#include "core/side/VfEstimationRun.h"
+#include "core/shared/VfWindowState.h"
+#include "core/side/VkFormRules.h"
+#include "core/side/ZusatzDipolRules.h"
 #include "tests/support/ScriptedPlatform.h"
 
 namespace zb {

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "cli/CommandLine.h"
-#include "core/NumberText.h"
+#include "core/numbers/NumberText.h"
 #include "tests/cli/CliTestSupport.h"
 
 namespace zb {

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "cli/SubcommandOptions.h"
-#include "core/ZusatzDipolRules.h"
+#include "core/side/ZusatzDipolRules.h"
 #include "tests/cli/CliTestSupport.h"
 
 namespace zb {

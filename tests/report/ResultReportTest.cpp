@@ -6,10 +6,10 @@
 #include <sstream>
 #include <vector>
 
-#include "core/BeamDimensions.h"
-#include "core/Cp1252.h"
-#include "core/ModuleState.h"
-#include "core/NumberText.h"
+#include "core/beam/BeamDimensions.h"
+#include "core/numbers/Cp1252.h"
+#include "core/shared/ModuleState.h"
+#include "core/numbers/NumberText.h"
 
 namespace zb {
 namespace {

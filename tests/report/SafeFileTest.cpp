@@ -9,7 +9,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "core/RuntimeError.h"
+#include "core/numbers/RuntimeError.h"
 
 namespace zb {
 namespace {

@@ -3,7 +3,7 @@
 
 #include <functional>
 
-#include "core/RuntimeError.h"
+#include "core/numbers/RuntimeError.h"
 
 namespace zb::test {
 

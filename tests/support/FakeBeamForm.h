@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "core/BeamFormAccess.h"
-#include "core/BeamFormEntries.h"
-#include "core/Insulation.h"
+#include "core/beam/BeamFormAccess.h"
+#include "core/beam/BeamFormEntries.h"
+#include "core/beam/Insulation.h"
 
 namespace zb::test {
 

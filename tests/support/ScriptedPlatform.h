@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "core/Platform.h"
+#include "core/shared/Platform.h"
 
 namespace zb::test {
 

@@ -11,7 +11,7 @@
 #include <iostream>
 #include <string>
 
-#include "core/CLocale.h"
+#include "core/numbers/CLocale.h"
 #include "tests/support/StandInAnalyser.h"
 
 namespace {

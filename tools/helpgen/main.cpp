@@ -18,7 +18,7 @@
 #include <QUrl>
 #include <cstdio>
 
-#include "core/RuntimeError.h"
+#include "core/numbers/RuntimeError.h"
 #include "ui/drawing/WmfPicture.h"
 
 namespace {

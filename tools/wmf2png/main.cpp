@@ -8,8 +8,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "core/CLocale.h"
-#include "core/RuntimeError.h"
+#include "core/numbers/CLocale.h"
+#include "core/numbers/RuntimeError.h"
 #include "ui/drawing/WmfPicture.h"
 
 int main(int argc, char* argv[]) {

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <memory>
 
-#include "core/Cp1252.h"
+#include "core/numbers/Cp1252.h"
 #include "tools/wmfgen/WmfWriter.h"
 
 namespace zb::tools {

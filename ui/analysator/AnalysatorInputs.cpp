@@ -5,8 +5,8 @@
 #include <cmath>
 #include <string>
 
-#include "core/AnalyserSession.h"
-#include "core/NumberText.h"
+#include "core/measurement/AnalyserSession.h"
+#include "core/numbers/NumberText.h"
 
 namespace zb::ui {
 

@@ -13,8 +13,8 @@
 #include <cmath>
 #include <utility>
 
-#include "core/NumberText.h"
-#include "core/SkipOnError.h"
+#include "core/numbers/NumberText.h"
+#include "core/numbers/SkipOnError.h"
 #include "ui/analysator/AnalysatorInputs.h"
 #include "ui/app/AnalyserSweep.h"
 #include "ui/app/BeamFormBoxes.h"

@@ -9,8 +9,8 @@
 #include <optional>
 #include <string>
 
-#include "core/AnalyserSession.h"
-#include "core/SweepEvaluation.h"
+#include "core/measurement/AnalyserSession.h"
+#include "core/measurement/SweepEvaluation.h"
 
 namespace zb::ui {
 

@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "core/VfWindowState.h"
+#include "core/shared/VfWindowState.h"
 #include "ui/app/FrameWindow.h"
 #include "ui/app/WindowClasses.h"
 #include "ui/platform/InstalledDataFolder.h"

@@ -10,8 +10,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/ModuleState.h"
-#include "core/VfWindowState.h"
+#include "core/shared/ModuleState.h"
+#include "core/shared/VfWindowState.h"
 #include "ui/app/WindowRegistry.h"
 
 class QWidget;

@@ -1,7 +1,7 @@
 #include <QWidget>
 
-#include "core/RuntimeError.h"
-#include "core/StepRunner.h"
+#include "core/numbers/RuntimeError.h"
+#include "core/numbers/StepRunner.h"
 #include "ui/app/Module1.h"
 #include "ui/app/TextViewWindow.h"
 #include "ui/app/WindowClasses.h"

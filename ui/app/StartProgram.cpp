@@ -3,7 +3,7 @@
 #include <exception>
 
 #include "assets/Assets.h"
-#include "core/RuntimeError.h"
+#include "core/numbers/RuntimeError.h"
 #include "ui/app/FrameWindow.h"
 #include "ui/app/Module1.h"
 #include "ui/app/WindowClasses.h"

@@ -17,12 +17,12 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-#include "core/BeamFormRules.h"
-#include "core/CalculateBeam.h"
-#include "core/Cp1252.h"
-#include "core/Insulation.h"
-#include "core/NumberText.h"
-#include "core/VfWindowState.h"
+#include "core/beam/BeamFormRules.h"
+#include "core/beam/CalculateBeam.h"
+#include "core/numbers/Cp1252.h"
+#include "core/beam/Insulation.h"
+#include "core/numbers/NumberText.h"
+#include "core/shared/VfWindowState.h"
 #include "locale/LocaleText.h"
 #include "report/ResultReport.h"
 #include "ui/app/FrameWindow.h"

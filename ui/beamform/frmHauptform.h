@@ -22,9 +22,9 @@
 #include <set>
 #include <string>
 
-#include "core/BeamFormAccess.h"
-#include "core/BeamFormControls.h"
-#include "core/BeamFormModel.h"
+#include "core/beam/BeamFormAccess.h"
+#include "core/beam/BeamFormControls.h"
+#include "core/beam/BeamFormModel.h"
 #include "ui/app/BeamFormBoxes.h"
 #include "ui/app/NoteAreaWindow.h"
 #include "ui/app/WindowClasses.h"

@@ -4,7 +4,7 @@
 
 #include <initializer_list>
 
-#include "core/TextColour.h"
+#include "core/shared/TextColour.h"
 
 class QColor;
 class QFont;

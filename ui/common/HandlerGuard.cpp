@@ -1,6 +1,6 @@
 #include "ui/common/HandlerGuard.h"
 
-#include "core/RuntimeError.h"
+#include "core/numbers/RuntimeError.h"
 
 namespace zb::ui {
 

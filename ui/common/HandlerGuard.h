@@ -7,7 +7,7 @@
 #include <string>
 #include <utility>
 
-#include "core/Platform.h"
+#include "core/shared/Platform.h"
 
 namespace zb::ui {
 

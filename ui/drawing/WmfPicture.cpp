@@ -14,9 +14,9 @@
 #include <mutex>
 #include <string>
 
-#include "core/CLocale.h"
-#include "core/Cp1252.h"
-#include "core/RuntimeError.h"
+#include "core/numbers/CLocale.h"
+#include "core/numbers/Cp1252.h"
+#include "core/numbers/RuntimeError.h"
 
 namespace zb::ui {
 

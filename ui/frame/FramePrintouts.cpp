@@ -1,6 +1,6 @@
 // The frame's two printouts: the input windows and the antenna drawing.
 
-#include "core/VfWindowState.h"
+#include "core/shared/VfWindowState.h"
 #include "ui/app/Module1.h"
 #include "ui/app/NoteAreaWindow.h"
 #include "ui/common/Twips.h"

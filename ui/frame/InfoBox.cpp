@@ -1,6 +1,6 @@
 // The frame's info box, made from the program's version information.
 
-#include "core/VersionInfo.h"
+#include "core/shared/VersionInfo.h"
 #include "ui/frame/MDIForm1.h"
 #include "ui/app/Module1.h"
 #include "ui/platform/UiPlatform.h"

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/NumberText.h"
+#include "core/numbers/NumberText.h"
 
 namespace zb::ui {
 

@@ -13,7 +13,7 @@
 #include <cmath>
 #include <limits>
 
-#include "core/SweepTexts.h"
+#include "core/measurement/SweepTexts.h"
 #include "ui/messung/ChartAxes.h"
 #include "ui/messung/SwrAxisLabels.h"
 

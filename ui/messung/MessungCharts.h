@@ -15,7 +15,7 @@
 #include <functional>
 #include <vector>
 
-#include "core/SweepEvaluation.h"
+#include "core/measurement/SweepEvaluation.h"
 
 QT_BEGIN_NAMESPACE
 class QChart;

@@ -17,9 +17,9 @@
 #include <QVBoxLayout>
 #include <string>
 
-#include "core/ModuleState.h"
-#include "core/SweepEvaluation.h"
-#include "core/SweepTexts.h"
+#include "core/shared/ModuleState.h"
+#include "core/measurement/SweepEvaluation.h"
+#include "core/measurement/SweepTexts.h"
 #include "ui/app/AnalyserSweep.h"
 #include "ui/app/FrameWindow.h"
 #include "ui/app/Module1.h"

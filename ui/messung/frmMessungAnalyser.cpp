@@ -11,7 +11,7 @@
 #include <QTimer>
 #include <utility>
 
-#include "core/RuntimeError.h"
+#include "core/numbers/RuntimeError.h"
 #include "report/SafeFile.h"
 #include "ui/app/AnalyserSweep.h"
 #include "ui/app/Module1.h"

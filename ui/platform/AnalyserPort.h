@@ -14,7 +14,7 @@
 #include <memory>
 #include <string>
 
-#include "core/AnalyserSession.h"
+#include "core/measurement/AnalyserSession.h"
 
 class QSerialPort;
 class QTimer;

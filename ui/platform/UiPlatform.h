@@ -12,7 +12,7 @@
 #include <optional>
 #include <vector>
 
-#include "core/Platform.h"
+#include "core/shared/Platform.h"
 
 class QPrinter;
 class QWidget;

@@ -5,8 +5,8 @@
 #include <QPrinter>
 #include <vector>
 
-#include "core/BandTable.h"
-#include "core/RuntimeError.h"
+#include "core/beam/BandTable.h"
+#include "core/numbers/RuntimeError.h"
 #include "ui/drawing/WmfPicture.h"
 #include "ui/platform/UiPlatform.h"
 #include "ui/print/DrawingPrintFrame.h"

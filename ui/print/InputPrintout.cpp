@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/VersionInfo.h"
+#include "core/shared/VersionInfo.h"
 #include "locale/LocaleText.h"
 #include "ui/platform/UiPlatform.h"
 #include "ui/print/InputPrintWindows.h"

@@ -2,7 +2,7 @@
 
 #include <QPrinter>
 
-#include "core/RuntimeError.h"
+#include "core/numbers/RuntimeError.h"
 #include "ui/platform/UiPlatform.h"
 
 namespace zb::ui {

@@ -2,8 +2,8 @@
 
 #include <exception>
 
-#include "core/RuntimeError.h"
-#include "core/StepRunner.h"
+#include "core/numbers/RuntimeError.h"
+#include "core/numbers/StepRunner.h"
 
 namespace zb::ui {
 

@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "core/RuntimeError.h"
+#include "core/numbers/RuntimeError.h"
 
 namespace zb::ui {
 

@@ -4,8 +4,8 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "core/Cp1252.h"
-#include "core/RuntimeError.h"
+#include "core/numbers/Cp1252.h"
+#include "core/numbers/RuntimeError.h"
 #include "locale/LocaleText.h"
 
 namespace zb::ui {

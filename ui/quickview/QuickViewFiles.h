@@ -1,6 +1,6 @@
 #pragma once
 // Reading the quick view's files, with the program's error numbers for what
-// went wrong (core/RuntimeError.h).
+// went wrong (core/numbers/RuntimeError.h).
 
 #include <QByteArray>
 #include <QString>

@@ -32,8 +32,8 @@
 #include <cmath>
 #include <memory>
 
-#include "core/RuntimeError.h"
-#include "core/VersionInfo.h"
+#include "core/numbers/RuntimeError.h"
+#include "core/shared/VersionInfo.h"
 #include "report/SafeFile.h"
 #include "ui/app/FrameWindow.h"
 #include "ui/app/WindowClasses.h"

@@ -6,7 +6,7 @@
 #include <optional>
 #include <utility>
 
-#include "core/Cp1252.h"
+#include "core/numbers/Cp1252.h"
 
 namespace zb::ui::rtf {
 

@@ -10,11 +10,11 @@
 #include <QMenuBar>
 #include <QPushButton>
 
-#include "core/ModuleState.h"
-#include "core/Platform.h"
-#include "core/PruningRun.h"
-#include "core/VfEstimationRun.h"
-#include "core/VkFormRules.h"
+#include "core/shared/ModuleState.h"
+#include "core/shared/Platform.h"
+#include "core/side/PruningRun.h"
+#include "core/side/VfEstimationRun.h"
+#include "core/side/VkFormRules.h"
 #include "locale/LocaleText.h"
 #include "ui/app/BeamFormBoxes.h"
 #include "ui/app/FrameWindow.h"

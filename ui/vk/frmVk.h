@@ -17,7 +17,7 @@
 #include <QWidget>
 #include <string>
 
-#include "core/VkFormAccess.h"
+#include "core/side/VkFormAccess.h"
 #include "ui/app/VkWindow.h"
 #include "ui/app/WindowClasses.h"
 #include "ui/common/HandlerGuard.h"

@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "core/PruningRun.h"
+#include "core/side/PruningRun.h"
 #include "locale/LocaleText.h"
 #include "ui/app/BeamFormBoxes.h"
 #include "ui/app/Module1.h"

@@ -15,7 +15,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "core/VkFormRules.h"
+#include "core/side/VkFormRules.h"
 #include "ui/common/Controls.h"
 #include "ui/common/MenuEntries.h"
 #include "ui/common/Twips.h"

@@ -8,11 +8,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/BeamFormAccess.h"
-#include "core/CoupledDipolRun.h"
-#include "core/ModuleState.h"
-#include "core/VfWindowState.h"
-#include "core/ZusatzDipolRules.h"
+#include "core/beam/BeamFormAccess.h"
+#include "core/side/CoupledDipolRun.h"
+#include "core/shared/ModuleState.h"
+#include "core/shared/VfWindowState.h"
+#include "core/side/ZusatzDipolRules.h"
 #include "locale/LocaleText.h"
 #include "ui/app/Module1.h"
 #include "ui/common/Controls.h"

@@ -12,7 +12,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/ZusatzDipolFormAccess.h"
+#include "core/side/ZusatzDipolFormAccess.h"
 #include "ui/app/WindowClasses.h"
 #include "ui/common/HandlerGuard.h"
 

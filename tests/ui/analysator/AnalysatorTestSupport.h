@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "core/AnalyserSession.h"
-#include "core/SweepEvaluation.h"
-#include "core/SweepTexts.h"
+#include "core/measurement/AnalyserSession.h"
+#include "core/measurement/SweepEvaluation.h"
+#include "core/measurement/SweepTexts.h"
 #include "tests/support/StandInAnalyser.h"
 #include "tests/ui/vk/VkTestSupport.h"
 #include "ui/analysator/frmAnalysator.h"

@@ -7,7 +7,7 @@
 #include <QTimer>
 #include <stdexcept>
 
-#include "core/RuntimeError.h"
+#include "core/numbers/RuntimeError.h"
 #include "tests/support/ScriptedPlatform.h"
 #include "ui/app/Application.h"
 

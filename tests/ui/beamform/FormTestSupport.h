@@ -17,7 +17,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "core/NumberText.h"
+#include "core/numbers/NumberText.h"
 #include "tests/support/DesktopInput.h"
 #include "tests/support/FakeUiPlatform.h"
 #include "ui/frame/MDIForm1.h"

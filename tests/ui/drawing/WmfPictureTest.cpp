@@ -11,7 +11,7 @@
 #include <functional>
 #include <ostream>
 
-#include "core/RuntimeError.h"
+#include "core/numbers/RuntimeError.h"
 #include "tools/wmfgen/DrawingDescription.h"
 #include "ui/drawing/WmfPicture.h"
 

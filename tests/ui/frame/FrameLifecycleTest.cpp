@@ -10,7 +10,7 @@
 #include <QTime>
 #include <QTimer>
 
-#include "core/VersionInfo.h"
+#include "core/shared/VersionInfo.h"
 #include "tests/ui/frame/FrameTestSupport.h"
 #include "ui/common/Twips.h"
 #include "locale/LocaleText.h"

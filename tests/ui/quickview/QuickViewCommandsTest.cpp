@@ -17,7 +17,7 @@
 #include <stdexcept>
 #include <utility>
 
-#include "core/VersionInfo.h"
+#include "core/shared/VersionInfo.h"
 #include "tests/support/ProcessLocale.h"
 #include "tests/ui/quickview/QuickViewTestSupport.h"
 #include "ui/common/InstalledFamily.h"

@@ -8,7 +8,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "core/RuntimeError.h"
+#include "core/numbers/RuntimeError.h"
 #include "ui/quickview/QuickViewFiles.h"
 #include "ui/quickview/QuickViewRules.h"
 

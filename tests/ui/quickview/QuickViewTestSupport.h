@@ -19,7 +19,7 @@
 #include <string>
 #include <vector>
 
-#include "core/Cp1252.h"
+#include "core/numbers/Cp1252.h"
 #include "tests/support/DesktopInput.h"
 #include "tests/support/FakeUiPlatform.h"
 #include "tests/support/TextFormatAt.h"

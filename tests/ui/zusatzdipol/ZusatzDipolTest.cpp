@@ -14,7 +14,7 @@
 #include <QTest>
 #include <memory>
 
-#include "core/NumberText.h"
+#include "core/numbers/NumberText.h"
 #include "tests/support/DesktopInput.h"
 #include "tests/support/FakeUiPlatform.h"
 #include "ui/app/Module1.h"

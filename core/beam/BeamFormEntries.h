@@ -1,0 +1,42 @@
+#pragma once
+// The beam form's entries before the user touches it: as designed and as the
+// form loads them. The window, the form model, the calculation run and the
+// command line's headless form all start from these.
+
+#include <string>
+
+#include "core/beam/BandTable.h"
+
+namespace zb {
+
+struct BeamFormEntries {
+  const char* frequency;          // Text1 as designed, MHz
+  const char* velocityFactor;     // Text4
+  const char* outerDiameter;      // Text6 as loaded, mm
+  const char* conductorDiameter;  // Text7 as loaded, mm
+  int spinner;                    // VkSteller as loaded
+  int option2;                    // the selected band button
+  int option1;                    // the selected segment button
+  const char* info;               // the note area
+};
+
+inline constexpr BeamFormEntries kBeamFormEntries = {
+    .frequency = "50.2",
+    .velocityFactor = "1,00",
+    .outerDiameter = "9",
+    .conductorDiameter = "8",
+    .spinner = 0,
+    .option2 = kBandOther,
+    .option1 = 1,  // SSB
+    .info = "Hinweis: ",
+};
+
+// The designed resonance frequency in MHz: what the form loads with and what
+// a calculation takes when the frequency box holds no positive number.
+float DesignedFrequency();
+
+// The frequency box as the form loads it: the designed frequency in the
+// general number format.
+std::string LoadedFrequencyText();
+
+}  // namespace zb

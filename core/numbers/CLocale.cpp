@@ -1,0 +1,14 @@
+#include "core/numbers/CLocale.h"
+
+namespace zb {
+
+locale_t CLocale() {
+  static const locale_t c = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0));
+  return c;
+}
+
+CLocaleScope::CLocaleScope() : previous_(uselocale(CLocale())) {}
+
+CLocaleScope::~CLocaleScope() { uselocale(previous_); }
+
+}  // namespace zb
