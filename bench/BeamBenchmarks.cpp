@@ -14,8 +14,8 @@
 #include "cli/CommandLine.h"
 #include "core/beam/BeamDimensions.h"
 #include "core/beam/BeamFormEntries.h"
-#include "core/shared/ModuleState.h"
 #include "core/measurement/SweepEvaluation.h"
+#include "core/shared/ModuleState.h"
 #include "report/ResultReport.h"
 
 namespace {
@@ -48,7 +48,8 @@ BENCHMARK(ComposeReport)->Unit(benchmark::kMicrosecond);
 void HeadlessRunWithReport(benchmark::State& state) {
   const std::filesystem::path folder = std::filesystem::temp_directory_path() / "zb-bench";
   std::filesystem::create_directories(folder);
-  const std::vector<std::string> args = {"--band", "14", "--isolierung", "PVC", "--leiter", "1,5", "--aussen", "2"};
+  const std::vector<std::string> args = {"--band",   "14",  "--isolierung", "PVC",
+                                         "--leiter", "1,5", "--aussen",     "2"};
   const zb::CliEnvironment environment{[] { return std::string("07.12.2026 14:03:59"); }, folder};
   for (auto _ : state) {
     std::ostringstream out, err;
@@ -65,7 +66,8 @@ void ReadAndEvaluateSweep(benchmark::State& state) {
   {
     std::ofstream out(file, std::ios::binary);
     out << "! 100001 points\r\n# MHz S MA R 50\r\n";
-    const double f0 = 14.1e6, l = 2e-6, c = 1 / ((2 * std::numbers::pi * f0) * (2 * std::numbers::pi * f0) * l);
+    const double f0 = 14.1e6, l = 2e-6,
+                 c = 1 / ((2 * std::numbers::pi * f0) * (2 * std::numbers::pi * f0) * l);
     char line[96];
     for (int i = 0; i <= 100000; ++i) {
       const double hz = 1e6 + i * 290.0, w = 2 * std::numbers::pi * hz;

@@ -19,7 +19,8 @@ namespace {
 constexpr std::int64_t kLongestPollMs = 100;
 
 std::int64_t NowMs() {
-  return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
+  return std::chrono::duration_cast<std::chrono::milliseconds>(
+             std::chrono::steady_clock::now().time_since_epoch())
       .count();
 }
 
@@ -38,12 +39,16 @@ AnalyserFault PortFaultOfErrno(int errnoValue) {
   switch (errnoValue) {
     case ENOENT:
     case ENODEV:
-    case ENXIO: return AnalyserFault::PortMissing;
+    case ENXIO:
+      return AnalyserFault::PortMissing;
     case EACCES:
-    case EPERM: return AnalyserFault::PortPermission;
+    case EPERM:
+      return AnalyserFault::PortPermission;
     case EBUSY:
-    case EWOULDBLOCK: return AnalyserFault::PortBusy;
-    default: return AnalyserFault::PortOther;
+    case EWOULDBLOCK:
+      return AnalyserFault::PortBusy;
+    default:
+      return AnalyserFault::PortOther;
   }
 }
 

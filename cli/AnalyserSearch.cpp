@@ -62,7 +62,8 @@ std::vector<FoundAnalyser> FindAnalysers(const std::filesystem::path& ttyClass) 
     FoundAnalyser analyser = IdsAbove(entry.path() / "device", "/dev/" + entry.path().filename().string());
     if (analyser.family != AnalyserFamily::None) found.push_back(std::move(analyser));
   }
-  std::sort(found.begin(), found.end(), [](const FoundAnalyser& a, const FoundAnalyser& b) { return a.port < b.port; });
+  std::sort(found.begin(), found.end(),
+            [](const FoundAnalyser& a, const FoundAnalyser& b) { return a.port < b.port; });
   return found;
 }
 

@@ -13,13 +13,18 @@ class CliPlatform final : public Platform {
  public:
   explicit CliPlatform(bool answerYes) : answerYes_(answerYes) {}
 
-  MsgResult MessageBox(const std::string& prompt, MsgButtons buttons, MsgIcon, const std::string& title) override {
+  MsgResult MessageBox(const std::string& prompt, MsgButtons buttons, MsgIcon,
+                       const std::string& title) override {
     shown_.push_back(title + ": " + prompt);
     switch (buttons) {
-      case MsgButtons::YesNo: return answerYes_ ? MsgResult::Yes : MsgResult::No;
-      case MsgButtons::AbortRetryIgnore: return MsgResult::Abort;
-      case MsgButtons::OkCancel: return MsgResult::Cancel;
-      case MsgButtons::Ok: break;
+      case MsgButtons::YesNo:
+        return answerYes_ ? MsgResult::Yes : MsgResult::No;
+      case MsgButtons::AbortRetryIgnore:
+        return MsgResult::Abort;
+      case MsgButtons::OkCancel:
+        return MsgResult::Cancel;
+      case MsgButtons::Ok:
+        break;
     }
     return MsgResult::Ok;
   }

@@ -1,13 +1,13 @@
 #include "cli/CommandLine.h"
 
-#include <cctype>
 #include <functional>
 #include <optional>
 #include <ostream>
 
+#include "cli/BeamOptions.h"
 #include "cli/CliPlatform.h"
 #include "cli/HeadlessBeamForm.h"
-#include "cli/HeadlessVkForm.h"
+#include "cli/HeadlessVfForm.h"
 #include "cli/JsonText.h"
 #include "cli/SubcommandOptions.h"
 #include "cli/Subcommands.h"
@@ -20,115 +20,6 @@
 namespace zb {
 
 namespace {
-
-// One option acting on the form; a typing option remembers what was given,
-// so that characters the form's rules drop can be named.
-struct FormAction {
-  std::function<void(HeadlessBeamForm&)> run;
-  std::string option;  // "--frequenz"; empty for clicks
-  std::string given;   // the text as given on the command line
-
-  void operator()(HeadlessBeamForm& form) const { run(form); }
-};
-
-FormAction Typing(const std::string& option, const std::string& given,
-                  std::function<void(HeadlessBeamForm&)> run) {
-  return {std::move(run), option, given};
-}
-
-struct Options {
-  std::vector<FormAction> actions;  // in the order given
-  bool strict = false;
-  bool dreiQuertraeger = true;
-  bool json = false;
-  bool answerYes = false;
-  bool help = false;
-  std::optional<std::string> vfHeight;
-  std::optional<std::string> vfDiameter;
-  bool groundCorrection = false;
-};
-
-int SegmentIndex(const std::string& name) {
-  if (name == "cw") return 0;
-  if (name == "ssb") return 1;
-  if (name == "mitte") return 2;
-  return -1;
-}
-
-// Letters outside ASCII (UTF-8 bytes from 0x80 on) count as letters too.
-bool BeginsWithLetter(std::string_view text) {
-  const auto first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return false;
-  const auto c = static_cast<unsigned char>(text[first]);
-  return std::isalpha(c) || c >= 0x80;
-}
-
-// Reads the arguments; a UsageError names what is wrong.
-Options ParseArguments(const std::vector<std::string>& args) {
-  Options o;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& name = args[i];
-    const auto value = [&]() -> std::string {
-      if (i + 1 >= args.size()) throw UsageError{"Zur Option " + name + " fehlt der Wert."};
-      return args[++i];
-    };
-    if (name == "--help" || name == "-h") {
-      o.help = true;
-    } else if (name == "--frequenz") {
-      const std::string text = value();
-      o.actions.push_back(Typing(name, text, [text](HeadlessBeamForm& f) { f.TypeText1(text); }));
-    } else if (name == "--band") {
-      const std::string caption = value();
-      const int index = HeadlessBeamForm::Option2IndexOf(caption);
-      if (index < 0) throw UsageError{"Unbekanntes Band: " + caption};
-      o.actions.push_back({[index](HeadlessBeamForm& f) { f.ClickOption2(index); }, "", ""});
-    } else if (name == "--segment") {
-      const std::string segment = value();
-      const int index = SegmentIndex(segment);
-      if (index < 0) throw UsageError{"Unbekannter Bandbereich: " + segment + " (cw, ssb oder mitte)"};
-      o.actions.push_back({[index](HeadlessBeamForm& f) { f.ClickOption1(index); }, "", ""});
-    } else if (name == "--vk") {
-      const std::string text = value();
-      o.actions.push_back(Typing(name, text, [text](HeadlessBeamForm& f) { f.TypeText4AndLeave(text); }));
-    } else if (name == "--isolierung") {
-      const std::string text = value();
-      // A name the list does not hold would lose every letter to the key
-      // filter and compute bare wire: a misspelt "PCV" is refused instead.
-      if (BeginsWithLetter(text) && HeadlessBeamForm::InsulationIndexOf(text) < 0)
-        throw UsageError{"Unbekannte Isolierung: " + text + " (bekannt: " + HeadlessBeamForm::InsulationNames() +
-                         ")"};
-      o.actions.push_back(Typing(name, text, [text](HeadlessBeamForm& f) { f.EnterCombo1(text); }));
-    } else if (name == "--aussen") {
-      const std::string text = value();
-      o.actions.push_back(Typing(name, text, [text](HeadlessBeamForm& f) { f.TypeText6(text); }));
-    } else if (name == "--leiter") {
-      const std::string text = value();
-      o.actions.push_back(Typing(name, text, [text](HeadlessBeamForm& f) { f.TypeText7(text); }));
-    } else if (name == "--variante") {
-      const std::string variant = value();
-      if (variant != "2" && variant != "3")
-        throw UsageError{"Bauvariante 2 oder 3 angeben, nicht " + variant};
-      o.dreiQuertraeger = variant == "3";
-    } else if (name == "--vf-hoehe") {
-      o.vfHeight = value();
-    } else if (name == "--vf-durchmesser") {
-      o.vfDiameter = value();
-    } else if (name == "--erdbodenkorrektur") {
-      o.groundCorrection = true;
-    } else if (name == "--ja") {
-      o.answerYes = true;
-    } else if (name == "--json") {
-      o.json = true;
-    } else if (name == "--streng") {
-      o.strict = true;
-    } else {
-      throw UsageError{"Unbekannte Option: " + name};
-    }
-  }
-  if (o.vfHeight.has_value() != o.vfDiameter.has_value() || (o.groundCorrection && !o.vfHeight))
-    throw UsageError{"--vf-hoehe und --vf-durchmesser gehören zusammen (--erdbodenkorrektur nur mit ihnen)."};
-  return o;
-}
 
 std::string ResultJson(const CalculationResult& r, const ModuleState& state, int band) {
   const BeamDimensions& d = r.dims;
@@ -146,7 +37,7 @@ std::string ResultJson(const CalculationResult& r, const ModuleState& state, int
   if (!state.DreiQuertraeger) field("C", d.C);
   field("geslBoom", d.geslBoom);
   return "{\"f\":" + ShortestText(r.f) + ",\"VF\":" + ShortestText(r.vf) +
-         ",\"IsolierVk\":" + ShortestText(state.IsolierVk) + ",\"bandLabel\":" + JsonString(r.bandLabel) +
+         ",\"IsolierVk\":" + ShortestText(state.IsolierVf) + ",\"bandLabel\":" + JsonString(r.bandLabel) +
          ",\"band\":" + std::to_string(band) + ",\"dimensions\":{" + dims + "}}";
 }
 
@@ -159,7 +50,7 @@ std::string WithoutCarriageReturns(std::string text) {
 using SideCalculator = int (*)(const std::vector<std::string>&, std::ostream&, std::ostream&);
 
 SideCalculator SideCalculatorNamed(const std::string& name) {
-  if (name == "vk") return RunVkCommand;
+  if (name == "vk") return RunVfCommand;
   if (name == "pruning") return RunPruningCommand;
   if (name == "zusatzdipol") return RunZusatzDipolCommand;
   if (name == "messung") return RunMessungCommand;
@@ -167,46 +58,23 @@ SideCalculator SideCalculatorNamed(const std::string& name) {
   return nullptr;
 }
 
-}  // namespace
-
-std::string UsageText() { return UsageText(BeamUsage()); }
-
-int RunCommandLine(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
-                   const CliEnvironment& environment) {
-  if (const SideCalculator side = SideCalculatorNamed(arguments.empty() ? "" : arguments[0]))
-    return side({arguments.begin() + 1, arguments.end()}, out, err);
-  Options options;
+// Acts on the form as the call asks. Characters the key filter dropped or the
+// box's length cut are named, so a script learns what was really typed;
+// --streng refuses them. Every note a box rule writes into the form's note
+// area goes to err, as the window shows it. Gives an exit code when the call
+// ends here.
+std::optional<int> ActOnForm(const BeamCall& call, HeadlessBeamForm& form, std::ostream& err) {
   try {
-    options = ParseArguments(arguments);
-  } catch (const UsageError& usage) {
-    err << UsageErrorText(usage.message, BeamUsage());
-    return kExitUsage;
-  }
-  if (options.help) {
-    out << UsageText();
-    return kExitCompleted;
-  }
-
-  ModuleState state;
-  state.DreiQuertraeger = options.dreiQuertraeger;
-  CliPlatform platform(options.answerYes);
-  HeadlessBeamForm form(platform);
-  ResultFileWriter report(environment.dateTimeNow, environment.folder);
-
-  try {
-    for (const FormAction& action : options.actions) {
+    for (const FormAction& action : call.actions) {
       const std::string infoBefore = form.Info();
       action(form);
-      // Characters the key filter dropped or the box's length cut are named,
-      // so a script learns what was really typed; --streng refuses them.
       if (!action.option.empty() && form.LastTyped() != action.given) {
         err << action.option << ": „" << action.given << "“ getippt als „" << form.LastTyped() << "“\n";
-        if (options.strict) {
+        if (call.strict) {
           err << "--streng: Eingabe abgelehnt.\n";
           return kExitUsage;
         }
       }
-      // Every note a box rule writes into the form's note area, as the window shows it.
       if (form.Info() != infoBefore && !form.Info().empty())
         err << WithoutCarriageReturns(form.Info()) << "\n";
     }
@@ -214,16 +82,23 @@ int RunCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
     err << "Laufzeitfehler " << error.Number() << ": " << error.Description() << "\n";
     return kExitRuntimeError;
   }
-  // The run reads the velocity-factor window, which loads from the form as it now stands.
-  HeadlessVkForm vfWindow(form.FrequencyText(), form.ConductorDiameterText());
-  if (options.vfHeight) {
-    vfWindow.SetBoxes(vfWindow.FrequencyText(), *options.vfHeight, *options.vfDiameter);
-    vfWindow.SetErdbodenKor(options.groundCorrection);
+  return std::nullopt;
+}
+
+// The velocity-factor window the run reads, loaded from the form as it now
+// stands; with --vf-hoehe it holds a completed estimate.
+HeadlessVfForm VfWindowFor(const BeamCall& call, HeadlessBeamForm& form) {
+  HeadlessVfForm vfWindow(form.FrequencyText(), form.ConductorDiameterText());
+  if (call.vfHeight) {
+    vfWindow.SetBoxes(vfWindow.FrequencyText(), *call.vfHeight, *call.vfDiameter);
+    vfWindow.SetGroundCorrection(call.groundCorrection);
     vfWindow.MarkActive();
   }
+  return vfWindow;
+}
 
-  CalculationContext context{state, form, vfWindow, platform, report};
-  const CalculationResult result = CalculateBeam(context);
+int PrintOutcome(const BeamCall& call, const CalculationResult& result, const ModuleState& state,
+                 HeadlessBeamForm& form, const CliPlatform& platform, std::ostream& out, std::ostream& err) {
   switch (result.outcome) {
     case CalculationResult::Aborted:
       err << "Laufzeitfehler " << result.lastError->Number() << ": " << result.lastError->Description()
@@ -236,8 +111,8 @@ int RunCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
     case CalculationResult::Completed:
       break;
   }
-  if (options.json) {
-    out << ResultJson(result, state, form.SelectedOption2()) << "\n";
+  if (call.json) {
+    out << ResultJson(result, state, form.SelectedBand()) << "\n";
   } else {
     out << WithoutCarriageReturns(form.Info()) << "\n";
     // The window shows a velocity factor below 0,8 in red.
@@ -245,6 +120,42 @@ int RunCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
       out << "Verkürzungsfaktor: " << form.VelocityFactorText() << " (rot: unter 0,8)\n";
   }
   return kExitCompleted;
+}
+
+int RunBeamCall(const BeamCall& call, std::ostream& out, std::ostream& err,
+                const CliEnvironment& environment) {
+  ModuleState state;
+  state.DreiQuertraeger = call.dreiQuertraeger;
+  CliPlatform platform(call.answerYes);
+  HeadlessBeamForm form(platform);
+  if (const std::optional<int> ended = ActOnForm(call, form, err)) return *ended;
+  HeadlessVfForm vfWindow = VfWindowFor(call, form);
+  ResultFileWriter report(environment.dateTimeNow, environment.folder);
+  CalculationContext context{state, form, vfWindow, platform, report};
+  const CalculationResult result = CalculateBeam(context);
+  return PrintOutcome(call, result, state, form, platform, out, err);
+}
+
+}  // namespace
+
+std::string UsageText() { return UsageText(BeamUsage()); }
+
+int RunCommandLine(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
+                   const CliEnvironment& environment) {
+  if (const SideCalculator side = SideCalculatorNamed(arguments.empty() ? "" : arguments[0]))
+    return side({arguments.begin() + 1, arguments.end()}, out, err);
+  BeamCall call;
+  try {
+    call = ReadBeamCall(arguments);
+  } catch (const UsageError& usage) {
+    err << UsageErrorText(usage.message, BeamUsage());
+    return kExitUsage;
+  }
+  if (call.help) {
+    out << UsageText();
+    return kExitCompleted;
+  }
+  return RunBeamCall(call, out, err, environment);
 }
 
 }  // namespace zb

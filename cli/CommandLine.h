@@ -11,7 +11,7 @@ namespace zb {
 
 enum CliExit {
   kExitCompleted = 0,
-  kExitEndedEarly = 1,   // the run stopped at an input check
+  kExitEndedEarly = 1,  // the run stopped at an input check
   kExitUsage = 2,
   kExitRuntimeError = 3,
   kExitUnreadableFile = 4,  // a measurement file that cannot be read (the reason on err)

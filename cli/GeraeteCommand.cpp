@@ -39,7 +39,8 @@ Listed Asked(const FoundAnalyser& found) {
 // "NanoVNA-H 4 (1.2.27)": the board, the firmware in brackets.
 std::string IdentityText(const AnalyserIdentity& identity) {
   const std::string board = identity.board.empty() ? "unbekannte Platine" : identity.board;
-  return board + " (" + (identity.firmware.empty() ? "Firmware ohne Versionsnummer" : identity.firmware) + ")";
+  return board + " (" + (identity.firmware.empty() ? "Firmware ohne Versionsnummer" : identity.firmware) +
+         ")";
 }
 
 std::string Line(const Listed& listed) {
@@ -51,9 +52,10 @@ std::string Json(const Listed& listed) {
   const bool shell = listed.found.family == AnalyserFamily::Shell;
   return "{" + JsonTextMember("port", listed.found.port) +
          JsonTextMember("usbId", UsbIdText(listed.found.vendor, listed.found.product)) +
-         JsonTextMember("family", shell ? "shell" : "binary") + JsonTextMember("board", listed.identity.board) +
-         JsonTextMember("firmware", listed.identity.firmware) + "\"fault\":" +
-         (listed.fault.empty() ? "null" : JsonString(listed.fault)) + "}";
+         JsonTextMember("family", shell ? "shell" : "binary") +
+         JsonTextMember("board", listed.identity.board) +
+         JsonTextMember("firmware", listed.identity.firmware) +
+         "\"fault\":" + (listed.fault.empty() ? "null" : JsonString(listed.fault)) + "}";
 }
 
 int List(const GivenOptions& given, std::ostream& out, std::ostream& err) {
@@ -78,14 +80,16 @@ const UsageSection& GeraeteUsage() {
   static const UsageSection section{
       "geraete",
       {"Listet die angeschlossenen Antennenanalysatoren, an ihrer USB-Kennung erkannt (0483:5740 mit "
-       "Textbefehlen, 04b4:0008 mit einem anderen, nicht unterstützten Protokoll), eines je Zeile: Anschluss, "
+       "Textbefehlen, 04b4:0008 mit einem anderen, nicht unterstützten Protokoll), eines je Zeile: "
+       "Anschluss, "
        "USB-Kennung, Platine und in Klammern die Firmware, wie das Gerät sie nennt. Ein Gerät, das keine "
        "Auskunft gibt, steht mit dem Grund in Klammern da."},
       {
           {"--json", "", "die Geräte als JSON-Liste ausgeben (port, usbId, family, board, firmware, fault)"},
           {"--help", "", "diese Hilfe"},
       },
-      {"Rückgabewerte: 0 gesucht (auch wenn keines angeschlossen ist; das steht dann auf der Fehlerausgabe), 2 "
+      {"Rückgabewerte: 0 gesucht (auch wenn keines angeschlossen ist; das steht dann auf der Fehlerausgabe), "
+       "2 "
        "falscher Aufruf."},
   };
   return section;

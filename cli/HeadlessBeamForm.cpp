@@ -6,8 +6,8 @@
 #include "core/beam/BeamFormRules.h"
 #include "core/beam/Insulation.h"
 #include "core/numbers/NumberText.h"
-#include "core/shared/Platform.h"
 #include "core/numbers/RuntimeError.h"
+#include "core/shared/Platform.h"
 
 namespace zb {
 
@@ -36,7 +36,7 @@ std::string MaterialName(const std::string& entry) {
 }  // namespace
 
 HeadlessBeamForm::HeadlessBeamForm(Platform& platform) : platform_(platform), model_(*this, platform) {
-  for (std::size_t i = 0; i < kBandCaptions.size(); ++i) option2Captions_[i] = kBandCaptions[i];
+  for (std::size_t i = 0; i < kBandCaptions.size(); ++i) bandCaptions_[i] = kBandCaptions[i];
   model_.Form_Load();
 }
 
@@ -71,33 +71,33 @@ void HeadlessBeamForm::Type(std::string& box, std::string_view typed, std::size_
   }
 }
 
-void HeadlessBeamForm::TypeText1(std::string_view typed) {
-  Type(text1_, typed, kFrequencyLength, [] {});
+void HeadlessBeamForm::TypeFrequency(std::string_view typed) {
+  Type(frequency_, typed, kFrequencyLength, [] {});
 }
 
 void HeadlessBeamForm::SelectBand(int index) {
-  if (index == selectedOption2_ || index < 0 || index > kBandOther) return;
-  selectedOption2_ = index;
-  model_.Option2_Click(index);
+  if (index == selectedBand_ || index < 0 || index > kBandOther) return;
+  selectedBand_ = index;
+  model_.OnBandClicked(index);
 }
 
-void HeadlessBeamForm::ClickOption2(int index) { SelectBand(index); }
+void HeadlessBeamForm::ClickBand(int index) { SelectBand(index); }
 
-void HeadlessBeamForm::ClickOption1(int index) {
-  if (index == selectedOption1_ || index < 0 || index > 2) return;
-  selectedOption1_ = index;
-  model_.Option1_Click(index);
+void HeadlessBeamForm::ClickSegment(int index) {
+  if (index == selectedSegment_ || index < 0 || index > 2) return;
+  selectedSegment_ = index;
+  model_.OnSegmentClicked(index);
 }
 
-void HeadlessBeamForm::TypeText4AndLeave(std::string_view typed) {
-  Type(text4_, typed, kVelocityFactorLength, [] {});
-  model_.Text4_LostFocus();
+void HeadlessBeamForm::TypeVelocityFactor(std::string_view typed) {
+  Type(velocityFactor_, typed, kVelocityFactorLength, [] {});
+  model_.OnVelocityFactorLeft();
 }
 
 void HeadlessBeamForm::SetSpinnerValue(int value) {
   if (value == spinnerValue_) return;
   spinnerValue_ = value;
-  model_.VkSteller_Change();
+  model_.OnSpinnerChanged();
 }
 
 int HeadlessBeamForm::InsulationIndexOf(std::string_view text) {
@@ -118,31 +118,31 @@ std::string HeadlessBeamForm::InsulationNames() {
   return names;
 }
 
-void HeadlessBeamForm::EnterCombo1(std::string_view text) {
+void HeadlessBeamForm::EnterInsulation(std::string_view text) {
   if (const int index = InsulationIndexOf(text); index >= 0) {  // picked from the list
-    combo1_ = InsulationMaterialList()[static_cast<std::size_t>(index)];
+    permittivity_ = InsulationMaterialList()[static_cast<std::size_t>(index)];
     lastTyped_ = std::string(text);
-    model_.Combo1_Click(index);
+    model_.OnInsulationChosen(index);
     return;
   }
-  Type(combo1_, text, kUnlimited, [this] { model_.Combo1_KeyUp(); });
+  Type(permittivity_, text, kUnlimited, [this] { model_.OnInsulationKeyUp(); });
 }
 
-void HeadlessBeamForm::TypeText6(std::string_view typed) {
-  Type(text6_, typed, kDiameterLength, [] {});
+void HeadlessBeamForm::TypeOuterDiameter(std::string_view typed) {
+  Type(outerDiameter_, typed, kDiameterLength, [] {});
 }
 
-void HeadlessBeamForm::TypeText7(std::string_view typed) {
-  Type(text7_, typed, kDiameterLength, [this] { model_.Text7_Change(); });
+void HeadlessBeamForm::TypeConductorDiameter(std::string_view typed) {
+  Type(conductorDiameter_, typed, kDiameterLength, [this] { model_.OnConductorDiameterEdited(); });
 }
 
 void HeadlessBeamForm::SetConductorDiameterText(const std::string& text) {
-  if (text == text7_) return;
-  text7_ = text;
-  model_.Text7_Change();
+  if (text == conductorDiameter_) return;
+  conductorDiameter_ = text;
+  model_.OnConductorDiameterEdited();
 }
 
-int HeadlessBeamForm::Option2IndexOf(std::string_view caption) {
+int HeadlessBeamForm::BandIndexOf(std::string_view caption) {
   for (std::size_t i = 0; i < kBandCaptions.size(); ++i)
     if (caption == kBandCaptions[i] || caption == ShownBandCaption(kBandCaptions[i]))
       return static_cast<int>(i);

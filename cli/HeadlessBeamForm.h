@@ -21,17 +21,17 @@ class HeadlessBeamForm final : public BeamFormControls {
 
   // What a user does. Typing replaces the box's text key by key through the
   // form's key filter (digits, comma and point only) up to the box's length.
-  void TypeText1(std::string_view typed);
-  void ClickOption2(int index);
-  void ClickOption1(int index);
-  void TypeText4AndLeave(std::string_view typed);
+  void TypeFrequency(std::string_view typed);
+  void ClickBand(int index);
+  void ClickSegment(int index);
+  void TypeVelocityFactor(std::string_view typed);
   // A list entry ("2,2   PTFE GY", or just its name) is picked; other text is typed.
-  void EnterCombo1(std::string_view text);
-  void TypeText6(std::string_view typed);
-  void TypeText7(std::string_view typed);
+  void EnterInsulation(std::string_view text);
+  void TypeOuterDiameter(std::string_view typed);
+  void TypeConductorDiameter(std::string_view typed);
 
   // The band button showing this caption ("1.8", "1,8", "7.0", "andere"), or -1.
-  static int Option2IndexOf(std::string_view caption);
+  static int BandIndexOf(std::string_view caption);
   // The insulation list's entry given whole or by its material name in any
   // letter case ("pvc"), or -1; the material names, for a message.
   static int InsulationIndexOf(std::string_view text);
@@ -41,35 +41,34 @@ class HeadlessBeamForm final : public BeamFormControls {
   // the box's length let through ("13" of "1e3"), or the list entry picked.
   const std::string& LastTyped() const { return lastTyped_; }
 
-  int SelectedOption2() const { return selectedOption2_; }
+  int SelectedBand() const { return selectedBand_; }
   const std::string& Info() const { return info_; }
-  bool Command2Enabled() const { return command2Enabled_; }
   bool DiametersEnabled() const { return diametersEnabled_; }
-  const std::string& FrameStatus() const { return frameStatus_; }
 
   // BeamFormControls
-  std::string FrequencyText() override { return text1_; }
-  void SetFrequencyText(const std::string& text) override { text1_ = text; }
-  std::string VelocityFactorText() override { return text4_; }
-  void SetVelocityFactorText(const std::string& text) override { text4_ = text; }
-  std::string PermittivityText() override { return combo1_; }
-  std::string OuterDiameterText() override { return text6_; }
-  std::string ConductorDiameterText() override { return text7_; }
+  std::string FrequencyText() override { return frequency_; }
+  void SetFrequencyText(const std::string& text) override { frequency_ = text; }
+  std::string VelocityFactorText() override { return velocityFactor_; }
+  void SetVelocityFactorText(const std::string& text) override { velocityFactor_ = text; }
+  std::string PermittivityText() override { return permittivity_; }
+  std::string OuterDiameterText() override { return outerDiameter_; }
+  std::string ConductorDiameterText() override { return conductorDiameter_; }
   void SelectBand(int index) override;
-  int SelectedSegment() override { return selectedOption1_; }
+  int SelectedSegment() override { return selectedSegment_; }
   void SetInfoCaption(const std::string& text) override { info_ = text; }
-  void EnableShowButton() override { command2Enabled_ = true; }
-  void SetFrameStatus(const std::string& text) override { frameStatus_ = text; }
+  // Without a window there is no "&Anzeigen" button and no status bar.
+  void EnableShowButton() override {}
+  void SetFrameStatus(const std::string&) override {}
   // Without a window there is no focus to move.
   void FocusPermittivity() override {}
   void FocusConductorDiameter() override {}
-  void SetOuterDiameterText(const std::string& text) override { text6_ = text; }
+  void SetOuterDiameterText(const std::string& text) override { outerDiameter_ = text; }
   void SetConductorDiameterText(const std::string& text) override;
-  void SetPermittivityText(const std::string& text) override { combo1_ = text; }
+  void SetPermittivityText(const std::string& text) override { permittivity_ = text; }
   void SetDiametersEnabled(bool enabled) override { diametersEnabled_ = enabled; }
-  std::string BandCaption(int index) override { return option2Captions_[static_cast<std::size_t>(index)]; }
+  std::string BandCaption(int index) override { return bandCaptions_[static_cast<std::size_t>(index)]; }
   void SetBandCaption(int index, const std::string& caption) override {
-    option2Captions_[static_cast<std::size_t>(index)] = caption;
+    bandCaptions_[static_cast<std::size_t>(index)] = caption;
   }
   int SpinnerValue() override { return spinnerValue_; }
   void SetSpinnerValue(int value) override;
@@ -81,15 +80,14 @@ class HeadlessBeamForm final : public BeamFormControls {
 
   Platform& platform_;
   BeamFormModel model_;
-  std::array<std::string, kBandButtonCount> option2Captions_;
-  std::string text1_, text4_ = kBeamFormEntries.velocityFactor, combo1_, text6_, text7_;
-  int selectedOption2_ = kBeamFormEntries.option2;
-  int selectedOption1_ = kBeamFormEntries.option1;
+  std::array<std::string, kBandButtonCount> bandCaptions_;
+  std::string frequency_, velocityFactor_ = kBeamFormEntries.velocityFactor, permittivity_, outerDiameter_,
+                          conductorDiameter_;
+  int selectedBand_ = kBeamFormEntries.band;
+  int selectedSegment_ = kBeamFormEntries.segment;
   std::string info_ = kBeamFormEntries.info;
-  bool command2Enabled_ = false;
   bool diametersEnabled_ = false;
   int spinnerValue_ = 0;
-  std::string frameStatus_;
   std::string lastTyped_;
 };
 

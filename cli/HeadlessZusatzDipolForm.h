@@ -13,12 +13,13 @@ namespace zb {
 class HeadlessZusatzDipolForm final : public ZusatzDipolFormAccess {
  public:
   explicit HeadlessZusatzDipolForm(const ZusatzDipolLoadedTexts& loaded)
-      : boxes_{loaded.text1, loaded.text2, loaded.text3, loaded.text4, loaded.text5, loaded.text6} {}
+      : boxes_{loaded.wantedFrequency, loaded.exciterResonance, loaded.impedance,
+               loaded.dipoleDiameter,  loaded.exciterDiameter,  loaded.exciterVf} {}
 
-  // Box Text1 .. Text6.
+  // The box at this place (1 .. 6, as ZusatzDipolBox).
   std::string& Box(int number) { return boxes_[static_cast<std::size_t>(number - 1)]; }
-  const std::string& Label8() const { return label8_; }
-  const std::string& Label10() const { return label10_; }
+  const std::string& Spacing() const { return spacing_; }
+  const std::string& Length() const { return length_; }
   // The box that got the focus last (1 .. 6), 0 when none did.
   int Focus() const { return focus_; }
 
@@ -31,13 +32,13 @@ class HeadlessZusatzDipolForm final : public ZusatzDipolFormAccess {
   void SetDipoleDiameterText(const std::string& text) override { Box(4) = text; }
   void SetExciterDiameterText(const std::string& text) override { Box(5) = text; }
   void SetExciterVfText(const std::string& text) override { Box(6) = text; }
-  void SetSpacing(const std::string& caption) override { label8_ = caption; }
-  void SetLength(const std::string& caption) override { label10_ = caption; }
+  void SetSpacing(const std::string& caption) override { spacing_ = caption; }
+  void SetLength(const std::string& caption) override { length_ = caption; }
   void Focus(ZusatzDipolBox box) override { focus_ = static_cast<int>(box); }
 
  private:
   std::array<std::string, 6> boxes_;
-  std::string label8_, label10_;
+  std::string spacing_, length_;
   int focus_ = 0;
 };
 

@@ -24,9 +24,12 @@ char32_t NextCodePoint(std::string_view text, std::size_t& i) {
 
 std::string Escaped(char32_t code) {
   switch (code) {
-    case U'\\': return "\\e";
-    case U'-': return "\\-";
-    default: break;
+    case U'\\':
+      return "\\e";
+    case U'-':
+      return "\\-";
+    default:
+      break;
   }
   if (code < 0x80) return std::string(1, static_cast<char>(code));
   char buffer[16];
@@ -84,7 +87,8 @@ std::string RoffText(std::string_view utf8) {
 std::string ManualPage(const std::vector<UsageSection>& sections, std::string_view version) {
   std::string page = ".TH ZELVAR\\-BEAM\\-CLI 1 \"\" \"Zelvar\\-Beam " + RoffText(version) + "\" \"" +
                      RoffText("Benutzerbefehle") + "\"\n";
-  page += ".SH NAME\nzelvar\\-beam\\-cli \\- " + RoffText("Zelvar-Beam nach Kalvex ohne Fenster berechnen") + "\n";
+  page += ".SH NAME\nzelvar\\-beam\\-cli \\- " + RoffText("Zelvar-Beam nach Kalvex ohne Fenster berechnen") +
+          "\n";
   page += ".SH " + RoffText("ÜBERSICHT") + "\n";
   page += ".na\n";  // ragged lines: a justified synopsis scatters the options
   for (const UsageSection& section : sections) page += Synopsis(section);
@@ -100,7 +104,8 @@ std::string ManualPage(const std::vector<UsageSection>& sections, std::string_vi
     page += Options(section.rows) + Paragraphs(section.closing);
   }
   page += ".SH DATEIEN\n.TP\n.I Zelvar\\-Beam.txt\n" +
-          RoffText("Die Ergebnistabelle im Arbeitsverzeichnis, bei jeder vollständigen Berechnung ersetzt.") + "\n";
+          RoffText("Die Ergebnistabelle im Arbeitsverzeichnis, bei jeder vollständigen Berechnung ersetzt.") +
+          "\n";
   page += ".SH \"SIEHE AUCH\"\n.BR zelvar\\-beam (1)\n";
   return page;
 }

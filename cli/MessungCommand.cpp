@@ -10,9 +10,9 @@
 #include "cli/MessungDevice.h"
 #include "cli/SubcommandOptions.h"
 #include "cli/Subcommands.h"
-#include "core/numbers/NumberText.h"
 #include "core/measurement/SweepEvaluation.h"
 #include "core/measurement/SweepTexts.h"
+#include "core/numbers/NumberText.h"
 
 namespace zb {
 
@@ -30,18 +30,18 @@ std::string Number(double value) { return std::isfinite(value) ? ShortestText(va
 std::string BandJson(const std::optional<SwrBand>& band) {
   if (!band) return "null";
   return "{\"lowMHz\":" + Number(band->lowMHz) + ",\"highMHz\":" + Number(band->highMHz) +
-         ",\"lowOpen\":" + (band->lowOpen ? "true" : "false") + ",\"highOpen\":" + (band->highOpen ? "true" : "false") +
-         "}";
+         ",\"lowOpen\":" + (band->lowOpen ? "true" : "false") +
+         ",\"highOpen\":" + (band->highOpen ? "true" : "false") + "}";
 }
 
 std::string EvaluationJson(const SweepEvaluation& e) {
   return "{\"points\":" + std::to_string(e.points) + ",\"fStartMHz\":" + Number(e.fStartMHz) +
          ",\"fStopMHz\":" + Number(e.fStopMHz) + ",\"z0\":" + Number(e.z0) +
-         ",\"resonanceMHz\":" + Number(e.resonanceMHz) + ",\"resonanceKind\":" +
-         JsonString(ResonanceKindName(e.resonanceKind)) + ",\"resistance\":" + Number(e.resistance) +
-         ",\"reactance\":" + Number(e.reactance) + ",\"swrMin\":" + Number(e.swrMin) +
-         ",\"swrMinMHz\":" + Number(e.swrMinMHz) + ",\"swr2\":" + BandJson(e.swr2) + ",\"swr15\":" + BandJson(e.swr15) +
-         "}\n";
+         ",\"resonanceMHz\":" + Number(e.resonanceMHz) +
+         ",\"resonanceKind\":" + JsonString(ResonanceKindName(e.resonanceKind)) +
+         ",\"resistance\":" + Number(e.resistance) + ",\"reactance\":" + Number(e.reactance) +
+         ",\"swrMin\":" + Number(e.swrMin) + ",\"swrMinMHz\":" + Number(e.swrMinMHz) +
+         ",\"swr2\":" + BandJson(e.swr2) + ",\"swr15\":" + BandJson(e.swr15) + "}\n";
 }
 
 int Evaluate(const GivenOptions& given, std::ostream& out, std::ostream& err) {
@@ -68,26 +68,35 @@ void PrintEvaluation(const GivenOptions& given, const SweepEvaluation& evaluatio
 
 std::optional<Measurement> ReadMeasurementFor(const std::string& path, std::ostream& err) {
   MeasurementRead read = ReadMeasurement(path);
-  if (!read.measurement) err << path << ": " << read.error.message << "\n";
-  else if (read.measurement->optionsAssumed) err << path << ": " << AssumedOptionsNote() << "\n";
+  if (!read.measurement)
+    err << path << ": " << read.error.message << "\n";
+  else if (read.measurement->optionsAssumed)
+    err << path << ": " << AssumedOptionsNote() << "\n";
   return std::move(read.measurement);
 }
 
 const UsageSection& MessungUsage() {
   static const UsageSection section{
       "messung",
-      {"Wertet den Frequenzdurchlauf eines Antennen- oder Netzwerkanalysators aus, gespeichert als Touchstone-Datei "
-       "(.s1p, .s2p; Version 1 oder 2.0; S-, Z- oder Y-Parameter, bei Zweitoren gilt S11): die Resonanz (wo der "
+      {"Wertet den Frequenzdurchlauf eines Antennen- oder Netzwerkanalysators aus, gespeichert als "
+       "Touchstone-Datei "
+       "(.s1p, .s2p; Version 1 oder 2.0; S-, Z- oder Y-Parameter, bei Zweitoren gilt S11): die Resonanz (wo "
+       "der "
        "Blindwiderstand von kapazitiv zu induktiv wechselt, sonst beim kleinsten SWR), das kleinste SWR, die "
        "Bereiche mit SWR bis 2 und bis 1,5 sowie Wirk- und Blindwiderstand bei der Resonanz.",
-       "Ist der Blindwiderstand im ganzen Durchlauf induktiv, liegt die Resonanz darunter (\"Resonanz unterhalb "
-       "des Messbereichs \u2013 bitte tiefer messen\", JSON resonanceKind belowSweep), ist er durchweg kapazitiv, "
-       "darüber (\"Resonanz oberhalb des Messbereichs \u2013 bitte höher messen\", aboveSweep). Einer Datei ohne "
+       "Ist der Blindwiderstand im ganzen Durchlauf induktiv, liegt die Resonanz darunter (\"Resonanz "
+       "unterhalb "
+       "des Messbereichs \u2013 bitte tiefer messen\", JSON resonanceKind belowSweep), ist er durchweg "
+       "kapazitiv, "
+       "darüber (\"Resonanz oberhalb des Messbereichs \u2013 bitte höher messen\", aboveSweep). Einer Datei "
+       "ohne "
        "Optionszeile gelten GHz, S, MA, R 50; die Fehlerausgabe sagt das.",
-       "Die Resonanz lässt sich mit zelvar-beam-cli pruning --messung DATEI gleich an das Pruning weitergeben."},
+       "Die Resonanz lässt sich mit zelvar-beam-cli pruning --messung DATEI gleich an das Pruning "
+       "weitergeben."},
       {
           {"", "DATEI", "die Touchstone-Datei (höchstens 50 MB)"},
-          {"--json", "", "alle Werte als JSON ausgeben (Zahlen in kürzester Schreibweise, ein unendliches SWR als null)"},
+          {"--json", "",
+           "alle Werte als JSON ausgeben (Zahlen in kürzester Schreibweise, ein unendliches SWR als null)"},
           {"--geraet", "PORT",
            "statt DATEI den Durchlauf selbst messen, mit dem Antennenanalysator an diesem Anschluss (z. B. "
            "/dev/ttyACM0) oder mit auto dem ersten angeschlossenen (USB-Kennung 0483:5740)"},
@@ -98,11 +107,14 @@ const UsageSection& MessungUsage() {
           {"--help", "", "diese Hilfe"},
       },
       {"Das Dezimaltrennzeichen der Ausgabe folgt der Spracheinstellung (LC_ALL, LC_NUMERIC, LANG).",
-       "Rückgabewerte: 0 ausgewertet, 2 falscher Aufruf, 4 Datei nicht lesbar (der Grund, bei fehlerhaftem Inhalt "
+       "Rückgabewerte: 0 ausgewertet, 2 falscher Aufruf, 4 Datei nicht lesbar (der Grund, bei fehlerhaftem "
+       "Inhalt "
        "mit der Zeilennummer, steht auf der Fehlerausgabe).",
        "Mit --geraet misst zelvar-beam-cli über die Textbefehle des Analysators in Stücken von höchstens 101 "
-       "Punkten und gibt dasselbe aus wie für eine Datei mit diesem Durchlauf; fehlt das Gerät, ist es belegt, "
-       "antwortet es nicht oder bricht die Messung ab, ist der Rückgabewert 4 (der Grund mit dem Anschluss auf der "
+       "Punkten und gibt dasselbe aus wie für eine Datei mit diesem Durchlauf; fehlt das Gerät, ist es "
+       "belegt, "
+       "antwortet es nicht oder bricht die Messung ab, ist der Rückgabewert 4 (der Grund mit dem Anschluss "
+       "auf der "
        "Fehlerausgabe), und es wird keine Datei geschrieben."},
   };
   return section;

@@ -35,8 +35,8 @@ int PointsOf(const GivenOptions& given) {
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), points);
   if (error != std::errc() || end != text.data() + text.size() || points < kAnalyserFewestPoints ||
       points > kAnalyserMostPoints)
-    throw UsageError{"--punkte erwartet eine ganze Zahl von " + std::to_string(kAnalyserFewestPoints) + " bis " +
-                     std::to_string(kAnalyserMostPoints) + ", nicht " + text};
+    throw UsageError{"--punkte erwartet eine ganze Zahl von " + std::to_string(kAnalyserFewestPoints) +
+                     " bis " + std::to_string(kAnalyserMostPoints) + ", nicht " + text};
   return points;
 }
 
@@ -63,7 +63,8 @@ std::optional<std::string> PortOf(const std::string& given, std::ostream& err) {
   if (!found.empty())
     err << AnalyserFaultText(AnalyserFault::BinaryProtocol, found.front().port) << "\n";
   else
-    err << "Kein Antennenanalysator gefunden (USB-Kennung " << UsbIdText(kShellAnalyserVendor, kShellAnalyserProduct)
+    err << "Kein Antennenanalysator gefunden (USB-Kennung "
+        << UsbIdText(kShellAnalyserVendor, kShellAnalyserProduct)
         << "); bitte anschließen oder den Anschluss mit --geraet angeben.\n";
   return std::nullopt;
 }
@@ -106,7 +107,8 @@ int MeasureWithAnalyser(const GivenOptions& given, std::ostream& out, std::ostre
     err << *port << ": " << read.error.message << "\n";
     return kExitDeviceFault;
   }
-  if (given.contains("--speichern") && !Saved(given.at("--speichern"), touchstone, err)) return kExitDeviceFault;
+  if (given.contains("--speichern") && !Saved(given.at("--speichern"), touchstone, err))
+    return kExitDeviceFault;
   PrintEvaluation(given, read.measurement->evaluation, out);
   return kExitCompleted;
 }

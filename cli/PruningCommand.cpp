@@ -6,27 +6,29 @@
 #include "cli/CliPlatform.h"
 #include "cli/CommandLine.h"
 #include "cli/HeadlessBeamForm.h"
-#include "cli/HeadlessVkForm.h"
+#include "cli/HeadlessVfForm.h"
 #include "cli/JsonText.h"
 #include "cli/SubcommandOptions.h"
 #include "cli/Subcommands.h"
-#include "core/shared/ModuleState.h"
-#include "core/numbers/NumberText.h"
-#include "core/side/PruningRun.h"
 #include "core/measurement/SweepTexts.h"
-#include "core/side/VkFormRules.h"
+#include "core/numbers/NumberText.h"
+#include "core/shared/ModuleState.h"
+#include "core/side/PruningRun.h"
+#include "core/side/VfFormRules.h"
 
 namespace zb {
 
 namespace {
 
-std::string ScreenRows(HeadlessVkForm& form) {
-  const VkModeTexts& t = PruningModeTexts();
+std::string ScreenRows(HeadlessVfForm& form) {
+  const VfWindowModeTexts& t = PruningModeTexts();
   // A VF gesamt above 1 is red in the window, marked here.
-  const std::string red = form.Label5Colour() == TextColour::Red ? " (rot: über 1)" : "";
-  return ShownRow(t.label6, form.Label7()) + ShownRow(t.label4, form.Label5() + red) +
-         ShownRow(t.label8, form.Label9()) + ShownRow(t.label10, form.Label11()) +
-         ShownRow(t.label12, form.Label13());
+  const std::string red = form.HeightShareOrVfColour() == TextColour::Red ? " (rot: über 1)" : "";
+  return ShownRow(t.slendernessOrLength, form.SlendernessOrLength()) +
+         ShownRow(t.heightShareOrVf, form.HeightShareOrVf() + red) +
+         ShownRow(t.estimateOrRadiator, form.EstimateOrRadiator()) +
+         ShownRow(t.reflectorChange, form.ReflectorChange()) +
+         ShownRow(t.directorChange, form.DirectorChange());
 }
 
 std::string ResultJson(const PruningResult& r) {
@@ -36,23 +38,29 @@ std::string ResultJson(const PruningResult& r) {
          ",\"changeD\":" + ShortestText(r.changeD) + "}";
 }
 
-std::string FormJson(HeadlessVkForm& form, const PruningResult& r) {
-  return "{" + JsonTextMember("Label5", form.Label5()) +
-         JsonTextMember("Label5Colour", TextColourName(form.Label5Colour())) +
-         JsonTextMember("Label7", form.Label7()) + JsonTextMember("Label9", form.Label9()) +
-         JsonTextMember("Label11", form.Label11()) + JsonTextMember("Label13", form.Label13()) +
+std::string FormJson(HeadlessVfForm& form, const PruningResult& r) {
+  return "{" + JsonTextMember("Label5", form.HeightShareOrVf()) +
+         JsonTextMember("Label5Colour", TextColourName(form.HeightShareOrVfColour())) +
+         JsonTextMember("Label7", form.SlendernessOrLength()) +
+         JsonTextMember("Label9", form.EstimateOrRadiator()) +
+         JsonTextMember("Label11", form.ReflectorChange()) +
+         JsonTextMember("Label13", form.DirectorChange()) +
          // The same under names that say what they are; the control names
          // above are deprecated and go after one release.
-         JsonTextMember("vfGesamt", form.Label5()) +
-         JsonTextMember("vfGesamtColour", TextColourName(form.Label5Colour())) +
-         JsonTextMember("lengthNew", form.Label7()) + JsonTextMember("changeS", form.Label9()) +
-         JsonTextMember("changeR", form.Label11()) + JsonTextMember("changeD", form.Label13()) +
-         "\"result\":" + ResultJson(r) + "}\n";
+         JsonTextMember("vfGesamt", form.HeightShareOrVf()) +
+         JsonTextMember("vfGesamtColour", TextColourName(form.HeightShareOrVfColour())) +
+         JsonTextMember("lengthNew", form.SlendernessOrLength()) +
+         JsonTextMember("changeS", form.EstimateOrRadiator()) +
+         JsonTextMember("changeR", form.ReflectorChange()) +
+         JsonTextMember("changeD", form.DirectorChange()) + "\"result\":" + ResultJson(r) + "}\n";
 }
 
-std::string FocusNote(HeadlessVkForm& form) {
-  const VkModeTexts& t = PruningModeTexts();
-  const char* caption = form.Focus() == "Text1" ? t.label1 : form.Focus() == "Text2" ? t.label2 : t.label3;
+std::string FocusNote(HeadlessVfForm& form) {
+  const VfWindowModeTexts& t = PruningModeTexts();
+  using Box = HeadlessVfForm::Box;
+  const char* caption = form.Focus() == Box::FrequencyOrLength   ? t.frequencyOrLength
+                        : form.Focus() == Box::HeightOrResonance ? t.heightOrResonance
+                                                                 : t.diameterOrWanted;
   return "Feld „" + ShownCaption(caption) + "“\n";
 }
 
@@ -79,7 +87,7 @@ int Prune(const GivenOptions& given, std::ostream& out, std::ostream& err) {
   if (!measured) return kExitUnreadableFile;
   CliPlatform platform(false);
   HeadlessBeamForm beamForm(platform);
-  HeadlessVkForm form(beamForm.FrequencyText(), beamForm.ConductorDiameterText());
+  HeadlessVfForm form(beamForm.FrequencyText(), beamForm.ConductorDiameterText());
   form.OpenAsPruningWindow();
   form.SetBoxes(given.at("--laenge"), *measured, given.at("--soll"));
   const ModuleState state;

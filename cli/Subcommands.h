@@ -12,14 +12,14 @@
 
 namespace zb {
 
-int RunVkCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
+int RunVfCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
 int RunPruningCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
 int RunZusatzDipolCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
 int RunMessungCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
 int RunGeraeteCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
 
 // Their option tables, each beside the command that reads it.
-const UsageSection& VkUsage();
+const UsageSection& VfUsage();
 const UsageSection& PruningUsage();
 const UsageSection& ZusatzDipolUsage();
 const UsageSection& MessungUsage();

@@ -12,8 +12,8 @@ constexpr std::size_t kTerminalWidth = 79;
 constexpr std::size_t kLongestOptionColumn = 30;  // longer options put their description below
 
 std::size_t Columns(std::string_view utf8) {
-  return static_cast<std::size_t>(
-      std::count_if(utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+  return static_cast<std::size_t>(std::count_if(
+      utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
 // The words of a text at single blanks; a run of blanks inside the text
@@ -101,57 +101,8 @@ std::string SynopsisLines(const UsageSection& section) {
 
 }  // namespace
 
-const UsageSection& BeamUsage() {
-  static const UsageSection section{
-      "",
-      {"Berechnet einen Zelvar-Beam nach Kalvex wie das Eingabefenster \"Berechnung eines Zelvar-Beam nach "
-       "Kalvex\": Die Optionen wirken wie Eingaben in ein frisch geöffnetes Fenster, in der angegebenen "
-       "Reihenfolge; danach wird einmal \"Rechnen\" gedrückt. Die Ergebnistabelle wird als \"Zelvar-Beam.txt\" "
-       "(Windows-1252) ins Arbeitsverzeichnis geschrieben, die Zusammenfassung erscheint auf der Standardausgabe.",
-       "In die Zahlenfelder lassen sich wie im Fenster nur Ziffern, Komma und Punkt tippen; andere Zeichen werden "
-       "verworfen, und was über die Länge des Feldes hinausgeht, wird abgeschnitten. Welche Option dabei Zeichen "
-       "verloren hat und was stattdessen getippt wurde, steht auf der Fehlerausgabe (z. B. --frequenz: „1e3“ "
-       "getippt als „13“); --streng lehnt solche Eingaben mit Rückgabewert 2 ab. Ein leerer Text leert das Feld.",
-       "Jeder Hinweis, den eine Feldregel oder die Berechnung in das Hinweisfeld des Fensters schreibt (z. B. "
-       "\"Bitte einen Verkürzungsfaktor von 0 - 1,0 !(typisch 0,946) eintragen\"), steht auf der Fehlerausgabe. "
-       "Was das Fenster rot zeigt (ein Verkürzungsfaktor unter 0,8), ist in der Textausgabe markiert, z. B. "
-       "\"(rot: unter 0,8)\"."},
-      {
-          {"--frequenz", "TEXT", "Resonanzfrequenz in MHz eintippen (höchstens 7 Zeichen)"},
-          {"--band", "BAND", "Bandknopf anklicken: 1.8 3.5 7.0 10 14 18 21 24 28 50 andere"},
-          {"--segment", "cw|ssb|mitte", "Resonanz im Band für CW-Bereich, SSB-Bereich oder Bandmitte"},
-          {"--vk", "TEXT", "Verkürzungsfaktor eintippen und das Feld verlassen"},
-          {"--isolierung", "TEXT",
-           "relative Dielektrizitätszahl: Zahl oder Listeneintrag, z. B. \"2,2   PTFE GY\" oder kurz \"PTFE GY\" "
-           "(auch \"ptfe gy\"; ein Name, der nicht in der Liste steht, ist ein falscher Aufruf)"},
-          {"--aussen", "TEXT", "Außendurchmesser des isolierten Drahtes in mm"},
-          {"--leiter", "TEXT", "Leiterdurchmesser in mm (der Außendurchmesser bleibt mindestens 0,1 mm größer)"},
-          {"--variante", "2|3", "Bauvariante: 2 Querträger mit Spannseil oder 3 Querträger ohne Spannseil (Vorgabe)"},
-          {"--vf-hoehe", "TEXT",
-           "wie ein Verkürzungsfaktor-Fenster mit fertiger Berechnung: Antennenhöhe in m (nur zusammen mit "
-           "--vf-durchmesser)"},
-          {"--vf-durchmesser", "TEXT", "dazu der Drahtdurchmesser in mm"},
-          {"--erdbodenkorrektur", "", "dazu mit Erdbodenkorrektur"},
-          {"--ja", "", "Frage nach einer Dielektrizitätszahl über 20 mit Ja beantworten (sonst Nein)"},
-          {"--json", "", "statt der Zusammenfassung alle Werte als JSON ausgeben"},
-          {"--streng", "",
-           "Eingaben ablehnen (Rückgabewert 2), von denen das Fenster Zeichen verwerfen oder abschneiden würde"},
-          {"--help", "", "diese Hilfe"},
-      },
-      {"Das Dezimaltrennzeichen folgt der Spracheinstellung (LC_ALL, LC_NUMERIC, LANG).",
-       "Rückgabewerte: 0 Berechnung vollständig, 1 Berechnung vorzeitig beendet (Hinweis oder Frage auf der "
-       "Fehlerausgabe), 2 falscher Aufruf oder mit --streng eine verworfene Eingabe, 3 Laufzeitfehler (Nummer und Beschreibung auf der Fehlerausgabe; es wird "
-       "nichts halb geschrieben).",
-       "Die Nebenrechner sind eigene Befehle: vk (Verkürzungsfaktor schätzen), pruning (Antennen-Pruning/"
-       "Optimieren), zusatzdipol (strahlungsgekoppelter Zusatzdipol) und messung (Messdatei eines "
-       "Antennenanalysators auswerten); ihre Optionen zeigt zelvar-beam-cli BEFEHL --help.",
-       "geraete listet die angeschlossenen Antennenanalysatoren; mit messung --geraet misst einer selbst."},
-  };
-  return section;
-}
-
 std::vector<UsageSection> UsageSections() {
-  return {BeamUsage(), VkUsage(), PruningUsage(), ZusatzDipolUsage(), MessungUsage(), GeraeteUsage()};
+  return {BeamUsage(), VfUsage(), PruningUsage(), ZusatzDipolUsage(), MessungUsage(), GeraeteUsage()};
 }
 
 bool InSynopsis(const UsageRow& row) { return row.option != "--help"; }

@@ -7,41 +7,41 @@
 #include "cli/CliPlatform.h"
 #include "cli/CommandLine.h"
 #include "cli/HeadlessBeamForm.h"
-#include "cli/HeadlessVkForm.h"
+#include "cli/HeadlessVfForm.h"
 #include "cli/HeadlessZusatzDipolForm.h"
 #include "cli/JsonText.h"
 #include "cli/SubcommandOptions.h"
 #include "cli/Subcommands.h"
-#include "core/side/CoupledDipolRun.h"
 #include "core/shared/ModuleState.h"
+#include "core/side/CoupledDipolRun.h"
 
 namespace zb {
 
 namespace {
 
-// The options in the order of the boxes Text1 .. Text6.
+// The options in the order of the window's boxes.
 constexpr const char* kBoxOptions[] = {"--frequenz",    "--erreger-frequenz",    "--impedanz",
                                        "--durchmesser", "--erreger-durchmesser", "--vk"};
 
-double ReadIsolierVk(const GivenOptions& given) {
+double ReadIsolierVf(const GivenOptions& given) {
   return given.contains("--isolier-vk") ? NumberOption(given, "--isolier-vk") : 0.0;
 }
 
-std::unique_ptr<HeadlessVkForm> VfWindow(const GivenOptions& given, HeadlessBeamForm& beamForm) {
+std::unique_ptr<HeadlessVfForm> VfWindow(const GivenOptions& given, HeadlessBeamForm& beamForm) {
   const bool height = given.contains("--vf-hoehe"), diameter = given.contains("--vf-durchmesser");
   if (height != diameter || (given.contains("--erdbodenkorrektur") && !height))
     throw UsageError{"--vf-hoehe und --vf-durchmesser gehören zusammen (--erdbodenkorrektur nur mit ihnen)."};
-  auto window = std::make_unique<HeadlessVkForm>(beamForm.FrequencyText(), beamForm.ConductorDiameterText());
+  auto window = std::make_unique<HeadlessVfForm>(beamForm.FrequencyText(), beamForm.ConductorDiameterText());
   if (height) {
     window->SetBoxes(window->FrequencyText(), given.at("--vf-hoehe"), given.at("--vf-durchmesser"));
-    window->SetErdbodenKor(given.contains("--erdbodenkorrektur"));
+    window->SetGroundCorrection(given.contains("--erdbodenkorrektur"));
     window->MarkActive();
   }
   return window;
 }
 
 std::string ScreenRows(HeadlessZusatzDipolForm& form) {
-  return ShownRow(kSpacingCaption, form.Label8()) + ShownRow(kLengthCaption, form.Label10()) +
+  return ShownRow(kSpacingCaption, form.Spacing()) + ShownRow(kLengthCaption, form.Length()) +
          ShownRow(ZusatzDipolBoxCaption(6), form.Box(6));
 }
 
@@ -55,13 +55,13 @@ std::string ResultJson(const CoupledDipolResult& r) {
 
 std::string FormJson(HeadlessZusatzDipolForm& form, const CoupledDipolResult& r) {
   return "{" + JsonTextMember("Text4", form.Box(4)) + JsonTextMember("Text5", form.Box(5)) +
-         JsonTextMember("Text6", form.Box(6)) + JsonTextMember("Label8", form.Label8()) +
-         JsonTextMember("Label10", form.Label10()) +
+         JsonTextMember("Text6", form.Box(6)) + JsonTextMember("Label8", form.Spacing()) +
+         JsonTextMember("Label10", form.Length()) +
          // The same under names that say what they are; the control names
          // above are deprecated and go after one release.
          JsonTextMember("diameterText", form.Box(4)) + JsonTextMember("exciterDiameterText", form.Box(5)) +
-         JsonTextMember("vfText", form.Box(6)) + JsonTextMember("spacingText", form.Label8()) +
-         JsonTextMember("lengthText", form.Label10()) + "\"result\":" + ResultJson(r) + "}\n";
+         JsonTextMember("vfText", form.Box(6)) + JsonTextMember("spacingText", form.Spacing()) +
+         JsonTextMember("lengthText", form.Length()) + "\"result\":" + ResultJson(r) + "}\n";
 }
 
 std::string FocusNote(HeadlessZusatzDipolForm& form) {
@@ -72,10 +72,10 @@ std::string FocusNote(HeadlessZusatzDipolForm& form) {
 
 int Compute(const GivenOptions& given, std::ostream& out, std::ostream& err) {
   ModuleState state;
-  state.IsolierVk = ReadIsolierVk(given);
+  state.IsolierVf = ReadIsolierVf(given);
   CliPlatform platform(false);
   HeadlessBeamForm beamForm(platform);
-  const std::unique_ptr<HeadlessVkForm> vfWindow = VfWindow(given, beamForm);
+  const std::unique_ptr<HeadlessVfForm> vfWindow = VfWindow(given, beamForm);
   HeadlessZusatzDipolForm form(
       LoadedZusatzDipolTexts(*vfWindow, beamForm.VelocityFactorText(), beamForm.ConductorDiameterText()));
   for (int box = 1; box <= 6; ++box) form.Box(box) = given.at(kBoxOptions[box - 1]);

@@ -1,8 +1,8 @@
 #include "report/ResultReport.h"
 
 #include "core/beam/Insulation.h"
-#include "core/shared/ModuleState.h"
 #include "core/numbers/NumberText.h"
+#include "core/shared/ModuleState.h"
 #include "core/shared/VersionInfo.h"
 #include "report/PrintZoneWriter.h"
 #include "report/SafeFile.h"
@@ -15,10 +15,14 @@ std::string F(double value, const char* mask) { return FormatNumber(value, mask)
 
 const char* PositionText(int bandPosition) {
   switch (bandPosition) {
-    case 0: return "CW-Band: ";
-    case 1: return "für SSB-Band: ";
-    case 2: return "für Bandmitte: ";
-    default: return "";
+    case 0:
+      return "CW-Band: ";
+    case 1:
+      return "für SSB-Band: ";
+    case 2:
+      return "für Bandmitte: ";
+    default:
+      return "";
   }
 }
 
@@ -129,10 +133,10 @@ ResultFileWriter::ResultFileWriter(std::function<std::string()> dateTimeNow, std
 
 void ResultFileWriter::WriteResultReport(ModuleState& state, const ReportInputs& inputs) {
   state.Ergebnisdatei = kResultFileName;
-  const std::string report = ComposeResultReport(inputs, {dateTimeNow_(), version::kLegalNotice},
-                                                 state.Zeilenumbruch);
-  ReplaceFileSafely(folder_.empty() ? std::filesystem::path(state.Ergebnisdatei) : folder_ / state.Ergebnisdatei,
-                    report);
+  const std::string report =
+      ComposeResultReport(inputs, {dateTimeNow_(), version::kLegalNotice}, state.Zeilenumbruch);
+  ReplaceFileSafely(
+      folder_.empty() ? std::filesystem::path(state.Ergebnisdatei) : folder_ / state.Ergebnisdatei, report);
 }
 
 }  // namespace zb

@@ -27,7 +27,7 @@ struct AmateurBand {
   float centre;
 };
 
-// In the order of the band buttons Option2(0) .. Option2(9); the button after
+// In the order of the band buttons, left to right; the button after
 // the last band is "andere".
 inline constexpr std::array<AmateurBand, 10> kAmateurBands = {{
     // The 160 m band starts at 1.81 MHz, though its button reads 1.8.

@@ -4,14 +4,13 @@
 
 namespace zb {
 
-double CorrectedWavelength(float f, double isolierVk) {
-  return Checked((1.0 - (isolierVk + isolierVk)) * Divide(300.0f, f));
+double CorrectedWavelength(float f, double isolierVf) {
+  return Checked((1.0 - (isolierVf + isolierVf)) * Divide(300.0f, f));
 }
 
-BeamDimensions DimensionBeam(float f, float vf, double isolierVk, bool dreiQuertraeger,
-                             float koeffDipol) {
+BeamDimensions DimensionBeam(float f, float vf, double isolierVf, bool dreiQuertraeger, float koeffDipol) {
   BeamDimensions d;
-  const double lambdaK = CorrectedWavelength(f, isolierVk);
+  const double lambdaK = CorrectedWavelength(f, isolierVf);
   const double lambda = Divide(300.0f, f);
   // Only the three wire lengths follow the velocity factor and the insulation.
   d.lD = ToSingle(163.2318555 * lambdaK / 300.0 * vf);

@@ -10,13 +10,13 @@
 namespace zb {
 
 struct BeamFormEntries {
-  const char* frequency;          // Text1 as designed, MHz
-  const char* velocityFactor;     // Text4
-  const char* outerDiameter;      // Text6 as loaded, mm
-  const char* conductorDiameter;  // Text7 as loaded, mm
-  int spinner;                    // VkSteller as loaded
-  int option2;                    // the selected band button
-  int option1;                    // the selected segment button
+  const char* frequency;          // as designed, MHz
+  const char* velocityFactor;     // the velocity-factor box
+  const char* outerDiameter;      // as loaded, mm
+  const char* conductorDiameter;  // as loaded, mm
+  int spinner;                    // the spinner as loaded
+  int band;                       // the selected band button
+  int segment;                    // the selected segment button
   const char* info;               // the note area
 };
 
@@ -26,8 +26,8 @@ inline constexpr BeamFormEntries kBeamFormEntries = {
     .outerDiameter = "9",
     .conductorDiameter = "8",
     .spinner = 0,
-    .option2 = kBandOther,
-    .option1 = 1,  // SSB
+    .band = kBandOther,
+    .segment = 1,  // SSB
     .info = "Hinweis: ",
 };
 

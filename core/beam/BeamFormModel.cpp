@@ -23,17 +23,17 @@ void BeamFormModel::Form_Activate() {
   form_.SetSpinnerValue(SpinnerValueOnActivate(ParseNumber(form_.VelocityFactorText())));
 }
 
-void BeamFormModel::Text4_LostFocus() {
-  const Text4Leave leave = LeaveVelocityFactor(form_.VelocityFactorText());
+void BeamFormModel::OnVelocityFactorLeft() {
+  const VelocityFactorLeave leave = LeaveVelocityFactor(form_.VelocityFactorText());
   switch (leave.kind) {
-    case Text4Leave::SetSpinner:
+    case VelocityFactorLeave::SetSpinner:
       form_.SetSpinnerValue(leave.spinnerValue);
       return;
-    case Text4Leave::ExactlyOne:  // an ideal wire: no insulation
+    case VelocityFactorLeave::ExactlyOne:  // an ideal wire: no insulation
       form_.SetPermittivityText(kIdealWireCombo);
       form_.SetDiametersEnabled(false);
       break;
-    case Text4Leave::OutOfRange:
+    case VelocityFactorLeave::OutOfRange:
       form_.SetInfoCaption(kVelocityFactorNote);
       form_.SetVelocityFactorText(kTypicalVelocityFactor);
       break;
@@ -42,39 +42,41 @@ void BeamFormModel::Text4_LostFocus() {
   platform_.DoEvents();
 }
 
-void BeamFormModel::VkSteller_GotFocus() {
+void BeamFormModel::OnSpinnerEntered() {
   form_.SetSpinnerValue(SpinnerValueFor(ParseNumber(form_.VelocityFactorText())));
   platform_.DoEvents();
 }
 
 // A spinner click always moves the velocity factor one thousandth from the
 // value standing in the box, also after the user typed a new value there.
-void BeamFormModel::VkSteller_Change() {
+void BeamFormModel::OnSpinnerChanged() {
   const int value = form_.SpinnerValue();
   if (const std::optional<int> rebased =
-          RebasedSpinnerValue(value, lastVkStellerValue_, form_.VelocityFactorText()))
+          RebasedSpinnerValue(value, lastSpinnerValue_, form_.VelocityFactorText()))
     form_.SetSpinnerValue(*rebased);  // raises this handler again
-  lastVkStellerValue_ = value;
+  lastSpinnerValue_ = value;
   form_.SetVelocityFactorText(VelocityFactorTextFor(form_.SpinnerValue()));
 }
 
-void BeamFormModel::Option2_Click(int index) {
+void BeamFormModel::OnBandClicked(int index) {
   if (const auto text = BandButtonFrequencyText(form_.BandCaption(index), form_.SelectedSegment()))
     form_.SetFrequencyText(*text);
 }
 
-void BeamFormModel::Option1_Click(int index) {
+void BeamFormModel::OnSegmentClicked(int index) {
   if (const auto text = SegmentButtonFrequencyText(form_.FrequencyText(), index))
     form_.SetFrequencyText(*text);
 }
 
-void BeamFormModel::Combo1_Click(int index) { form_.SetDiametersEnabled(MaterialEnablesDiameters(index)); }
+void BeamFormModel::OnInsulationChosen(int index) {
+  form_.SetDiametersEnabled(MaterialEnablesDiameters(index));
+}
 
-void BeamFormModel::Combo1_KeyUp() {
+void BeamFormModel::OnInsulationKeyUp() {
   form_.SetDiametersEnabled(CountsAsInsulated(ParseNumber(form_.PermittivityText())));
 }
 
-void BeamFormModel::Text7_Change() {
+void BeamFormModel::OnConductorDiameterEdited() {
   if (const auto outer = CoupledOuterDiameter(form_.ConductorDiameterText(), form_.OuterDiameterText()))
     form_.SetOuterDiameterText(*outer);
 }

@@ -16,13 +16,13 @@ namespace zb {
 class BeamFormControls;
 class Platform;
 
-// The segment buttons Option1(0) .. Option1(2).
+// The segment buttons, left to right.
 inline constexpr std::array<const char*, 3> kSegmentCaptions = {"&CW-Bereich", "&SSB-Bereich", "Band&mitte"};
 
 // Box lengths in characters.
-inline constexpr std::size_t kFrequencyLength = 7;       // Text1
-inline constexpr std::size_t kVelocityFactorLength = 7;  // Text4
-inline constexpr std::size_t kDiameterLength = 5;        // Text6, Text7
+inline constexpr std::size_t kFrequencyLength = 7;       // the frequency box
+inline constexpr std::size_t kVelocityFactorLength = 7;  // the velocity-factor box
+inline constexpr std::size_t kDiameterLength = 5;        // both diameter boxes
 
 class BeamFormModel {
  public:
@@ -32,19 +32,19 @@ class BeamFormModel {
   void Form_Load();
   void Form_Activate();
 
-  void Text4_LostFocus();
-  void VkSteller_GotFocus();
-  void VkSteller_Change();
-  void Option2_Click(int index);
-  void Option1_Click(int index);
-  void Combo1_Click(int index);
-  void Combo1_KeyUp();
-  void Text7_Change();
+  void OnVelocityFactorLeft();
+  void OnSpinnerEntered();
+  void OnSpinnerChanged();
+  void OnBandClicked(int index);
+  void OnSegmentClicked(int index);
+  void OnInsulationChosen(int index);
+  void OnInsulationKeyUp();
+  void OnConductorDiameterEdited();
 
  private:
   BeamFormControls& form_;
   Platform& platform_;
-  int lastVkStellerValue_ = 0;
+  int lastSpinnerValue_ = 0;
 };
 
 }  // namespace zb

@@ -52,15 +52,15 @@ std::string VelocityFactorTextFor(int spinnerValue) {
   return FormatNumber(1.0 - spinnerValue / 1000.0, "0.00##");
 }
 
-Text4Leave LeaveVelocityFactor(std::string_view text4) {
-  const float vf = ParseNumber(text4);
-  if (vf == 1.0f) return {Text4Leave::ExactlyOne};
-  if (vf > 0.0f && vf <= 1.0f) return {Text4Leave::SetSpinner, SpinnerValueFor(vf)};
-  return {Text4Leave::OutOfRange};
+VelocityFactorLeave LeaveVelocityFactor(std::string_view velocityFactorText) {
+  const float vf = ParseNumber(velocityFactorText);
+  if (vf == 1.0f) return {VelocityFactorLeave::ExactlyOne};
+  if (vf > 0.0f && vf <= 1.0f) return {VelocityFactorLeave::SetSpinner, SpinnerValueFor(vf)};
+  return {VelocityFactorLeave::OutOfRange};
 }
 
-std::optional<int> RebasedSpinnerValue(int value, int lastValue, std::string_view text4) {
-  const int c = Nearest((1.0 - ParseNumber(text4)) * 1000.0);
+std::optional<int> RebasedSpinnerValue(int value, int lastValue, std::string_view velocityFactorText) {
+  const int c = Nearest((1.0 - ParseNumber(velocityFactorText)) * 1000.0);
   if (value >= c - 1 && value <= c + 1) return std::nullopt;
   // The box was typed into since the spinner last moved: apply the step to
   // the value standing in the box.
@@ -69,6 +69,8 @@ std::optional<int> RebasedSpinnerValue(int value, int lastValue, std::string_vie
   return rebased;
 }
 
-bool IsLowVelocityFactor(std::string_view text4) { return ParseNumber(text4) < kLowVelocityFactor; }
+bool IsLowVelocityFactor(std::string_view velocityFactorText) {
+  return ParseNumber(velocityFactorText) < kLowVelocityFactor;
+}
 
 }  // namespace zb

@@ -10,7 +10,7 @@
 namespace zb {
 
 // The segment the band buttons read: 1 CW, 2 SSB, 3 band centre for the
-// selected Option1 index 0..2, 0 (read as band centre) for none.
+// selected segment button 0..2, 0 (read as band centre) for none.
 std::int16_t SegmentOfOption1(int selectedOption1);
 
 // A band button was selected: the new frequency text, or nothing when the
@@ -39,11 +39,11 @@ int SpinnerValueOnActivate(float vf);
 std::string VelocityFactorTextFor(int spinnerValue);
 
 // Leaving the velocity-factor box.
-struct Text4Leave {
+struct VelocityFactorLeave {
   enum Kind { SetSpinner, ExactlyOne, OutOfRange } kind;
   int spinnerValue = 0;  // for SetSpinner
 };
-Text4Leave LeaveVelocityFactor(std::string_view text4);
+VelocityFactorLeave LeaveVelocityFactor(std::string_view velocityFactorText);
 
 // Texts written when the velocity factor is exactly 1 or out of range.
 inline constexpr const char* kIdealWireCombo = "1,0";
@@ -53,10 +53,10 @@ inline constexpr const char* kTypicalVelocityFactor = "0,946";
 
 // The spinner moved to `value` (user or code): the value the spinner must be
 // re-based to when the box was typed into since its last move, or nothing.
-std::optional<int> RebasedSpinnerValue(int value, int lastValue, std::string_view text4);
+std::optional<int> RebasedSpinnerValue(int value, int lastValue, std::string_view velocityFactorText);
 
 // Velocity factors below this are shown in red.
 inline constexpr float kLowVelocityFactor = 0.8f;
-bool IsLowVelocityFactor(std::string_view text4);
+bool IsLowVelocityFactor(std::string_view velocityFactorText);
 
 }  // namespace zb

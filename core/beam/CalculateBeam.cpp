@@ -6,13 +6,13 @@
 
 #include "core/beam/BeamFormAccess.h"
 #include "core/beam/BeamFormEntries.h"
-#include "core/numbers/CheckedMath.h"
 #include "core/beam/Formulas.h"
 #include "core/beam/Insulation.h"
-#include "core/shared/ModuleState.h"
-#include "core/numbers/NumberText.h"
-#include "core/shared/Platform.h"
 #include "core/beam/ResultReportSink.h"
+#include "core/numbers/CheckedMath.h"
+#include "core/numbers/NumberText.h"
+#include "core/shared/ModuleState.h"
+#include "core/shared/Platform.h"
 #include "core/shared/VfWindowState.h"
 
 namespace zb {
@@ -28,7 +28,7 @@ const char* VariantText(bool dreiQuertraeger) {
 struct Run {
   CalculationContext& c;
   CalculationResult result;
-  float p = 0;  // shortening in percent
+  float shorteningPercent = 0;
   float permittivity = 0;
   // The frequency box as the user left it: selecting the band button writes
   // the band's design frequency there, and only the run's end writes the
@@ -121,13 +121,15 @@ void Run::ReadFrequency() {
 
 void Run::ReadVelocityFactor() { result.vf = ParseNumber(c.form.VelocityFactorText()); }
 
-void Run::ComputeShortening() { p = ToSingle((1.0 - result.vf) * 100.0); }
+void Run::ComputeShortening() { shorteningPercent = ToSingle((1.0 - result.vf) * 100.0); }
 
 // A current estimate of the velocity-factor window replaces the entry.
-void Run::TakeCurrentEstimate() { p = EffectiveShorteningPercent(result.f, 0.0f, p, c.vfWindow, c.state); }
+void Run::TakeCurrentEstimate() {
+  shorteningPercent = EffectiveShorteningPercent(result.f, 0.0f, shorteningPercent, c.vfWindow, c.state);
+}
 
 void Run::ShowVelocityFactor() {
-  result.vf = ToSingle(1.0 - p / 100.0);
+  result.vf = ToSingle(1.0 - shorteningPercent / 100.0);
   c.form.SetVelocityFactorText(FormatNumber(result.vf, "0.0###"));
 }
 
@@ -148,7 +150,7 @@ void Run::ReadPermittivity() { permittivity = ParseNumber(c.form.PermittivityTex
 // A bare wire adds no shortening; the two checks after this skip it.
 void Run::CheckInsulation() {
   bareWire = !CountsAsInsulated(permittivity);
-  if (bareWire) c.state.IsolierVk = 0.0;
+  if (bareWire) c.state.IsolierVf = 0.0;
 }
 
 StepEnd Run::ConfirmPermittivity() {
@@ -174,14 +176,14 @@ StepEnd Run::CheckDiameters() {
 }
 
 void Run::ComputeInsulationShortening() {
-  if (!bareWire) c.state.IsolierVk = InsulationShortening(permittivity, outer, conductor, result.vf);
+  if (!bareWire) c.state.IsolierVf = InsulationShortening(permittivity, outer, conductor, result.vf);
 }
 
 void Run::ShowHourglass() { c.platform.SetHourglass(true); }
 
 void Run::DimensionBeam() {
   result.dims =
-      zb::DimensionBeam(result.f, result.vf, c.state.IsolierVk, c.state.DreiQuertraeger, c.state.KoeffDipol);
+      zb::DimensionBeam(result.f, result.vf, c.state.IsolierVf, c.state.DreiQuertraeger, c.state.KoeffDipol);
 }
 
 void Run::WriteSummary() {

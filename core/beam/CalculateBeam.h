@@ -9,6 +9,7 @@
 #include "core/beam/BeamDimensions.h"
 #include "core/numbers/RuntimeError.h"
 #include "core/numbers/StepRunner.h"
+#include "core/shared/MessageTexts.h"
 
 namespace zb {
 
@@ -38,9 +39,8 @@ struct CalculationResult : StepRun {
 CalculationResult CalculateBeam(CalculationContext& context);
 
 // The texts the run shows.
-inline constexpr const char* kErrorTitle = " Fehler ";
-inline constexpr const char* kSmallerValuesHint = "Bitte kleinere Werte verwenden.";
-inline constexpr const char* kPermittivityQuestion = "Ist die Eingabe der relative Dielektrizitätszahl korrekt ?";
+inline constexpr const char* kPermittivityQuestion =
+    "Ist die Eingabe der relative Dielektrizitätszahl korrekt ?";
 inline constexpr const char* kPermittivityTitle = " Schlechtes Isoliermaterial ?";
 inline constexpr const char* kDiameterNote = "Hinweis: Durchmesser zu gering!";
 inline constexpr const char* kReadyStatus = "Status: Bereit zum Anzeigen der Berechnungsergebnisse";

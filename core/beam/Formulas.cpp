@@ -3,9 +3,9 @@
 #include <cmath>
 
 #include "core/numbers/CheckedMath.h"
-#include "core/shared/ModuleState.h"
 #include "core/numbers/NumberText.h"
 #include "core/numbers/SkipOnError.h"
+#include "core/shared/ModuleState.h"
 #include "core/shared/VfWindowState.h"
 
 namespace zb {
@@ -57,18 +57,16 @@ float EffectiveShorteningPercent(float f, float d, float fallback, VfWindowState
   return ToSingle(static_cast<double>(total) - c);
 }
 
-float CouplingSpacing(float z, float f, float dExciter, float dDipol, double isolierVk) {
+float CouplingSpacing(float z, float f, float dExciter, float dDipol, double isolierVf) {
   float lambda = 0.0f;
   double x = 0.0;
   double y = 0.0;
   float spacing = 0.0f;
-  SkipOnError([&] { lambda = ToSingle(Divide(300.0, f) * (1.0 - 2.0 * isolierVk)); });
+  SkipOnError([&] { lambda = ToSingle(Divide(300.0, f) * (1.0 - 2.0 * isolierVf)); });
   SkipOnError([&] { x = Divide(Divide(1.27 * dExciter + Divide(dDipol, 1.27), 8000.0), lambda); });
   if (!(x > 0.0)) return 0.0f;
   SkipOnError([&] { y = Log10(x); });
-  SkipOnError([&] {
-    spacing = ToSingle(Power(10.0, 0.54 * y) * Divide(z, 72.0) * lambda * 1000.0);
-  });
+  SkipOnError([&] { spacing = ToSingle(Power(10.0, 0.54 * y) * Divide(z, 72.0) * lambda * 1000.0); });
   return spacing;
 }
 

@@ -29,7 +29,7 @@ float EffectiveShorteningPercent(float f, float d, float fallback, VfWindowState
 
 // Spacing in mm at which a radiation-coupled dipole gives the feed impedance z;
 // 0 when the diameters give no positive ratio.
-float CouplingSpacing(float z, float f, float dExciter, float dDipol, double isolierVk);
+float CouplingSpacing(float z, float f, float dExciter, float dDipol, double isolierVf);
 
 // Common logarithm, ln x / ln 10.
 double Log10(double x);

@@ -28,7 +28,6 @@ inline bool MaterialEnablesDiameters(int index) { return index > 2; }
 
 // When the conductor diameter changes: the outer diameter text to show so the
 // outer one stays at least 0.1 mm above it, or nothing when it already does.
-std::optional<std::string> CoupledOuterDiameter(std::string_view conductorText,
-                                                std::string_view outerText);
+std::optional<std::string> CoupledOuterDiameter(std::string_view conductorText, std::string_view outerText);
 
 }  // namespace zb

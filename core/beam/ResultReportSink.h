@@ -18,7 +18,7 @@ struct ReportInputs {
   BeamDimensions dims;
   bool dreiQuertraeger = true;
   std::string bandLabel;
-  int bandPosition = -1;  // the selected segment button Option1(0..2), -1 for none
+  int bandPosition = -1;  // the selected segment button (0..2), -1 for none
   float permittivity = 0;
   std::string insulationText;  // the permittivity box as shown
   bool vfWindowActive = false;

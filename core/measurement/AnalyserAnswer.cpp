@@ -84,8 +84,10 @@ namespace {
 // The length of the well-formed UTF-8 sequence at the start of text; 0 for none.
 std::size_t Utf8Sequence(std::string_view text) {
   const auto lead = static_cast<unsigned char>(text[0]);
-  const std::size_t length = lead >= 0xC2 && lead <= 0xDF ? 2 : lead >= 0xE0 && lead <= 0xEF ? 3
-                             : lead >= 0xF0 && lead <= 0xF4 ? 4 : 0;
+  const std::size_t length = lead >= 0xC2 && lead <= 0xDF   ? 2
+                             : lead >= 0xE0 && lead <= 0xEF ? 3
+                             : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                            : 0;
   if (length == 0 || text.size() < length) return 0;
   for (std::size_t i = 1; i < length; ++i) {
     if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) return 0;
@@ -101,8 +103,10 @@ std::string Printable(std::string_view text) {
   while (!text.empty() && characters < kLongestShown) {
     const std::size_t sequence = Utf8Sequence(text);
     const std::size_t taken = std::max<std::size_t>(sequence, 1);
-    if (sequence > 0) shown += text.substr(0, sequence);
-    else shown += (text[0] >= ' ' && text[0] <= '~') ? text[0] : '?';
+    if (sequence > 0)
+      shown += text.substr(0, sequence);
+    else
+      shown += (text[0] >= ' ' && text[0] <= '~') ? text[0] : '?';
     text.remove_prefix(taken);
     ++characters;
   }

@@ -25,18 +25,22 @@ std::string AnalyserFaultText(AnalyserFault fault, std::string_view portName, st
       return "Den Anschluss " + port + " gibt es nicht. Ist der Analysator angesteckt und eingeschaltet?";
     case AnalyserFault::PortPermission:
       return "Keine Berechtigung für den Anschluss " + port +
-             ". Bitte der Gruppe dialout beitreten (sudo adduser $USER dialout) und sich danach neu anmelden.";
+             ". Bitte der Gruppe dialout beitreten (sudo adduser $USER dialout) und sich danach neu "
+             "anmelden.";
     case AnalyserFault::PortBusy:
-      return "Der Anschluss " + port + " ist belegt: ein anderes Programm verwendet ihn. Bitte das andere Programm "
+      return "Der Anschluss " + port +
+             " ist belegt: ein anderes Programm verwendet ihn. Bitte das andere Programm "
              "beenden und noch einmal messen.";
     case AnalyserFault::PortOther:
       return "Der Anschluss " + port + " lässt sich nicht öffnen: " + analyser::Printable(detail) + ".";
     case AnalyserFault::BinaryProtocol:
-      return at + " spricht das Binärprotokoll einer anderen Gerätefamilie, deren Messwerte über USB nicht "
+      return at +
+             " spricht das Binärprotokoll einer anderen Gerätefamilie, deren Messwerte über USB nicht "
              "kalibriert sind. Bitte die Messung auf dem Gerät als Touchstone-Datei speichern und mit "
              "\u201EMessung auswerten\u201C öffnen.";
     case AnalyserFault::NoPrompt:
-      return at + " meldet sich nicht: keine Eingabeaufforderung \u201Ech>\u201C innerhalb von 3 s. Ist es "
+      return at +
+             " meldet sich nicht: keine Eingabeaufforderung \u201Ech>\u201C innerhalb von 3 s. Ist es "
              "eingeschaltet, und ist es ein Analysator mit Textbefehlen?";
     case AnalyserFault::Silence:
       return at + " schweigt seit 3 s. Die Messung ist abgebrochen.";

@@ -40,7 +40,8 @@ std::vector<AnalyserPiece> AnalyserPieces(const AnalyserPlan& plan) {
 
 AnalyserIdentity IdentityFromVersion(std::string_view answer) {
   AnalyserIdentity identity;
-  const std::string line = Printable(Trimmed(answer.substr(0, std::min(answer.find_first_of("\r\n"), answer.size()))));
+  const std::string line =
+      Printable(Trimmed(answer.substr(0, std::min(answer.find_first_of("\r\n"), answer.size()))));
   // "version?" is the shell's word for an unknown command: firmware without it is old.
   if (line.empty() || line.back() == '?') return identity;
   identity.firmware = line;
@@ -257,7 +258,8 @@ std::string AnalyserTouchstone(const AnalyserSession& session, std::string_view 
   text += "! Anschluss: " + Printable(session.Port()) + "\n";
   text += "! Datum: " + Printable(dateText) + "\n";
   text += "# Hz S RI R 50\n";
-  for (const AnalyserPoint& point : session.Points()) text += point.frequency + " " + point.re + " " + point.im + "\n";
+  for (const AnalyserPoint& point : session.Points())
+    text += point.frequency + " " + point.re + " " + point.im + "\n";
   return text;
 }
 

@@ -56,8 +56,8 @@ std::vector<AnalyserPiece> AnalyserPieces(const AnalyserPlan& plan);
 
 // What the device said of itself.
 struct AnalyserIdentity {
-  std::string firmware;  // the answer to "version" ("1.2.27"); "" where it had none
-  std::string board;     // from the answer to "info" ("NanoVNA-H 4"); "" where it named none
+  std::string firmware;       // the answer to "version" ("1.2.27"); "" where it had none
+  std::string board;          // from the answer to "info" ("NanoVNA-H 4"); "" where it named none
   bool scanWithMask = false;  // firmware 0.7.1 or later: "scan START STOP N 3"
 };
 
@@ -156,9 +156,9 @@ class AnalyserSession {
   AnalyserFault fault_ = AnalyserFault::None;
   std::string faultText_;
   Step step_ = Step::Prompt;
-  std::string outgoing_;        // bytes not yet taken for the device
-  std::string command_;         // the command waiting for its answer, without the CR
-  std::string received_;        // bytes of the answer so far
+  std::string outgoing_;  // bytes not yet taken for the device
+  std::string command_;   // the command waiting for its answer, without the CR
+  std::string received_;  // bytes of the answer so far
   std::int64_t lastByteMs_ = 0;
   std::int64_t exchangeStartMs_ = 0;
   std::vector<std::string> frequencies_;  // older firmware: the piece's "frequencies"
@@ -173,7 +173,7 @@ class AnalyserSession {
 std::string AnalyserTouchstone(const AnalyserSession& session, std::string_view dateText);
 
 // USB ids of the analysers found on the buses.
-inline constexpr std::uint16_t kShellAnalyserVendor = 0x0483;   // the shell protocol's family
+inline constexpr std::uint16_t kShellAnalyserVendor = 0x0483;  // the shell protocol's family
 inline constexpr std::uint16_t kShellAnalyserProduct = 0x5740;
 inline constexpr std::uint16_t kBinaryAnalyserVendor = 0x04b4;  // the binary protocol's family
 inline constexpr std::uint16_t kBinaryAnalyserProduct = 0x0008;

@@ -66,10 +66,14 @@ MeasurementRead EvaluatedRead(TouchstoneRead read) {
 
 const char* ResonanceKindName(ResonanceKind kind) {
   switch (kind) {
-    case ResonanceKind::ReactanceZero: return "reactanceZero";
-    case ResonanceKind::SwrMinimum: return "swrMinimum";
-    case ResonanceKind::BelowSweep: return "belowSweep";
-    case ResonanceKind::AboveSweep: return "aboveSweep";
+    case ResonanceKind::ReactanceZero:
+      return "reactanceZero";
+    case ResonanceKind::SwrMinimum:
+      return "swrMinimum";
+    case ResonanceKind::BelowSweep:
+      return "belowSweep";
+    case ResonanceKind::AboveSweep:
+      return "aboveSweep";
   }
   return "swrMinimum";
 }
@@ -86,7 +90,8 @@ std::vector<MeasuredPoint> MeasuredPoints(const Sweep& sweep) {
   return points;
 }
 
-std::optional<SwrBand> SwrBandAround(const std::vector<MeasuredPoint>& points, std::size_t minimum, double threshold) {
+std::optional<SwrBand> SwrBandAround(const std::vector<MeasuredPoint>& points, std::size_t minimum,
+                                     double threshold) {
   if (minimum >= points.size() || !(points[minimum].swr <= threshold)) return std::nullopt;
   std::size_t low = minimum, high = minimum;
   while (low > 0 && points[low - 1].swr <= threshold) --low;
@@ -150,6 +155,8 @@ MeasurementRead EvaluateTouchstone(std::string_view text, int ports) {
   return EvaluatedRead(ParseTouchstone(text, ports));
 }
 
-MeasurementRead ReadMeasurement(const std::filesystem::path& path) { return EvaluatedRead(ReadTouchstoneFile(path)); }
+MeasurementRead ReadMeasurement(const std::filesystem::path& path) {
+  return EvaluatedRead(ReadTouchstoneFile(path));
+}
 
 }  // namespace zb

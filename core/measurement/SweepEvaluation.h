@@ -54,10 +54,10 @@ struct SweepEvaluation {
   double z0 = 50;
   double resonanceMHz = 0;  // outside the sweep: the point of the smallest SWR
   ResonanceKind resonanceKind = ResonanceKind::SwrMinimum;
-  double resistance = 0;  // R at the resonance, ohms
-  double reactance = 0;   // X at the resonance, ohms
-  double swrMin = 1;      // smallest SWR of a point (not interpolated); +inf where every |gamma| >= 1
-  double swrMinMHz = 0;   // where: the first point of the smallest SWR
+  double resistance = 0;         // R at the resonance, ohms
+  double reactance = 0;          // X at the resonance, ohms
+  double swrMin = 1;             // smallest SWR of a point (not interpolated); +inf where every |gamma| >= 1
+  double swrMinMHz = 0;          // where: the first point of the smallest SWR
   std::optional<SwrBand> swr2;   // SWR <= 2; none where swrMin is above 2
   std::optional<SwrBand> swr15;  // SWR <= 1.5
 };
@@ -73,7 +73,8 @@ SweepEvaluation EvaluateSweep(const std::vector<MeasuredPoint>& points, double z
 
 // The band at or below threshold around the point of the smallest SWR; none
 // where that point is above the threshold.
-std::optional<SwrBand> SwrBandAround(const std::vector<MeasuredPoint>& points, std::size_t minimum, double threshold);
+std::optional<SwrBand> SwrBandAround(const std::vector<MeasuredPoint>& points, std::size_t minimum,
+                                     double threshold);
 
 // A sweep read and evaluated.
 struct Measurement {

@@ -12,7 +12,8 @@ namespace {
 // The value through the mask; a value that rounds to zero shows without a sign.
 std::string Shown(double value, std::string_view mask) {
   std::string text = FormatNumber(value, mask);
-  if (!text.empty() && text[0] == '-' && text.find_first_of("123456789") == std::string::npos) text.erase(0, 1);
+  if (!text.empty() && text[0] == '-' && text.find_first_of("123456789") == std::string::npos)
+    text.erase(0, 1);
   return text;
 }
 
@@ -40,8 +41,10 @@ std::string SwrBandText(const std::optional<SwrBand>& band) {
 }
 
 std::string ResonanceOutsideText(ResonanceKind kind) {
-  if (kind == ResonanceKind::BelowSweep) return "Resonanz unterhalb des Messbereichs \u2013 bitte tiefer messen";
-  if (kind == ResonanceKind::AboveSweep) return "Resonanz oberhalb des Messbereichs \u2013 bitte h\u00F6her messen";
+  if (kind == ResonanceKind::BelowSweep)
+    return "Resonanz unterhalb des Messbereichs \u2013 bitte tiefer messen";
+  if (kind == ResonanceKind::AboveSweep)
+    return "Resonanz oberhalb des Messbereichs \u2013 bitte h\u00F6her messen";
   return "";
 }
 

@@ -33,7 +33,8 @@ class Reader {
     }
     FinishData();
     if (sweep_.frequencyMHz.empty()) Refuse(0, "Die Datei enthält keine Messwerte.");
-    if (expectedFrequencies_ >= 0 && static_cast<std::size_t>(expectedFrequencies_) != sweep_.frequencyMHz.size())
+    if (expectedFrequencies_ >= 0 &&
+        static_cast<std::size_t>(expectedFrequencies_) != sweep_.frequencyMHz.size())
       Refuse(frequenciesLine_, "[Number of Frequencies] nennt " + std::to_string(expectedFrequencies_) +
                                    " Frequenzen, die Datei enthält aber " +
                                    std::to_string(sweep_.frequencyMHz.size()) + ".");
@@ -60,7 +61,8 @@ class Reader {
   void Line(std::string_view line, int number) {
     if (!started_) {
       started_ = true;
-      if (line.front() == '[' && Lowered(line.substr(0, std::min<std::size_t>(line.size(), 9))) == "[version]") {
+      if (line.front() == '[' &&
+          Lowered(line.substr(0, std::min<std::size_t>(line.size(), 9))) == "[version]") {
         version_ = 2;
         ports_ = 0;  // the file says it
       }
@@ -84,7 +86,8 @@ class Reader {
   // "[Name] rest": the name in lower case and the rest.
   std::pair<std::string, std::string_view> KeywordName(std::string_view line, int number) {
     const std::size_t close = line.find(']');
-    if (close == std::string_view::npos) Refuse(number, "Dem Schlüsselwort " + Quoted(line) + " fehlt \"]\".");
+    if (close == std::string_view::npos)
+      Refuse(number, "Dem Schlüsselwort " + Quoted(line) + " fehlt \"]\".");
     std::string name = Lowered(Trimmed(line.substr(1, close - 1)));
     // Blanks inside the name count as one.
     std::string single;
@@ -102,14 +105,16 @@ class Reader {
                          " gehört zu Touchstone 2.0, die Datei beginnt aber nicht mit [Version] 2.0.");
     if (referencePending_) Refuse(referenceLine_, "Zu [Reference] fehlen Widerstände.");
     if (name == "version") {
-      if (rest != "2.0" && rest != "2.1") Refuse(number, "Touchstone-Version " + Quoted(rest) + " wird nicht gelesen (nur 1.x, 2.0 und 2.1).");
+      if (rest != "2.0" && rest != "2.1")
+        Refuse(number, "Touchstone-Version " + Quoted(rest) + " wird nicht gelesen (nur 1.x, 2.0 und 2.1).");
     } else if (name == "number of ports") {
       const int count = ReadPortCount(rest, number);
       if (count > 2) Refuse(number, PortRefusal(count));
       ports_ = count;
     } else if (name == "two-port data order") {
       const std::string order = Lowered(rest);
-      if (order != "12_21" && order != "21_12") Refuse(number, "[Two-Port Data Order] ist 12_21 oder 21_12, nicht " + Quoted(rest) + ".");
+      if (order != "12_21" && order != "21_12")
+        Refuse(number, "[Two-Port Data Order] ist 12_21 oder 21_12, nicht " + Quoted(rest) + ".");
     } else if (name == "number of frequencies") {
       std::string_view words = rest;
       const std::string_view word = NextWord(words);
@@ -127,10 +132,14 @@ class Reader {
       if (!rest.empty()) ReferenceValues(rest, number);
     } else if (name == "matrix format") {
       const std::string format = Lowered(rest);
-      if (format == "full") matrix_ = MatrixFormat::Full;
-      else if (format == "lower") matrix_ = MatrixFormat::Lower;
-      else if (format == "upper") matrix_ = MatrixFormat::Upper;
-      else Refuse(number, "[Matrix Format] ist Full, Lower oder Upper, nicht " + Quoted(rest) + ".");
+      if (format == "full")
+        matrix_ = MatrixFormat::Full;
+      else if (format == "lower")
+        matrix_ = MatrixFormat::Lower;
+      else if (format == "upper")
+        matrix_ = MatrixFormat::Upper;
+      else
+        Refuse(number, "[Matrix Format] ist Full, Lower oder Upper, nicht " + Quoted(rest) + ".");
     } else if (name == "mixed-mode order") {
       Refuse(number, "Gemischte Moden ([Mixed-Mode Order]) werden nicht gelesen.");
     } else if (name == "begin information") {
@@ -158,9 +167,11 @@ class Reader {
     for (std::string_view rest = line;;) {
       const std::string_view word = NextWord(rest);
       if (word.empty()) break;
-      if (referenceCount_ >= ports_) Refuse(number, "[Reference] nennt mehr Widerstände als die Datei Tore hat.");
+      if (referenceCount_ >= ports_)
+        Refuse(number, "[Reference] nennt mehr Widerstände als die Datei Tore hat.");
       const double r = ReadNumber(word, number);
-      if (!(r > 0)) Refuse(number, "Der Bezugswiderstand muss größer als 0 sein, nicht " + Quoted(word) + ".");
+      if (!(r > 0))
+        Refuse(number, "Der Bezugswiderstand muss größer als 0 sein, nicht " + Quoted(word) + ".");
       reference_[static_cast<std::size_t>(referenceCount_++)] = r;
     }
     if (referenceCount_ == ports_) {
@@ -178,24 +189,36 @@ class Reader {
       const std::string_view word = NextWord(rest);
       if (word.empty()) break;
       const std::string w = Lowered(word);
-      if (w == "hz") toMHz_ = 1e-6;
-      else if (w == "khz") toMHz_ = 1e-3;
-      else if (w == "mhz") toMHz_ = 1;
-      else if (w == "ghz") toMHz_ = 1e3;
-      else if (w == "s") parameter_ = Parameter::S;
-      else if (w == "z") parameter_ = Parameter::Z;
-      else if (w == "y") parameter_ = Parameter::Y;
+      if (w == "hz")
+        toMHz_ = 1e-6;
+      else if (w == "khz")
+        toMHz_ = 1e-3;
+      else if (w == "mhz")
+        toMHz_ = 1;
+      else if (w == "ghz")
+        toMHz_ = 1e3;
+      else if (w == "s")
+        parameter_ = Parameter::S;
+      else if (w == "z")
+        parameter_ = Parameter::Z;
+      else if (w == "y")
+        parameter_ = Parameter::Y;
       else if (w == "h" || w == "g")
-        Refuse(number, std::string(w == "h" ? "H" : "G") +
-                           "-Parameter werden nicht gelesen; die Datei muss S-, Z- oder Y-Parameter enthalten.");
-      else if (w == "ri") format_ = Format::RI;
-      else if (w == "ma") format_ = Format::MA;
-      else if (w == "db") format_ = Format::DB;
+        Refuse(number,
+               std::string(w == "h" ? "H" : "G") +
+                   "-Parameter werden nicht gelesen; die Datei muss S-, Z- oder Y-Parameter enthalten.");
+      else if (w == "ri")
+        format_ = Format::RI;
+      else if (w == "ma")
+        format_ = Format::MA;
+      else if (w == "db")
+        format_ = Format::DB;
       else if (w == "r") {
         const std::string_view value = NextWord(rest);
         if (value.empty()) Refuse(number, "Nach R fehlt in der Optionszeile der Bezugswiderstand.");
         const double r = ReadNumber(value, number);
-        if (!(r > 0)) Refuse(number, "Der Bezugswiderstand muss größer als 0 sein, nicht " + Quoted(value) + ".");
+        if (!(r > 0))
+          Refuse(number, "Der Bezugswiderstand muss größer als 0 sein, nicht " + Quoted(value) + ".");
         optionR_ = r;
       } else {
         Refuse(number, Quoted(word) + " ist in der Optionszeile unbekannt.");
@@ -213,8 +236,10 @@ class Reader {
       // No port count from the name: the first data line tells.
       std::size_t count = 0;
       for (std::string_view rest = line; !NextWord(rest).empty();) ++count;
-      if (count == 3) ports_ = 1;
-      else if (count == 9) ports_ = 2;
+      if (count == 3)
+        ports_ = 1;
+      else if (count == 9)
+        ports_ = 2;
       else
         Refuse(number, "Eine Messzeile hat 3 Werte (Eintor) oder 9 Werte (Zweitor), diese hat " +
                            std::to_string(count) + ".");
@@ -260,7 +285,8 @@ class Reader {
   }
 
   static std::string TooFew(std::size_t needed, std::size_t count) {
-    return "Zu wenige Werte: " + std::to_string(needed) + " erwartet, " + std::to_string(count) + " gefunden.";
+    return "Zu wenige Werte: " + std::to_string(needed) + " erwartet, " + std::to_string(count) +
+           " gefunden.";
   }
   static std::string TooMany(std::size_t needed, std::size_t count) {
     return "Zu viele Werte: " + std::to_string(needed) + " erwartet, " + std::to_string(count) + " gefunden.";
@@ -308,7 +334,8 @@ class Reader {
   // Division without the library's special cases: a zero divisor gives inf or NaN, which the caller refuses.
   static std::complex<double> Divided(std::complex<double> a, std::complex<double> b) {
     const double norm = b.real() * b.real() + b.imag() * b.imag();
-    return {(a.real() * b.real() + a.imag() * b.imag()) / norm, (a.imag() * b.real() - a.real() * b.imag()) / norm};
+    return {(a.real() * b.real() + a.imag() * b.imag()) / norm,
+            (a.imag() * b.real() - a.real() * b.imag()) / norm};
   }
 
   // A parameter value made dimensionless against the reference of ports i and j.
@@ -321,9 +348,12 @@ class Reader {
   std::complex<double> OnePort(std::complex<double> p) const {
     const std::complex<double> n = Normalised(p, 0, 0);
     switch (parameter_) {
-      case Parameter::S: return p;
-      case Parameter::Z: return Divided(n - 1.0, n + 1.0);
-      case Parameter::Y: return Divided(1.0 - n, 1.0 + n);
+      case Parameter::S:
+        return p;
+      case Parameter::Z:
+        return Divided(n - 1.0, n + 1.0);
+      case Parameter::Y:
+        return Divided(1.0 - n, 1.0 + n);
     }
     return {};
   }
@@ -332,8 +362,8 @@ class Reader {
   std::complex<double> TwoPort(std::complex<double> p11, std::complex<double> p12, std::complex<double> p21,
                                std::complex<double> p22) const {
     if (parameter_ == Parameter::S) return p11;
-    const std::complex<double> a = Normalised(p11, 0, 0), b = Normalised(p12, 0, 1), c = Normalised(p21, 1, 0),
-                               d = Normalised(p22, 1, 1);
+    const std::complex<double> a = Normalised(p11, 0, 0), b = Normalised(p12, 0, 1),
+                               c = Normalised(p21, 1, 0), d = Normalised(p22, 1, 1);
     if (parameter_ == Parameter::Z)
       return Divided((a - 1.0) * (d + 1.0) - b * c, (a + 1.0) * (d + 1.0) - b * c);
     return Divided((1.0 - a) * (1.0 + d) + b * c, (1.0 + a) * (1.0 + d) - b * c);

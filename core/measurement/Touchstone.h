@@ -22,12 +22,12 @@ inline constexpr std::uintmax_t kLargestTouchstoneFile = 50ull * 1024 * 1024;
 
 // The sweep as read: ascending frequencies, each with its reflection coefficient.
 struct Sweep {
-  std::vector<double> frequencyMHz;          // strictly ascending, not negative
-  std::vector<std::complex<double>> gamma;   // S11 against z0, one per frequency
-  double z0 = 50;                            // reference resistance of port 1 in ohms
-  int ports = 1;                             // 1 or 2
-  int version = 1;                           // 1 or 2 (Touchstone 2.x)
-  bool optionLineGiven = true;               // false: GHz, S, MA, R 50 were assumed
+  std::vector<double> frequencyMHz;         // strictly ascending, not negative
+  std::vector<std::complex<double>> gamma;  // S11 against z0, one per frequency
+  double z0 = 50;                           // reference resistance of port 1 in ohms
+  int ports = 1;                            // 1 or 2
+  int version = 1;                          // 1 or 2 (Touchstone 2.x)
+  bool optionLineGiven = true;              // false: GHz, S, MA, R 50 were assumed
 };
 
 // Why a file was not read.

@@ -7,8 +7,8 @@
 
 #include "core/numbers/CLocale.h"
 #include "core/numbers/CheckedMath.h"
-#include "core/shared/Platform.h"
 #include "core/numbers/RuntimeError.h"
+#include "core/shared/Platform.h"
 
 namespace zb {
 
@@ -76,7 +76,8 @@ Decimal ToDecimal15(double magnitude) {
   Decimal d;
   if (magnitude == 0.0) return d;
   char buffer[64];
-  const auto written = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, 14);
+  const auto written =
+      std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, 14);
   const std::string text(buffer, written.ptr);
   const std::size_t e = text.find('e');
   d.digits = text.substr(0, 1) + text.substr(2, e - 2);

@@ -4,17 +4,28 @@ namespace zb {
 
 std::string ErrorDescription(int number) {
   switch (number) {
-    case kInvalidCall: return "Ungültiger Prozeduraufruf oder ungültiges Argument";
-    case kOverflow: return "Überlauf";
-    case kOutOfRange: return "Index außerhalb des gültigen Bereichs";
-    case kDivisionByZero: return "Division durch Null";
-    case kFileNotFound: return "Datei nicht gefunden";
-    case kDiskFull: return "Datenträger voll";
-    case kPermissionDenied: return "Zugriff verweigert";
-    case kPathFileAccess: return "Fehler beim Zugriff auf Pfad/Datei";
-    case kPathNotFound: return "Pfad nicht gefunden";
-    case kInvalidPicture: return "Ungültiges Bild";
-    default: return "Anwendungs- oder objektdefinierter Fehler";
+    case kInvalidCall:
+      return "Ungültiger Prozeduraufruf oder ungültiges Argument";
+    case kOverflow:
+      return "Überlauf";
+    case kOutOfRange:
+      return "Index außerhalb des gültigen Bereichs";
+    case kDivisionByZero:
+      return "Division durch Null";
+    case kFileNotFound:
+      return "Datei nicht gefunden";
+    case kDiskFull:
+      return "Datenträger voll";
+    case kPermissionDenied:
+      return "Zugriff verweigert";
+    case kPathFileAccess:
+      return "Fehler beim Zugriff auf Pfad/Datei";
+    case kPathNotFound:
+      return "Pfad nicht gefunden";
+    case kInvalidPicture:
+      return "Ungültiges Bild";
+    default:
+      return "Anwendungs- oder objektdefinierter Fehler";
   }
 }
 

@@ -9,16 +9,16 @@
 namespace zb {
 
 enum ErrorNumber : int {
-  kInvalidCall = 5,       // "Ungültiger Prozeduraufruf oder ungültiges Argument"
-  kOverflow = 6,          // "Überlauf"
-  kOutOfRange = 9,        // "Index außerhalb des gültigen Bereichs"
-  kDivisionByZero = 11,   // "Division durch Null"
-  kFileNotFound = 53,     // "Datei nicht gefunden"
-  kDiskFull = 61,         // "Datenträger voll"
-  kPermissionDenied = 70, // "Zugriff verweigert"
-  kPathFileAccess = 75,   // "Fehler beim Zugriff auf Pfad/Datei"
-  kPathNotFound = 76,     // "Pfad nicht gefunden"
-  kInvalidPicture = 481,  // "Ungültiges Bild"
+  kInvalidCall = 5,        // "Ungültiger Prozeduraufruf oder ungültiges Argument"
+  kOverflow = 6,           // "Überlauf"
+  kOutOfRange = 9,         // "Index außerhalb des gültigen Bereichs"
+  kDivisionByZero = 11,    // "Division durch Null"
+  kFileNotFound = 53,      // "Datei nicht gefunden"
+  kDiskFull = 61,          // "Datenträger voll"
+  kPermissionDenied = 70,  // "Zugriff verweigert"
+  kPathFileAccess = 75,    // "Fehler beim Zugriff auf Pfad/Datei"
+  kPathNotFound = 76,      // "Pfad nicht gefunden"
+  kInvalidPicture = 481,   // "Ungültiges Bild"
 };
 
 // The German description of an error number ("Anwendungs- oder objektdefinierter

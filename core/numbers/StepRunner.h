@@ -36,9 +36,6 @@ struct ErrorTrap {
   std::function<std::string(const RuntimeError&)> prompt;
 };
 
-// The error trap of the two printouts.
-inline constexpr const char* kPrintErrorTitle = " Druck-Fehler ";
-
 struct StepRun {
   enum Outcome {
     Completed,   // every step ran (some perhaps skipped with "Ignorieren")

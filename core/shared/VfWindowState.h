@@ -6,24 +6,43 @@
 
 namespace zb {
 
-inline constexpr const char* kVfTagActive = "Aktiv";
+// What the window holds: nothing (a fresh pruning window, or one closed), its
+// loaded entries without a result, a completed estimate, or a completed
+// pruning calculation.
+enum class VfWindowStatus { Empty, Loaded, Estimated, Pruned };
+
+// The window's state marker as the printouts know it: "", "-", "Aktiv",
+// "Optimieren".
+inline const char* VfWindowTag(VfWindowStatus status) {
+  switch (status) {
+    case VfWindowStatus::Loaded:
+      return "-";
+    case VfWindowStatus::Estimated:
+      return "Aktiv";
+    case VfWindowStatus::Pruned:
+      return "Optimieren";
+    case VfWindowStatus::Empty:
+      break;
+  }
+  return "";
+}
 
 class VfWindowState {
  public:
   virtual ~VfWindowState() = default;
-  virtual std::string Tag() = 0;              // "Aktiv" after a completed estimate
-  virtual bool GroundCorrection() = 0;        // "&Erdbodenkorrektur" ticked
-  virtual std::string HeightText() = 0;       // antenna height above ground, m
-  virtual std::string DiameterText() = 0;     // wire diameter, mm
-  virtual std::string FrequencyText() = 0;    // resonance frequency, MHz
+  virtual VfWindowStatus Status() = 0;
+  virtual bool GroundCorrection() = 0;      // "&Erdbodenkorrektur" ticked
+  virtual std::string HeightText() = 0;     // antenna height above ground, m
+  virtual std::string DiameterText() = 0;   // wire diameter, mm
+  virtual std::string FrequencyText() = 0;  // resonance frequency, MHz
 
-  bool IsActive() { return Tag() == kVfTagActive; }
+  bool IsActive() { return Status() == VfWindowStatus::Estimated; }
 };
 
 // Where there is no velocity-factor window, its state reads as not active.
 class NoVfWindow final : public VfWindowState {
  public:
-  std::string Tag() override { return ""; }
+  VfWindowStatus Status() override { return VfWindowStatus::Empty; }
   bool GroundCorrection() override { return false; }
   std::string HeightText() override { return ""; }
   std::string DiameterText() override { return ""; }
@@ -35,7 +54,7 @@ class FixedVfWindow final : public VfWindowState {
  public:
   FixedVfWindow(std::string height, std::string diameter, bool groundCorrection)
       : height_(std::move(height)), diameter_(std::move(diameter)), ground_(groundCorrection) {}
-  std::string Tag() override { return kVfTagActive; }
+  VfWindowStatus Status() override { return VfWindowStatus::Estimated; }
   bool GroundCorrection() override { return ground_; }
   std::string HeightText() override { return height_; }
   std::string DiameterText() override { return diameter_; }

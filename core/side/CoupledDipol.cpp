@@ -1,24 +1,33 @@
 #include "core/side/CoupledDipol.h"
 
-#include "core/numbers/CheckedMath.h"
 #include "core/beam/Formulas.h"
-#include "core/shared/ModuleState.h"
+#include "core/numbers/CheckedMath.h"
 #include "core/numbers/NumberText.h"
+#include "core/shared/ModuleState.h"
 #include "core/shared/VfWindowState.h"
 
 namespace zb {
 
 const char* CoupledDipolStatusName(CoupledDipolStatus status) {
   switch (status) {
-    case CoupledDipolStatus::ExciterFrequencyMissing: return "ExciterFrequencyMissing";
-    case CoupledDipolStatus::WantedFrequencyMissing: return "WantedFrequencyMissing";
-    case CoupledDipolStatus::ImpedanceMissing: return "ImpedanceMissing";
-    case CoupledDipolStatus::ExciterDiameterMissing: return "ExciterDiameterMissing";
-    case CoupledDipolStatus::DipolDiameterMissing: return "DipolDiameterMissing";
-    case CoupledDipolStatus::VfMissing: return "VfMissing";
-    case CoupledDipolStatus::ExciterDiameterTooLarge: return "ExciterDiameterTooLarge";
-    case CoupledDipolStatus::SpacingTooSmall: return "SpacingTooSmall";
-    case CoupledDipolStatus::Ok: break;
+    case CoupledDipolStatus::ExciterFrequencyMissing:
+      return "ExciterFrequencyMissing";
+    case CoupledDipolStatus::WantedFrequencyMissing:
+      return "WantedFrequencyMissing";
+    case CoupledDipolStatus::ImpedanceMissing:
+      return "ImpedanceMissing";
+    case CoupledDipolStatus::ExciterDiameterMissing:
+      return "ExciterDiameterMissing";
+    case CoupledDipolStatus::DipolDiameterMissing:
+      return "DipolDiameterMissing";
+    case CoupledDipolStatus::VfMissing:
+      return "VfMissing";
+    case CoupledDipolStatus::ExciterDiameterTooLarge:
+      return "ExciterDiameterTooLarge";
+    case CoupledDipolStatus::SpacingTooSmall:
+      return "SpacingTooSmall";
+    case CoupledDipolStatus::Ok:
+      break;
   }
   return "Ok";
 }
@@ -41,14 +50,14 @@ CoupledDipolResult ComputeCoupledDipol(const CoupledDipolInputs& in, VfWindowSta
   r.belowExciter = in.fZ < in.fE;
 
   // The corrected wavelength at the wanted frequency, 8-byte.
-  const double lambdaK = Divide((1.0 - 2.0 * state.IsolierVk) * 300.0, in.fZ);
+  const double lambdaK = Divide((1.0 - 2.0 * state.IsolierVf) * 300.0, in.fZ);
   // Without a current estimate the height is so large that its limit never applies.
   const double h = vfWindow.IsActive() ? ParseNumber(vfWindow.HeightText()) : Checked(lambdaK * 100.0);
 
   const double sumOfDiameters = static_cast<double>(in.dZ) + in.dE;
-  const double roughCentreSpacing = Divide(in.z, 72.0) *
-                                    Power(10.0, 0.54 * Log10(Divide(Divide(sumOfDiameters, 8000.0), lambdaK))) *
-                                    lambdaK * 1000.0;
+  const double roughCentreSpacing =
+      Divide(in.z, 72.0) * Power(10.0, 0.54 * Log10(Divide(Divide(sumOfDiameters, 8000.0), lambdaK))) *
+      lambdaK * 1000.0;
 
   r.exciterDiameterLimit = ToSingle(h * 1000.0 / 2.0);
   if (in.dE > r.exciterDiameterLimit) {
@@ -66,7 +75,7 @@ CoupledDipolResult ComputeCoupledDipol(const CoupledDipolInputs& in, VfWindowSta
   const float pE = EffectiveShorteningPercent(in.fE, in.dE, fallback, vfWindow, state);
   r.exciterVf = ToSingle(1.0 - pE / 100.0);
   const float pZ = EffectiveShorteningPercent(in.fZ, in.dZ, fallback, vfWindow, state);
-  r.spacing = CouplingSpacing(in.z, in.fZ, in.dE, in.dZ, state.IsolierVk);
+  r.spacing = CouplingSpacing(in.z, in.fZ, in.dE, in.dZ, state.IsolierVf);
   r.length = ToSingle(lambdaK / 2.0 * (1.0 - pZ / 100.0));
   r.status = CoupledDipolStatus::Ok;
   return r;

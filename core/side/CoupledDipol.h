@@ -44,7 +44,7 @@ struct CoupledDipolInputs {
 // The status for the first missing (zero) input, or Ok when none is missing.
 CoupledDipolStatus FirstMissingInput(const CoupledDipolInputs& in);
 
-// Reads IsolierVk and, while the velocity-factor window holds a current
+// Reads IsolierVf and, while the velocity-factor window holds a current
 // estimate, its height, ground switch and the estimate's corrections.
 // Arithmetic failures (a logarithm of a non-positive value, a corrected
 // wavelength of 0, an overflow) are raised to the caller.

@@ -3,9 +3,9 @@
 #include <array>
 #include <string>
 
-#include "core/beam/CalculateBeam.h"
-#include "core/shared/ModuleState.h"
 #include "core/numbers/NumberText.h"
+#include "core/shared/MessageTexts.h"
+#include "core/shared/ModuleState.h"
 #include "core/shared/Platform.h"
 #include "core/side/ZusatzDipolFormAccess.h"
 

@@ -5,8 +5,8 @@
 
 #include <optional>
 
-#include "core/side/CoupledDipol.h"
 #include "core/numbers/RuntimeError.h"
+#include "core/side/CoupledDipol.h"
 #include "core/side/ZusatzDipolFormAccess.h"
 
 namespace zb {

@@ -1,18 +1,23 @@
 #include "core/side/Pruning.h"
 
 #include "core/numbers/CheckedMath.h"
-#include "core/shared/ModuleState.h"
 #include "core/numbers/SkipOnError.h"
+#include "core/shared/ModuleState.h"
 
 namespace zb {
 
 const char* PruningStatusName(PruningStatus status) {
   switch (status) {
-    case PruningStatus::LengthMissing: return "LengthMissing";
-    case PruningStatus::MeasuredMissing: return "MeasuredMissing";
-    case PruningStatus::WantedMissing: return "WantedMissing";
-    case PruningStatus::RatioOutOfRange: return "RatioOutOfRange";
-    case PruningStatus::Ok: break;
+    case PruningStatus::LengthMissing:
+      return "LengthMissing";
+    case PruningStatus::MeasuredMissing:
+      return "MeasuredMissing";
+    case PruningStatus::WantedMissing:
+      return "WantedMissing";
+    case PruningStatus::RatioOutOfRange:
+      return "RatioOutOfRange";
+    case PruningStatus::Ok:
+      break;
   }
   return "Ok";
 }
@@ -22,9 +27,12 @@ PruningResult ComputePruning(float lS, float fIst, float fSoll, const ModuleStat
   // A length or frequency of 0 or below counts as missing: a negative entry
   // ("-10,8") would give a negative VF gesamt and the advice to lengthen
   // the wire.
-  if (IsMissingPruningInput(lS)) r.status = PruningStatus::LengthMissing;
-  else if (IsMissingPruningInput(fIst)) r.status = PruningStatus::MeasuredMissing;
-  else if (IsMissingPruningInput(fSoll)) r.status = PruningStatus::WantedMissing;
+  if (IsMissingPruningInput(lS))
+    r.status = PruningStatus::LengthMissing;
+  else if (IsMissingPruningInput(fIst))
+    r.status = PruningStatus::MeasuredMissing;
+  else if (IsMissingPruningInput(fSoll))
+    r.status = PruningStatus::WantedMissing;
   if (r.status != PruningStatus::Ok) return r;
 
   // The 8-byte ratio of the two 4-byte frequencies against 8-byte bounds.

@@ -2,12 +2,12 @@
 
 #include <string>
 
-#include "core/shared/ModuleState.h"
 #include "core/numbers/NumberText.h"
-#include "core/shared/Platform.h"
 #include "core/numbers/SkipOnError.h"
-#include "core/side/VkFormAccess.h"
-#include "core/side/VkFormRules.h"
+#include "core/shared/ModuleState.h"
+#include "core/shared/Platform.h"
+#include "core/side/VfFormAccess.h"
+#include "core/side/VfFormRules.h"
 
 namespace zb {
 
@@ -21,7 +21,7 @@ float ReadBox(const std::string& text) {
 
 // Each box is read just before its check: a missing length stops the run
 // before the frequencies are read.
-PruningResult ReadAndCompute(VkFormAccess& form, const ModuleState& state) {
+PruningResult ReadAndCompute(VfFormAccess& form, const ModuleState& state) {
   const float lS = ReadBox(form.MeasuredLengthText());
   if (IsMissingPruningInput(lS)) return ComputePruning(lS, 0, 0, state);
   const float fIst = ReadBox(form.MeasuredResonanceText());
@@ -29,7 +29,7 @@ PruningResult ReadAndCompute(VkFormAccess& form, const ModuleState& state) {
   return ComputePruning(lS, fIst, ReadBox(form.WantedResonanceText()), state);
 }
 
-void FocusBoxToCorrect(VkFormAccess& form, PruningStatus status) {
+void FocusBoxToCorrect(VfFormAccess& form, PruningStatus status) {
   if (status == PruningStatus::LengthMissing)
     form.FocusMeasuredLength();
   else if (status == PruningStatus::MeasuredMissing)
@@ -38,7 +38,7 @@ void FocusBoxToCorrect(VkFormAccess& form, PruningStatus status) {
     form.FocusWantedResonance();
 }
 
-void ShowResults(VkFormAccess& form, const PruningResult& r) {
+void ShowResults(VfFormAccess& form, const PruningResult& r) {
   // A velocity factor above 1 is impossible, usually a wrongly measured length.
   form.SetVfGesamtColour(r.vfGesamt > 1.0f ? TextColour::Red : TextColour::Black);
   form.SetVfGesamt(FormatNumber(r.vfGesamt, "0.00#"));
@@ -46,21 +46,21 @@ void ShowResults(VkFormAccess& form, const PruningResult& r) {
   form.SetRadiatorChange(FormatNumber(r.changeS, kChangeMask));
   form.SetReflectorChange(FormatNumber(r.changeR, kChangeMask));
   form.SetDirectorChange(FormatNumber(r.changeD, kChangeMask));
-  form.SetTag(kVkTagPruned);
+  form.SetStatus(VfWindowStatus::Pruned);
 }
 
-void ClearResults(VkFormAccess& form) {
+void ClearResults(VfFormAccess& form) {
   form.SetVfGesamtColour(TextColour::Black);
-  for (void (VkFormAccess::*set)(const std::string&) :
-       {&VkFormAccess::SetVfGesamt, &VkFormAccess::SetNewLength, &VkFormAccess::SetRadiatorChange,
-        &VkFormAccess::SetReflectorChange, &VkFormAccess::SetDirectorChange})
+  for (void (VfFormAccess::*set)(const std::string&) :
+       {&VfFormAccess::SetVfGesamt, &VfFormAccess::SetNewLength, &VfFormAccess::SetRadiatorChange,
+        &VfFormAccess::SetReflectorChange, &VfFormAccess::SetDirectorChange})
     (form.*set)("");
-  form.SetTag(kVkTagClosed);
+  form.SetStatus(VfWindowStatus::Empty);
 }
 
 }  // namespace
 
-PruningResult RunPruning(VkFormAccess& form, const ModuleState& state, Platform& platform) {
+PruningResult RunPruning(VfFormAccess& form, const ModuleState& state, Platform& platform) {
   const PruningResult r = ReadAndCompute(form, state);
   if (r.status != PruningStatus::Ok) {
     platform.Beep();
@@ -71,7 +71,7 @@ PruningResult RunPruning(VkFormAccess& form, const ModuleState& state, Platform&
   return r;
 }
 
-PruningResult RefreshPruning(VkFormAccess& form, const ModuleState& state) {
+PruningResult RefreshPruning(VfFormAccess& form, const ModuleState& state) {
   const PruningResult r = ReadAndCompute(form, state);
   if (r.status == PruningStatus::Ok)
     ShowResults(form, r);

@@ -2,13 +2,13 @@
 
 #include <string>
 
-#include "core/shared/ModuleState.h"
 #include "core/numbers/NumberText.h"
-#include "core/shared/Platform.h"
 #include "core/numbers/SkipOnError.h"
+#include "core/shared/ModuleState.h"
+#include "core/shared/Platform.h"
 #include "core/shared/VfWindowState.h"
-#include "core/side/VkFormAccess.h"
-#include "core/side/VkFormRules.h"
+#include "core/side/VfFormAccess.h"
+#include "core/side/VfFormRules.h"
 
 namespace zb {
 
@@ -28,7 +28,7 @@ float ReadBox(const std::string& text) {
   return value;
 }
 
-void ShowDiameterLimit(VkFormAccess& form, const VfEstimate& e, Platform& platform) {
+void ShowDiameterLimit(VfFormAccess& form, const VfEstimate& e, Platform& platform) {
   switch (e.limit) {
     case DiameterLimit::None:
       form.SetDiameterColour(TextColour::Black);
@@ -49,7 +49,7 @@ void ShowDiameterLimit(VkFormAccess& form, const VfEstimate& e, Platform& platfo
 
 }  // namespace
 
-VfEstimationOutcome RunVfEstimation(VkFormAccess& form, const ModuleState& state, Platform& platform) {
+VfEstimationOutcome RunVfEstimation(VfFormAccess& form, const ModuleState& state, Platform& platform) {
   VfEstimationOutcome outcome;
   const bool groundCorrection = form.GroundCorrection();
   const float f = ReadBox(form.FrequencyText());
@@ -77,10 +77,10 @@ VfEstimationOutcome RunVfEstimation(VkFormAccess& form, const ModuleState& state
   form.SetHeightShare(FormatNumber(e.heightPercent, "#0.0"));
   form.SetEstimatedVf(e.vf);
   form.SetEstimate(FormatNumber(e.vf, "0.00#"));
-  if (form.VkUebernehmenChecked()) HandOverVf(form);
+  if (form.TakeOverVfChecked()) HandOverVf(form);
   form.SetBeamFormConductorDiameter(form.DiameterText());
   form.MovePrintTitleToButton();
-  form.SetTag(kVfTagActive);
+  form.SetStatus(VfWindowStatus::Estimated);
   outcome.completed = true;
   return outcome;
 }

@@ -8,7 +8,7 @@
 namespace zb {
 
 class Platform;
-class VkFormAccess;
+class VfFormAccess;
 struct ModuleState;
 
 struct VfEstimationOutcome {
@@ -18,7 +18,7 @@ struct VfEstimationOutcome {
 
 // A step whose arithmetic fails (a number beyond the 4-byte range in a box,
 // an overflow) is skipped; its value stays 0 and the run goes on.
-VfEstimationOutcome RunVfEstimation(VkFormAccess& form, const ModuleState& state, Platform& platform);
+VfEstimationOutcome RunVfEstimation(VfFormAccess& form, const ModuleState& state, Platform& platform);
 
 // The smallest height the estimate accepts, m, and the text written back for it.
 inline constexpr float kMinimumHeight = 0.01f;

@@ -1,17 +1,21 @@
 #include "core/side/VfEstimator.h"
 
-#include "core/numbers/CheckedMath.h"
 #include "core/beam/Formulas.h"
+#include "core/numbers/CheckedMath.h"
 #include "core/numbers/SkipOnError.h"
 
 namespace zb {
 
 const char* DiameterLimitName(DiameterLimit limit) {
   switch (limit) {
-    case DiameterLimit::Minimum: return "Minimum";
-    case DiameterLimit::TwiceHeight: return "TwiceHeight";
-    case DiameterLimit::HalfWavelength: return "HalfWavelength";
-    case DiameterLimit::None: break;
+    case DiameterLimit::Minimum:
+      return "Minimum";
+    case DiameterLimit::TwiceHeight:
+      return "TwiceHeight";
+    case DiameterLimit::HalfWavelength:
+      return "HalfWavelength";
+    case DiameterLimit::None:
+      break;
   }
   return "None";
 }

@@ -10,7 +10,7 @@ enum class DiameterLimit { None, Minimum, TwiceHeight, HalfWavelength };
 const char* DiameterLimitName(DiameterLimit limit);
 
 struct VfEstimate {
-  float diameter = 0;            // mm, after limiting
+  float diameter = 0;  // mm, after limiting
   DiameterLimit limit = DiameterLimit::None;
   float slendernessPercent = 0;  // shortening by wavelength / diameter
   float heightPercent = 0;       // shortening by height / wavelength

@@ -30,36 +30,36 @@ constexpr const char* kInfoLines[] = {
 };
 
 constexpr const char* kBoxCaptions[] = {
-    "gewünschte Resonanz&frequenz [MHz]:",         // Text1
-    "&unterste Resonanzfrequenz [MHz]:",           // Text2
-    "gewünschte &Impedanz im Speisepunkt [Ohm]:",  // Text3
-    "&Draht-Durchmesser [mm]:",                    // Text4, additional dipole
-    "Dra&ht-Durchmesser [mm]:",                    // Text5, exciter
-    "&Verkürzungsfaktor:",                         // Text6
+    "gewünschte Resonanz&frequenz [MHz]:",         // wanted frequency
+    "&unterste Resonanzfrequenz [MHz]:",           // exciter resonance
+    "gewünschte &Impedanz im Speisepunkt [Ohm]:",  // impedance
+    "&Draht-Durchmesser [mm]:",                    // dipole diameter
+    "Dra&ht-Durchmesser [mm]:",                    // exciter diameter
+    "&Verkürzungsfaktor:",                         // exciter velocity factor
 };
 
 }  // namespace
 
 const char* ZusatzDipolBoxCaption(int box) { return kBoxCaptions[box - 1]; }
 
-ZusatzDipolLoadedTexts LoadedZusatzDipolTexts(VfWindowState& vfWindow, const std::string& beamText4,
-                                              const std::string& beamText7) {
+ZusatzDipolLoadedTexts LoadedZusatzDipolTexts(VfWindowState& vfWindow, const std::string& beamVelocityFactor,
+                                              const std::string& beamConductorDiameter) {
   ZusatzDipolLoadedTexts t{"", "", "300", "", "", ""};
-  std::string diameter = beamText7;
+  std::string diameter = beamConductorDiameter;
   float vf = 0;
   if (vfWindow.IsActive()) {
-    t.text2 = vfWindow.FrequencyText();
+    t.exciterResonance = vfWindow.FrequencyText();
     diameter = vfWindow.DiameterText();
   } else {
     try {
-      vf = ParseNumber(beamText4);
+      vf = ParseNumber(beamVelocityFactor);
     } catch (const RuntimeError&) {
       // An unreadable velocity factor is none: the typical one applies.
     }
   }
-  t.text4 = t.text5 = diameter;
+  t.dipoleDiameter = t.exciterDiameter = diameter;
   if (vf == 0.0f) vf = kTypicalWireVf;
-  t.text6 = FormatNumber(vf, "0.00##");
+  t.exciterVf = FormatNumber(vf, "0.00##");
   return t;
 }
 

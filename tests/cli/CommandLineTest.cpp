@@ -1,18 +1,19 @@
-#include "cli/CommandLine.h"
-
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
 #include <cstdio>
 #include <cstdlib>
 
+#include "cli/CommandLine.h"
 #include "core/numbers/Cp1252.h"
 #include "tests/cli/CliTestSupport.h"
 
 namespace zb {
 namespace {
 
-test::CliRun RunHere(const std::vector<std::string>& args) { return test::RunCli(args, test::ScratchFolder()); }
+test::CliRun RunHere(const std::vector<std::string>& args) {
+  return test::RunCli(args, test::ScratchFolder());
+}
 
 TEST(CommandLine, PrintsTheSummaryOfTheDefaults) {
   const test::CliRun run = RunHere({});
@@ -57,7 +58,8 @@ TEST(CommandLine, NotesAndDroppedCharactersGoToStandardError) {
     EXPECT_EQ(refused.out, "");
   }
   // What passes unchanged says nothing, also with --streng; a picked list entry too.
-  const test::CliRun clean = RunHere({"--streng", "--frequenz", "14,2", "--isolierung", "PVC", "--vk", "0,95"});
+  const test::CliRun clean =
+      RunHere({"--streng", "--frequenz", "14,2", "--isolierung", "PVC", "--vk", "0,95"});
   EXPECT_EQ(clean.exit, kExitCompleted);
   EXPECT_EQ(clean.err, "");
 }
@@ -102,9 +104,13 @@ TEST(CommandLine, JsonGivesEverySingleExactly) {
 }
 
 TEST(CommandLine, UsageErrorsExplainInGerman) {
-  for (const std::vector<std::string>& args :
-       {std::vector<std::string>{"--unsinn"}, {"--frequenz"}, {"--segment", "fm"}, {"--band", "144"},
-        {"--variante", "4"}, {"--vf-hoehe", "3"}, {"--erdbodenkorrektur"}}) {
+  for (const std::vector<std::string>& args : {std::vector<std::string>{"--unsinn"},
+                                               {"--frequenz"},
+                                               {"--segment", "fm"},
+                                               {"--band", "144"},
+                                               {"--variante", "4"},
+                                               {"--vf-hoehe", "3"},
+                                               {"--erdbodenkorrektur"}}) {
     const test::CliRun run = RunHere(args);
     EXPECT_EQ(run.exit, kExitUsage) << args[0];
     EXPECT_NE(run.err.find("Aufruf: zelvar-beam-cli"), std::string::npos);
@@ -126,7 +132,9 @@ TEST(CommandLine, EarlyEndsExplainAndWriteNothing) {
 
   const test::CliRun no = RunHere({"--isolierung", "25"});
   EXPECT_EQ(no.exit, kExitEndedEarly);
-  EXPECT_EQ(no.err, " Schlechtes Isoliermaterial ?: Ist die Eingabe der relative Dielektrizitätszahl korrekt ? Nein\n");
+  EXPECT_EQ(
+      no.err,
+      " Schlechtes Isoliermaterial ?: Ist die Eingabe der relative Dielektrizitätszahl korrekt ? Nein\n");
   EXPECT_FALSE(no.reportWritten);
   EXPECT_EQ(RunHere({"--isolierung", "25", "--ja"}).exit, kExitCompleted);
 }
@@ -172,7 +180,8 @@ ProcessRun RunProgram(const std::string& locale, const std::string& args) {
     const int status = pclose(pipe);
     run.exit = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   }
-  if (std::filesystem::exists(folder / "Zelvar-Beam.txt")) run.report = test::ReadBytes(folder / "Zelvar-Beam.txt");
+  if (std::filesystem::exists(folder / "Zelvar-Beam.txt"))
+    run.report = test::ReadBytes(folder / "Zelvar-Beam.txt");
   std::filesystem::remove_all(folder);
   return run;
 }
@@ -189,8 +198,9 @@ TEST(CommandLine, TheDecimalSeparatorFollowsTheLocale) {
   EXPECT_EQ(english.exit, 0) << english.out;
   EXPECT_NE(english.out.find("Resonanzfrequenz = 3.7 MHz"), std::string::npos) << english.out;
   // The band label "3,5" is a fixed text.
-  EXPECT_NE(english.report.find("Antenne berechnet f\xFCr SSB-Band: 3,5 MHz\r\nResonanzfrequenz: 3.7 MHz\r\n"),
-            std::string::npos);
+  EXPECT_NE(
+      english.report.find("Antenne berechnet f\xFCr SSB-Band: 3,5 MHz\r\nResonanzfrequenz: 3.7 MHz\r\n"),
+      std::string::npos);
   // What scripts read never follows the locale.
   EXPECT_EQ(RunProgram("de_DE.UTF-8", "--json --band 14").out, RunProgram("C", "--json --band 14").out);
 }

@@ -15,65 +15,65 @@ class HeadlessForm : public ::testing::Test {
 
 TEST_F(HeadlessForm, TypingGoesThroughTheKeyFilterAndTheBoxLength) {
   HeadlessBeamForm form(platform);
-  form.TypeText1("14x,2");
+  form.TypeFrequency("14x,2");
   EXPECT_EQ(form.FrequencyText(), "14,2");
   EXPECT_EQ(platform.beeps, 1);
-  form.TypeText1("abc");  // nothing accepted: the old text stays
+  form.TypeFrequency("abc");  // nothing accepted: the old text stays
   EXPECT_EQ(form.FrequencyText(), "14,2");
-  form.TypeText1("123456789");
+  form.TypeFrequency("123456789");
   EXPECT_EQ(form.FrequencyText(), "1234567");
-  form.TypeText1("");
+  form.TypeFrequency("");
   EXPECT_EQ(form.FrequencyText(), "");
-  form.TypeText6("123456");
+  form.TypeOuterDiameter("123456");
   EXPECT_EQ(form.OuterDiameterText(), "12345");
 }
 
 TEST_F(HeadlessForm, BandAndSegmentButtonsActOnlyWhenTheirSelectionChanges) {
   HeadlessBeamForm form(platform);
-  form.ClickOption2(HeadlessBeamForm::Option2IndexOf("1.8"));
+  form.ClickBand(HeadlessBeamForm::BandIndexOf("1.8"));
   EXPECT_EQ(form.FrequencyText(), "1,86");  // SSB is selected at start
-  form.ClickOption1(0);
+  form.ClickSegment(0);
   EXPECT_EQ(form.FrequencyText(), "1,82");
-  form.TypeText1("14,1");
-  form.ClickOption2(0);  // already selected: nothing happens
+  form.TypeFrequency("14,1");
+  form.ClickBand(0);  // already selected: nothing happens
   EXPECT_EQ(form.FrequencyText(), "14,1");
-  form.ClickOption1(0);
+  form.ClickSegment(0);
   EXPECT_EQ(form.FrequencyText(), "14,1");
-  form.ClickOption1(1);
+  form.ClickSegment(1);
   EXPECT_EQ(form.FrequencyText(), "14,25");
-  form.ClickOption2(kBandOther);
+  form.ClickBand(kBandOther);
   EXPECT_EQ(form.FrequencyText(), "14,25");
-  EXPECT_EQ(HeadlessBeamForm::Option2IndexOf("7.0"), 2);
-  EXPECT_EQ(HeadlessBeamForm::Option2IndexOf("7"), 2);
-  EXPECT_EQ(HeadlessBeamForm::Option2IndexOf("3,5"), 1);
-  EXPECT_EQ(HeadlessBeamForm::Option2IndexOf("andere"), kBandOther);
-  EXPECT_EQ(HeadlessBeamForm::Option2IndexOf("144"), -1);
-  EXPECT_EQ(HeadlessBeamForm::Option2IndexOf("1e39"), -1);
+  EXPECT_EQ(HeadlessBeamForm::BandIndexOf("7.0"), 2);
+  EXPECT_EQ(HeadlessBeamForm::BandIndexOf("7"), 2);
+  EXPECT_EQ(HeadlessBeamForm::BandIndexOf("3,5"), 1);
+  EXPECT_EQ(HeadlessBeamForm::BandIndexOf("andere"), kBandOther);
+  EXPECT_EQ(HeadlessBeamForm::BandIndexOf("144"), -1);
+  EXPECT_EQ(HeadlessBeamForm::BandIndexOf("1e39"), -1);
 }
 
 TEST_F(HeadlessForm, LeavingTheVelocityFactorBox) {
   HeadlessBeamForm form(platform);
-  form.TypeText4AndLeave("0,946");
+  form.TypeVelocityFactor("0,946");
   EXPECT_EQ(form.SpinnerValue(), 54);
   EXPECT_EQ(platform.beeps, 0);
   // Moving the spinner shows its value in thousandths.
-  form.TypeText4AndLeave("0,9465");
+  form.TypeVelocityFactor("0,9465");
   EXPECT_EQ(form.SpinnerValue(), 53);
   EXPECT_EQ(form.VelocityFactorText(), "0,947");
   // A spinner that does not move leaves the typed text.
-  form.TypeText4AndLeave("0,9474");
+  form.TypeVelocityFactor("0,9474");
   EXPECT_EQ(form.VelocityFactorText(), "0,9474");
 
-  form.EnterCombo1("PVC");
+  form.EnterInsulation("PVC");
   ASSERT_TRUE(form.DiametersEnabled());
-  form.TypeText4AndLeave("1");
+  form.TypeVelocityFactor("1");
   EXPECT_EQ(form.PermittivityText(), "1,0");
   EXPECT_FALSE(form.DiametersEnabled());
   EXPECT_EQ(form.SpinnerValue(), 53);  // untouched
   EXPECT_EQ(platform.beeps, 1);
 
   for (const char* text : {"1,2", "0", ""}) {
-    form.TypeText4AndLeave(text);
+    form.TypeVelocityFactor(text);
     EXPECT_EQ(form.VelocityFactorText(), "0,946") << text;
     EXPECT_EQ(form.Info(), " Bitte einen Verkürzungsfaktor von 0 - 1,0 !(typisch 0,946) eintragen");
   }
@@ -81,30 +81,30 @@ TEST_F(HeadlessForm, LeavingTheVelocityFactorBox) {
 
 TEST_F(HeadlessForm, InsulationEntriesEnableTheDiameters) {
   HeadlessBeamForm form(platform);
-  form.EnterCombo1("2,2   PTFE GY");
+  form.EnterInsulation("2,2   PTFE GY");
   EXPECT_EQ(form.PermittivityText(), "2,2   PTFE GY");
   EXPECT_TRUE(form.DiametersEnabled());
-  form.EnterCombo1("luft");
+  form.EnterInsulation("luft");
   EXPECT_EQ(form.PermittivityText(), "1,00059 Luft");
   EXPECT_FALSE(form.DiametersEnabled());
-  form.EnterCombo1("1,00059");
+  form.EnterInsulation("1,00059");
   EXPECT_FALSE(form.DiametersEnabled());
-  form.EnterCombo1("1,0006");
+  form.EnterInsulation("1,0006");
   EXPECT_TRUE(form.DiametersEnabled());
-  form.EnterCombo1("Teflon");  // neither an entry nor a number: nothing typed
+  form.EnterInsulation("Teflon");  // neither an entry nor a number: nothing typed
   EXPECT_EQ(form.PermittivityText(), "1,0006");
 }
 
 TEST_F(HeadlessForm, TheOuterDiameterFollowsTheConductorKeyByKey) {
   HeadlessBeamForm form(platform);
-  form.TypeText6("2");
-  form.TypeText7("2");
+  form.TypeOuterDiameter("2");
+  form.TypeConductorDiameter("2");
   EXPECT_EQ(form.OuterDiameterText(), "2,5");
-  form.TypeText6("2,1");
-  form.TypeText7("2");
+  form.TypeOuterDiameter("2,1");
+  form.TypeConductorDiameter("2");
   EXPECT_EQ(form.OuterDiameterText(), "2,1");  // equality passes
-  form.TypeText6("9");
-  form.TypeText7("12");
+  form.TypeOuterDiameter("9");
+  form.TypeConductorDiameter("12");
   EXPECT_EQ(form.OuterDiameterText(), "12,5");
 }
 

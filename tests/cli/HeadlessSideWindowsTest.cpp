@@ -3,14 +3,14 @@
 
 #include <gtest/gtest.h>
 
-#include "cli/HeadlessVkForm.h"
+#include "cli/HeadlessVfForm.h"
 #include "cli/HeadlessZusatzDipolForm.h"
-#include "core/side/CoupledDipolRun.h"
-#include "core/shared/ModuleState.h"
 #include "core/numbers/NumberText.h"
-#include "core/side/VfEstimationRun.h"
+#include "core/shared/ModuleState.h"
 #include "core/shared/VfWindowState.h"
-#include "core/side/VkFormRules.h"
+#include "core/side/CoupledDipolRun.h"
+#include "core/side/VfEstimationRun.h"
+#include "core/side/VfFormRules.h"
 #include "core/side/ZusatzDipolRules.h"
 #include "tests/support/ScriptedPlatform.h"
 
@@ -24,36 +24,36 @@ class SideWindows : public ::testing::Test {
   test::ScriptedPlatform platform;
 };
 
-TEST_F(SideWindows, EstimateHandsOverOnlyWhileVkUebernehmenIsChecked) {
-  HeadlessVkForm form("28,5", "2");
-  EXPECT_EQ(form.Tag(), "-");
+TEST_F(SideWindows, EstimateHandsOverOnlyWhileTakeOverVfIsChecked) {
+  HeadlessVfForm form("28,5", "2");
+  EXPECT_EQ(form.Status(), zb::VfWindowStatus::Loaded);
   EXPECT_EQ(form.HeightText(), "10,0");  // below 50 MHz the antenna hangs higher
-  EXPECT_EQ(HeadlessVkForm("50,2", "2").HeightText(), "3,0");
+  EXPECT_EQ(HeadlessVfForm("50,2", "2").HeightText(), "3,0");
 
-  form.SetVkUebernehmen(false);
+  form.SetTakeOverVf(false);
   form.SetBoxes("50,2", "3", "0,05");
   ASSERT_TRUE(RunVfEstimation(form, state, platform).completed);
-  EXPECT_FALSE(form.BeamFormText4().has_value());
-  EXPECT_FALSE(form.BeamFormText1().has_value());
-  EXPECT_EQ(form.BeamFormText7(), "0,1");  // the limited diameter, on every completed run
-  EXPECT_EQ(form.Tag(), kVfTagActive);
+  EXPECT_FALSE(form.BeamFormVelocityFactor().has_value());
+  EXPECT_FALSE(form.BeamFormFrequency().has_value());
+  EXPECT_EQ(form.BeamFormConductorDiameter(), "0,1");  // the limited diameter, on every completed run
+  EXPECT_EQ(form.Status(), zb::VfWindowStatus::Estimated);
   EXPECT_EQ(platform.beeps, 1);
 
-  form.SetVkUebernehmen(true);
+  form.SetTakeOverVf(true);
   ASSERT_TRUE(RunVfEstimation(form, state, platform).completed);
-  EXPECT_EQ(form.BeamFormText4(), FormatNumber(form.EstimatedVf(), "0.00##"));
-  EXPECT_EQ(form.BeamFormText1(), "50,2");
+  EXPECT_EQ(form.BeamFormVelocityFactor(), FormatNumber(form.EstimatedVf(), "0.00##"));
+  EXPECT_EQ(form.BeamFormFrequency(), "50,2");
 }
 
 TEST_F(SideWindows, AnEarlyStopKeepsResultsAndMarker) {
-  HeadlessVkForm form("50,2", "2");
+  HeadlessVfForm form("50,2", "2");
   ASSERT_TRUE(RunVfEstimation(form, state, platform).completed);
-  const std::string shown = form.Label9();
+  const std::string shown = form.EstimateOrRadiator();
   form.SetBoxes("", "3", "2");
   EXPECT_FALSE(RunVfEstimation(form, state, platform).completed);
-  EXPECT_EQ(form.Label9(), shown);
-  EXPECT_EQ(form.Tag(), kVfTagActive);
-  EXPECT_EQ(form.Focus(), "Text1");
+  EXPECT_EQ(form.EstimateOrRadiator(), shown);
+  EXPECT_EQ(form.Status(), zb::VfWindowStatus::Estimated);
+  EXPECT_EQ(form.Focus(), HeadlessVfForm::Box::FrequencyOrLength);
 }
 
 TEST_F(SideWindows, CoupledDipolArithmeticFailureShowsTheErrorBoxAndKeepsTheLabels) {
@@ -62,8 +62,8 @@ TEST_F(SideWindows, CoupledDipolArithmeticFailureShowsTheErrorBoxAndKeepsTheLabe
   form.Box(1) = "21,2";
   form.Box(2) = "14";
   ASSERT_FALSE(RunCoupledDipol(form, vfWindow, state, platform).error);
-  EXPECT_EQ(form.Label8(), "236");
-  const std::string length = form.Label10();
+  EXPECT_EQ(form.Spacing(), "236");
+  const std::string length = form.Length();
 
   form.Box(3) = "1E39";
   platform.answers = {MsgResult::Ok};
@@ -74,8 +74,8 @@ TEST_F(SideWindows, CoupledDipolArithmeticFailureShowsTheErrorBoxAndKeepsTheLabe
   EXPECT_EQ(platform.messages[0].title, " Fehler ");
   EXPECT_EQ(platform.messages[0].icon, MsgIcon::Exclamation);
   EXPECT_EQ(platform.messages[0].buttons, MsgButtons::Ok);
-  EXPECT_EQ(form.Label8(), "236");
-  EXPECT_EQ(form.Label10(), length);
+  EXPECT_EQ(form.Spacing(), "236");
+  EXPECT_EQ(form.Length(), length);
 
   form.Box(3) = "300";
   form.Box(4) = form.Box(5) = "-5";
@@ -87,14 +87,15 @@ TEST_F(SideWindows, CoupledDipolArithmeticFailureShowsTheErrorBoxAndKeepsTheLabe
 TEST_F(SideWindows, CoupledDipolLoadsFromTheBeamFormOrTheActiveVfWindow) {
   NoVfWindow inactive;
   const ZusatzDipolLoadedTexts fromBeam = LoadedZusatzDipolTexts(inactive, "0,95", "2");
-  EXPECT_EQ(fromBeam.text3, "300");
-  EXPECT_EQ(fromBeam.text4 + "|" + fromBeam.text5 + "|" + fromBeam.text6, "2|2|0,95");
-  EXPECT_EQ(LoadedZusatzDipolTexts(inactive, "", "2").text6, "0,946");
+  EXPECT_EQ(fromBeam.impedance, "300");
+  EXPECT_EQ(fromBeam.dipoleDiameter + "|" + fromBeam.exciterDiameter + "|" + fromBeam.exciterVf, "2|2|0,95");
+  EXPECT_EQ(LoadedZusatzDipolTexts(inactive, "", "2").exciterVf, "0,946");
 
-  HeadlessVkForm active("14,1", "1,5");
+  HeadlessVfForm active("14,1", "1,5");
   active.MarkActive();
   const ZusatzDipolLoadedTexts fromVf = LoadedZusatzDipolTexts(active, "0,95", "2");
-  EXPECT_EQ(fromVf.text2 + "|" + fromVf.text4 + "|" + fromVf.text5 + "|" + fromVf.text6,
+  EXPECT_EQ(fromVf.exciterResonance + "|" + fromVf.dipoleDiameter + "|" + fromVf.exciterDiameter + "|" +
+                fromVf.exciterVf,
             "14,1|1,5|1,5|0,946");
 }
 

@@ -14,7 +14,9 @@
 namespace zb {
 namespace {
 
-test::CliRun RunLine(const std::string& line) { return test::RunCli(test::Words(line), test::ScratchFolder()); }
+test::CliRun RunLine(const std::string& line) {
+  return test::RunCli(test::Words(line), test::ScratchFolder());
+}
 
 // The text after `label` up to `end`, "" when absent.
 std::string After(const std::string& text, const std::string& label, const std::string& end) {
@@ -74,10 +76,12 @@ TEST(HelpWorkedExample, PruningSectionFollowedLiterallyGivesTheNewLength) {
   const std::string rebuiltLength = After(rebuilt.out, "lS=", " m");
   EXPECT_NE(example.find("lS = " + rebuiltLength + " m"), std::string::npos) << rebuiltLength;
   // The pruning window's new length, within the three decimals of VF gesamt.
-  EXPECT_LE(std::fabs(Number(rebuiltLength) - Number(newLength)), 0.002) << rebuiltLength << " / " << newLength;
+  EXPECT_LE(std::fabs(Number(rebuiltLength) - Number(newLength)), 0.002)
+      << rebuiltLength << " / " << newLength;
 
   // 4. The way the help warns against: PVC still selected counts it twice.
-  const test::CliRun twice = RunLine("--frequenz 14,2 --vk " + vfGesamt + " --isolierung PVC --aussen 3 --leiter 2");
+  const test::CliRun twice =
+      RunLine("--frequenz 14,2 --vk " + vfGesamt + " --isolierung PVC --aussen 3 --leiter 2");
   const std::string shortLength = After(twice.out, "lS=", " m");
   EXPECT_NE(example.find(shortLength + " m"), std::string::npos) << shortLength;
   const long shortBy = std::lround((Number(newLength) - Number(shortLength)) * 1000.0);

@@ -18,8 +18,9 @@ namespace {
 
 class MessungCommand : public ::testing::Test {
  protected:
-  std::filesystem::path folder_ = std::filesystem::temp_directory_path() /
-                                  ("zb-messung-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+  std::filesystem::path folder_ =
+      std::filesystem::temp_directory_path() /
+      ("zb-messung-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
   void SetUp() override { std::filesystem::create_directories(folder_); }
   void TearDown() override { std::filesystem::remove_all(folder_); }
 
@@ -70,9 +71,12 @@ TEST_F(MessungCommand, TextWithTheLocaleSeparator) {
 TEST_F(MessungCommand, JsonWithShortestNumbers) {
   const test::CliRun run = Run({"messung", "--json", Dipole()});
   EXPECT_EQ(run.exit, kExitCompleted);
-  EXPECT_EQ(run.out.rfind("{\"points\":201,\"fStartMHz\":13.5,\"fStopMHz\":14.5,\"z0\":50,\"resonanceMHz\":14.", 0), 0u)
+  EXPECT_EQ(
+      run.out.rfind("{\"points\":201,\"fStartMHz\":13.5,\"fStopMHz\":14.5,\"z0\":50,\"resonanceMHz\":14.", 0),
+      0u)
       << run.out;
-  EXPECT_NE(run.out.find(",\"resonanceKind\":\"reactanceZero\",\"resistance\":35"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find(",\"resonanceKind\":\"reactanceZero\",\"resistance\":35"), std::string::npos)
+      << run.out;
   EXPECT_NE(run.out.find(",\"swrMin\":1.4285714285714"), std::string::npos) << run.out;
   EXPECT_NE(run.out.find(",\"swrMinMHz\":14.1,\"swr2\":{\"lowMHz\":13.5,\"highMHz\":14.5,\"lowOpen\":true,"
                          "\"highOpen\":true},\"swr15\":{\"lowMHz\":13.77"),
@@ -101,14 +105,16 @@ TEST_F(MessungCommand, UnreadableFilesExitFourWithTheReason) {
   const test::CliRun run = Run({"messung", bad});
   EXPECT_EQ(run.exit, kExitUnreadableFile);
   EXPECT_EQ(run.out, "");
-  EXPECT_EQ(run.err, bad + ": Zeile 5: Die Frequenzen steigen nicht an: \u201E13\u201C folgt auf \u201E14\u201C.\n");
+  EXPECT_EQ(run.err,
+            bad + ": Zeile 5: Die Frequenzen steigen nicht an: \u201E13\u201C folgt auf \u201E14\u201C.\n");
   const std::string missing = (folder_ / "nichts.s1p").string();
   EXPECT_EQ(Run({"messung", missing, "--json"}).err, missing + ": Die Datei gibt es nicht.\n");
   EXPECT_EQ(Run({"messung", Write("leer.s1p", "")}).exit, kExitUnreadableFile);
 }
 
 TEST_F(MessungCommand, AResonanceBelowTheSweepIsNamedAndNotPruned) {
-  const std::string file = Dipole(13.3e6, "tief.s1p"), text = "Resonanz unterhalb des Messbereichs \u2013 bitte tiefer messen";
+  const std::string file = Dipole(13.3e6, "tief.s1p"),
+                    text = "Resonanz unterhalb des Messbereichs \u2013 bitte tiefer messen";
   EXPECT_NE(Run({"messung", file}).out.find("Resonanz: " + text + "\n"), std::string::npos);
   EXPECT_NE(Run({"messung", file, "--json"}).out.find("\"resonanceKind\":\"belowSweep\""), std::string::npos);
   const test::CliRun pruning = Run({"pruning", "--laenge", "10,40", "--messung", file, "--soll", "14,2"});
@@ -127,13 +133,16 @@ TEST_F(MessungCommand, AFileWithoutOptionLineIsReadWithANote) {
 }
 
 TEST_F(MessungCommand, WrongCalls) {
-  for (const std::vector<std::string>& args :
-       {std::vector<std::string>{"messung"}, {"messung", "a.s1p", "b.s1p"}, {"messung", "--unsinn", "a.s1p"},
-        {"messung", "--json"}}) {
+  for (const std::vector<std::string>& args : {std::vector<std::string>{"messung"},
+                                               {"messung", "a.s1p", "b.s1p"},
+                                               {"messung", "--unsinn", "a.s1p"},
+                                               {"messung", "--json"}}) {
     const test::CliRun run = Run(args);
     EXPECT_EQ(run.exit, kExitUsage) << args.size();
     // DATEI or --geraet: neither is required on its own.
-    EXPECT_NE(run.err.find("Aufruf: zelvar-beam-cli messung [DATEI] [--json] [--geraet PORT]"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("Aufruf: zelvar-beam-cli messung [DATEI] [--json] [--geraet PORT]"),
+              std::string::npos)
+        << run.err;
   }
   EXPECT_EQ(Run({"messung"}).err.rfind("Das Argument DATEI fehlt.\n", 0), 0u);
   EXPECT_EQ(Run({"messung", "a", "b"}).err.rfind("Überzähliges Argument: b\n", 0), 0u);
@@ -144,8 +153,10 @@ TEST_F(MessungCommand, WrongCalls) {
 
 TEST_F(MessungCommand, PruningTakesTheMeasuredResonance) {
   const std::string file = Dipole();
-  const test::CliRun measured = Run({"pruning", "--laenge", "10,40", "--messung", file, "--soll", "14,2", "--json"});
-  const test::CliRun typed = Run({"pruning", "--laenge", "10,40", "--ist", "14,1", "--soll", "14,2", "--json"});
+  const test::CliRun measured =
+      Run({"pruning", "--laenge", "10,40", "--messung", file, "--soll", "14,2", "--json"});
+  const test::CliRun typed =
+      Run({"pruning", "--laenge", "10,40", "--ist", "14,1", "--soll", "14,2", "--json"});
   EXPECT_EQ(measured.exit, kExitCompleted) << measured.err;
   EXPECT_EQ(measured.out, typed.out);
   EXPECT_EQ(Run({"pruning", "--laenge", "10,40", "--messung", file, "--soll", "14,2"}).out,

@@ -3,9 +3,8 @@
 // comes in pieces of one grid, and every fault of the device or the port ends
 // with exit 4 within the session's limits, naming the port, writing nothing.
 
-#include <gtest/gtest.h>
-
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/file.h>
 #include <unistd.h>
 
@@ -28,8 +27,9 @@ using test::StandInFirmware;
 
 class MessungGeraet : public ::testing::Test {
  protected:
-  std::filesystem::path folder_ = std::filesystem::temp_directory_path() /
-                                  ("zb-geraet-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+  std::filesystem::path folder_ =
+      std::filesystem::temp_directory_path() /
+      ("zb-geraet-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
   void SetUp() override { std::filesystem::create_directories(folder_); }
   void TearDown() override { std::filesystem::remove_all(folder_); }
 
@@ -108,8 +108,8 @@ TEST_F(MessungGeraet, ManyPointsComeInPiecesOfOneGridWithoutRepeats) {
   StandInAnalyser device(test::StandInSetup{});
   const std::string file = Saved("250.s1p");
   // The hertz are rounded: 13,5000004 MHz is 13500000 Hz, 14,4999996 MHz 14500000 Hz.
-  const test::CliRun run = Run({"messung", "--geraet", device.Path(), "--von", "13,5000004", "--bis", "14.4999996",
-                                "--punkte", "250", "--speichern", file});
+  const test::CliRun run = Run({"messung", "--geraet", device.Path(), "--von", "13,5000004", "--bis",
+                                "14.4999996", "--punkte", "250", "--speichern", file});
   ASSERT_EQ(run.exit, kExitCompleted) << run.err;
   const std::vector<ScanCommand> scans = Scans(device);
   ASSERT_GE(scans.size(), 3u);
@@ -120,7 +120,9 @@ TEST_F(MessungGeraet, ManyPointsComeInPiecesOfOneGridWithoutRepeats) {
   for (std::size_t i = 0; i < scans.size(); ++i) {
     EXPECT_LE(scans[i].points, 101);
     // Every piece starts and ends on the grid of the whole sweep.
-    const auto onGrid = [](std::int64_t hz, int index) { return hz == std::llround(13.5e6 + index * 1e6 / 249); };
+    const auto onGrid = [](std::int64_t hz, int index) {
+      return hz == std::llround(13.5e6 + index * 1e6 / 249);
+    };
     EXPECT_TRUE(onGrid(scans[i].start, points)) << scans[i].start;
     points += scans[i].points;
     EXPECT_TRUE(onGrid(scans[i].stop, points - 1)) << scans[i].stop;
@@ -256,7 +258,8 @@ TEST_F(MessungGeraet, TheProgramAgreesWithItsFileUnderEitherLocale) {
     }
     return text;
   };
-  for (const auto& [locale, separator] : {std::pair{"de_DE.UTF-8", "14,100"}, std::pair{"C.UTF-8", "14.100"}}) {
+  for (const auto& [locale, separator] :
+       {std::pair{"de_DE.UTF-8", "14,100"}, std::pair{"C.UTF-8", "14.100"}}) {
     StandInAnalyser device(test::StandInSetup{});
     const std::string file = Saved("locale.s1p");
     const std::string measured =

@@ -10,17 +10,21 @@
 namespace zb {
 namespace {
 
-constexpr const char* kCoupledArgs = "zusatzdipol --erreger-frequenz 14,0 --impedanz 300 --erreger-durchmesser 2 "
-                                     "--durchmesser 2 --vk 0,946 ";
+constexpr const char* kCoupledArgs =
+    "zusatzdipol --erreger-frequenz 14,0 --impedanz 300 --erreger-durchmesser 2 "
+    "--durchmesser 2 --vk 0,946 ";
 
-test::CliRun RunLine(const std::string& line) { return test::RunCli(test::Words(line), test::ScratchFolder()); }
+test::CliRun RunLine(const std::string& line) {
+  return test::RunCli(test::Words(line), test::ScratchFolder());
+}
 
 // The value of "key": in a one-line JSON object, as written.
 std::string Field(const std::string& json, const std::string& key) {
   const std::size_t at = json.find("\"" + key + "\":");
   if (at == std::string::npos) return "<missing " + key + ">";
   const std::size_t start = at + key.size() + 3;
-  const std::size_t end = json[start] == '"' ? json.find('"', start + 1) + 1 : json.find_first_of(",}", start);
+  const std::size_t end =
+      json[start] == '"' ? json.find('"', start + 1) + 1 : json.find_first_of(",}", start);
   return json.substr(start, end - start);
 }
 
@@ -33,7 +37,8 @@ TEST(VkCommand, WorkedExampleWithAndWithoutGroundCorrection) {
             "voraussichtlicher Verkürzungsfaktor: 0,958\n");
   EXPECT_FALSE(plain.reportWritten);
 
-  const std::string ground = RunLine("vk --frequenz 50.2 --hoehe 3 --durchmesser 2 --erdbodenkorrektur --json").out;
+  const std::string ground =
+      RunLine("vk --frequenz 50.2 --hoehe 3 --durchmesser 2 --erdbodenkorrektur --json").out;
   EXPECT_EQ(Field(ground, "Label5"), "\"2,7\"");
   EXPECT_EQ(Field(ground, "Label9"), "\"0,958\"");
   EXPECT_EQ(Field(ground, "limit"), "\"None\"");
@@ -43,15 +48,16 @@ TEST(VkCommand, WorkedExampleWithAndWithoutGroundCorrection) {
 TEST(VkCommand, LimitedDiametersAreWrittenBackInRed) {
   struct Case {
     const char* args;
-    const char* text3;
+    const char* impedance;
     const char* limit;
   };
-  for (const Case& c : {Case{"--frequenz 50,2 --hoehe 0,01 --durchmesser 25", "\"20,0\"", "\"TwiceHeight\""},
-                        Case{"--frequenz 50,2 --hoehe 3 --durchmesser 0,05", "\"0,1\"", "\"Minimum\""},
-                        Case{"--frequenz 50,2 --hoehe 3 --durchmesser abc", "\"0,1\"", "\"Minimum\""},
-                        Case{"--frequenz 1000 --hoehe 10 --durchmesser 200", "\"150,0\"", "\"HalfWavelength\""}}) {
+  for (const Case& c :
+       {Case{"--frequenz 50,2 --hoehe 0,01 --durchmesser 25", "\"20,0\"", "\"TwiceHeight\""},
+        Case{"--frequenz 50,2 --hoehe 3 --durchmesser 0,05", "\"0,1\"", "\"Minimum\""},
+        Case{"--frequenz 50,2 --hoehe 3 --durchmesser abc", "\"0,1\"", "\"Minimum\""},
+        Case{"--frequenz 1000 --hoehe 10 --durchmesser 200", "\"150,0\"", "\"HalfWavelength\""}}) {
     const std::string json = RunLine(std::string("vk --json ") + c.args).out;
-    EXPECT_EQ(Field(json, "Text3"), c.text3) << c.args;
+    EXPECT_EQ(Field(json, "Text3"), c.impedance) << c.args;
     EXPECT_EQ(Field(json, "Text3Colour"), "\"red\"") << c.args;
     EXPECT_EQ(Field(json, "limit"), c.limit) << c.args;
   }
@@ -76,7 +82,8 @@ TEST(VkCommand, ColoursFollowTheUnroundedPercentages) {
 
 TEST(VkCommand, StopsAtTheFrequencyAndAtTooLowHeights) {
   for (const char* frequency : {"\"\"", "0", "abc", "1E39"}) {
-    const test::CliRun run = RunLine(std::string("vk --json --hoehe 3 --durchmesser 2 --frequenz ") + frequency);
+    const test::CliRun run =
+        RunLine(std::string("vk --json --hoehe 3 --durchmesser 2 --frequenz ") + frequency);
     EXPECT_EQ(run.exit, kExitEndedEarly) << frequency;
     EXPECT_EQ(run.err, "Feld „Frequenz [MHz]:“\n");
     EXPECT_EQ(Field(run.out, "estimate"), "null");
@@ -122,7 +129,8 @@ TEST(SideCalculatorCommands, RedValuesAreMarkedAndJsonNamesSayWhatTheyAre) {
   EXPECT_EQ(Field(pruning, "Label9"), "\"- 25,5\"");  // deprecated, kept for one release
 
   const test::CliRun limited = RunLine("vk --frequenz 50,2 --hoehe 3 --durchmesser 0,05");
-  EXPECT_NE(limited.out.find("Drahtdurchmesser [mm]: 0,1 (rot: begrenzt)\n"), std::string::npos) << limited.out;
+  EXPECT_NE(limited.out.find("Drahtdurchmesser [mm]: 0,1 (rot: begrenzt)\n"), std::string::npos)
+      << limited.out;
   const std::string vk = RunLine("vk --json --frequenz 50,2 --hoehe 3 --durchmesser 2").out;
   EXPECT_EQ(Field(vk, "diameterText"), "\"2\"");
   EXPECT_EQ(Field(vk, "heightPercentText"), "\"2,8\"");
@@ -150,13 +158,14 @@ TEST(PruningCommand, RatioBoundsAndMissingBoxes) {
     const char* status;
     const char* focus;
   };
-  for (const Case& c : {Case{"--laenge \"\" --ist \"\" --soll \"\"", "LengthMissing", "ist Antennenlänge lS[m]:"},
-                        Case{"--laenge 3 --ist 0 --soll \"\"", "MeasuredMissing", "ist Resonanzfrequenz [MHz]:"},
-                        Case{"--laenge 3 --ist 50 --soll x", "WantedMissing", "soll Resonanzfrequenz [MHz]:"},
-                        // 0 or below counts as missing.
-                        Case{"--laenge -10,8 --ist 14,05 --soll 14,2", "LengthMissing", "ist Antennenlänge lS[m]:"},
-                        Case{"--laenge 10,8 --ist -14,05 --soll -14,2", "MeasuredMissing", "ist Resonanzfrequenz [MHz]:"},
-                        Case{"--laenge 10,8 --ist 14,05 --soll -14,2", "WantedMissing", "soll Resonanzfrequenz [MHz]:"}}) {
+  for (const Case& c :
+       {Case{"--laenge \"\" --ist \"\" --soll \"\"", "LengthMissing", "ist Antennenlänge lS[m]:"},
+        Case{"--laenge 3 --ist 0 --soll \"\"", "MeasuredMissing", "ist Resonanzfrequenz [MHz]:"},
+        Case{"--laenge 3 --ist 50 --soll x", "WantedMissing", "soll Resonanzfrequenz [MHz]:"},
+        // 0 or below counts as missing.
+        Case{"--laenge -10,8 --ist 14,05 --soll 14,2", "LengthMissing", "ist Antennenlänge lS[m]:"},
+        Case{"--laenge 10,8 --ist -14,05 --soll -14,2", "MeasuredMissing", "ist Resonanzfrequenz [MHz]:"},
+        Case{"--laenge 10,8 --ist 14,05 --soll -14,2", "WantedMissing", "soll Resonanzfrequenz [MHz]:"}}) {
     const test::CliRun run = RunLine(std::string("pruning --json ") + c.args);
     EXPECT_EQ(Field(run.out, "status"), std::string("\"") + c.status + "\"");
     EXPECT_EQ(run.err, std::string("Feld „") + c.focus + "“\n") << run.err;
@@ -164,14 +173,16 @@ TEST(PruningCommand, RatioBoundsAndMissingBoxes) {
   }
 }
 
-const std::string kCoupled = "zusatzdipol --erreger-frequenz 14,0 --impedanz 300 --erreger-durchmesser 2 "
-                             "--durchmesser 2 --vk 0,946 ";
+const std::string kCoupled =
+    "zusatzdipol --erreger-frequenz 14,0 --impedanz 300 --erreger-durchmesser 2 "
+    "--durchmesser 2 --vk 0,946 ";
 
 TEST(ZusatzDipolCommand, WorkedExampleAndImpedance) {
   const test::CliRun run = RunLine(kCoupled + "--frequenz 21,2");
   EXPECT_EQ(run.exit, kExitCompleted);
   EXPECT_EQ(run.out,
-            "Abstand zwischen den Antennendrähten [mm]: 236\nLänge Zusatzdipol [m]: 6,693\nVerkürzungsfaktor: 0,946\n");
+            "Abstand zwischen den Antennendrähten [mm]: 236\nLänge Zusatzdipol [m]: "
+            "6,693\nVerkürzungsfaktor: 0,946\n");
   EXPECT_EQ(run.err, "");
   const std::string z50 = RunLine(kCoupled + "--frequenz 21,2 --impedanz 50 --json").out;
   EXPECT_EQ(Field(z50, "Label8"), "\"39\"");
@@ -196,7 +207,8 @@ TEST(ZusatzDipolCommand, LimitsAreWrittenBack) {
   const test::CliRun close = RunLine(kCoupled + "--frequenz 21,2 --json --impedanz 10");
   EXPECT_EQ(close.exit, kExitEndedEarly);
   EXPECT_EQ(Field(close.out, "status"), "\"SpacingTooSmall\"");
-  EXPECT_EQ(Field(close.out, "Text4"), "\"" + FormatNumber(std::stof(Field(close.out, "roughSpacing")), "###0.0#") + "\"");
+  EXPECT_EQ(Field(close.out, "Text4"),
+            "\"" + FormatNumber(std::stof(Field(close.out, "roughSpacing")), "###0.0#") + "\"");
   EXPECT_EQ(close.err.rfind("Feld „" + ShownCaption(ZusatzDipolBoxCaption(4)) + "“", 0), 0u) << close.err;
   // A rough spacing of 0 or less is not written back.
   const test::CliRun negative = RunLine(kCoupled + "--frequenz 21,2 --json --impedanz 1");
@@ -213,7 +225,7 @@ TEST(ZusatzDipolCommand, ActiveVelocityFactorWindowRefreshesTheVf) {
 
 TEST(ZusatzDipolCommand, EmptyBoxesStopInTheirOrder) {
   const std::vector<std::pair<std::string, std::string>> order = {
-      {"--erreger-frequenz", "Text2"}, {"--frequenz", "Text1"}, {"--impedanz", "Text3"},
+      {"--erreger-frequenz", "Text2"},    {"--frequenz", "Text1"},    {"--impedanz", "Text3"},
       {"--erreger-durchmesser", "Text5"}, {"--durchmesser", "Text4"}, {"--vk", "Text6"}};
   std::string args = "zusatzdipol";
   for (const auto& [option, box] : order) args += " " + option + " \"\"";
@@ -222,7 +234,8 @@ TEST(ZusatzDipolCommand, EmptyBoxesStopInTheirOrder) {
     EXPECT_EQ(run.exit, kExitEndedEarly);
     const std::string caption = ShownCaption(ZusatzDipolBoxCaption(box.back() - '0'));
     EXPECT_EQ(run.err.rfind("Feld „" + caption + "“", 0), 0u) << run.err;
-    args.replace(args.find(option + " \"\""), option.size() + 3, option + " 2");  // fill it, the next one stops
+    args.replace(args.find(option + " \"\""), option.size() + 3,
+                 option + " 2");  // fill it, the next one stops
   }
 }
 
@@ -231,10 +244,11 @@ TEST(ZusatzDipolCommand, ArithmeticFailuresExitThreeWithNumberAndDescription) {
     std::string args;
     const char* err;
   };
-  for (const Case& c : {Case{kCoupled + "--frequenz 21,2 --impedanz 1E39", "Laufzeitfehler 6: Überlauf\n"},
-                        Case{kCoupled + "--frequenz 21,2 --durchmesser -5 --erreger-durchmesser -5",
-                             "Laufzeitfehler 5: Ungültiger Prozeduraufruf oder ungültiges Argument\n"},
-                        Case{kCoupled + "--frequenz 21,2 --isolier-vk 0,5", "Laufzeitfehler 11: Division durch Null\n"}}) {
+  for (const Case& c :
+       {Case{kCoupled + "--frequenz 21,2 --impedanz 1E39", "Laufzeitfehler 6: Überlauf\n"},
+        Case{kCoupled + "--frequenz 21,2 --durchmesser -5 --erreger-durchmesser -5",
+             "Laufzeitfehler 5: Ungültiger Prozeduraufruf oder ungültiges Argument\n"},
+        Case{kCoupled + "--frequenz 21,2 --isolier-vk 0,5", "Laufzeitfehler 11: Division durch Null\n"}}) {
     const test::CliRun run = RunLine(c.args);
     EXPECT_EQ(run.exit, kExitRuntimeError) << c.args;
     EXPECT_EQ(run.err, c.err);

@@ -1,13 +1,12 @@
 // The option tables behind --help and the manual page.
 
-#include "cli/Usage.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <sstream>
 
 #include "cli/ManualPage.h"
+#include "cli/Usage.h"
 #include "tests/cli/CliTestSupport.h"
 
 namespace zb {
@@ -27,7 +26,8 @@ TEST(Usage, EveryOptionInTheTablesIsOneTheCommandLineKnows) {
     for (const UsageRow& row : section.rows) {
       const test::CliRun run = test::RunCli(CallWith(section, row), test::ScratchFolder());
       EXPECT_EQ(run.err.find("Unbekannte Option"), std::string::npos) << section.command << ' ' << row.option;
-      EXPECT_EQ(run.err.find("Überzähliges Argument"), std::string::npos) << section.command << ' ' << row.option;
+      EXPECT_EQ(run.err.find("Überzähliges Argument"), std::string::npos)
+          << section.command << ' ' << row.option;
     }
   }
 }
@@ -56,7 +56,8 @@ TEST(Usage, HelpFitsAnEightyColumnTerminalAndKeepsBlanksInsideTexts) {
 
 TEST(Usage, SynopsisShowsRequiredOptionsPlainlyAndNeverSplitsAnOption) {
   const UsageRow any{"--wert", "TEXT", "irgendwas"};
-  const UsageSection small{"x", {}, {{"--a", "N", "muss", true}, {"--b", "", "darf"}, {"--help", "", "Hilfe"}}, {}};
+  const UsageSection small{
+      "x", {}, {{"--a", "N", "muss", true}, {"--b", "", "darf"}, {"--help", "", "Hilfe"}}, {}};
   EXPECT_EQ(UsageText(small).rfind("Aufruf: zelvar-beam-cli x --a N [--b]\n\n", 0), 0u) << UsageText(small);
 
   const UsageSection wide{"x", {}, std::vector<UsageRow>(12, any), {}};
@@ -82,12 +83,14 @@ TEST(ManualPage, HoldsEverySectionWithItsOptions) {
                       "\\%\\fB\\-\\-hoehe\\fR\\ \\fIM\\fR\n.in -8n\n.ad\n"),
             std::string::npos)
       << page;
-  EXPECT_NE(page.find(".SH \"BEFEHL vk\"\n.PP\nSch\\[u00E4]tzt.\n.SS Optionen\n.TP\n\\fB\\-\\-hoehe\\fR \\fIM\\fR\n"
-                      "\\&.5 oder mehr\n"),
-            std::string::npos)
+  EXPECT_NE(
+      page.find(".SH \"BEFEHL vk\"\n.PP\nSch\\[u00E4]tzt.\n.SS Optionen\n.TP\n\\fB\\-\\-hoehe\\fR \\fIM\\fR\n"
+                "\\&.5 oder mehr\n"),
+      std::string::npos)
       << page;
   EXPECT_NE(page.find(".TP\n\\fB\\-\\-json\\fR\nstatt"), std::string::npos);
-  EXPECT_TRUE(std::all_of(page.begin(), page.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }));
+  EXPECT_TRUE(
+      std::all_of(page.begin(), page.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }));
 }
 
 TEST(Usage, AnOperandIsShownByItsNameAndRequiredPlainly) {
@@ -117,7 +120,8 @@ TEST(ManualPage, DescribesTheStandardErrorNotesStrictModeAndJsonNames) {
   EXPECT_NE(page.find("\\fB\\-\\-streng\\fR"), std::string::npos);
   for (const char* name : {"vfGesamt", "diameterText", "spacingText", "Veraltet"})
     EXPECT_NE(page.find(name), std::string::npos) << name;
-  EXPECT_TRUE(std::all_of(page.begin(), page.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }));
+  EXPECT_TRUE(
+      std::all_of(page.begin(), page.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }));
 }
 
 }  // namespace

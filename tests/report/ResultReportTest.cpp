@@ -1,5 +1,3 @@
-#include "report/ResultReport.h"
-
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -8,8 +6,9 @@
 
 #include "core/beam/BeamDimensions.h"
 #include "core/numbers/Cp1252.h"
-#include "core/shared/ModuleState.h"
 #include "core/numbers/NumberText.h"
+#include "core/shared/ModuleState.h"
+#include "report/ResultReport.h"
 
 namespace zb {
 namespace {

@@ -1,5 +1,3 @@
-#include "report/SafeFile.h"
-
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -10,6 +8,7 @@
 #include <sstream>
 
 #include "core/numbers/RuntimeError.h"
+#include "report/SafeFile.h"
 
 namespace zb {
 namespace {
@@ -32,7 +31,9 @@ class SafeFile : public ::testing::Test {
     content << file.rdbuf();
     return content.str();
   }
-  int FilesIn(const fs::path& dir) { return static_cast<int>(std::distance(fs::directory_iterator(dir), {})); }
+  int FilesIn(const fs::path& dir) {
+    return static_cast<int>(std::distance(fs::directory_iterator(dir), {}));
+  }
   int ErrorOf(const fs::path& path, std::string_view bytes) {
     try {
       ReplaceFileSafely(path, bytes);
@@ -86,7 +87,7 @@ TEST_F(SafeFile, AFullDiskLeavesTheOldReportIntact) {
   const fs::path target = folder / "Zelvar-Beam.txt";
   ReplaceFileSafely(target, "alter Bericht\r\n");
   // A file-size limit makes writing fail part way, as a full disk would.
-  struct rlimit old{};
+  struct rlimit old {};
   ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
   const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
   struct rlimit small = old;

@@ -7,8 +7,8 @@
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
-#include <QWindow>
 #include <QWidget>
+#include <QWindow>
 
 namespace zb::test {
 
@@ -26,11 +26,16 @@ TypedKey KeyFor(QChar c) {
   if (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
     return {Qt::Key(Qt::Key_A + (c.unicode() - 'A')), Qt::ShiftModifier};
   switch (c.unicode()) {
-    case ' ': return {Qt::Key_Space, Qt::NoModifier};
-    case '\b': return {Qt::Key_Backspace, Qt::NoModifier};
-    case '\r': return {Qt::Key_Return, Qt::NoModifier};
-    case '\t': return {Qt::Key_Tab, Qt::NoModifier};
-    default: break;
+    case ' ':
+      return {Qt::Key_Space, Qt::NoModifier};
+    case '\b':
+      return {Qt::Key_Backspace, Qt::NoModifier};
+    case '\r':
+      return {Qt::Key_Return, Qt::NoModifier};
+    case '\t':
+      return {Qt::Key_Tab, Qt::NoModifier};
+    default:
+      break;
   }
   // Punctuation and Latin-1 letters: Qt's key code is the character's code.
   return {Qt::Key(c.toUpper().unicode()), Qt::NoModifier};
@@ -58,15 +63,23 @@ QString X11KeyText(Qt::Key key, Qt::KeyboardModifiers modifiers, QChar typed) {
     return {};
   }
   switch (key) {
-    case Qt::Key_Delete: return QStringLiteral("\x7f");
-    case Qt::Key_Backspace: return QStringLiteral("\b");
+    case Qt::Key_Delete:
+      return QStringLiteral("\x7f");
+    case Qt::Key_Backspace:
+      return QStringLiteral("\b");
     case Qt::Key_Return:
-    case Qt::Key_Enter: return QStringLiteral("\r");
-    case Qt::Key_Tab: return QStringLiteral("\t");
-    case Qt::Key_Backtab: return {};
-    case Qt::Key_Escape: return QStringLiteral("\x1b");
-    case Qt::Key_Space: return QStringLiteral(" ");
-    default: break;
+    case Qt::Key_Enter:
+      return QStringLiteral("\r");
+    case Qt::Key_Tab:
+      return QStringLiteral("\t");
+    case Qt::Key_Backtab:
+      return {};
+    case Qt::Key_Escape:
+      return QStringLiteral("\x1b");
+    case Qt::Key_Space:
+      return QStringLiteral(" ");
+    default:
+      break;
   }
   if (!typed.isNull()) return QString(typed);
   if (key >= Qt::Key_A && key <= Qt::Key_Z) {

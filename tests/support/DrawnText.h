@@ -9,7 +9,6 @@
 #include <QPalette>
 #include <QPixmap>
 #include <QWidget>
-
 #include <algorithm>
 
 namespace zb::test {
@@ -32,7 +31,9 @@ inline QImage DrawnInnerArea(QWidget* widget) {
 
 // Clearly red: the text's own pixels in RGB 255, 0, 0, not its antialiased
 // edges on a light or dark background.
-inline bool IsClearlyRed(QRgb pixel) { return qRed(pixel) >= 200 && qGreen(pixel) <= 60 && qBlue(pixel) <= 60; }
+inline bool IsClearlyRed(QRgb pixel) {
+  return qRed(pixel) >= 200 && qGreen(pixel) <= 60 && qBlue(pixel) <= 60;
+}
 
 inline int RedPixels(const QImage& image) {
   int count = 0;

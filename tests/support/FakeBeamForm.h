@@ -13,29 +13,29 @@ namespace zb::test {
 
 struct FakeBeamForm : BeamFormAccess {
   // The entries of a freshly loaded form.
-  std::string text1 = LoadedFrequencyText(), text4 = kBeamFormEntries.velocityFactor,
+  std::string text1 = LoadedFrequencyText(), velocityFactorText = kBeamFormEntries.velocityFactor,
               combo1 = AirMaterialText(), text6 = kBeamFormEntries.outerDiameter,
               text7 = kBeamFormEntries.conductorDiameter;
   std::string info = kBeamFormEntries.info;
   std::string frameStatus;
-  int option2 = kBeamFormEntries.option2;
-  int option1 = kBeamFormEntries.option1;
+  int band = kBeamFormEntries.band;
+  int segment = kBeamFormEntries.segment;
   bool command2 = false;
   std::vector<int> option2Selections;  // every SelectBand call
   std::vector<std::string> focus;
 
   std::string FrequencyText() override { return text1; }
   void SetFrequencyText(const std::string& t) override { text1 = t; }
-  std::string VelocityFactorText() override { return text4; }
-  void SetVelocityFactorText(const std::string& t) override { text4 = t; }
+  std::string VelocityFactorText() override { return velocityFactorText; }
+  void SetVelocityFactorText(const std::string& t) override { velocityFactorText = t; }
   std::string PermittivityText() override { return combo1; }
   std::string OuterDiameterText() override { return text6; }
   std::string ConductorDiameterText() override { return text7; }
   void SelectBand(int index) override {
     option2Selections.push_back(index);
-    option2 = index;
+    band = index;
   }
-  int SelectedSegment() override { return option1; }
+  int SelectedSegment() override { return segment; }
   void SetInfoCaption(const std::string& t) override { info = t; }
   void EnableShowButton() override { command2 = true; }
   void SetFrameStatus(const std::string& t) override { frameStatus = t; }

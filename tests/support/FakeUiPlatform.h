@@ -16,19 +16,19 @@ namespace zb::test {
 
 class FakeUiPlatform : public ScriptedPlatform, public zb::ui::UiPlatform {
  public:
-  std::deque<std::optional<QString>> openAnswers;   // next open-dialog answers
-  std::deque<std::optional<QString>> saveAnswers;   // next save-dialog answers
+  std::deque<std::optional<QString>> openAnswers;  // next open-dialog answers
+  std::deque<std::optional<QString>> saveAnswers;  // next save-dialog answers
   std::deque<std::optional<zb::ui::FontChoice>> fontAnswers;
-  std::deque<std::optional<bool>> printAnswers;     // printSelection, or cancel
+  std::deque<std::optional<bool>> printAnswers;  // printSelection, or cancel
   std::vector<zb::ui::FileDialogOptions> fileDialogs;
   std::vector<zb::ui::FontChoice> fontDialogs;
   std::vector<bool> printDialogPresets;
-  QString viewer;                                   // what RegisteredViewer answers
-  std::vector<QStringList> started;                 // program followed by its arguments
-  QString printFile;                                // where the PDF printer writes
-  bool printerInstalled = true;                     // false: MakeDefaultPrinter finds none
-  bool letEventsRun = false;                        // true: DoEvents runs the pending events as the program does
-  std::vector<zb::ui::SerialPortEntry> serialPorts; // what SerialPorts answers
+  QString viewer;                    // what RegisteredViewer answers
+  std::vector<QStringList> started;  // program followed by its arguments
+  QString printFile;                 // where the PDF printer writes
+  bool printerInstalled = true;      // false: MakeDefaultPrinter finds none
+  bool letEventsRun = false;         // true: DoEvents runs the pending events as the program does
+  std::vector<zb::ui::SerialPortEntry> serialPorts;  // what SerialPorts answers
 
   // printDir_ is declared below printFile, so it exists only in the body.
   FakeUiPlatform() { printFile = printDir_.filePath(QStringLiteral("print.pdf")); }

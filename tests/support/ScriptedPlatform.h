@@ -23,7 +23,7 @@ struct MessageCall {
 
 class ScriptedPlatform : public virtual Platform {
  public:
-  std::deque<MsgResult> answers;                 // next message-box answers
+  std::deque<MsgResult> answers;                  // next message-box answers
   std::deque<std::optional<std::string>> inputs;  // next input-box answers
   std::vector<MessageCall> messages;
   std::vector<std::string> inputPrompts;

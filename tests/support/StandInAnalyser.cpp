@@ -71,9 +71,9 @@ std::optional<StandInFirmware> StandInFirmwareNamed(std::string_view name) {
 
 std::optional<StandInFault> StandInFaultNamed(std::string_view name) {
   static constexpr std::pair<std::string_view, StandInFault> kNames[] = {
-      {"none", StandInFault::None},         {"silent", StandInFault::Silent},
-      {"binary", StandInFault::Binary},     {"unparsable", StandInFault::Unparsable},
-      {"usage", StandInFault::Usage},       {"few-lines", StandInFault::FewLines},
+      {"none", StandInFault::None},           {"silent", StandInFault::Silent},
+      {"binary", StandInFault::Binary},       {"unparsable", StandInFault::Unparsable},
+      {"usage", StandInFault::Usage},         {"few-lines", StandInFault::FewLines},
       {"unplugged", StandInFault::Unplugged}, {"falls-silent", StandInFault::FallsSilent},
       {"trickle", StandInFault::Trickle},
   };
@@ -186,8 +186,9 @@ bool StandInAnalyser::Execute(const std::string& command) {
   } else if (name == "version" && setup_.firmware != StandInFirmware::OldUnnumbered) {
     going = Write(setup_.firmware == StandInFirmware::OldNumbered ? "0.4.5\r\n" : "1.2.27\r\n");
   } else if (name == "info") {
-    going = Modern() ? Write("Board: NanoVNA-H 4\r\n2019-2024 Copyright the firmware's authors\r\n"
-                             "Version: 1.2.27 build 2024\r\nBuild Time: Jan  1 2024 - 00:00:00\r\n")
+    going = Modern() ? Write(
+                           "Board: NanoVNA-H 4\r\n2019-2024 Copyright the firmware's authors\r\n"
+                           "Version: 1.2.27 build 2024\r\nBuild Time: Jan  1 2024 - 00:00:00\r\n")
                      : Write("Kernel: 4.0.0\r\nCompiler: GCC 7.2.1\r\nPlatform: STM32F072xB\r\n");
   } else if (name == "scan") {
     going = Scan(words);
@@ -208,7 +209,8 @@ bool StandInAnalyser::Scan(const std::vector<std::string>& words) {
   sweep.points = kDevicePiecePoints;
   unsigned mask = 0;
   const bool read = words.size() >= 3 && words.size() <= most && ReadInteger(words[1], sweep.startHz) &&
-                    ReadInteger(words[2], sweep.stopHz) && (words.size() < 4 || ReadInteger(words[3], sweep.points)) &&
+                    ReadInteger(words[2], sweep.stopHz) &&
+                    (words.size() < 4 || ReadInteger(words[3], sweep.points)) &&
                     (words.size() < 5 || ReadInteger(words[4], mask));
   const bool usageFault = setup_.fault == StandInFault::Usage && setup_.faultPoint >= pointsServed_ &&
                           setup_.faultPoint < pointsServed_ + sweep.points;
@@ -249,15 +251,22 @@ bool StandInAnalyser::SendPoints(bool frequency, bool data, bool withFaults) {
           if (!Write(line)) return false;
           continue;
         }
-        case StandInFault::FewLines: ++pointsServed_; return true;
-        case StandInFault::Unplugged: Unplug(); return false;
-        case StandInFault::FallsSilent: mute_ = true; return true;
+        case StandInFault::FewLines:
+          ++pointsServed_;
+          return true;
+        case StandInFault::Unplugged:
+          Unplug();
+          return false;
+        case StandInFault::FallsSilent:
+          mute_ = true;
+          return true;
         case StandInFault::Trickle: {
           std::string rest;
           for (int j = i; j < sweep_.points; ++j) rest += PointLine(j, frequency, data);
           return Trickle(rest);
         }
-        default: break;
+        default:
+          break;
       }
     }
     if (withFaults) ++pointsServed_;

@@ -30,14 +30,14 @@ enum class StandInFirmware {
 
 enum class StandInFault {
   None,
-  Silent,        // never answers anything, not even the CR
-  Binary,        // the other family: answers a CR with the single byte "2"
-  Unparsable,    // point k is printed as a line that does not read
-  Usage,         // the scan holding point k is answered with the usage line
-  FewLines,      // the answer holding point k ends before it (prompt after k points)
-  Unplugged,     // the cable is pulled after k points: the master side closes
-  FallsSilent,   // after k points nothing more comes
-  Trickle,       // from point k on one byte a second, forever, never a prompt
+  Silent,       // never answers anything, not even the CR
+  Binary,       // the other family: answers a CR with the single byte "2"
+  Unparsable,   // point k is printed as a line that does not read
+  Usage,        // the scan holding point k is answered with the usage line
+  FewLines,     // the answer holding point k ends before it (prompt after k points)
+  Unplugged,    // the cable is pulled after k points: the master side closes
+  FallsSilent,  // after k points nothing more comes
+  Trickle,      // from point k on one byte a second, forever, never a prompt
 };
 
 struct StandInSetup {

@@ -17,10 +17,11 @@
 namespace {
 
 int Refuse(const std::string& what) {
-  std::cerr << "zb-standin-analyser: " << what << "\n"
-            << "usage: zb-standin-analyser [--firmware modern|old|old-numbered|question-prompt] [--resonanz MHZ]\n"
-               "       [--fehler none|silent|binary|unparsable|usage|few-lines|unplugged|falls-silent|trickle]"
-               " [--punkt K]\n";
+  std::cerr
+      << "zb-standin-analyser: " << what << "\n"
+      << "usage: zb-standin-analyser [--firmware modern|old|old-numbered|question-prompt] [--resonanz MHZ]\n"
+         "       [--fehler none|silent|binary|unparsable|usage|few-lines|unplugged|falls-silent|trickle]"
+         " [--punkt K]\n";
   return 2;
 }
 

@@ -1,12 +1,12 @@
 #include "ui/analysator/AnalysatorInputs.h"
 
-#include <QSettings>
 #include <charconv>
 #include <cmath>
 #include <string>
 
 #include "core/measurement/AnalyserSession.h"
 #include "core/numbers/NumberText.h"
+#include "ui/app/Settings.h"
 
 namespace zb::ui {
 
@@ -14,12 +14,13 @@ namespace {
 
 constexpr double kHighestMHz = 100000;
 
-// The program's settings store; numbers in it are written with a decimal point.
-QSettings Store() { return QSettings(QSettings::UserScope, QStringLiteral("Zelvar-Beam"), QStringLiteral("Zelvar-Beam")); }
-const QString kPortKey = QStringLiteral("Settings/AnalysatorAnschluss");
-const QString kFromKey = QStringLiteral("Settings/AnalysatorVon");
-const QString kToKey = QStringLiteral("Settings/AnalysatorBis");
-const QString kPointsKey = QStringLiteral("Settings/AnalysatorPunkte");
+// Numbers in the settings store are written with a decimal point.
+const QString kPortKey = QStringLiteral("AnalysatorAnschluss");
+const QString kFromKey = QStringLiteral("AnalysatorVon");
+const QString kToKey = QStringLiteral("AnalysatorBis");
+const QString kPointsKey = QStringLiteral("AnalysatorPunkte");
+
+QString Stored(const QString& key) { return GetSetting(key).value_or(QString()); }
 
 // The whole text as a number, read with a decimal point whatever the locale.
 template <typename Number>
@@ -43,7 +44,8 @@ std::optional<double> ParseMHz(const QString& text) {
 
 std::optional<int> ParsePoints(const QString& text) {
   const std::optional<int> points = WholeNumber<int>(text);
-  if (!points || *points < zb::kAnalyserFewestPoints || *points > zb::kAnalyserMostPoints) return std::nullopt;
+  if (!points || *points < zb::kAnalyserFewestPoints || *points > zb::kAnalyserMostPoints)
+    return std::nullopt;
   return points;
 }
 
@@ -55,21 +57,19 @@ std::pair<double, double> RangeAround(double designMHz) {
 }
 
 AnalysatorPresets LoadPresets() {
-  QSettings store = Store();
   AnalysatorPresets presets;
-  presets.port = store.value(kPortKey).toString();
-  presets.fromMHz = ParseMHz(store.value(kFromKey).toString());
-  presets.toMHz = ParseMHz(store.value(kToKey).toString());
-  presets.points = ParsePoints(store.value(kPointsKey).toString());
+  presets.port = Stored(kPortKey);
+  presets.fromMHz = ParseMHz(Stored(kFromKey));
+  presets.toMHz = ParseMHz(Stored(kToKey));
+  presets.points = ParsePoints(Stored(kPointsKey));
   return presets;
 }
 
 void SavePresets(const QString& port, double fromMHz, double toMHz, int points) {
-  QSettings store = Store();
-  store.setValue(kPortKey, port);
-  store.setValue(kFromKey, QString::number(fromMHz, 'g', 12));
-  store.setValue(kToKey, QString::number(toMHz, 'g', 12));
-  store.setValue(kPointsKey, QString::number(points));
+  SaveSetting(kPortKey, port);
+  SaveSetting(kFromKey, QString::number(fromMHz, 'g', 12));
+  SaveSetting(kToKey, QString::number(toMHz, 'g', 12));
+  SaveSetting(kPointsKey, QString::number(points));
 }
 
 }  // namespace zb::ui

@@ -1,10 +1,10 @@
 #include "ui/analysator/frmAnalysator.h"
 
-#include <QHideEvent>
 #include <QComboBox>
 #include <QDateTime>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QHideEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -53,8 +53,8 @@ frmAnalysator::frmAnalysator(Module1& module)
   // The sweep window must not change under a running sweep.
   setWindowModality(Qt::ApplicationModal);
   BuildControls();
-  connect(measureButton, &QPushButton::clicked, this, [this] { guarded_([this] { cmdMessen_Click(); }); });
-  connect(cancelButton, &QPushButton::clicked, this, [this] { guarded_([this] { cmdAbbrechen_Click(); }); });
+  connect(measureButton, &QPushButton::clicked, this, [this] { guarded_([this] { OnMeasureClicked(); }); });
+  connect(cancelButton, &QPushButton::clicked, this, [this] { guarded_([this] { OnCancelClicked(); }); });
 }
 
 void frmAnalysator::BuildControls() {
@@ -111,7 +111,9 @@ void frmAnalysator::Preset() {
   const AnalysatorPresets presets = LoadPresets();
   std::pair<double, double> range{0, 0};
   float design = 0;
-  SkipOnError([&] { design = zb::ParseNumber(module_.WindowAs<BeamFormBoxes>(window_class::kBeamForm).FrequencyText()); });
+  SkipOnError([&] {
+    design = zb::ParseNumber(module_.WindowAs<BeamFormBoxes>(window_class::kBeamForm).FrequencyText());
+  });
   if (design > 0) range = RangeAround(design);
   const double from = presets.fromMHz.value_or(range.first);
   const double to = presets.toMHz.value_or(range.second);
@@ -125,18 +127,21 @@ void frmAnalysator::Preset() {
 
 // -------------------------------------------------------------------- events
 
-void frmAnalysator::cmdMessen_Click() {
+void frmAnalysator::OnMeasureClicked() {
   if (Measuring()) return;
   const QString port = ChosenPort();
   const std::optional<double> from = ParseMHz(fromBox->text());
   const std::optional<double> to = ParseMHz(toBox->text());
   const std::optional<int> points = ParsePoints(pointsBox->text());
-  if (port.isEmpty() && Refused("Bitte den Anschluss des Analysators w\u00E4hlen oder eingeben.", portBox)) return;
+  if (port.isEmpty() && Refused("Bitte den Anschluss des Analysators w\u00E4hlen oder eingeben.", portBox))
+    return;
   if (!from && Refused("Von [MHz]: bitte eine Frequenz in MHz eingeben.", fromBox)) return;
   if (!to && Refused("Bis [MHz]: bitte eine Frequenz in MHz eingeben.", toBox)) return;
-  if (*from >= *to && Refused("Die Frequenz \u201EBis\u201C muss gr\u00F6\u00DFer sein als \u201EVon\u201C.", toBox)) return;
-  if (!points && Refused("Punkte: bitte eine ganze Zahl von " + std::to_string(zb::kAnalyserFewestPoints) + " bis " +
-                             std::to_string(zb::kAnalyserMostPoints) + " eingeben.",
+  if (*from >= *to &&
+      Refused("Die Frequenz \u201EBis\u201C muss gr\u00F6\u00DFer sein als \u201EVon\u201C.", toBox))
+    return;
+  if (!points && Refused("Punkte: bitte eine ganze Zahl von " + std::to_string(zb::kAnalyserFewestPoints) +
+                             " bis " + std::to_string(zb::kAnalyserMostPoints) + " eingeben.",
                          pointsBox))
     return;
   if (FamilyOfPort(module_.Platform(), port) == zb::AnalyserFamily::Binary &&
@@ -182,7 +187,8 @@ void frmAnalysator::SweepFinished() {
     return;
   }
   std::string error;
-  const std::optional<AnalyserSweep> sweep = SweepOfSession(done->Session(), QDateTime::currentDateTime(), &error);
+  const std::optional<AnalyserSweep> sweep =
+      SweepOfSession(done->Session(), QDateTime::currentDateTime(), &error);
   if (!sweep) {
     platform.MessageBox(error, MsgButtons::Ok, MsgIcon::Exclamation, kTitle);
     return;
@@ -192,7 +198,7 @@ void frmAnalysator::SweepFinished() {
 }
 
 // While a sweep runs the button stops it and the dialog stays; otherwise it closes the dialog.
-void frmAnalysator::cmdAbbrechen_Click() {
+void frmAnalysator::OnCancelClicked() {
   if (Measuring())
     StopSweep();
   else
@@ -201,7 +207,7 @@ void frmAnalysator::cmdAbbrechen_Click() {
 
 // Escape and the close box do what "Abbrechen" does.
 void frmAnalysator::reject() {
-  guarded_([this] { cmdAbbrechen_Click(); });
+  guarded_([this] { OnCancelClicked(); });
 }
 
 // However the dialog goes, no sweep and no question is left on a port.

@@ -36,8 +36,8 @@ class frmAnalysator : public QDialog, public AnalysatorWindow {
   void OpenAnalysator() override;
 
   // Event handlers.
-  void cmdMessen_Click();
-  void cmdAbbrechen_Click();
+  void OnMeasureClicked();
+  void OnCancelClicked();
 
   // The controls; their object names are the designed ones (cboAnschluss, ...).
   QComboBox* portBox = nullptr;

@@ -18,7 +18,8 @@ namespace {
 QString NamedPort(const QString& path, const zb::AnalyserIdentity& identity) {
   QString name = QString::fromStdString(identity.board);
   if (!identity.firmware.empty())
-    name += (name.isEmpty() ? QString() : QStringLiteral(" ")) + QStringLiteral("(%1)").arg(QString::fromStdString(identity.firmware));
+    name += (name.isEmpty() ? QString() : QStringLiteral(" ")) +
+            QStringLiteral("(%1)").arg(QString::fromStdString(identity.firmware));
   return name.isEmpty() ? path : path + QStringLiteral(" \u2013 ") + name;
 }
 
@@ -48,7 +49,8 @@ void frmAnalysator::ListAnalysers() {
 
 void frmAnalysator::AskWhoAnswers(const QString& path) {
   auto* probe = new AnalyserPort(path, zb::AnalyserPlan{}, this);
-  connect(probe, &AnalyserPort::Finished, this, [this, probe] { guarded_([this, probe] { Answered(probe); }); });
+  connect(probe, &AnalyserPort::Finished, this,
+          [this, probe] { guarded_([this, probe] { Answered(probe); }); });
   probes_.push_back(probe);
   probe->Start();
 }

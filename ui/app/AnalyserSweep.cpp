@@ -20,11 +20,14 @@ std::optional<AnalyserSweep> SweepOfSession(const zb::AnalyserSession& session, 
   return sweep;
 }
 
-QString SweepSourceText(const AnalyserSweep& sweep) { return sweep.port + QStringLiteral(", ") + sweep.taken; }
+QString SweepSourceText(const AnalyserSweep& sweep) {
+  return sweep.port + QStringLiteral(", ") + sweep.taken;
+}
 
 zb::AnalyserFamily FamilyOfPort(UiPlatform& platform, const QString& path) {
   for (const SerialPortEntry& entry : platform.SerialPorts())
-    if (entry.path == path && entry.vendor && entry.product) return zb::FamilyOfUsbId(*entry.vendor, *entry.product);
+    if (entry.path == path && entry.vendor && entry.product)
+      return zb::FamilyOfUsbId(*entry.vendor, *entry.product);
   return zb::AnalyserFamily::None;
 }
 

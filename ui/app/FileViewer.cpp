@@ -11,9 +11,9 @@ namespace zb::ui {
 bool Module1::CheckFileExists(const QString& path) {
   if (QFileInfo(path).isFile()) return true;
   const std::string& nl = state_.Zeilenumbruch;
-  platform_.MessageBox("Die Datei " + nl + U8(path) + nl + "ist nicht vorhanden!" + nl +
-                           "Bitte selbst nach der Datei suchen.",
-                       MsgButtons::Ok, MsgIcon::Critical, " Datei nicht gefunden");
+  platform_.MessageBox(
+      "Die Datei " + nl + U8(path) + nl + "ist nicht vorhanden!" + nl + "Bitte selbst nach der Datei suchen.",
+      MsgButtons::Ok, MsgIcon::Critical, " Datei nicht gefunden");
   return false;
 }
 
@@ -32,7 +32,8 @@ void Module1::OpenWithViewer(const QString& viewer, QString& document) {
   QString path = document;
   if (path.size() >= 2 && path.startsWith(QLatin1Char('"')) && path.endsWith(QLatin1Char('"')))
     path = path.mid(1, path.size() - 2);
-  if (document.toLower().contains(QStringLiteral(".pdf"))) document = QLatin1Char('"') + document + QLatin1Char('"');
+  if (document.toLower().contains(QStringLiteral(".pdf")))
+    document = QLatin1Char('"') + document + QLatin1Char('"');
   platform_.StartDetached(viewer, QStringList{path});
   platform_.DoEvents();
 }

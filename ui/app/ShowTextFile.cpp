@@ -2,6 +2,7 @@
 
 #include "core/numbers/RuntimeError.h"
 #include "core/numbers/StepRunner.h"
+#include "core/shared/MessageTexts.h"
 #include "ui/app/Module1.h"
 #include "ui/app/TextViewWindow.h"
 #include "ui/app/WindowClasses.h"
@@ -28,7 +29,7 @@ void Module1::ShowTextFile(QString& fileName) {
     return StepEnd::Next;
   };
   ErrorTrap trap;
-  trap.title = " Fehler ";
+  trap.title = kErrorTitle;
   trap.numberInTitle = true;
   RunSteps({{"LoadTextFile", loadTextFile}, {"ShowQuickView", showQuickView}}, platform_, trap);
 }

@@ -4,21 +4,22 @@
 
 #include "assets/Assets.h"
 #include "core/numbers/RuntimeError.h"
+#include "core/shared/MessageTexts.h"
+#include "locale/LocaleText.h"
 #include "ui/app/FrameWindow.h"
 #include "ui/app/Module1.h"
 #include "ui/app/WindowClasses.h"
 #include "ui/drawing/WmfPicture.h"
-#include "locale/LocaleText.h"
 #include "ui/platform/UiPlatform.h"
 
 namespace zb::ui {
 
 void Module1::StartProgram() {
   QApplication::setWindowIcon(ProgramIcon());  // every window of the program carries it
-  FrameWindow& frame = Frame();  // loads it, with the stored placement, still hidden
+  FrameWindow& frame = Frame();                // loads it, with the stored placement, still hidden
 
   state_.Zeilenumbruch = "\r\n";
-  state_.IsolierVk = 0.0;
+  state_.IsolierVf = 0.0;
   state_.Ergebnisdatei = zb::kResultFileName;
   state_.AndereFrequenz = 0.0f;
   state_.DreiQuertraeger = true;
@@ -42,8 +43,9 @@ void Module1::UpdateFrameDrawing() {
   if (windowState & Qt::WindowMinimized) return;
   const bool wide = (windowState & (Qt::WindowMaximized | Qt::WindowFullScreen)) != 0;
   const bool drei = state_.DreiQuertraeger;
-  const QString name = wide ? (drei ? QStringLiteral("Zelvar3_Quer_klein.wmf") : QStringLiteral("Zelvar2_Quer_klein.wmf"))
-                            : (drei ? QStringLiteral("Zelvar3_klein.wmf") : QStringLiteral("Zelvar2_klein.wmf"));
+  const QString name =
+      wide ? (drei ? QStringLiteral("Zelvar3_Quer_klein.wmf") : QStringLiteral("Zelvar2_Quer_klein.wmf"))
+           : (drei ? QStringLiteral("Zelvar3_klein.wmf") : QStringLiteral("Zelvar2_klein.wmf"));
   std::string problem;
   try {
     frame.SetPicture(WmfPicture::Load(FindDataFile(name)), name);
@@ -55,7 +57,7 @@ void Module1::UpdateFrameDrawing() {
   }
   // The frame keeps the drawing it had.
   platform_.SetHourglass(false);
-  platform_.MessageBox(problem, MsgButtons::Ok, MsgIcon::Exclamation, " Fehler ");
+  platform_.MessageBox(problem, MsgButtons::Ok, MsgIcon::Exclamation, kErrorTitle);
 }
 
 }  // namespace zb::ui

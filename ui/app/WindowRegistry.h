@@ -54,7 +54,7 @@ class WindowRegistry {
   }
 
   // Windows reach each other only through their interfaces (BeamFormBoxes,
-  // VkWindow, ...), and only here is a window turned into one. A window
+  // VfPruningWindow, ...), and only here is a window turned into one. A window
   // without the interface asked for is a programming error (std::bad_cast).
   template <class Interface>
   Interface& DefaultAs(std::string_view windowClass) {

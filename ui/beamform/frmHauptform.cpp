@@ -19,8 +19,8 @@
 
 #include "core/beam/BeamFormRules.h"
 #include "core/beam/CalculateBeam.h"
-#include "core/numbers/Cp1252.h"
 #include "core/beam/Insulation.h"
+#include "core/numbers/Cp1252.h"
 #include "core/numbers/NumberText.h"
 #include "core/shared/VfWindowState.h"
 #include "locale/LocaleText.h"
@@ -71,33 +71,38 @@ frmHauptform::frmHauptform(Module1& module)
 // ------------------------------------------------------------------ events
 
 void frmHauptform::ConnectEvents() {
-  for (std::size_t i = 0; i < Option2.size(); ++i)
-    connect(Option2[i], &QRadioButton::toggled, this, [this, i](bool on) {
-      if (on) guarded_([&] { Option2_Click(static_cast<int>(i)); });
+  for (std::size_t i = 0; i < bandButtons_.size(); ++i)
+    connect(bandButtons_[i], &QRadioButton::toggled, this, [this, i](bool on) {
+      if (on) guarded_([&] { OnBandClicked(static_cast<int>(i)); });
     });
-  for (std::size_t i = 0; i < Option1.size(); ++i)
-    connect(Option1[i], &QRadioButton::toggled, this, [this, i](bool on) {
-      if (on) guarded_([&] { Option1_Click(static_cast<int>(i)); });
+  for (std::size_t i = 0; i < segmentButtons_.size(); ++i)
+    connect(segmentButtons_[i], &QRadioButton::toggled, this, [this, i](bool on) {
+      if (on) guarded_([&] { OnSegmentClicked(static_cast<int>(i)); });
     });
-  connect(Text4, &QLineEdit::textChanged, this, [this] { guarded_([this] { Text4_Change(); }); });
-  connect(Text7, &QLineEdit::textChanged, this, [this] { guarded_([this] { Text7_Change(); }); });
-  connect(VkSteller, &QScrollBar::valueChanged, this, [this] { guarded_([this] { VkSteller_Change(); }); });
-  connect(Combo1, qOverload<int>(&QComboBox::activated), this,
-          [this](int index) { guarded_([&] { Combo1_Click(index); }); });
-  connect(Command1, &QPushButton::clicked, this, [this] { guarded_([this] { Command1_Click(); }); });
-  connect(Command2, &QPushButton::clicked, this, [this] { guarded_([this] { Command2_Click(); }); });
+  connect(velocityFactorEdit_, &QLineEdit::textChanged, this,
+          [this] { guarded_([this] { OnVelocityFactorEdited(); }); });
+  connect(conductorDiameterEdit_, &QLineEdit::textChanged, this,
+          [this] { guarded_([this] { OnConductorDiameterEdited(); }); });
+  connect(velocityFactorSpinner_, &QScrollBar::valueChanged, this,
+          [this] { guarded_([this] { OnSpinnerChanged(); }); });
+  connect(insulationCombo_, qOverload<int>(&QComboBox::activated), this,
+          [this](int index) { guarded_([&] { OnInsulationChosen(index); }); });
+  connect(calculateButton_, &QPushButton::clicked, this,
+          [this] { guarded_([this] { OnCalculateClicked(); }); });
+  connect(showButton_, &QPushButton::clicked, this, [this] { guarded_([this] { OnShowClicked(); }); });
   // In Qt 6 the combo box's edit field hands its focus to the combo box, so
   // the keys arrive at the combo box, which passes them on to the edit field
   // directly; the combo box is where they are filtered.
-  for (QObject* watched :
-       {static_cast<QObject*>(Text1), static_cast<QObject*>(Text4), static_cast<QObject*>(Combo1),
-        static_cast<QObject*>(Text6), static_cast<QObject*>(Text7), static_cast<QObject*>(VkSteller),
-        static_cast<QObject*>(Command2)})
+  for (QObject* watched : {static_cast<QObject*>(frequencyEdit_), static_cast<QObject*>(velocityFactorEdit_),
+                           static_cast<QObject*>(insulationCombo_), static_cast<QObject*>(outerDiameterEdit_),
+                           static_cast<QObject*>(conductorDiameterEdit_),
+                           static_cast<QObject*>(velocityFactorSpinner_), static_cast<QObject*>(showButton_)})
     watched->installEventFilter(this);
-  LetMenuShortcutsComeFirst({Text1, Text4, Combo1, Text6, Text7});
+  LetMenuShortcutsComeFirst(
+      {frequencyEdit_, velocityFactorEdit_, insulationCombo_, outerDiameterEdit_, conductorDiameterEdit_});
   // Enter on a band or segment button runs "&Rechnen" too (see eventFilter).
-  for (QRadioButton* option : Option2) option->installEventFilter(this);
-  for (QRadioButton* option : Option1) option->installEventFilter(this);
+  for (QRadioButton* option : bandButtons_) option->installEventFilter(this);
+  for (QRadioButton* option : segmentButtons_) option->installEventFilter(this);
 }
 
 namespace {
@@ -110,43 +115,43 @@ bool frmHauptform::eventFilter(QObject* watched, QEvent* event) {
   switch (event->type()) {
     case QEvent::KeyPress: {
       auto* key = static_cast<QKeyEvent*>(event);
-      if (watched == Combo1) comboKeysDown_.insert(key->key());
+      if (watched == insulationCombo_) comboKeysDown_.insert(key->key());
       // On this form Enter means "&Rechnen" (or the button that has the
       // focus), so it is taken where it arrives instead of travelling up to
       // the form: the combo box keeps Enter for itself, and under a desktop
       // theme whose button-press keys include Enter (the GNOME and GTK
       // themes) an option button presses itself and a group box swallows
       // the key on its way from a box to the form (Qt 6.4).
-      if (IsEnter(key) && watched != Command2) {
+      if (IsEnter(key) && watched != showButton_) {
         keyPressEvent(key);
         return true;
       }
       if (qobject_cast<QRadioButton*>(watched)) break;
-      if (watched != VkSteller && watched != Command2) return FilterKey(key);
+      if (watched != velocityFactorSpinner_ && watched != showButton_) return FilterKey(key);
       break;
     }
     case QEvent::KeyRelease:
       // KeyUp belongs to a key pressed in the combo box. The release of a key
       // pressed elsewhere (Enter closing the " Fehler " box the last KeyUp
       // raised) is not its KeyUp; otherwise each dismissal opened a new box.
-      if (watched == Combo1) {
+      if (watched == insulationCombo_) {
         auto* key = static_cast<QKeyEvent*>(event);
         const auto down = comboKeysDown_.find(key->key());
         if (down == comboKeysDown_.end()) return true;
         if (!key->isAutoRepeat()) comboKeysDown_.erase(down);
-        guarded_([this] { Combo1_KeyUp(); });
+        guarded_([this] { OnInsulationKeyUp(); });
       }
       break;
     case QEvent::FocusOut:
       if (IsFocusMoveInsideTheProgram(static_cast<QFocusEvent*>(event))) {
-        if (watched == Text4) guarded_([this] { Text4_LostFocus(); });
-        if (watched == Command2) guarded_([this] { Command2_LostFocus(); });
+        if (watched == velocityFactorEdit_) guarded_([this] { OnVelocityFactorLeft(); });
+        if (watched == showButton_) guarded_([this] { OnShowButtonLeft(); });
       }
       break;
     case QEvent::FocusIn:
-      if (watched == Combo1) comboKeysDown_.clear();
-      if (watched == VkSteller && IsFocusMoveInsideTheProgram(static_cast<QFocusEvent*>(event)))
-        guarded_([this] { VkSteller_GotFocus(); });
+      if (watched == insulationCombo_) comboKeysDown_.clear();
+      if (watched == velocityFactorSpinner_ && IsFocusMoveInsideTheProgram(static_cast<QFocusEvent*>(event)))
+        guarded_([this] { OnSpinnerEntered(); });
       break;
     default:
       break;
@@ -178,18 +183,19 @@ void frmHauptform::keyPressEvent(QKeyEvent* event) {
     return;
   }
   auto* focused = qobject_cast<QPushButton*>(focusWidget());
-  QPushButton* button = focused ? focused : Command1;
+  QPushButton* button = focused ? focused : calculateButton_;
   if (button->isEnabled()) button->click();
   event->accept();
 }
 
 void frmHauptform::Form_Load() {
-  Combo1->clear();
+  insulationCombo_->clear();
   for (const std::string& entry : zb::InsulationMaterialList()) {
-    Combo1->addItem(Q(entry));
+    insulationCombo_->addItem(Q(entry));
     // The empty entry (bare wire) is all blanks; a screen reader says what it is.
     if (Q(entry).trimmed().isEmpty())
-      Combo1->setItemData(Combo1->count() - 1, QStringLiteral("leer"), Qt::AccessibleTextRole);
+      insulationCombo_->setItemData(insulationCombo_->count() - 1, QStringLiteral("leer"),
+                                    Qt::AccessibleTextRole);
   }
   model_.Form_Load();
 
@@ -212,7 +218,7 @@ void frmHauptform::closeEvent(QCloseEvent* event) {
     hide();
 }
 
-void frmHauptform::Command1_Click() {
+void frmHauptform::OnCalculateClicked() {
   UiPlatform& platform = module_.Platform();
   platform.SetHourglass(true);
   zb::ResultFileWriter report([] { return U8(GeneralDateTime(QDateTime::currentDateTime())); });
@@ -221,41 +227,41 @@ void frmHauptform::Command1_Click() {
   platform.SetHourglass(false);
 }
 
-void frmHauptform::Command2_Click() {
+void frmHauptform::OnShowClicked() {
   QString file = Q(module_.State().Ergebnisdatei);
   module_.ShowTextFile(file);
 }
 
-void frmHauptform::Command2_LostFocus() {
-  Command2->setEnabled(false);
+void frmHauptform::OnShowButtonLeft() {
+  showButton_->setEnabled(false);
   SetFrameStatus("Status: Berechnung eines Zelvar-Beam");
 }
 
-void frmHauptform::Text4_Change() {
+void frmHauptform::OnVelocityFactorEdited() {
   const bool low = zb::IsLowVelocityFactor(VelocityFactorText());
-  SetTextColour(Text4, low ? zb::TextColour::Red : zb::TextColour::Black);
+  SetTextColour(velocityFactorEdit_, low ? zb::TextColour::Red : zb::TextColour::Black);
 }
 
-void frmHauptform::Text4_LostFocus() { model_.Text4_LostFocus(); }
+void frmHauptform::OnVelocityFactorLeft() { model_.OnVelocityFactorLeft(); }
 
-void frmHauptform::VkSteller_GotFocus() { model_.VkSteller_GotFocus(); }
+void frmHauptform::OnSpinnerEntered() { model_.OnSpinnerEntered(); }
 
-void frmHauptform::VkSteller_Change() { model_.VkSteller_Change(); }
+void frmHauptform::OnSpinnerChanged() { model_.OnSpinnerChanged(); }
 
-void frmHauptform::Option2_Click(int index) { model_.Option2_Click(index); }
+void frmHauptform::OnBandClicked(int index) { model_.OnBandClicked(index); }
 
-void frmHauptform::Option1_Click(int index) { model_.Option1_Click(index); }
+void frmHauptform::OnSegmentClicked(int index) { model_.OnSegmentClicked(index); }
 
-void frmHauptform::Combo1_Click(int index) { model_.Combo1_Click(index); }
+void frmHauptform::OnInsulationChosen(int index) { model_.OnInsulationChosen(index); }
 
-void frmHauptform::Combo1_KeyUp() { model_.Combo1_KeyUp(); }
+void frmHauptform::OnInsulationKeyUp() { model_.OnInsulationKeyUp(); }
 
-void frmHauptform::Text7_Change() { model_.Text7_Change(); }
+void frmHauptform::OnConductorDiameterEdited() { model_.OnConductorDiameterEdited(); }
 
 void frmHauptform::ShowInfo() {
   QString shown = Q(infoCaption_);
   shown.remove(QLatin1Char('\r'));
-  Info->setText(shown);
+  noteLabel_->setText(shown);
 }
 
 }  // namespace zb::ui

@@ -65,18 +65,18 @@ class frmHauptform : public QWidget,
   void AppendToInfo(const std::string& text) override { SetInfoCaption(infoCaption_ + text); }
 
   // Event handlers.
-  void Command1_Click();
-  void Command2_Click();
-  void Command2_LostFocus();
-  void Text4_Change();
-  void Text4_LostFocus();
-  void VkSteller_GotFocus();
-  void VkSteller_Change();
-  void Option2_Click(int index);
-  void Option1_Click(int index);
-  void Combo1_Click(int index);
-  void Combo1_KeyUp();
-  void Text7_Change();
+  void OnCalculateClicked();
+  void OnShowClicked();
+  void OnShowButtonLeft();
+  void OnVelocityFactorEdited();
+  void OnVelocityFactorLeft();
+  void OnSpinnerEntered();
+  void OnSpinnerChanged();
+  void OnBandClicked(int index);
+  void OnSegmentClicked(int index);
+  void OnInsulationChosen(int index);
+  void OnInsulationKeyUp();
+  void OnConductorDiameterEdited();
 
   // BeamFormControls: what the calculation run and the form model read and write.
   std::string FrequencyText() override;
@@ -120,7 +120,6 @@ class frmHauptform : public QWidget,
   // The key filter of the numeric boxes; true when the key is swallowed.
   bool FilterKey(QKeyEvent* event);
   void ShowInfo();
-  // Runs an event handler so that no exception leaves it.
 
   Module1& module_;
   HandlerGuard guarded_;
@@ -131,28 +130,39 @@ class frmHauptform : public QWidget,
   std::set<int> comboKeysDown_;
 
  public:
-  // The controls, named as the program knows them (also their object names).
-  QGroupBox* Frame3 = nullptr;
-  QLabel* Label1 = nullptr;
-  QLineEdit* Text1 = nullptr;
-  QGroupBox* Frame2 = nullptr;
-  std::array<QRadioButton*, zb::kBandButtonCount> Option2{};
-  QGroupBox* Frame1 = nullptr;
-  std::array<QRadioButton*, 3> Option1{};
-  QLabel* Label7 = nullptr;
-  QLineEdit* Text4 = nullptr;
-  QScrollBar* VkSteller = nullptr;
-  QGroupBox* Frame5 = nullptr;
-  QLabel* Label8 = nullptr;
-  QComboBox* Combo1 = nullptr;
-  QLabel* Label9 = nullptr;
-  QLabel* Label10 = nullptr;
-  QLineEdit* Text6 = nullptr;
-  QLabel* Label11 = nullptr;
-  QLineEdit* Text7 = nullptr;
-  QPushButton* Command1 = nullptr;
-  QPushButton* Command2 = nullptr;
-  QLabel* Info = nullptr;
+  // The controls, public so that window tests reach them as a user does.
+  // Each keeps its designed name as its object name (the band and segment
+  // buttons as "Option2(0)" .. "Option2(9)" and "Option1(0)" .. "Option1(2)"):
+  //   frequencyGroup_ Frame3        frequencyLabel_ Label1     frequencyEdit_ Text1
+  //   bandGroup_ Frame2             bandButtons_ Option2       segmentGroup_ Frame1
+  //   segmentButtons_ Option1       velocityFactorLabel_ Label7
+  //   velocityFactorEdit_ Text4     velocityFactorSpinner_ VkSteller
+  //   insulationGroup_ Frame5       permittivityLabel_ Label8  insulationCombo_ Combo1
+  //   diameterLabel_ Label9         outerDiameterLabel_ Label10
+  //   outerDiameterEdit_ Text6      conductorDiameterLabel_ Label11
+  //   conductorDiameterEdit_ Text7  calculateButton_ Command1  showButton_ Command2
+  //   noteLabel_ Info
+  QGroupBox* frequencyGroup_ = nullptr;
+  QLabel* frequencyLabel_ = nullptr;
+  QLineEdit* frequencyEdit_ = nullptr;
+  QGroupBox* bandGroup_ = nullptr;
+  std::array<QRadioButton*, zb::kBandButtonCount> bandButtons_{};
+  QGroupBox* segmentGroup_ = nullptr;
+  std::array<QRadioButton*, 3> segmentButtons_{};
+  QLabel* velocityFactorLabel_ = nullptr;
+  QLineEdit* velocityFactorEdit_ = nullptr;
+  QScrollBar* velocityFactorSpinner_ = nullptr;
+  QGroupBox* insulationGroup_ = nullptr;
+  QLabel* permittivityLabel_ = nullptr;
+  QComboBox* insulationCombo_ = nullptr;
+  QLabel* diameterLabel_ = nullptr;
+  QLabel* outerDiameterLabel_ = nullptr;
+  QLineEdit* outerDiameterEdit_ = nullptr;
+  QLabel* conductorDiameterLabel_ = nullptr;
+  QLineEdit* conductorDiameterEdit_ = nullptr;
+  QPushButton* calculateButton_ = nullptr;
+  QPushButton* showButton_ = nullptr;
+  QLabel* noteLabel_ = nullptr;
 };
 
 }  // namespace zb::ui

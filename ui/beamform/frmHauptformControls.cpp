@@ -1,38 +1,25 @@
 // The beam form's controls and their layout.
 
-#include "ui/beamform/frmHauptform.h"
-
-#include <QCloseEvent>
 #include <QComboBox>
-#include <QDateTime>
-#include <QFocusEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
 #include "core/beam/BeamFormRules.h"
-#include "core/beam/CalculateBeam.h"
-#include "core/numbers/Cp1252.h"
-#include "core/beam/Insulation.h"
-#include "core/numbers/NumberText.h"
-#include "core/shared/VfWindowState.h"
 #include "locale/LocaleText.h"
-#include "report/ResultReport.h"
 #include "ui/app/FrameWindow.h"
 #include "ui/app/Module1.h"
+#include "ui/beamform/frmHauptform.h"
 #include "ui/common/BoxText.h"
 #include "ui/common/Controls.h"
 #include "ui/common/FrameActivation.h"
-#include "ui/common/HandlerGuard.h"
 #include "ui/common/MenuShortcutsFirst.h"
 #include "ui/platform/UiPlatform.h"
 
@@ -67,142 +54,147 @@ void frmHauptform::BuildControls() {
   top->setColumnStretch(0, 1);
   top->setColumnStretch(1, 1);
 
-  Info = NewNotePanel("Info", 4, this);
-  Info->setText(QString::fromUtf8(zb::kBeamFormEntries.info));
-  Info->setWordWrap(true);
-  Info->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  Info->setFont(TahomaFont());
+  noteLabel_ = NewNotePanel("Info", 4, this);
+  noteLabel_->setText(QString::fromUtf8(zb::kBeamFormEntries.info));
+  noteLabel_->setWordWrap(true);
+  noteLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  noteLabel_->setFont(TahomaFont());
   // Room for the summary's seven lines without wrapping its longest one.
   const QString longestLine = QStringLiteral(
       "Berechnet für die Resonanzfrequenz = 144,0 MHz / Bauvariante: drei Querträger ohne Spannseil");
-  Info->setMinimumWidth(Info->fontMetrics().horizontalAdvance(longestLine) + 2 * Info->margin() + 8);
-  Info->setMinimumHeight(Info->fontMetrics().lineSpacing() * 7 + 2 * Info->margin() + 8);
-  Info->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::MinimumExpanding);
+  noteLabel_->setMinimumWidth(noteLabel_->fontMetrics().horizontalAdvance(longestLine) +
+                              2 * noteLabel_->margin() + 8);
+  noteLabel_->setMinimumHeight(noteLabel_->fontMetrics().lineSpacing() * 7 + 2 * noteLabel_->margin() + 8);
+  noteLabel_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::MinimumExpanding);
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);
   layout->addLayout(BuildVelocityFactorRow());
   layout->addWidget(BuildInsulationGroup());
   layout->addLayout(BuildButtonRow());
-  layout->addWidget(Info, 1);
+  layout->addWidget(noteLabel_, 1);
 
   // Tab order: frequency, bands, segments, velocity factor, insulation, buttons.
-  SetTabOrder({Text1, Option2[0], Option1[0], Text4, VkSteller, Combo1, Text6, Text7, Command1, Command2});
+  SetTabOrder({frequencyEdit_, bandButtons_[0], segmentButtons_[0], velocityFactorEdit_,
+               velocityFactorSpinner_, insulationCombo_, outerDiameterEdit_, conductorDiameterEdit_,
+               calculateButton_, showButton_});
 }
 
 QGroupBox* frmHauptform::BuildFrequencyGroup() {
-  Frame3 = NewGroup("Frame3", "Resonanzfrequenz [MHz]:", this);
-  Label1 = NewLabel("Label1", "Gesamt Beam :", Frame3);
-  Text1 = NewLimitedBox("Text1", zb::kFrequencyLength, nullptr, Frame3);
-  Label1->setBuddy(Text1);
-  SetBoxText(Text1, Q(zb::kBeamFormEntries.frequency));
-  auto* row = new QHBoxLayout(Frame3);
-  row->addWidget(Label1);
-  row->addWidget(Text1, 1);
-  return Frame3;
+  frequencyGroup_ = NewGroup("Frame3", "Resonanzfrequenz [MHz]:", this);
+  frequencyLabel_ = NewLabel("Label1", "Gesamt Beam :", frequencyGroup_);
+  frequencyEdit_ = NewLimitedBox("Text1", zb::kFrequencyLength, nullptr, frequencyGroup_);
+  frequencyLabel_->setBuddy(frequencyEdit_);
+  SetBoxText(frequencyEdit_, Q(zb::kBeamFormEntries.frequency));
+  auto* row = new QHBoxLayout(frequencyGroup_);
+  row->addWidget(frequencyLabel_);
+  row->addWidget(frequencyEdit_, 1);
+  return frequencyGroup_;
 }
 
 QGroupBox* frmHauptform::BuildBandGroup() {
-  Frame2 = NewGroup("Frame2", "Antenne berechnen für &Band [MHz]:", this);
-  auto* grid = new QGridLayout(Frame2);
-  for (std::size_t i = 0; i < Option2.size(); ++i) {
-    Option2[i] = new QRadioButton(QString::fromUtf8(kBandCaptions[i]), Frame2);
-    Option2[i]->setObjectName(QStringLiteral("Option2(%1)").arg(i));
-    grid->addWidget(Option2[i], static_cast<int>(i % 6), static_cast<int>(i / 6));
+  bandGroup_ = NewGroup("Frame2", "Antenne berechnen für &Band [MHz]:", this);
+  auto* grid = new QGridLayout(bandGroup_);
+  for (std::size_t i = 0; i < bandButtons_.size(); ++i) {
+    bandButtons_[i] = new QRadioButton(QString::fromUtf8(kBandCaptions[i]), bandGroup_);
+    bandButtons_[i]->setObjectName(QStringLiteral("Option2(%1)").arg(i));
+    grid->addWidget(bandButtons_[i], static_cast<int>(i % 6), static_cast<int>(i / 6));
   }
-  Option2[zb::kBeamFormEntries.option2]->setChecked(true);
-  return Frame2;
+  bandButtons_[zb::kBeamFormEntries.band]->setChecked(true);
+  return bandGroup_;
 }
 
 QGroupBox* frmHauptform::BuildSegmentGroup() {
-  Frame1 = NewGroup("Frame1", "&Resonanz im Band für:", this);
-  auto* column = new QVBoxLayout(Frame1);
-  for (std::size_t i = 0; i < Option1.size(); ++i) {
-    Option1[i] = new QRadioButton(QString::fromUtf8(kSegmentCaptions[i]), Frame1);
-    Option1[i]->setObjectName(QStringLiteral("Option1(%1)").arg(i));
-    column->addWidget(Option1[i]);
+  segmentGroup_ = NewGroup("Frame1", "&Resonanz im Band für:", this);
+  auto* column = new QVBoxLayout(segmentGroup_);
+  for (std::size_t i = 0; i < segmentButtons_.size(); ++i) {
+    segmentButtons_[i] = new QRadioButton(QString::fromUtf8(kSegmentCaptions[i]), segmentGroup_);
+    segmentButtons_[i]->setObjectName(QStringLiteral("Option1(%1)").arg(i));
+    column->addWidget(segmentButtons_[i]);
   }
-  Option1[zb::kBeamFormEntries.option1]->setChecked(true);
-  return Frame1;
+  segmentButtons_[zb::kBeamFormEntries.segment]->setChecked(true);
+  return segmentGroup_;
 }
 
 // The row's controls are the form's own, as a screen reader lists them.
 QHBoxLayout* frmHauptform::BuildVelocityFactorRow() {
-  Label7 = NewLabel("Label7", "&Verkürzungsfaktor:", this);
-  Text4 = NewLimitedBox("Text4", zb::kVelocityFactorLength, " aus Schlankheitsgrad u. Antennenhöhe ", this);
-  SetBoxText(Text4, Q(zb::kBeamFormEntries.velocityFactor));
-  QFont bold = Text4->font();
+  velocityFactorLabel_ = NewLabel("Label7", "&Verkürzungsfaktor:", this);
+  velocityFactorEdit_ =
+      NewLimitedBox("Text4", zb::kVelocityFactorLength, " aus Schlankheitsgrad u. Antennenhöhe ", this);
+  SetBoxText(velocityFactorEdit_, Q(zb::kBeamFormEntries.velocityFactor));
+  QFont bold = velocityFactorEdit_->font();
   bold.setBold(true);
-  Text4->setFont(bold);
-  Label7->setBuddy(Text4);
-  VkSteller = new QScrollBar(Qt::Vertical, this);
-  VkSteller->setObjectName(QStringLiteral("VkSteller"));
-  VkSteller->setRange(0, kSpinnerMax);
-  VkSteller->setSingleStep(1);
-  VkSteller->setPageStep(1);
-  VkSteller->setFocusPolicy(Qt::StrongFocus);
-  VkSteller->setFixedHeight(Text4->sizeHint().height());
-  NameAfterCaption(VkSteller, Label7);
+  velocityFactorEdit_->setFont(bold);
+  velocityFactorLabel_->setBuddy(velocityFactorEdit_);
+  velocityFactorSpinner_ = new QScrollBar(Qt::Vertical, this);
+  velocityFactorSpinner_->setObjectName(QStringLiteral("VkSteller"));
+  velocityFactorSpinner_->setRange(0, kSpinnerMax);
+  velocityFactorSpinner_->setSingleStep(1);
+  velocityFactorSpinner_->setPageStep(1);
+  velocityFactorSpinner_->setFocusPolicy(Qt::StrongFocus);
+  velocityFactorSpinner_->setFixedHeight(velocityFactorEdit_->sizeHint().height());
+  NameAfterCaption(velocityFactorSpinner_, velocityFactorLabel_);
   auto* layout = new QHBoxLayout;
-  layout->addWidget(Label7);
-  layout->addWidget(Text4);
+  layout->addWidget(velocityFactorLabel_);
+  layout->addWidget(velocityFactorEdit_);
   layout->setSpacing(0);
-  layout->addWidget(VkSteller);
+  layout->addWidget(velocityFactorSpinner_);
   layout->addStretch(1);
-  Label7->setContentsMargins(0, 0, 6, 0);
+  velocityFactorLabel_->setContentsMargins(0, 0, 6, 0);
   return layout;
 }
 
 QGroupBox* frmHauptform::BuildInsulationGroup() {
-  Frame5 = NewGroup("Frame5", "Draht&isolierung:", this);
-  Frame5->setToolTip(QStringLiteral("für zusätzlichen Verkürzungsfaktor bei isoliertem Draht"));
-  Label8 = NewLabel("Label8", "relative &Dielektrizitätszahl :", Frame5);
-  Combo1 = new QComboBox(Frame5);
-  Combo1->setObjectName(QStringLiteral("Combo1"));
-  Combo1->setEditable(true);
-  Combo1->setInsertPolicy(QComboBox::NoInsert);
-  Combo1->setCompleter(nullptr);  // what is typed stays as typed
-  Combo1->setToolTip(QStringLiteral(" Isolier-Material "));
-  Combo1->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-  Label8->setBuddy(Combo1);
-  NameAfterCaption(Combo1->lineEdit(), Label8);
-  Label9 = NewLabel("Label9", "Durchmesser [mm]", Frame5);
-  Label10 = NewLabel("Label10", "Aussen:", Frame5);
-  Text6 = NewLimitedBox("Text6", zb::kDiameterLength, " Gesamtdurchmesser ", Frame5);
-  Label11 = NewLabel("Label11", "Leiter:", Frame5);
-  Text7 = NewLimitedBox("Text7", zb::kDiameterLength, " Drahtdurchmesser ", Frame5);
-  Label10->setBuddy(Text6);
-  Label11->setBuddy(Text7);
+  insulationGroup_ = NewGroup("Frame5", "Draht&isolierung:", this);
+  insulationGroup_->setToolTip(QStringLiteral("für zusätzlichen Verkürzungsfaktor bei isoliertem Draht"));
+  permittivityLabel_ = NewLabel("Label8", "relative &Dielektrizitätszahl :", insulationGroup_);
+  insulationCombo_ = new QComboBox(insulationGroup_);
+  insulationCombo_->setObjectName(QStringLiteral("Combo1"));
+  insulationCombo_->setEditable(true);
+  insulationCombo_->setInsertPolicy(QComboBox::NoInsert);
+  insulationCombo_->setCompleter(nullptr);  // what is typed stays as typed
+  insulationCombo_->setToolTip(QStringLiteral(" Isolier-Material "));
+  insulationCombo_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+  permittivityLabel_->setBuddy(insulationCombo_);
+  NameAfterCaption(insulationCombo_->lineEdit(), permittivityLabel_);
+  diameterLabel_ = NewLabel("Label9", "Durchmesser [mm]", insulationGroup_);
+  outerDiameterLabel_ = NewLabel("Label10", "Aussen:", insulationGroup_);
+  outerDiameterEdit_ = NewLimitedBox("Text6", zb::kDiameterLength, " Gesamtdurchmesser ", insulationGroup_);
+  conductorDiameterLabel_ = NewLabel("Label11", "Leiter:", insulationGroup_);
+  conductorDiameterEdit_ =
+      NewLimitedBox("Text7", zb::kDiameterLength, " Drahtdurchmesser ", insulationGroup_);
+  outerDiameterLabel_->setBuddy(outerDiameterEdit_);
+  conductorDiameterLabel_->setBuddy(conductorDiameterEdit_);
 
-  auto* grid = new QGridLayout(Frame5);
-  grid->addWidget(Label8, 0, 0);
-  grid->addWidget(Combo1, 0, 1, 1, 4);
-  grid->addWidget(NewLine("Line3", Frame5), 1, 0, 1, 5);
-  grid->addWidget(Label9, 2, 0);
-  grid->addWidget(Label10, 2, 1, Qt::AlignRight);
-  grid->addWidget(Text6, 2, 2);
-  grid->addWidget(Label11, 2, 3, Qt::AlignRight);
-  grid->addWidget(Text7, 2, 4);
-  grid->addWidget(NewLine("Line4", Frame5), 3, 0, 1, 5);
+  auto* grid = new QGridLayout(insulationGroup_);
+  grid->addWidget(permittivityLabel_, 0, 0);
+  grid->addWidget(insulationCombo_, 0, 1, 1, 4);
+  grid->addWidget(NewLine("Line3", insulationGroup_), 1, 0, 1, 5);
+  grid->addWidget(diameterLabel_, 2, 0);
+  grid->addWidget(outerDiameterLabel_, 2, 1, Qt::AlignRight);
+  grid->addWidget(outerDiameterEdit_, 2, 2);
+  grid->addWidget(conductorDiameterLabel_, 2, 3, Qt::AlignRight);
+  grid->addWidget(conductorDiameterEdit_, 2, 4);
+  grid->addWidget(NewLine("Line4", insulationGroup_), 3, 0, 1, 5);
   grid->setColumnStretch(2, 1);
   grid->setColumnStretch(4, 1);
   SetDiametersEnabled(false);
-  return Frame5;
+  return insulationGroup_;
 }
 
 QHBoxLayout* frmHauptform::BuildButtonRow() {
-  Command1 = new QPushButton(QStringLiteral("&Rechnen"), this);
-  Command1->setObjectName(QStringLiteral("Command1"));
-  Command1->setToolTip(QStringLiteral(" Berechnung durchführen  "));
-  Command1->setDefault(true);
-  Command2 = new QPushButton(QStringLiteral("&Anzeigen"), this);
-  Command2->setObjectName(QStringLiteral("Command2"));
-  Command2->setToolTip(QStringLiteral(" Ergebnisse anzeigen "));
-  Command2->setEnabled(false);
+  calculateButton_ = new QPushButton(QStringLiteral("&Rechnen"), this);
+  calculateButton_->setObjectName(QStringLiteral("Command1"));
+  calculateButton_->setToolTip(QStringLiteral(" Berechnung durchführen  "));
+  calculateButton_->setDefault(true);
+  showButton_ = new QPushButton(QStringLiteral("&Anzeigen"), this);
+  showButton_->setObjectName(QStringLiteral("Command2"));
+  showButton_->setToolTip(QStringLiteral(" Ergebnisse anzeigen "));
+  showButton_->setEnabled(false);
   auto* layout = new QHBoxLayout;
   layout->addStretch(1);
-  layout->addWidget(Command1);
-  layout->addWidget(Command2);
+  layout->addWidget(calculateButton_);
+  layout->addWidget(showButton_);
   return layout;
 }
 

@@ -18,7 +18,8 @@ QLabel* NewLabel(const char* name, const char* caption, QWidget* parent) {
 void NameAfterCaption(QWidget* control, const QLabel* caption) {
   QString name = caption->text();
   // "&&" stands for an ampersand, a single one marks the access key.
-  for (qsizetype i = name.indexOf(u'&'); i >= 0 && i < name.size(); i = name.indexOf(u'&', i + 1)) name.remove(i, 1);
+  for (qsizetype i = name.indexOf(u'&'); i >= 0 && i < name.size(); i = name.indexOf(u'&', i + 1))
+    name.remove(i, 1);
   control->setAccessibleName(name);
 }
 

@@ -1,6 +1,7 @@
 #include "ui/common/HandlerGuard.h"
 
 #include "core/numbers/RuntimeError.h"
+#include "core/shared/MessageTexts.h"
 
 namespace zb::ui {
 
@@ -9,7 +10,7 @@ std::string HandlerErrorText(std::exception_ptr error, const std::string& lineBr
     std::rethrow_exception(error);
   } catch (const zb::RuntimeError& runtimeError) {
     if (runtimeError.Number() == zb::kOverflow)
-      return runtimeError.Description() + lineBreak + "Bitte kleinere Werte verwenden.";
+      return runtimeError.Description() + lineBreak + zb::kSmallerValuesHint;
     return runtimeError.Description();
   } catch (...) {
     // Library texts are English and technical; the user gets the general one.
@@ -17,11 +18,12 @@ std::string HandlerErrorText(std::exception_ptr error, const std::string& lineBr
   }
 }
 
-void ShowHandlerError(zb::Platform& platform, std::exception_ptr error, const std::string& lineBreak) noexcept {
+void ShowHandlerError(zb::Platform& platform, std::exception_ptr error,
+                      const std::string& lineBreak) noexcept {
   try {
     platform.SetHourglass(false);
     platform.MessageBox(HandlerErrorText(error, lineBreak), zb::MsgButtons::Ok, zb::MsgIcon::Exclamation,
-                        " Fehler ");
+                        zb::kErrorTitle);
   } catch (...) {
     // Nothing more can be told; the program goes on.
   }

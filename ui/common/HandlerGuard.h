@@ -46,9 +46,7 @@ class HandlerGuard {
   // the guard is the window's own, so it lives as long as the connection.
   template <typename Window, typename... Args>
   auto Slot(Window* window, void (Window::*handler)(Args...)) const {
-    return [this, window, handler](Args... args) {
-      (*this)([&] { (window->*handler)(args...); });
-    };
+    return [this, window, handler](Args... args) { (*this)([&] { (window->*handler)(args...); }); };
   }
 
  private:

@@ -8,8 +8,8 @@
 #include <QTime>
 #include <QTimer>
 
-#include "ui/common/Twips.h"
 #include "locale/LocaleText.h"
+#include "ui/common/Twips.h"
 
 namespace zb::ui {
 

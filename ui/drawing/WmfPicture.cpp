@@ -300,6 +300,29 @@ WmfPicture WmfPicture::Load(const QString& path) {
   return FromData(bytes);
 }
 
+namespace {
+
+// The picture's own frame in device units: the placeable header's box, else
+// the metafile's window; the box around the drawing when that is unusable.
+wmfD_Rect OwnFrameOr(const wmfD_Rect& drawn, const Frame& frame, const DeviceMapping& mapping) {
+  double left = frame.left, top = frame.top, right = frame.right, bottom = frame.bottom;
+  if (!frame.placeable) {
+    left = mapping.originX;
+    top = mapping.originY;
+    right = mapping.originX + mapping.windowWidth;
+    bottom = mapping.originY + mapping.windowHeight;
+  }
+  const double x1 = (left - mapping.originX) * mapping.pixelWidth,
+               x2 = (right - mapping.originX) * mapping.pixelWidth;
+  const double y1 = (top - mapping.originY) * mapping.pixelHeight,
+               y2 = (bottom - mapping.originY) * mapping.pixelHeight;
+  const wmfD_Rect own{{static_cast<float>(std::min(x1, x2)), static_cast<float>(std::min(y1, y2))},
+                      {static_cast<float>(std::max(x1, x2)), static_cast<float>(std::max(y1, y2))}};
+  return Usable(own) ? own : drawn;
+}
+
+}  // namespace
+
 WmfPicture WmfPicture::FromData(const QByteArray& bytes) {
   if (bytes.size() > kMaxFileBytes) Invalid();
   const Frame frame = CheckStructure(bytes);
@@ -318,22 +341,7 @@ WmfPicture WmfPicture::FromData(const QByteArray& bytes) {
     if (twips.isEmpty()) twips = trial.DisplaySize(1440);
     trial.Play(device, QSize(100, 100), &mapping);
   }
-  if (mapping.known) {
-    double left = frame.left, top = frame.top, right = frame.right, bottom = frame.bottom;
-    if (!frame.placeable) {
-      left = mapping.originX;
-      top = mapping.originY;
-      right = mapping.originX + mapping.windowWidth;
-      bottom = mapping.originY + mapping.windowHeight;
-    }
-    const double x1 = (left - mapping.originX) * mapping.pixelWidth,
-                 x2 = (right - mapping.originX) * mapping.pixelWidth;
-    const double y1 = (top - mapping.originY) * mapping.pixelHeight,
-                 y2 = (bottom - mapping.originY) * mapping.pixelHeight;
-    const wmfD_Rect own{{static_cast<float>(std::min(x1, x2)), static_cast<float>(std::min(y1, y2))},
-                        {static_cast<float>(std::max(x1, x2)), static_cast<float>(std::max(y1, y2))}};
-    if (Usable(own)) device = own;
-  }
+  if (mapping.known) device = OwnFrameOr(device, frame, mapping);
   if (!Usable(device) || twips.width() <= 0 || twips.height() <= 0) Invalid();
 
   // Second run: the picture itself, one SVG unit per point.

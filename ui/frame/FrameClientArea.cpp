@@ -1,7 +1,7 @@
 #include "ui/frame/FrameClientArea.h"
 
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 
 #include "ui/common/Twips.h"
 

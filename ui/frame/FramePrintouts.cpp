@@ -18,7 +18,7 @@ namespace {
 // The Tag of a velocity-factor window; "" for a window without one.
 std::string TagOf(QWidget& window) {
   auto* state = WindowRegistry::IfOffers<zb::VfWindowState>(window);
-  return state ? state->Tag() : std::string();
+  return state ? zb::VfWindowTag(state->Status()) : std::string();
 }
 
 class ProgramInputWindows final : public InputPrintWindows {
@@ -36,7 +36,7 @@ class ProgramInputWindows final : public InputPrintWindows {
   void AppendToBeamInfo(const std::string& text) override {
     WindowRegistry::As<NoteAreaWindow>(beamForm_.ClientArea()).AppendToInfo(text);
   }
-  PrintableWindow* VkWindow() override { return vk_ ? &*vk_ : nullptr; }
+  PrintableWindow* VelocityFactorWindow() override { return vk_ ? &*vk_ : nullptr; }
   PrintableWindow* PruningWindow() override { return pruning_ ? &*pruning_ : nullptr; }
 
  private:
@@ -67,12 +67,12 @@ class FrameForDrawing final : public DrawingPrintFrame {
 
 }  // namespace
 
-void MDIForm1::mnuDatDruck_Click() {
-  ProgramInputWindows windows(module_, PruningFenster.data());
+void MDIForm1::OnPrintInputsClicked() {
+  ProgramInputWindows windows(module_, pruningWindow_.data());
   PrintInputs(module_.Platform(), windows);
 }
 
-void MDIForm1::mnuZeichnDruck_Click() {
+void MDIForm1::OnPrintDrawingClicked() {
   FrameForDrawing frame(*this);
   PrintDrawing(module_.Platform(), frame);
 }

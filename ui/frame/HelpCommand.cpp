@@ -5,9 +5,9 @@
 #include <QFileInfo>
 #include <exception>
 
-#include "ui/frame/MDIForm1.h"
-#include "ui/app/Module1.h"
 #include "locale/LocaleText.h"
+#include "ui/app/Module1.h"
+#include "ui/frame/MDIForm1.h"
 #include "ui/platform/UiPlatform.h"
 
 namespace zb::ui {
@@ -28,7 +28,7 @@ QString MDIForm1::HelpDocumentPath() const {
   return QDir::toNativeSeparators(found);
 }
 
-void MDIForm1::mnuHilfe_Click() {
+void MDIForm1::OnHelpClicked() {
   try {
     const QString document = HelpDocumentPath();
     if (!module_.CheckFileExists(document)) return;
@@ -39,8 +39,8 @@ void MDIForm1::mnuHilfe_Click() {
       return;
     }
     const std::string& nl = module_.State().Zeilenumbruch;
-    module_.Platform().MessageBox("Acrobat Reader o.ä. nicht gefunden!" + nl + "Hilfe finden Sie in der Datei " + nl +
-                                      U8(document) + nl,
+    module_.Platform().MessageBox("Acrobat Reader o.ä. nicht gefunden!" + nl +
+                                      "Hilfe finden Sie in der Datei " + nl + U8(document) + nl,
                                   MsgButtons::Ok, MsgIcon::Critical, " Hilfe");
   } catch (const std::exception&) {
     // Anything else that goes wrong in the help command passes silently.

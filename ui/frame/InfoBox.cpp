@@ -1,21 +1,23 @@
 // The frame's info box, made from the program's version information.
 
 #include "core/shared/VersionInfo.h"
-#include "ui/frame/MDIForm1.h"
 #include "ui/app/Module1.h"
+#include "ui/frame/MDIForm1.h"
 #include "ui/platform/UiPlatform.h"
 
 namespace zb::ui {
 
-void MDIForm1::mnuInfo_Click() {
+void MDIForm1::OnInfoClicked() {
   const QString previous = StatusText();
   const std::string& nl = module_.State().Zeilenumbruch;
   using namespace zb::version;
-  const std::string message = " " + nl + kFileDescription + " " + nl + nl + " Version " + std::to_string(kMajor) +
-                              "." + std::to_string(kMinor) + "." + std::to_string(kRevision) + " " + kLegalNotice +
-                              nl + nl + kUsageTerms1 + nl + kUsageTerms2 + nl;
+  const std::string message = " " + nl + kFileDescription + " " + nl + nl + " Version " +
+                              std::to_string(kMajor) + "." + std::to_string(kMinor) + "." +
+                              std::to_string(kRevision) + " " + kLegalNotice + nl + nl + kUsageTerms1 + nl +
+                              kUsageTerms2 + nl;
   SetStatusText(QStringLiteral("Info "));
-  module_.Platform().MessageBox(message, MsgButtons::Ok, MsgIcon::Information, std::string(" ") + kProductName);
+  module_.Platform().MessageBox(message, MsgButtons::Ok, MsgIcon::Information,
+                                std::string(" ") + kProductName);
   SetStatusText(previous);
 }
 

@@ -21,13 +21,13 @@
 #include "assets/Assets.h"
 #include "locale/LocaleText.h"
 #include "ui/app/Module1.h"
-#include "ui/app/VkWindow.h"
+#include "ui/app/Settings.h"
+#include "ui/app/VfPruningWindow.h"
 #include "ui/common/MenuEntries.h"
 #include "ui/common/StatusPanels.h"
 #include "ui/common/Twips.h"
 #include "ui/frame/FrameClientArea.h"
 #include "ui/frame/FramePlacement.h"
-#include "ui/frame/FrameSettings.h"
 #include "ui/platform/UiPlatform.h"
 
 namespace zb::ui {
@@ -53,14 +53,15 @@ MDIForm1::MDIForm1(Module1& module)
   clientArea_ = new FrameClientArea(this);
   setCentralWidget(clientArea_);
   BuildMenus();
-  statusBar1_ = new StatusPanels(this);
+  statusBar_ = new StatusPanels(this);
 
   // The designed placement of the client area, in force until the stored
   // placement is applied.
   setGeometry(TwipsToPixels(kDesignLeft, this), TwipsToPixels(kDesignTop, this),
               TwipsToPixels(kDesignWidth, this), TwipsToPixels(kDesignHeight, this));
 
-  connect(qApp, &QGuiApplication::focusWindowChanged, this, guarded_.Slot(this, &MDIForm1::FocusWindowChanged));
+  connect(qApp, &QGuiApplication::focusWindowChanged, this,
+          guarded_.Slot(this, &MDIForm1::FocusWindowChanged));
 }
 
 MDIForm1::~MDIForm1() = default;
@@ -154,8 +155,8 @@ void MDIForm1::ShowChildWindow(QWidget* window) {
 
 // ---------------------------------------------------------------- status
 
-QString MDIForm1::StatusText() const { return statusBar1_->Text(); }
-void MDIForm1::SetStatusText(const QString& text) { statusBar1_->SetText(text); }
+QString MDIForm1::StatusText() const { return statusBar_->Text(); }
+void MDIForm1::SetStatusText(const QString& text) { statusBar_->SetText(text); }
 
 // ---------------------------------------------------------------- drawing
 

@@ -63,12 +63,12 @@ class MDIForm1 : public QMainWindow, public FrameWindow {
   QString CurrentDrawingFile() const { return drawingFile_; }
   void SetPicture(const WmfPicture& picture, const QString& file) override;
   QWidget* OpenedPruningWindow() override;
-  void CheckThreeCrossArms() override { mnu3Querträger->setChecked(true); }
+  void CheckThreeCrossArms() override { threeSpreadersAction_->setChecked(true); }
 
   // The pruning window, a further instance of the velocity-factor window set
   // by the pruning command (null once closed); the input printout prints it
   // while it holds a result.
-  QPointer<QWidget> PruningFenster;
+  QPointer<QWidget> pruningWindow_;
 
   // Where the help document is looked for: the program's own folder first,
   // then the installed data folder.
@@ -77,27 +77,37 @@ class MDIForm1 : public QMainWindow, public FrameWindow {
   // it is only there.
   QString HelpDocumentPath() const;
 
-  // Menu entries.
-  void mnuDat_Click();
-  void mnuAnzeigen_Click();
-  void mnuZeichnDruck_Click();
-  void mnuDatDruck_Click();
-  void mnuEnde_Click();
-  void mnuBauv_Click();
-  void mnu2Querträger_Click();
-  void mnu3Querträger_Click();
-  void mnuVk_Click();
-  void mnuBerStromsAnt_Click();
-  void mnuPruning_Click();
-  void mnuBerZusDipol_Click();
-  void mnuMessung_Click();
-  void mnuAnalysator_Click();
-  void mnuHilfe_Click();
-  void mnuInfo_Click();
+  // The menus, as their entries' object names (their designed names) give them:
+  //   OnFileMenuOpening mnuDat          OnShowReportClicked mnuAnzeigen
+  //   OnPrintDrawingClicked mnuZeichnDruck
+  //   OnPrintInputsClicked, printInputsAction_ mnuDatDruck
+  //   OnQuitClicked mnuEnde             OnVariantMenuOpening mnuBauv
+  //   OnTwoSpreadersClicked, twoSpreadersAction_ mnu2Querträger
+  //   OnThreeSpreadersClicked, threeSpreadersAction_ mnu3Querträger
+  //   OnVelocityFactorClicked mnuVk     OnBeamClicked mnuBerStromsAnt
+  //   OnPruningClicked mnuPruning       OnCoupledDipoleClicked mnuBerZusDipol
+  //   OnSweepFileClicked mnuMessung     OnAnalyserClicked mnuAnalysator
+  //   OnHelpClicked mnuHilfe            OnInfoClicked mnuInfo
+  void OnFileMenuOpening();
+  void OnShowReportClicked();
+  void OnPrintDrawingClicked();
+  void OnPrintInputsClicked();
+  void OnQuitClicked();
+  void OnVariantMenuOpening();
+  void OnTwoSpreadersClicked();
+  void OnThreeSpreadersClicked();
+  void OnVelocityFactorClicked();
+  void OnBeamClicked();
+  void OnPruningClicked();
+  void OnCoupledDipoleClicked();
+  void OnSweepFileClicked();
+  void OnAnalyserClicked();
+  void OnHelpClicked();
+  void OnInfoClicked();
 
-  QAction* mnu2Querträger = nullptr;
-  QAction* mnu3Querträger = nullptr;
-  QAction* mnuDatDruck = nullptr;
+  QAction* twoSpreadersAction_ = nullptr;
+  QAction* threeSpreadersAction_ = nullptr;
+  QAction* printInputsAction_ = nullptr;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -108,6 +118,10 @@ class MDIForm1 : public QMainWindow, public FrameWindow {
 
  private:
   void BuildMenus();
+  void BuildFileMenu();
+  void BuildVariantMenu();
+  void BuildCalculateMenu();
+  void BuildHelpMenu();
   void ScheduleResize();
   void FocusWindowChanged(QWindow* window);
   void ChangeVariant(bool dreiQuertraeger);
@@ -115,7 +129,7 @@ class MDIForm1 : public QMainWindow, public FrameWindow {
   Module1& module_;
   HandlerGuard guarded_;
   FrameClientArea* clientArea_ = nullptr;
-  StatusPanels* statusBar1_ = nullptr;
+  StatusPanels* statusBar_ = nullptr;
   QString drawingFile_;
   ProgramFolders folders_;
   bool closingFrame_ = false;

@@ -1,8 +1,6 @@
 // Where the frame stands: its first placement from the stored settings and
 // what it stores when the program ends.
 
-#include "ui/frame/MDIForm1.h"
-
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -24,13 +22,14 @@
 #include "assets/Assets.h"
 #include "locale/LocaleText.h"
 #include "ui/app/Module1.h"
-#include "ui/app/VkWindow.h"
+#include "ui/app/Settings.h"
+#include "ui/app/VfPruningWindow.h"
 #include "ui/common/MenuEntries.h"
 #include "ui/common/StatusPanels.h"
 #include "ui/common/Twips.h"
 #include "ui/frame/FrameClientArea.h"
 #include "ui/frame/FramePlacement.h"
-#include "ui/frame/FrameSettings.h"
+#include "ui/frame/MDIForm1.h"
 #include "ui/platform/UiPlatform.h"
 
 namespace zb::ui {

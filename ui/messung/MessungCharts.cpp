@@ -31,8 +31,8 @@ const QColor kPreviousColour(150, 150, 150);
 // One column's points, in frequency order, each once.
 void AddColumn(std::vector<QPointF>& out, const std::vector<QPointF>& column) {
   if (column.empty()) return;
-  const auto [low, high] = std::minmax_element(column.begin(), column.end(),
-                                               [](const QPointF& a, const QPointF& b) { return a.y() < b.y(); });
+  const auto [low, high] = std::minmax_element(
+      column.begin(), column.end(), [](const QPointF& a, const QPointF& b) { return a.y() < b.y(); });
   std::vector<const QPointF*> kept{&column.front(), &*low, &*high, &column.back()};
   std::sort(kept.begin(), kept.end());
   kept.erase(std::unique(kept.begin(), kept.end()), kept.end());
@@ -64,7 +64,8 @@ void Attach(QChart* chart, QAbstractSeries* series, QValueAxis* x, QValueAxis* y
 
 // The label's place: above the plot, where no curve runs, beside the line;
 // on its left where the right has no room.
-void PlaceResonanceLabel(QChart* chart, QGraphicsSimpleTextItem* label, QAbstractSeries* line, QPointF value) {
+void PlaceResonanceLabel(QChart* chart, QGraphicsSimpleTextItem* label, QAbstractSeries* line,
+                         QPointF value) {
   const double lineX = chart->mapToPosition(value, line).x();
   const QRectF area = chart->plotArea();
   const QRectF text = label->boundingRect();
@@ -76,7 +77,8 @@ void PlaceResonanceLabel(QChart* chart, QGraphicsSimpleTextItem* label, QAbstrac
 // The resonance: a vertical line over the whole value range and its value
 // above the plot beside it, kept there when the chart changes its size.
 void AddResonance(QChart* chart, double mhz, QValueAxis* x, QValueAxis* y, const QString& text) {
-  QLineSeries* line = NewCurve(QStringLiteral("Resonanz"), {{mhz, y->min()}, {mhz, y->max()}}, kResonanceColour);
+  QLineSeries* line =
+      NewCurve(QStringLiteral("Resonanz"), {{mhz, y->min()}, {mhz, y->max()}}, kResonanceColour);
   QPen pen = line->pen();
   pen.setStyle(Qt::DashLine);
   pen.setWidthF(2);
@@ -106,7 +108,8 @@ QChart* NewChart() {
 }
 
 // The resonance marked where it lies in the sweep; outside it nothing is marked.
-void MarkResonance(QChart* chart, const zb::SweepEvaluation& e, QValueAxis* x, QValueAxis* y, const QString& text) {
+void MarkResonance(QChart* chart, const zb::SweepEvaluation& e, QValueAxis* x, QValueAxis* y,
+                   const QString& text) {
   if (!zb::ResonanceOutsideSweep(e.resonanceKind)) AddResonance(chart, e.resonanceMHz, x, y, text);
 }
 
@@ -126,8 +129,8 @@ std::pair<double, double> ValueRange(const std::vector<QPointF>& a, const std::v
 
 // A curve of the previous sweep, grey and behind the current one; a curve
 // without legend text keeps out of the legend.
-void AddPreviousCurve(QChart* chart, const std::vector<QPointF>& points, const QString& legend, Qt::PenStyle style,
-                      QValueAxis* x, QAbstractAxis* y) {
+void AddPreviousCurve(QChart* chart, const std::vector<QPointF>& points, const QString& legend,
+                      Qt::PenStyle style, QValueAxis* x, QAbstractAxis* y) {
   QLineSeries* curve = NewCurve(legend, points, kPreviousColour);
   QPen pen = curve->pen();
   pen.setStyle(style);
@@ -147,7 +150,8 @@ double Reactance(const zb::MeasuredPoint& p) { return p.reactance; }
 QString PreviousLegend(const zb::Measurement& previous) {
   const zb::SweepEvaluation& e = previous.evaluation;
   if (zb::ResonanceOutsideSweep(e.resonanceKind)) return QStringLiteral("vorher: Resonanz au\u00DFerhalb");
-  return QStringLiteral("vorher: Resonanz %1 MHz").arg(QString::fromStdString(zb::SweepMHzText(e.resonanceMHz)));
+  return QStringLiteral("vorher: Resonanz %1 MHz")
+      .arg(QString::fromStdString(zb::SweepMHzText(e.resonanceMHz)));
 }
 
 std::vector<QPointF> ThinnedCurve(const std::vector<zb::MeasuredPoint>& points,
@@ -162,7 +166,8 @@ std::vector<QPointF> ThinnedCurve(const std::vector<zb::MeasuredPoint>& points,
     const double y = value(point);
     if (!std::isfinite(y)) continue;
     const int index =
-        width > 0 ? std::min(columns - 1, static_cast<int>((point.frequencyMHz - start) / width * columns)) : 0;
+        width > 0 ? std::min(columns - 1, static_cast<int>((point.frequencyMHz - start) / width * columns))
+                  : 0;
     if (index != current) {
       AddColumn(out, column);
       column.clear();
@@ -174,7 +179,8 @@ std::vector<QPointF> ThinnedCurve(const std::vector<zb::MeasuredPoint>& points,
   return out;
 }
 
-QChart* NewSwrChart(const zb::Measurement& measurement, const QString& resonanceText, const PreviousSweep* previous) {
+QChart* NewSwrChart(const zb::Measurement& measurement, const QString& resonanceText,
+                    const PreviousSweep* previous) {
   const zb::SweepEvaluation& e = measurement.evaluation;
   QChart* chart = NewChart();
   QValueAxis* x = NewFrequencyAxis(e.fStartMHz, e.fStopMHz);
@@ -197,10 +203,12 @@ QChart* NewSwrChart(const zb::Measurement& measurement, const QString& resonance
     Attach(chart, band, x, y);
   }
   // An SWR above the axis (an infinite one too) is drawn at its top.
-  const auto position = [](const zb::MeasuredPoint& p) { return SwrAxisPosition(std::min(p.swr, kSwrAxisTop)); };
+  const auto position = [](const zb::MeasuredPoint& p) {
+    return SwrAxisPosition(std::min(p.swr, kSwrAxisTop));
+  };
   if (previous)
-    AddPreviousCurve(chart, ThinnedCurve(previous->measurement->points, position, kCurveColumns), previous->legend,
-                     Qt::SolidLine, x, y);
+    AddPreviousCurve(chart, ThinnedCurve(previous->measurement->points, position, kCurveColumns),
+                     previous->legend, Qt::SolidLine, x, y);
   QLineSeries* curve =
       NewCurve(QStringLiteral("SWR"), ThinnedCurve(measurement.points, position, kCurveColumns), kSwrColour);
   Attach(chart, curve, x, y);

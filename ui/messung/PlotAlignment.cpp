@@ -32,8 +32,9 @@ int LeastLeftMargin(const QChart& chart) {
 Insets InsetsOf(const QChart& chart) {
   const QRectF area = chart.plotArea();
   const QMargins margins = chart.margins();
-  return {static_cast<int>(std::ceil(area.left())) - margins.left() + LeastLeftMargin(chart) - kLeastSideMargin,
-          static_cast<int>(std::ceil(chart.size().width() - area.right())) - margins.right()};
+  return {
+      static_cast<int>(std::ceil(area.left())) - margins.left() + LeastLeftMargin(chart) - kLeastSideMargin,
+      static_cast<int>(std::ceil(chart.size().width() - area.right())) - margins.right()};
 }
 
 void Align(QChart* a, QChart* b) {

@@ -13,17 +13,18 @@
 #include <QMdiSubWindow>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QSettings>
 #include <QVBoxLayout>
 #include <string>
 
-#include "core/shared/ModuleState.h"
 #include "core/measurement/SweepEvaluation.h"
 #include "core/measurement/SweepTexts.h"
+#include "core/shared/ModuleState.h"
+#include "locale/LocaleText.h"
 #include "ui/app/AnalyserSweep.h"
 #include "ui/app/FrameWindow.h"
 #include "ui/app/Module1.h"
-#include "ui/app/VkWindow.h"
+#include "ui/app/Settings.h"
+#include "ui/app/VfPruningWindow.h"
 #include "ui/common/Controls.h"
 #include "ui/common/HandlerGuard.h"
 #include "ui/messung/ChartPicture.h"
@@ -40,11 +41,7 @@ constexpr const char* kTitle = "Messung auswerten";
 constexpr QSize kDesignedSize(760, 720);
 
 // The folder of the last sweep opened, kept beside the frame's placement.
-const QString kFolderKey = QStringLiteral("Settings/MessungOrdner");
-
-QSettings Store() { return QSettings(QSettings::UserScope, QStringLiteral("Zelvar-Beam"), QStringLiteral("Zelvar-Beam")); }
-
-QString Q(const std::string& text) { return QString::fromStdString(text); }
+const QString kFolderKey = QStringLiteral("MessungOrdner");
 
 std::filesystem::path PathOf(const QString& file) { return QFile::encodeName(file).toStdString(); }
 
@@ -75,13 +72,13 @@ frmMessung::frmMessung(Module1& module)
   setObjectName(QStringLiteral("frmMessung"));
   setWindowTitle(QString::fromUtf8(kTitle));
   BuildControls();
-  connect(cmdPruning, &QPushButton::clicked, this, [this] { guarded_([this] { cmdPruning_Click(); }); });
-  connect(cmdBild, &QPushButton::clicked, this, [this] { guarded_([this] { cmdBild_Click(); }); });
-  connect(repeatButton, &QPushButton::clicked, this, [this] { guarded_([this] { cmdWiederholen_Click(); }); });
+  connect(cmdPruning, &QPushButton::clicked, this, [this] { guarded_([this] { OnPruningClicked(); }); });
+  connect(cmdBild, &QPushButton::clicked, this, [this] { guarded_([this] { OnSavePictureClicked(); }); });
+  connect(repeatButton, &QPushButton::clicked, this, [this] { guarded_([this] { OnRepeatClicked(); }); });
   connect(continuousBox, &QCheckBox::toggled, this,
-          [this](bool on) { guarded_([this, on] { chkFortlaufend_Toggled(on); }); });
+          [this](bool on) { guarded_([this, on] { OnContinuousToggled(on); }); });
   connect(saveTouchstoneButton, &QPushButton::clicked, this,
-          [this] { guarded_([this] { cmdTouchstone_Click(); }); });
+          [this] { guarded_([this] { OnSaveTouchstoneClicked(); }); });
 }
 
 frmMessung::~frmMessung() = default;
@@ -202,19 +199,19 @@ void frmMessung::OpenMeasurement() {
     // Touchstone 2 files often end in ".ts".
     options.filter =
         QStringLiteral("Touchstone-Datei (*.s1p *.s2p *.ts)|*.s1p;*.s2p;*.ts|Alle Dateien (*.*)|*.*");
-    options.folder = Store().value(kFolderKey).toString();
+    options.folder = GetSetting(kFolderKey).value_or(QString());
     UiPlatform& platform = module_.Platform();
     const std::optional<QString> file = platform.OpenFileDialog(this, options);
     if (!file) return;
-    Store().setValue(kFolderKey, QFileInfo(*file).absolutePath());
+    SaveSetting(kFolderKey, QFileInfo(*file).absolutePath());
 
     platform.SetHourglass(true);
     const zb::MeasurementRead read = zb::ReadMeasurement(PathOf(*file));
     if (!read.measurement) {
       platform.SetHourglass(false);
-      platform.MessageBox(QFileInfo(*file).fileName().toStdString() + module_.State().Zeilenumbruch +
-                              read.error.message,
-                          MsgButtons::Ok, MsgIcon::Exclamation, kTitle);
+      platform.MessageBox(
+          QFileInfo(*file).fileName().toStdString() + module_.State().Zeilenumbruch + read.error.message,
+          MsgButtons::Ok, MsgIcon::Exclamation, kTitle);
       return;
     }
     ForgetAnalyserSweep();
@@ -239,12 +236,13 @@ void frmMessung::FitIntoFrame() {
 }
 
 // source is what the file row names, baseName the sweep's name as a file.
-void frmMessung::ShowMeasurement(const QString& source, const QString& baseName, const zb::Measurement& measurement) {
+void frmMessung::ShowMeasurement(const QString& source, const QString& baseName,
+                                 const zb::Measurement& measurement) {
   const zb::SweepEvaluation& e = measurement.evaluation;
   fileName_ = baseName;
   // The assumed units on a line of their own, so the path never pushes them out of sight.
-  lblDatei->setText(source +
-                    (measurement.optionsAssumed ? QStringLiteral("\n") + Q(zb::AssumedOptionsNote()) : QString()));
+  lblDatei->setText(
+      source + (measurement.optionsAssumed ? QStringLiteral("\n") + Q(zb::AssumedOptionsNote()) : QString()));
   const std::vector<zb::SweepRow> rows = zb::SweepEvaluationRows(e);
   // As many rows as both have; a label without a row stays empty.
   for (std::size_t i = 0; i < lblWert.size(); ++i) {
@@ -260,7 +258,8 @@ void frmMessung::ShowMeasurement(const QString& source, const QString& baseName,
 // so a window that sweeps over and over keeps two charts and no more.
 void frmMessung::ShowCharts(const zb::Measurement& measurement, const QString& resonance) {
   std::optional<PreviousSweep> previous;
-  if (previous_) previous.emplace(PreviousSweep{&previous_->measurement, PreviousLegend(previous_->measurement)});
+  if (previous_)
+    previous.emplace(PreviousSweep{&previous_->measurement, PreviousLegend(previous_->measurement)});
   const PreviousSweep* before = previous ? &*previous : nullptr;
   QChart* old = chtSwr->chart();
   chtSwr->setChart(NewSwrChart(measurement, resonance, before));
@@ -273,7 +272,7 @@ void frmMessung::ShowCharts(const zb::Measurement& measurement, const QString& r
 
 // The resonance into the pruning window's measured frequency; the frame opens
 // that window first when none is open.
-void frmMessung::cmdPruning_Click() {
+void frmMessung::OnPruningClicked() {
   if (!resonanceMHz_) return;
   // The sweep's edge is no resonance: the pruning would cut far too little.
   if (!resonanceOutside_.empty()) {
@@ -282,10 +281,11 @@ void frmMessung::cmdPruning_Click() {
   }
   QWidget* pruning = module_.Frame().OpenedPruningWindow();
   if (!pruning) return;
-  WindowRegistry::As<VkWindow>(*pruning).SetMeasuredResonance(Q(zb::MeasuredResonanceText(*resonanceMHz_)));
+  WindowRegistry::As<VfPruningWindow>(*pruning).SetMeasuredResonance(
+      Q(zb::MeasuredResonanceText(*resonanceMHz_)));
 }
 
-void frmMessung::cmdBild_Click() {
+void frmMessung::OnSavePictureClicked() {
   FileDialogOptions options;
   options.title = QStringLiteral("Bild speichern");
   options.filter = QStringLiteral("PNG-Bild (*.png)|*.png|SVG-Grafik (*.svg)|*.svg");

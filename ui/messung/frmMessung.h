@@ -18,9 +18,9 @@
 #include <optional>
 #include <string>
 
-#include "ui/common/HandlerGuard.h"
 #include "ui/app/MessungWindow.h"
 #include "ui/app/WindowClasses.h"
+#include "ui/common/HandlerGuard.h"
 
 class QCheckBox;
 class QLabel;
@@ -62,11 +62,11 @@ class frmMessung : public QWidget, public MessungWindow {
   void ShowAnalyserSweep(const AnalyserSweep& sweep) override;
 
   // Event handlers.
-  void cmdPruning_Click();
-  void cmdBild_Click();
-  void cmdWiederholen_Click();
-  void chkFortlaufend_Toggled(bool on);
-  void cmdTouchstone_Click();
+  void OnPruningClicked();
+  void OnSavePictureClicked();
+  void OnRepeatClicked();
+  void OnContinuousToggled(bool on);
+  void OnSaveTouchstoneClicked();
 
   // True while a sweep is taken again.
   bool Sweeping() const { return port_ != nullptr; }
@@ -82,9 +82,9 @@ class frmMessung : public QWidget, public MessungWindow {
   QPushButton* cmdBild = nullptr;
   // Only for a sweep from the analyser: the row with its commands.
   QWidget* analyserRow = nullptr;
-  QPushButton* repeatButton = nullptr;        // cmdWiederholen
-  QCheckBox* continuousBox = nullptr;         // chkFortlaufend
-  QProgressBar* sweepProgress = nullptr;      // prgWiederholen
+  QPushButton* repeatButton = nullptr;          // cmdWiederholen
+  QCheckBox* continuousBox = nullptr;           // chkFortlaufend
+  QProgressBar* sweepProgress = nullptr;        // prgWiederholen
   QPushButton* saveTouchstoneButton = nullptr;  // cmdTouchstone
 
  private:
@@ -105,7 +105,7 @@ class frmMessung : public QWidget, public MessungWindow {
   HandlerGuard guarded_;
   QString fileName_;
   std::optional<double> resonanceMHz_;
-  std::string resonanceOutside_;  // why the resonance cannot go on; "" where it can
+  std::string resonanceOutside_;             // why the resonance cannot go on; "" where it can
   std::unique_ptr<AnalyserSweep> sweep_;     // the analyser's sweep shown; null for a file
   std::unique_ptr<AnalyserSweep> previous_;  // the one before it, grey in the charts
   AnalyserPort* port_ = nullptr;             // the sweep being taken again

@@ -44,12 +44,12 @@ void frmMessung::ShowAnalyserSweep(const AnalyserSweep& sweep) {
   });
 }
 
-void frmMessung::cmdWiederholen_Click() {
+void frmMessung::OnRepeatClicked() {
   if (!Sweeping()) StartSweep();
 }
 
 // Ticked, the sweep is taken again as soon as the last one is shown.
-void frmMessung::chkFortlaufend_Toggled(bool on) {
+void frmMessung::OnContinuousToggled(bool on) {
   if (on && !Sweeping()) StartSweep();
 }
 
@@ -108,7 +108,7 @@ void frmMessung::ForgetAnalyserSweep() {
   analyserRow->hide();
 }
 
-void frmMessung::cmdTouchstone_Click() {
+void frmMessung::OnSaveTouchstoneClicked() {
   if (!sweep_) return;
   FileDialogOptions options;
   options.title = QStringLiteral("Als Touchstone speichern");
@@ -123,9 +123,9 @@ void frmMessung::cmdTouchstone_Click() {
   try {
     zb::ReplaceFileSafely(QFile::encodeName(*file).toStdString(), sweep_->touchstone);
   } catch (const zb::RuntimeError& error) {
-    platform.MessageBox(QDir::toNativeSeparators(*file).toStdString() + module_.State().Zeilenumbruch +
-                            error.Description(),
-                        MsgButtons::Ok, MsgIcon::Exclamation, kAnalyserTitle);
+    platform.MessageBox(
+        QDir::toNativeSeparators(*file).toStdString() + module_.State().Zeilenumbruch + error.Description(),
+        MsgButtons::Ok, MsgIcon::Exclamation, kAnalyserTitle);
   }
 }
 

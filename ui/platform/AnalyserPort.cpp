@@ -1,12 +1,13 @@
 #include "ui/platform/AnalyserPort.h"
 
+#include <sys/file.h>
+#include <unistd.h>
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSerialPort>
 #include <QTimer>
 #include <cerrno>
-#include <sys/file.h>
-#include <unistd.h>
 
 namespace zb::ui {
 

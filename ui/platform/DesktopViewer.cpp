@@ -27,11 +27,21 @@ QString UnescapeValue(const QString& value) {
     }
     const QChar next = value[++i];
     switch (next.unicode()) {
-      case 's': result += QLatin1Char(' '); break;
-      case 'n': result += QLatin1Char('\n'); break;
-      case 't': result += QLatin1Char('\t'); break;
-      case 'r': result += QLatin1Char('\r'); break;
-      case '\\': result += QLatin1Char('\\'); break;
+      case 's':
+        result += QLatin1Char(' ');
+        break;
+      case 'n':
+        result += QLatin1Char('\n');
+        break;
+      case 't':
+        result += QLatin1Char('\t');
+        break;
+      case 'r':
+        result += QLatin1Char('\r');
+        break;
+      case '\\':
+        result += QLatin1Char('\\');
+        break;
       default:
         result += c;
         result += next;
@@ -120,7 +130,8 @@ QString DesktopEntryExec(const QString& desktopFile) {
     if (!inEntry || line.startsWith(QLatin1Char('#'))) continue;
     const qsizetype equals = line.indexOf(QLatin1Char('='));
     if (equals < 0) continue;
-    if (line.left(equals).trimmed() == QStringLiteral("Exec")) return UnescapeValue(line.mid(equals + 1).trimmed());
+    if (line.left(equals).trimmed() == QStringLiteral("Exec"))
+      return UnescapeValue(line.mid(equals + 1).trimmed());
   }
   return QString();
 }

@@ -10,7 +10,8 @@
 namespace zb::ui {
 
 QString InstalledDataFolder() {
-  return QDir::cleanPath(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(ZB_DATA_DIR_FROM_PROGRAM)));
+  return QDir::cleanPath(
+      QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(ZB_DATA_DIR_FROM_PROGRAM)));
 }
 
 ProgramFolders InstalledProgramFolders() {

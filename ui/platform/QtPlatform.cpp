@@ -30,42 +30,63 @@ namespace {
 
 QMessageBox::Icon ToQtIcon(MsgIcon icon) {
   switch (icon) {
-    case MsgIcon::Critical: return QMessageBox::Critical;
-    case MsgIcon::Question: return QMessageBox::Question;
-    case MsgIcon::Exclamation: return QMessageBox::Warning;
-    case MsgIcon::Information: return QMessageBox::Information;
-    case MsgIcon::None: break;
+    case MsgIcon::Critical:
+      return QMessageBox::Critical;
+    case MsgIcon::Question:
+      return QMessageBox::Question;
+    case MsgIcon::Exclamation:
+      return QMessageBox::Warning;
+    case MsgIcon::Information:
+      return QMessageBox::Information;
+    case MsgIcon::None:
+      break;
   }
   return QMessageBox::NoIcon;
 }
 
 QMessageBox::StandardButtons ToQtButtons(MsgButtons buttons) {
   switch (buttons) {
-    case MsgButtons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
-    case MsgButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
-    case MsgButtons::AbortRetryIgnore: return QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore;
-    case MsgButtons::Ok: break;
+    case MsgButtons::OkCancel:
+      return QMessageBox::Ok | QMessageBox::Cancel;
+    case MsgButtons::YesNo:
+      return QMessageBox::Yes | QMessageBox::No;
+    case MsgButtons::AbortRetryIgnore:
+      return QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore;
+    case MsgButtons::Ok:
+      break;
   }
   return QMessageBox::Ok;
 }
 
 MsgResult FromQtButton(int button, MsgButtons buttons) {
   switch (button) {
-    case QMessageBox::Ok: return MsgResult::Ok;
-    case QMessageBox::Cancel: return MsgResult::Cancel;
-    case QMessageBox::Abort: return MsgResult::Abort;
-    case QMessageBox::Retry: return MsgResult::Retry;
-    case QMessageBox::Ignore: return MsgResult::Ignore;
-    case QMessageBox::Yes: return MsgResult::Yes;
-    case QMessageBox::No: return MsgResult::No;
-    default: break;
+    case QMessageBox::Ok:
+      return MsgResult::Ok;
+    case QMessageBox::Cancel:
+      return MsgResult::Cancel;
+    case QMessageBox::Abort:
+      return MsgResult::Abort;
+    case QMessageBox::Retry:
+      return MsgResult::Retry;
+    case QMessageBox::Ignore:
+      return MsgResult::Ignore;
+    case QMessageBox::Yes:
+      return MsgResult::Yes;
+    case QMessageBox::No:
+      return MsgResult::No;
+    default:
+      break;
   }
   // Closed with Escape or the close box: the button set's "cancel" answer.
   switch (buttons) {
-    case MsgButtons::OkCancel: return MsgResult::Cancel;
-    case MsgButtons::YesNo: return MsgResult::No;
-    case MsgButtons::AbortRetryIgnore: return MsgResult::Abort;
-    case MsgButtons::Ok: break;
+    case MsgButtons::OkCancel:
+      return MsgResult::Cancel;
+    case MsgButtons::YesNo:
+      return MsgResult::No;
+    case MsgButtons::AbortRetryIgnore:
+      return MsgResult::Abort;
+    case MsgButtons::Ok:
+      break;
   }
   return MsgResult::Ok;
 }
@@ -223,8 +244,10 @@ std::optional<QString> QtPlatform::SaveFileDialog(QWidget* parent, const FileDia
   while (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
     const QString chosen = dialog.selectedFiles().first();
     if (!options.promptCreate || QFileInfo::exists(chosen)) return chosen;
-    const std::string question = chosen.toStdString() + "\r\nDiese Datei ist nicht vorhanden.\r\nSoll sie erstellt werden?";
-    if (MessageBox(question, MsgButtons::YesNo, MsgIcon::Question, options.title.toStdString()) == MsgResult::Yes)
+    const std::string question =
+        chosen.toStdString() + "\r\nDiese Datei ist nicht vorhanden.\r\nSoll sie erstellt werden?";
+    if (MessageBox(question, MsgButtons::YesNo, MsgIcon::Question, options.title.toStdString()) ==
+        MsgResult::Yes)
       return chosen;
   }
   return std::nullopt;

@@ -38,7 +38,7 @@ class QtPlatform final : public UiPlatform {
 
 // The page-range controls of Qt's print dialog ("Pages from", its two
 // boxes, "Pages", its box, "Current Page"), by object name.
-inline constexpr const char* kPageRangeControls[] = {"printRange",    "from",          "to",
+inline constexpr const char* kPageRangeControls[] = {"printRange",       "from",          "to",
                                                      "pagesRadioButton", "pagesLineEdit", "printCurrentPage"};
 // Disables them in a print dialog and keeps them disabled.
 void LockPageRange(QWidget& printDialog);

@@ -33,7 +33,9 @@ QSizeF FittedSize(const QSize& natural, double width, double height) {
 }
 
 // Twips to the printer's dots.
-double Dots(QPainter& painter, double twips) { return twips * painter.device()->logicalDpiX() / kTwipsPerInch; }
+double Dots(QPainter& painter, double twips) {
+  return twips * painter.device()->logicalDpiX() / kTwipsPerInch;
+}
 
 }  // namespace
 
@@ -74,7 +76,8 @@ void PrintDrawing(UiPlatform& platform, DrawingPrintFrame& frame) {
        [&] {
          QPainter& painter = job.Painter();
          const QSizeF size = FittedSize(frame.Picture().NaturalSizeTwips(), width, height);
-         frame.Picture().Render(painter, QRectF(0, 0, Dots(painter, size.width()), Dots(painter, size.height())));
+         frame.Picture().Render(painter,
+                                QRectF(0, 0, Dots(painter, size.width()), Dots(painter, size.height())));
        }},
       {"PrintTitle",
        [&] {

@@ -15,7 +15,7 @@ class InputPrintWindows {
   virtual void AppendToBeamInfo(const std::string& text) = 0;
   // The velocity-factor window in estimation mode and the pruning window;
   // nothing when the window is not loaded.
-  virtual PrintableWindow* VkWindow() = 0;
+  virtual PrintableWindow* VelocityFactorWindow() = 0;
   virtual PrintableWindow* PruningWindow() = 0;
 };
 

@@ -77,9 +77,9 @@ std::string InputPrintHeading(const QDate& today) {
 void PrintInputs(UiPlatform& platform, InputPrintWindows& windows) {
   PrintJob job(platform);
   PrintableWindow& beamForm = windows.BeamForm();
-  PrintableWindow* vkWindow = nullptr;
+  PrintableWindow* vfWindow = nullptr;
   PrintableWindow* pruningWindow = nullptr;
-  bool printVk = false;
+  bool printVfWindow = false;
   bool printPruning = false;
   ScreenState screen;
 
@@ -94,11 +94,11 @@ void PrintInputs(UiPlatform& platform, InputPrintWindows& windows) {
       {"ShowCommand2", [&] { screen.Change(beamForm, QStringLiteral("Command2"), true); }},
       {"CheckVkWindow",
        [&] {
-         vkWindow = windows.VkWindow();
-         printVk = vkWindow && vkWindow->Tag() == kTagEstimate;
+         vfWindow = windows.VelocityFactorWindow();
+         printVfWindow = vfWindow && vfWindow->Tag() == kTagEstimate;
        }},
   };
-  AddSideWindowSteps(steps, platform, job, vkWindow, printVk, screen);
+  AddSideWindowSteps(steps, platform, job, vfWindow, printVfWindow, screen);
   steps.push_back({"CheckPruningWindow", [&] {
                      pruningWindow = windows.PruningWindow();
                      printPruning = pruningWindow && pruningWindow->Tag() == kTagPruning;

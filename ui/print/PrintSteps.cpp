@@ -4,6 +4,7 @@
 
 #include "core/numbers/RuntimeError.h"
 #include "core/numbers/StepRunner.h"
+#include "core/shared/MessageTexts.h"
 
 namespace zb::ui {
 

@@ -3,11 +3,11 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include "locale/LocaleText.h"
 #include "ui/app/Application.h"
 #include "ui/app/Module1.h"
-#include "ui/program/ProgramWindows.h"
-#include "locale/LocaleText.h"
 #include "ui/platform/QtPlatform.h"
+#include "ui/program/ProgramWindows.h"
 
 int main(int argc, char* argv[]) {
   zb::ui::Application app(argc, argv);

@@ -66,10 +66,8 @@ void Printer(QPainter& painter) {
 }  // namespace
 
 QIcon QuickViewButtonImage(const QString& key, const QStyle* style) {
-  if (key == QLatin1String("Open"))
-    return style ? style->standardIcon(QStyle::SP_DialogOpenButton) : QIcon();
-  if (key == QLatin1String("Save"))
-    return style ? style->standardIcon(QStyle::SP_DialogSaveButton) : QIcon();
+  if (key == QLatin1String("Open")) return style ? style->standardIcon(QStyle::SP_DialogOpenButton) : QIcon();
+  if (key == QLatin1String("Save")) return style ? style->standardIcon(QStyle::SP_DialogSaveButton) : QIcon();
   if (key == QLatin1String("Print")) return Drawn(Printer);
   if (key == QLatin1String("Font"))
     return Drawn([](QPainter& p) {

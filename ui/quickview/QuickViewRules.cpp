@@ -23,8 +23,8 @@ std::int16_t ViewWidthForLine(int n, double screenWidthTwips) {
   constexpr long long kMax = std::numeric_limits<std::int16_t>::max();
   if (width <= kMax) return static_cast<std::int16_t>(width);
   const double screen = std::floor(screenWidthTwips);
-  return static_cast<std::int16_t>(std::clamp(screen, static_cast<double>(kDefaultViewWidth),
-                                              static_cast<double>(kMax)));
+  return static_cast<std::int16_t>(
+      std::clamp(screen, static_cast<double>(kDefaultViewWidth), static_cast<double>(kMax)));
 }
 
 int FindFromSecondCharacter(const QString& text, const QString& what, int selectionStart) {

@@ -31,19 +31,19 @@
 
 #include "core/numbers/RuntimeError.h"
 #include "core/shared/VersionInfo.h"
+#include "locale/LocaleText.h"
 #include "report/SafeFile.h"
 #include "ui/app/FrameWindow.h"
-#include "ui/app/WindowClasses.h"
 #include "ui/app/Module1.h"
-#include "ui/quickview/PastedCopyTextEdit.h"
-#include "ui/quickview/QuickViewFiles.h"
-#include "ui/quickview/QuickViewIcons.h"
+#include "ui/app/WindowClasses.h"
+#include "ui/common/InstalledFamily.h"
 #include "ui/common/MenuEntries.h"
 #include "ui/common/StatusPanels.h"
 #include "ui/common/Twips.h"
-#include "ui/common/InstalledFamily.h"
-#include "locale/LocaleText.h"
 #include "ui/platform/UiPlatform.h"
+#include "ui/quickview/PastedCopyTextEdit.h"
+#include "ui/quickview/QuickViewFiles.h"
+#include "ui/quickview/QuickViewIcons.h"
 #include "ui/rtf/RtfDocument.h"
 
 namespace zb::ui {
@@ -62,8 +62,7 @@ constexpr double kTextPointSize = 10;
 
 }  // namespace
 
-frmRTF::frmRTF(Module1& module)
-    : module_(module), guarded_(module.Platform(), module.State().Zeilenumbruch) {
+frmRTF::frmRTF(Module1& module) : module_(module), guarded_(module.Platform(), module.State().Zeilenumbruch) {
   setObjectName(QStringLiteral("frmRTF"));
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(QStringLiteral("Schnellansicht/Drucken"));
@@ -81,21 +80,21 @@ frmRTF::frmRTF(Module1& module)
     QPalette palette = line->palette();
     palette.setColor(QPalette::Window, palette.color(i == 0 ? QPalette::Light : QPalette::Dark));
     line->setPalette(palette);
-    line1_[static_cast<std::size_t>(i)] = line;
+    rules_[static_cast<std::size_t>(i)] = line;
   }
 
-  richTextBox1_ = new PastedCopyTextEdit(client_);
-  richTextBox1_->setObjectName(QStringLiteral("RichTextBox1"));
-  richTextBox1_->setAccessibleName(windowTitle());  // a screen reader names the text after its window
-  richTextBox1_->setAcceptRichText(true);
-  richTextBox1_->setLineWrapMode(QTextEdit::NoWrap);  // the report's lines stay whole
-  richTextBox1_->setFont(QFont(InstalledFamily(QStringLiteral("Arial")), static_cast<int>(kTextPointSize)));
-  richTextBox1_->installEventFilter(this);
-  richTextBox1_->viewport()->installEventFilter(this);
+  textBox_ = new PastedCopyTextEdit(client_);
+  textBox_->setObjectName(QStringLiteral("RichTextBox1"));
+  textBox_->setAccessibleName(windowTitle());  // a screen reader names the text after its window
+  textBox_->setAcceptRichText(true);
+  textBox_->setLineWrapMode(QTextEdit::NoWrap);  // the report's lines stay whole
+  textBox_->setFont(QFont(InstalledFamily(QStringLiteral("Arial")), static_cast<int>(kTextPointSize)));
+  textBox_->installEventFilter(this);
+  textBox_->viewport()->installEventFilter(this);
 
   BuildToolbars();
   BuildMenus();
-  statusBar1_ = new StatusPanels(this);
+  statusBar_ = new StatusPanels(this);
   client_->installEventFilter(this);
   setMinimumSize(TwipsToPixels(kMinWidth, this), TwipsToPixels(kMinHeight, this));
 }
@@ -115,9 +114,9 @@ void frmRTF::Form_Load() {
 }
 
 void frmRTF::Form_Activate() {
-  statusBar1_->SetText(fileName_);
+  statusBar_->SetText(fileName_);
   if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)) return;
-  const int n = SecondLineLength(richTextBox1_->toPlainText());
+  const int n = SecondLineLength(textBox_->toPlainText());
   viewWidth_ = ViewWidthForLine(n, ScreenWidthTwips());
   resize(TwipsToPixels(viewWidth_, this), height());
 }
@@ -138,16 +137,16 @@ void frmRTF::Form_Resize() {
 void frmRTF::LayOutClientArea() {
   const int width = client_->width();
   const int height = client_->height();
-  line1_[0]->setGeometry(0, 0, width, 1);
-  line1_[1]->setGeometry(0, TwipsToPixels(kRuleShadowTop, this), width, 1);
+  rules_[0]->setGeometry(0, 0, width, 1);
+  rules_[1]->setGeometry(0, TwipsToPixels(kRuleShadowTop, this), width, 1);
   const int toolbarTop = TwipsToPixels(kToolbarTop, this);
   const int toolbarHeight = TwipsToPixels(kToolbarHeight, this);
-  toolbar1_->setGeometry(0, toolbarTop, toolbar1_->sizeHint().width(), toolbarHeight);
-  toolbar2_->setGeometry(toolbar1_->geometry().right() + 1, toolbarTop, toolbar2_->sizeHint().width(),
-                         toolbarHeight);
+  fileToolbar_->setGeometry(0, toolbarTop, fileToolbar_->sizeHint().width(), toolbarHeight);
+  formatToolbar_->setGeometry(fileToolbar_->geometry().right() + 1, toolbarTop,
+                              formatToolbar_->sizeHint().width(), toolbarHeight);
   const int left = TwipsToPixels(kTextLeft, this);
   const int top = TwipsToPixels(kTextTop, this);
-  richTextBox1_->setGeometry(left, top, std::max(0, width - 2 * left), std::max(0, height - top));
+  textBox_->setGeometry(left, top, std::max(0, width - 2 * left), std::max(0, height - top));
 }
 
 void frmRTF::Form_QueryUnload(bool& cancel) {
@@ -157,7 +156,7 @@ void frmRTF::Form_QueryUnload(bool& cancel) {
     cancel = true;
     return;
   }
-  if (!richTextBox1_->document()->isEmpty() && textModified_) {
+  if (!textBox_->document()->isEmpty() && textModified_) {
     if (platform.MessageBox("Soll der Text gespeichert werden ?", MsgButtons::YesNo, MsgIcon::Question,
                             " Text speichern ?") == MsgResult::Yes) {
       platform.DoEvents();
@@ -193,24 +192,24 @@ void frmRTF::changeEvent(QEvent* event) {
 }
 
 bool frmRTF::eventFilter(QObject* watched, QEvent* event) {
-  if (!richTextBox1_) return QMainWindow::eventFilter(watched, event);
+  if (!textBox_) return QMainWindow::eventFilter(watched, event);
   if (watched == client_ && event->type() == QEvent::Resize) {
     LayOutClientArea();
-  } else if (watched == richTextBox1_->viewport() && event->type() == QEvent::MouseButtonPress) {
-    RichTextBox1_Click();
-  } else if (watched == richTextBox1_ && event->type() == QEvent::KeyPress) {
+  } else if (watched == textBox_->viewport() && event->type() == QEvent::MouseButtonPress) {
+    OnTextClicked();
+  } else if (watched == textBox_ && event->type() == QEvent::KeyPress) {
     // Keys that type a character (control characters such as Backspace,
     // Enter and Ctrl+V among them) and Delete, which changes the text
     // without typing one; the keys that only move the caret do not count.
     const auto* key = static_cast<const QKeyEvent*>(event);
     if (!key->text().isEmpty() || key->key() == Qt::Key_Delete) RichTextBox1_KeyPress();
-  } else if (watched == richTextBox1_ && event->type() == QEvent::InputMethod) {
+  } else if (watched == textBox_ && event->type() == QEvent::InputMethod) {
     if (!static_cast<const QInputMethodEvent*>(event)->commitString().isEmpty()) RichTextBox1_KeyPress();
   }
   return QMainWindow::eventFilter(watched, event);
 }
 
-void frmRTF::RichTextBox1_Click() { textModified_ = true; }
+void frmRTF::OnTextClicked() { textModified_ = true; }
 void frmRTF::RichTextBox1_KeyPress() { textModified_ = true; }
 
 // ---------------------------------------------------------------- loading
@@ -221,26 +220,26 @@ void frmRTF::SetWholeTextFont(const QString& family, double pointSize) {
   QTextCharFormat format;
   format.setFontFamilies(QStringList{family});
   if (pointSize > 0) format.setFontPointSize(pointSize);
-  QTextCursor all(richTextBox1_->document());
+  QTextCursor all(textBox_->document());
   all.select(QTextCursor::Document);
   all.mergeCharFormat(format);
   // Text typed or loaded later takes it too.
-  QFont font = richTextBox1_->font();
+  QFont font = textBox_->font();
   font.setFamilies(QStringList{family});
   if (pointSize > 0) font.setPointSizeF(pointSize);
-  richTextBox1_->setFont(font);
-  richTextBox1_->document()->setDefaultFont(font);
-  richTextBox1_->setCurrentFont(richTextBox1_->textCursor().charFormat().font());
+  textBox_->setFont(font);
+  textBox_->document()->setDefaultFont(font);
+  textBox_->setCurrentFont(textBox_->textCursor().charFormat().font());
 }
 
 void frmRTF::TakeDocument(QTextDocument* document) {
   // The text area deletes the document it made itself; one taken earlier
   // belongs to the text area as its parent and goes here.
-  const QPointer<QTextDocument> previous = richTextBox1_->document();
-  document->setParent(richTextBox1_);
-  richTextBox1_->setDocument(document);
-  if (previous && previous->parent() == richTextBox1_) delete previous.data();
-  richTextBox1_->moveCursor(QTextCursor::Start);
+  const QPointer<QTextDocument> previous = textBox_->document();
+  document->setParent(textBox_);
+  textBox_->setDocument(document);
+  if (previous && previous->parent() == textBox_) delete previous.data();
+  textBox_->moveCursor(QTextCursor::Start);
 }
 
 int frmRTF::LoadTextFile(const QString& fileName) {
@@ -249,7 +248,7 @@ int frmRTF::LoadTextFile(const QString& fileName) {
   bool loaded = false;
   if (rtf::LooksLikeRtf(data)) {
     auto document = std::make_unique<QTextDocument>();
-    document->setDefaultFont(richTextBox1_->font());
+    document->setDefaultFont(textBox_->font());
     if (rtf::ReadRtf(data, *document)) {
       TakeDocument(document.release());
       loaded = true;
@@ -257,8 +256,8 @@ int frmRTF::LoadTextFile(const QString& fileName) {
   }
   // Anything else, and rich text that cannot be read, is shown as it stands.
   if (!loaded) {
-    richTextBox1_->setPlainText(PlainTextOfFile(data));
-    richTextBox1_->moveCursor(QTextCursor::Start);
+    textBox_->setPlainText(PlainTextOfFile(data));
+    textBox_->moveCursor(QTextCursor::Start);
   }
   fileName_ = fileName;
   textModified_ = false;

@@ -53,25 +53,25 @@ class frmRTF : public QMainWindow, public TextViewWindow {
   void Form_QueryUnload(bool& cancel);
 
   // Menu commands.
-  void mnuOpen_Click();
-  void mnuSave_Click();
-  void mnuSuchen_Click();
-  void mnuSuchWeiter_Click();
-  void mnuPrint_Click();
-  void mnuExit_Click();
-  void mnuFont_Click();
-  void mnuStandard_Click();
-  void mnuListing_Click();
-  void mnuText_Click();
-  void mnuHilfe_Click();
-  void mnuInfo_Click();
+  void OnOpenClicked();
+  void OnSaveClicked();
+  void OnFindClicked();
+  void OnFindNextClicked();
+  void OnPrintClicked();
+  void OnCloseClicked();
+  void OnFontClicked();
+  void OnStandardViewClicked();
+  void OnListingViewClicked();
+  void OnTextViewClicked();
+  void OnQuickHelpClicked();
+  void OnInfoClicked();
 
   // Toolbar buttons, by the button's key; other keys do nothing.
-  void Toolbar1_ButtonClick(const QString& key);
-  void Toolbar2_ButtonClick(const QString& key);
+  void OnFileButtonClicked(const QString& key);
+  void OnFormatButtonClicked(const QString& key);
 
   // The text area's click and key press: the text counts as changed.
-  void RichTextBox1_Click();
+  void OnTextClicked();
   void RichTextBox1_KeyPress();
 
   // What ShowTextFile does with the window. The font name goes to the whole
@@ -82,7 +82,7 @@ class frmRTF : public QMainWindow, public TextViewWindow {
   // error the text area keeps its content.
   int LoadTextFile(const QString& fileName) override;
 
-  QTextEdit* RichTextBox1() const { return richTextBox1_; }
+  QTextEdit* TextBox() const { return textBox_; }
   std::int16_t ViewWidth() const { return viewWidth_; }
   bool TextModified() const { return textModified_; }
   // The name under which the shown file was loaded.
@@ -121,11 +121,11 @@ class frmRTF : public QMainWindow, public TextViewWindow {
   Module1& module_;
   HandlerGuard guarded_;
   QWidget* client_ = nullptr;
-  QToolBar* toolbar1_ = nullptr;
-  QToolBar* toolbar2_ = nullptr;
-  std::array<QWidget*, 2> line1_{};
-  QTextEdit* richTextBox1_ = nullptr;
-  StatusPanels* statusBar1_ = nullptr;
+  QToolBar* fileToolbar_ = nullptr;
+  QToolBar* formatToolbar_ = nullptr;
+  std::array<QWidget*, 2> rules_{};
+  QTextEdit* textBox_ = nullptr;
+  StatusPanels* statusBar_ = nullptr;
 
   std::int16_t viewWidth_ = kDefaultViewWidth;  // twips
   bool textModified_ = false;

@@ -1,8 +1,6 @@
 // The quick view's file commands: opening, saving as rich text, printing,
 // searching.
 
-#include "ui/quickview/frmRTF.h"
-
 #include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QApplication>
@@ -33,19 +31,21 @@
 #include <memory>
 
 #include "core/numbers/RuntimeError.h"
+#include "core/shared/MessageTexts.h"
 #include "core/shared/VersionInfo.h"
+#include "locale/LocaleText.h"
 #include "report/SafeFile.h"
 #include "ui/app/FrameWindow.h"
-#include "ui/app/WindowClasses.h"
 #include "ui/app/Module1.h"
-#include "ui/quickview/QuickViewFiles.h"
-#include "ui/quickview/QuickViewIcons.h"
+#include "ui/app/WindowClasses.h"
+#include "ui/common/InstalledFamily.h"
 #include "ui/common/MenuEntries.h"
 #include "ui/common/StatusPanels.h"
 #include "ui/common/Twips.h"
-#include "ui/common/InstalledFamily.h"
-#include "locale/LocaleText.h"
 #include "ui/platform/UiPlatform.h"
+#include "ui/quickview/QuickViewFiles.h"
+#include "ui/quickview/QuickViewIcons.h"
+#include "ui/quickview/frmRTF.h"
 #include "ui/rtf/RtfDocument.h"
 
 namespace zb::ui {
@@ -56,10 +56,10 @@ void frmRTF::ShowAgain() {
   show();
   raise();
   activateWindow();
-  richTextBox1_->setFocus();
+  textBox_->setFocus();
 }
 
-void frmRTF::mnuOpen_Click() {
+void frmRTF::OnOpenClicked() {
   const QString folder = QDir::currentPath();
   FileDialogOptions options;
   options.title = QStringLiteral("Öffnen");
@@ -76,7 +76,7 @@ void frmRTF::mnuOpen_Click() {
   QByteArray data;
   if (ReadWholeFile(*chosen, data) == 0 && rtf::LooksLikeRtf(data)) {
     auto document = std::make_unique<QTextDocument>();
-    document->setDefaultFont(richTextBox1_->font());
+    document->setDefaultFont(textBox_->font());
     if (rtf::ReadRtf(data, *document)) {
       TakeDocument(document.release());
       fileName_ = *chosen;
@@ -84,7 +84,7 @@ void frmRTF::mnuOpen_Click() {
     }
   }
   QDir::setCurrent(folder);
-  statusBar1_->SetText(fileName_);
+  statusBar_->SetText(fileName_);
   if (module_.IsShown(window_class::kBeamForm) && module_.IsLoaded(window_class::kFrame))
     module_.Frame().ShowChildWindow(&module_.Window(window_class::kBeamForm));
   ShowAgain();
@@ -104,7 +104,7 @@ frmRTF::SaveResult frmRTF::SaveAsRichText() {
     return SaveResult::Cancelled;
   }
   // Always rich text, whatever filter or extension was chosen.
-  const QByteArray bytes = rtf::WriteRtf(*richTextBox1_->document());
+  const QByteArray bytes = rtf::WriteRtf(*textBox_->document());
   int error = 0;
   try {
     ReplaceFileSafely(QFile::encodeName(*chosen).toStdString(),
@@ -116,34 +116,34 @@ frmRTF::SaveResult frmRTF::SaveAsRichText() {
   if (error != 0) {
     // The text is not stored: say so, and it still counts as changed.
     module_.Platform().MessageBox(ErrorDescription(error), MsgButtons::Ok, MsgIcon::Exclamation,
-                                  " Fehler " + NumberText(error));
+                                  kErrorTitle + NumberText(error));
     return SaveResult::Failed;
   }
   textModified_ = false;
   return SaveResult::Saved;
 }
 
-void frmRTF::mnuSave_Click() { SaveAsRichText(); }
+void frmRTF::OnSaveClicked() { SaveAsRichText(); }
 
-void frmRTF::mnuPrint_Click() { PrintText(); }
+void frmRTF::OnPrintClicked() { PrintText(); }
 
 void frmRTF::PrintText() {
   UiPlatform& platform = module_.Platform();
   QPrinter& printer = platform.DefaultPrinter();
-  const QTextCursor cursor = richTextBox1_->textCursor();
+  const QTextCursor cursor = textBox_->textCursor();
   const bool selected = cursor.hasSelection();
   bool printSelection = selected;
   if (!platform.PrintDialog(this, printer, selected, &printSelection)) return;
   // The selection is printed when it was chosen in the dialog, otherwise all.
   const std::unique_ptr<QTextDocument> document =
-      DocumentForPrinter(*richTextBox1_->document(), printSelection && selected ? &cursor : nullptr, printer);
+      DocumentForPrinter(*textBox_->document(), printSelection && selected ? &cursor : nullptr, printer);
   document->print(&printer);
 }
 
-// What goes on paper: the page starts with an empty line, then the text or the selection; the document is laid out on the
-// printer's pages beforehand, so Qt adds no page-number footer of its own.
-std::unique_ptr<QTextDocument> frmRTF::DocumentForPrinter(const QTextDocument& source, const QTextCursor* selection,
-                                                          QPrinter& printer) {
+// What goes on paper: the page starts with an empty line, then the text or the selection; the document is
+// laid out on the printer's pages beforehand, so Qt adds no page-number footer of its own.
+std::unique_ptr<QTextDocument> frmRTF::DocumentForPrinter(const QTextDocument& source,
+                                                          const QTextCursor* selection, QPrinter& printer) {
   std::unique_ptr<QTextDocument> document;
   if (selection) {
     document = std::make_unique<QTextDocument>();
@@ -169,13 +169,13 @@ std::unique_ptr<QTextDocument> frmRTF::DocumentForPrinter(const QTextDocument& s
   return document;
 }
 
-void frmRTF::mnuExit_Click() { close(); }
+void frmRTF::OnCloseClicked() { close(); }
 
-void frmRTF::mnuSuchen_Click() { SearchText(false); }
-void frmRTF::mnuSuchWeiter_Click() { SearchText(true); }
+void frmRTF::OnFindClicked() { SearchText(false); }
+void frmRTF::OnFindNextClicked() { SearchText(true); }
 
 void frmRTF::SearchText(bool again) {
-  QTextCursor cursor = richTextBox1_->textCursor();
+  QTextCursor cursor = textBox_->textCursor();
   // The selection as the text area's plain text writes it.
   QString what = cursor.selectedText();
   what.replace(QChar::ParagraphSeparator, QChar('\n'));
@@ -187,18 +187,18 @@ void frmRTF::SearchText(bool again) {
     what = answer ? Q(*answer) : QString();
   }
   if (what.isEmpty()) return;
-  const int found = FindFromSecondCharacter(richTextBox1_->toPlainText(), what, cursor.selectionStart());
+  const int found = FindFromSecondCharacter(textBox_->toPlainText(), what, cursor.selectionStart());
   if (found >= 0) {
     cursor.setPosition(found);
     cursor.setPosition(found + static_cast<int>(what.size()), QTextCursor::KeepAnchor);
-    richTextBox1_->setTextCursor(cursor);
+    textBox_->setTextCursor(cursor);
   } else {
     cursor.setPosition(0);
-    richTextBox1_->setTextCursor(cursor);
+    textBox_->setTextCursor(cursor);
     module_.Platform().MessageBox("Leider keine (weitere) Fundstelle", MsgButtons::Ok, MsgIcon::Information,
                                   " Suchen");
   }
-  richTextBox1_->setFocus();
+  textBox_->setFocus();
 }
 
 }  // namespace zb::ui

@@ -1,8 +1,6 @@
 // The quick view's menus and toolbars: how they are built, the format and
 // help menus, the toolbar buttons.
 
-#include "ui/quickview/frmRTF.h"
-
 #include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QApplication>
@@ -34,18 +32,19 @@
 
 #include "core/numbers/RuntimeError.h"
 #include "core/shared/VersionInfo.h"
+#include "locale/LocaleText.h"
 #include "report/SafeFile.h"
 #include "ui/app/FrameWindow.h"
-#include "ui/app/WindowClasses.h"
 #include "ui/app/Module1.h"
-#include "ui/quickview/QuickViewFiles.h"
-#include "ui/quickview/QuickViewIcons.h"
+#include "ui/app/WindowClasses.h"
+#include "ui/common/InstalledFamily.h"
 #include "ui/common/MenuEntries.h"
 #include "ui/common/StatusPanels.h"
 #include "ui/common/Twips.h"
-#include "ui/common/InstalledFamily.h"
-#include "locale/LocaleText.h"
 #include "ui/platform/UiPlatform.h"
+#include "ui/quickview/QuickViewFiles.h"
+#include "ui/quickview/QuickViewIcons.h"
+#include "ui/quickview/frmRTF.h"
 #include "ui/rtf/RtfDocument.h"
 
 namespace zb::ui {
@@ -76,25 +75,32 @@ void frmRTF::BuildMenus() {
 
   QMenu* file = bar->addMenu(QStringLiteral("&Datei"));
   file->setObjectName(QStringLiteral("mnuFile"));
-  addAction(file, "mnuOpen", QStringLiteral("&Öffnen"), QKeySequence(Qt::CTRL | Qt::Key_O), &frmRTF::mnuOpen_Click);
-  addAction(file, "mnuSave", QStringLiteral("&Speichern"), QKeySequence(Qt::CTRL | Qt::Key_S), &frmRTF::mnuSave_Click);
+  addAction(file, "mnuOpen", QStringLiteral("&Öffnen"), QKeySequence(Qt::CTRL | Qt::Key_O),
+            &frmRTF::OnOpenClicked);
+  addAction(file, "mnuSave", QStringLiteral("&Speichern"), QKeySequence(Qt::CTRL | Qt::Key_S),
+            &frmRTF::OnSaveClicked);
   AddSeparator(file, "mnuSep1");
-  addAction(file, "mnuSuchen", QStringLiteral("S&uchen"), QKeySequence(), &frmRTF::mnuSuchen_Click);
+  addAction(file, "mnuSuchen", QStringLiteral("S&uchen"), QKeySequence(), &frmRTF::OnFindClicked);
   addAction(file, "mnuSuchWeiter", QStringLiteral("&weitersuchen"), QKeySequence(Qt::Key_F3),
-            &frmRTF::mnuSuchWeiter_Click);
+            &frmRTF::OnFindNextClicked);
   AddSeparator(file, "mnuSep2");
-  addAction(file, "mnuPrint", QStringLiteral("&Drucken"), QKeySequence(Qt::CTRL | Qt::Key_D), &frmRTF::mnuPrint_Click);
+  addAction(file, "mnuPrint", QStringLiteral("&Drucken"), QKeySequence(Qt::CTRL | Qt::Key_D),
+            &frmRTF::OnPrintClicked);
   AddSeparator(file, "mnuSep3");
-  addAction(file, "mnuExit", QStringLiteral("&Beenden"), QKeySequence(Qt::CTRL | Qt::Key_B), &frmRTF::mnuExit_Click);
+  addAction(file, "mnuExit", QStringLiteral("&Beenden"), QKeySequence(Qt::CTRL | Qt::Key_B),
+            &frmRTF::OnCloseClicked);
 
   QMenu* format = bar->addMenu(QStringLiteral("&Format"));
   format->setObjectName(QStringLiteral("mnuFormat"));
-  addAction(format, "mnuFont", QStringLiteral("&Schrift"), QKeySequence(Qt::CTRL | Qt::Key_F), &frmRTF::mnuFont_Click);
+  addAction(format, "mnuFont", QStringLiteral("&Schrift"), QKeySequence(Qt::CTRL | Qt::Key_F),
+            &frmRTF::OnFontClicked);
   QMenu* templates = format->addMenu(QStringLiteral("&Formatvorlage"));
   templates->setObjectName(QStringLiteral("mnuVorlage"));
-  addAction(templates, "mnuStandard", QStringLiteral("&Standard"), QKeySequence(), &frmRTF::mnuStandard_Click);
-  addAction(templates, "mnuListing", QStringLiteral("&Listing"), QKeySequence(), &frmRTF::mnuListing_Click);
-  addAction(templates, "mnuText", QStringLiteral("&Text"), QKeySequence(), &frmRTF::mnuText_Click);
+  addAction(templates, "mnuStandard", QStringLiteral("&Standard"), QKeySequence(),
+            &frmRTF::OnStandardViewClicked);
+  addAction(templates, "mnuListing", QStringLiteral("&Listing"), QKeySequence(),
+            &frmRTF::OnListingViewClicked);
+  addAction(templates, "mnuText", QStringLiteral("&Text"), QKeySequence(), &frmRTF::OnTextViewClicked);
 
   // A disabled bar in the menu line divides the commands from the help.
   QAction* divider = bar->addAction(QStringLiteral("|"));
@@ -103,8 +109,9 @@ void frmRTF::BuildMenus() {
 
   QMenu* help = bar->addMenu(QStringLiteral("?"));
   help->setObjectName(QStringLiteral("mnuHelp"));
-  addAction(help, "mnuHilfe", QStringLiteral("&Hilfe"), QKeySequence(Qt::Key_F1), &frmRTF::mnuHilfe_Click);
-  addAction(help, "mnuInfo", QStringLiteral("&Info"), QKeySequence(Qt::Key_F2), &frmRTF::mnuInfo_Click);
+  addAction(help, "mnuHilfe", QStringLiteral("&Hilfe"), QKeySequence(Qt::Key_F1),
+            &frmRTF::OnQuickHelpClicked);
+  addAction(help, "mnuInfo", QStringLiteral("&Info"), QKeySequence(Qt::Key_F2), &frmRTF::OnInfoClicked);
 }
 
 void frmRTF::BuildToolbars() {
@@ -135,18 +142,18 @@ void frmRTF::BuildToolbars() {
     }
     return toolbar;
   };
-  toolbar1_ = build("Toolbar1",
-                    {{"Open", "Öffnen *.RTF"}, {"Save", "Speichern als RTF"}, {"Print", "Drucken"}},
-                    &frmRTF::Toolbar1_ButtonClick);
-  toolbar2_ = build("Toolbar2",
-                    {{"Font", "Format: Schrift"},
-                     {"Bold", "Format: Fett"},
-                     {"Kursiv", "Format: Kursiv"},
-                     {"Underline", "Format: Unterstreichen"}},
-                    &frmRTF::Toolbar2_ButtonClick);
+  fileToolbar_ =
+      build("Toolbar1", {{"Open", "Öffnen *.RTF"}, {"Save", "Speichern als RTF"}, {"Print", "Drucken"}},
+            &frmRTF::OnFileButtonClicked);
+  formatToolbar_ = build("Toolbar2",
+                         {{"Font", "Format: Schrift"},
+                          {"Bold", "Format: Fett"},
+                          {"Kursiv", "Format: Kursiv"},
+                          {"Underline", "Format: Unterstreichen"}},
+                         &frmRTF::OnFormatButtonClicked);
 }
 
-QString frmRTF::StatusText() const { return statusBar1_->Text(); }
+QString frmRTF::StatusText() const { return statusBar_->Text(); }
 
 double frmRTF::ScreenWidthTwips() const {
   const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
@@ -160,13 +167,13 @@ double frmRTF::ScreenHeightTwips() const {
 
 // ---------------------------------------------------------------- format menu
 
-void frmRTF::mnuFont_Click() {
+void frmRTF::OnFontClicked() {
   UiPlatform& platform = module_.Platform();
   platform.SetHourglass(true);
   platform.DoEvents();
   FontChoice initial;
-  initial.font = richTextBox1_->currentFont();
-  initial.color = richTextBox1_->textColor();
+  initial.font = textBox_->currentFont();
+  initial.color = textBox_->textColor();
   platform.SetHourglass(false);
   const std::optional<FontChoice> choice = platform.FontDialog(this, initial);
   if (!choice) {
@@ -179,7 +186,7 @@ void frmRTF::mnuFont_Click() {
   const auto apply = [this](const auto& set) {
     QTextCharFormat format;
     set(format);
-    richTextBox1_->mergeCurrentCharFormat(format);
+    textBox_->mergeCurrentCharFormat(format);
   };
   const QFont& font = choice->font;
   apply([&](QTextCharFormat& f) { f.setFontFamilies(QStringList{font.family()}); });
@@ -194,25 +201,25 @@ void frmRTF::mnuFont_Click() {
 void frmRTF::SetBold() {
   QTextCharFormat format;
   format.setFontWeight(QFont::Bold);
-  richTextBox1_->mergeCurrentCharFormat(format);
+  textBox_->mergeCurrentCharFormat(format);
 }
 
 void frmRTF::SetItalic() {
   QTextCharFormat format;
   format.setFontItalic(true);
-  richTextBox1_->mergeCurrentCharFormat(format);
+  textBox_->mergeCurrentCharFormat(format);
 }
 
 void frmRTF::SetUnderline() {
   QTextCharFormat format;
   format.setFontUnderline(true);
-  richTextBox1_->mergeCurrentCharFormat(format);
+  textBox_->mergeCurrentCharFormat(format);
 }
 
-void frmRTF::mnuStandard_Click() {
+void frmRTF::OnStandardViewClicked() {
   // "Standard" also puts every paragraph back to left alignment, the one
   // further attribute it resets besides the font.
-  QTextCursor all(richTextBox1_->document());
+  QTextCursor all(textBox_->document());
   all.select(QTextCursor::Document);
   QTextBlockFormat left;
   left.setAlignment(Qt::AlignLeft);
@@ -220,24 +227,24 @@ void frmRTF::mnuStandard_Click() {
   SetWholeTextFont(InstalledFamily(QStringLiteral("Courier New")), 10);
 }
 
-void frmRTF::mnuListing_Click() { SetWholeTextFont(InstalledFamily(QStringLiteral("Courier New")), 8); }
+void frmRTF::OnListingViewClicked() { SetWholeTextFont(InstalledFamily(QStringLiteral("Courier New")), 8); }
 
-void frmRTF::mnuText_Click() { SetWholeTextFont(InstalledFamily(QStringLiteral("Arial")), 8); }
+void frmRTF::OnTextViewClicked() { SetWholeTextFont(InstalledFamily(QStringLiteral("Arial")), 8); }
 
 // ---------------------------------------------------------------- toolbars
 
-void frmRTF::Toolbar1_ButtonClick(const QString& key) {
+void frmRTF::OnFileButtonClicked(const QString& key) {
   if (key == QLatin1String("Open"))
-    mnuOpen_Click();
+    OnOpenClicked();
   else if (key == QLatin1String("Save"))
-    mnuSave_Click();
+    OnSaveClicked();
   else if (key == QLatin1String("Print"))
-    mnuPrint_Click();
+    OnPrintClicked();
 }
 
-void frmRTF::Toolbar2_ButtonClick(const QString& key) {
+void frmRTF::OnFormatButtonClicked(const QString& key) {
   if (key == QLatin1String("Font"))
-    mnuFont_Click();
+    OnFontClicked();
   else if (key == QLatin1String("Bold"))
     SetBold();
   else if (key == QLatin1String("Kursiv"))
@@ -248,25 +255,25 @@ void frmRTF::Toolbar2_ButtonClick(const QString& key) {
 
 // ---------------------------------------------------------------- help menu
 
-void frmRTF::mnuHilfe_Click() {
+void frmRTF::OnQuickHelpClicked() {
   const std::string& nl = module_.State().Zeilenumbruch;
-  const std::string text = JoinLines(
-      {"Mit den Tasten Pos 1, Ende,Bild hoch, Bild runter, den Cursor-Tasten   ",
-       "oder mit der Maus  läßt sich der Text verschieben und betrachten. ", "",
-       "Der Text kann wie in einem Textverarbeitungs-Programm formatiert und   ",
-       "bearbeitet werden. Danach kann der Text auch in der bearbeiteten Form   ",
-       "gespeichert und gedruckt werden.",
-       "Eine Suchfunktion ermöglicht es bestimmte Textstellen schnell zu finden.",
-       "Letzteres ist alles im Menü 'Datei' zu finden."},
-      nl);
+  const std::string text =
+      JoinLines({"Mit den Tasten Pos 1, Ende,Bild hoch, Bild runter, den Cursor-Tasten   ",
+                 "oder mit der Maus  läßt sich der Text verschieben und betrachten. ", "",
+                 "Der Text kann wie in einem Textverarbeitungs-Programm formatiert und   ",
+                 "bearbeitet werden. Danach kann der Text auch in der bearbeiteten Form   ",
+                 "gespeichert und gedruckt werden.",
+                 "Eine Suchfunktion ermöglicht es bestimmte Textstellen schnell zu finden.",
+                 "Letzteres ist alles im Menü 'Datei' zu finden."},
+                nl);
   module_.Platform().MessageBox(text, MsgButtons::Ok, MsgIcon::Information, " Kurzhilfe");
 }
 
-void frmRTF::mnuInfo_Click() {
+void frmRTF::OnInfoClicked() {
   namespace v = zb::version;
   const std::string& nl = module_.State().Zeilenumbruch;
-  const std::string version =
-      "Version " + std::to_string(v::kMajor) + "." + std::to_string(v::kMinor) + "." + std::to_string(v::kRevision);
+  const std::string version = "Version " + std::to_string(v::kMajor) + "." + std::to_string(v::kMinor) + "." +
+                              std::to_string(v::kRevision);
   const std::string text = JoinLines({" ", v::kFileDescription, "", version, v::kLegalNotice, "",
                                       std::string(v::kUsageTerms1) + " " + v::kUsageTerms2, " "},
                                      nl);

@@ -93,15 +93,24 @@ char16_t DecodeByte(int codePage, unsigned char byte) {
 
 int CodePageForCharset(int charset, int documentCodePage) {
   switch (charset) {
-    case 0: return 1252;     // ANSI_CHARSET
-    case 77: return 10000;   // MAC_CHARSET
-    case 161: return 1253;   // GREEK_CHARSET
-    case 162: return 1254;   // TURKISH_CHARSET
-    case 186: return 1257;   // BALTIC_CHARSET
-    case 204: return 1251;   // RUSSIAN_CHARSET
-    case 238: return 1250;   // EASTEUROPE_CHARSET
-    case 255: return 437;    // OEM_CHARSET
-    default: return documentCodePage;
+    case 0:
+      return 1252;  // ANSI_CHARSET
+    case 77:
+      return 10000;  // MAC_CHARSET
+    case 161:
+      return 1253;  // GREEK_CHARSET
+    case 162:
+      return 1254;  // TURKISH_CHARSET
+    case 186:
+      return 1257;  // BALTIC_CHARSET
+    case 204:
+      return 1251;  // RUSSIAN_CHARSET
+    case 238:
+      return 1250;  // EASTEUROPE_CHARSET
+    case 255:
+      return 437;  // OEM_CHARSET
+    default:
+      return documentCodePage;
   }
 }
 

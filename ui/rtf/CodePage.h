@@ -5,9 +5,6 @@
 
 namespace zb::ui::rtf {
 
-// The code page RTF files use when they do not name one (\ansi).
-inline constexpr int kDefaultCodePage = 1252;
-
 // True when DecodeByte knows the code page.
 bool IsKnownCodePage(int codePage);
 

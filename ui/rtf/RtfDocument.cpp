@@ -1,7 +1,6 @@
 #include "ui/rtf/RtfDocument.h"
 
 #include <QTextDocument>
-
 #include <string_view>
 
 #include "ui/rtf/RtfReader.h"

@@ -16,9 +16,9 @@ void AddFormatting(Table& t) {
   t["i"] = {Keyword::Italic};
   t["ulnone"] = {Keyword::UnderlineNone};
   // Every underline style is shown as a single underline.
-  for (std::string_view w : {"ul", "uld", "uldash", "uldashd", "uldashdd", "uldb", "ulhwave",
-                             "ulldash", "ulth", "ulthd", "ulthdash", "ulthdashd", "ulthdashdd",
-                             "ulthldash", "ululdbwave", "ulw", "ulwave"}) {
+  for (std::string_view w :
+       {"ul", "uld", "uldash", "uldashd", "uldashdd", "uldb", "ulhwave", "ulldash", "ulth", "ulthd",
+        "ulthdash", "ulthdashd", "ulthdashdd", "ulthldash", "ululdbwave", "ulw", "ulwave"}) {
     t[w] = {Keyword::Underline};
   }
   t["strike"] = {Keyword::Strike};
@@ -46,11 +46,10 @@ void AddBreaksAndCharacters(Table& t) {
     std::string_view word;
     char16_t character;
   } characters[] = {
-      {"emdash", u'\u2014'},   {"endash", u'\u2013'},    {"bullet", u'\u2022'},
-      {"lquote", u'\u2018'},   {"rquote", u'\u2019'},    {"ldblquote", u'\u201C'},
-      {"rdblquote", u'\u201D'}, {"emspace", u'\u2003'},  {"enspace", u'\u2002'},
-      {"qmspace", u'\u2005'},  {"zwj", u'\u200D'},       {"zwnj", u'\u200C'},
-      {"ltrmark", u'\u200E'},  {"rtlmark", u'\u200F'},   {"zwbo", u'\u200B'},
+      {"emdash", u'\u2014'},  {"endash", u'\u2013'},    {"bullet", u'\u2022'},    {"lquote", u'\u2018'},
+      {"rquote", u'\u2019'},  {"ldblquote", u'\u201C'}, {"rdblquote", u'\u201D'}, {"emspace", u'\u2003'},
+      {"enspace", u'\u2002'}, {"qmspace", u'\u2005'},   {"zwj", u'\u200D'},       {"zwnj", u'\u200C'},
+      {"ltrmark", u'\u200E'}, {"rtlmark", u'\u200F'},   {"zwbo", u'\u200B'},
   };
   for (const auto& c : characters) t[c.word] = {Keyword::Character, c.character};
 }
@@ -81,18 +80,82 @@ void AddDocumentAndTables(Table& t) {
 // that commonly come without it. A field shows its result (\fldrslt), not
 // its instruction.
 void AddSkippedDestinations(Table& t) {
-  for (std::string_view w :
-       {"stylesheet", "info", "pict", "header", "headerl", "headerr", "headerf", "footer",
-        "footerl", "footerr", "footerf", "fldinst", "footnote", "annotation", "object",
-        "objdata", "objclass", "objname", "datafield", "listtable", "listoverridetable",
-        "revtbl", "rsidtbl", "filetbl", "pn", "pnseclvl", "pntxta", "pntxtb", "xe", "tc",
-        "txe", "rxe", "nonshppict", "shpinst", "sp", "private", "themedata",
-        "colorschememapping", "latentstyles", "datastore", "fontemb", "fontfile", "falt",
-        "panose", "bkmkstart", "bkmkend", "template", "docvar", "userprops", "generator",
-        "pgdsctbl", "formfield", "atnauthor", "atnid", "atndate", "atnref", "comment",
-        "title", "subject", "author", "operator", "keywords", "doccomm", "company",
-        "manager", "category", "creatim", "revtim", "printim", "buptim", "hlinkbase",
-        "listpicture", "blipuid", "mmathPr", "xmlnstbl", "wgrffmtfilter"}) {
+  for (std::string_view w : {"stylesheet",
+                             "info",
+                             "pict",
+                             "header",
+                             "headerl",
+                             "headerr",
+                             "headerf",
+                             "footer",
+                             "footerl",
+                             "footerr",
+                             "footerf",
+                             "fldinst",
+                             "footnote",
+                             "annotation",
+                             "object",
+                             "objdata",
+                             "objclass",
+                             "objname",
+                             "datafield",
+                             "listtable",
+                             "listoverridetable",
+                             "revtbl",
+                             "rsidtbl",
+                             "filetbl",
+                             "pn",
+                             "pnseclvl",
+                             "pntxta",
+                             "pntxtb",
+                             "xe",
+                             "tc",
+                             "txe",
+                             "rxe",
+                             "nonshppict",
+                             "shpinst",
+                             "sp",
+                             "private",
+                             "themedata",
+                             "colorschememapping",
+                             "latentstyles",
+                             "datastore",
+                             "fontemb",
+                             "fontfile",
+                             "falt",
+                             "panose",
+                             "bkmkstart",
+                             "bkmkend",
+                             "template",
+                             "docvar",
+                             "userprops",
+                             "generator",
+                             "pgdsctbl",
+                             "formfield",
+                             "atnauthor",
+                             "atnid",
+                             "atndate",
+                             "atnref",
+                             "comment",
+                             "title",
+                             "subject",
+                             "author",
+                             "operator",
+                             "keywords",
+                             "doccomm",
+                             "company",
+                             "manager",
+                             "category",
+                             "creatim",
+                             "revtim",
+                             "printim",
+                             "buptim",
+                             "hlinkbase",
+                             "listpicture",
+                             "blipuid",
+                             "mmathPr",
+                             "xmlnstbl",
+                             "wgrffmtfilter"}) {
     t[w] = {Keyword::SkippedDestination};
   }
 }
@@ -119,13 +182,20 @@ KeywordInfo LookUpKeyword(std::string_view word) {
 
 char16_t SymbolCharacter(char symbol) {
   switch (symbol) {
-    case '\\': return u'\\';
-    case '{': return u'{';
-    case '}': return u'}';
-    case '~': return u'\u00A0';  // non-breaking space
-    case '-': return u'\u00AD';  // optional hyphen
-    case '_': return u'\u2011';  // non-breaking hyphen
-    default: return 0;
+    case '\\':
+      return u'\\';
+    case '{':
+      return u'{';
+    case '}':
+      return u'}';
+    case '~':
+      return u'\u00A0';  // non-breaking space
+    case '-':
+      return u'\u00AD';  // optional hyphen
+    case '_':
+      return u'\u2011';  // non-breaking hyphen
+    default:
+      return 0;
   }
 }
 

@@ -5,7 +5,6 @@
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextDocument>
-
 #include <algorithm>
 
 #include "ui/rtf/CodePage.h"
@@ -163,10 +162,18 @@ bool RtfReader::HandleDestinationWord(const KeywordInfo& info) {
 // Words that mean the same in every destination that is read.
 bool RtfReader::HandleDocumentWord(const KeywordInfo& info, const Token& token) {
   switch (info.keyword) {
-    case Keyword::Ansi: documentCodePage_ = 1252; return true;
-    case Keyword::Mac: documentCodePage_ = 10000; return true;
-    case Keyword::Pc: documentCodePage_ = 437; return true;
-    case Keyword::Pca: documentCodePage_ = 850; return true;
+    case Keyword::Ansi:
+      documentCodePage_ = 1252;
+      return true;
+    case Keyword::Mac:
+      documentCodePage_ = 10000;
+      return true;
+    case Keyword::Pc:
+      documentCodePage_ = 437;
+      return true;
+    case Keyword::Pca:
+      documentCodePage_ = 850;
+      return true;
     case Keyword::AnsiCodePage:
       if (token.hasParameter && token.parameter > 0) documentCodePage_ = token.parameter;
       return true;
@@ -244,7 +251,9 @@ void RtfReader::HandleBodyWord(const KeywordInfo& info, const Token& token) {
 void RtfReader::HandleCharacterWord(const KeywordInfo& info, const Token& token) {
   CharState& c = Top().character;
   switch (info.keyword) {
-    case Keyword::Plain: c = CharState{}; break;
+    case Keyword::Plain:
+      c = CharState{};
+      break;
     case Keyword::Font:
       if (token.hasParameter) c.font = token.parameter;
       break;
@@ -253,13 +262,26 @@ void RtfReader::HandleCharacterWord(const KeywordInfo& info, const Token& token)
         c.halfPoints = token.parameter;
       }
       break;
-    case Keyword::Bold: c.bold = IsOn(token); break;
-    case Keyword::Italic: c.italic = IsOn(token); break;
-    case Keyword::Underline: c.underline = IsOn(token); break;
-    case Keyword::UnderlineNone: c.underline = false; break;
-    case Keyword::Strike: c.strike = IsOn(token); break;
-    case Keyword::Color: c.color = token.hasParameter ? std::max(token.parameter, 0) : 0; break;
-    default: break;
+    case Keyword::Bold:
+      c.bold = IsOn(token);
+      break;
+    case Keyword::Italic:
+      c.italic = IsOn(token);
+      break;
+    case Keyword::Underline:
+      c.underline = IsOn(token);
+      break;
+    case Keyword::UnderlineNone:
+      c.underline = false;
+      break;
+    case Keyword::Strike:
+      c.strike = IsOn(token);
+      break;
+    case Keyword::Color:
+      c.color = token.hasParameter ? std::max(token.parameter, 0) : 0;
+      break;
+    default:
+      break;
   }
 }
 
@@ -267,11 +289,20 @@ void RtfReader::HandleParagraphWord(const KeywordInfo& info) {
   Alignment& alignment = Top().alignment;
   switch (info.keyword) {
     case Keyword::ParagraphDefault:
-    case Keyword::AlignLeft: alignment = Alignment::Left; break;
-    case Keyword::AlignCenter: alignment = Alignment::Center; break;
-    case Keyword::AlignRight: alignment = Alignment::Right; break;
-    case Keyword::AlignJustify: alignment = Alignment::Justify; break;
-    default: break;
+    case Keyword::AlignLeft:
+      alignment = Alignment::Left;
+      break;
+    case Keyword::AlignCenter:
+      alignment = Alignment::Center;
+      break;
+    case Keyword::AlignRight:
+      alignment = Alignment::Right;
+      break;
+    case Keyword::AlignJustify:
+      alignment = Alignment::Justify;
+      break;
+    default:
+      break;
   }
   // Paragraph properties hold for the paragraph they end in; after a \par
   // they wait for the next one.

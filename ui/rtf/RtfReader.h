@@ -7,7 +7,6 @@
 #include <QColor>
 #include <QString>
 #include <QTextCursor>
-
 #include <map>
 #include <string_view>
 #include <vector>

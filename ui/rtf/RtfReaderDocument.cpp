@@ -1,17 +1,15 @@
 // The document side of the reader: paragraphs and character formats as the
 // text arrives.
 
-#include "ui/rtf/RtfReader.h"
-
 #include <QFont>
 #include <QTextBlock>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextDocument>
-
 #include <algorithm>
 
 #include "ui/rtf/CodePage.h"
+#include "ui/rtf/RtfReader.h"
 #include "ui/rtf/RtfStorable.h"
 
 namespace zb::ui::rtf {
@@ -102,10 +100,18 @@ QTextCharFormat RtfReader::CharFormat(const CharState& state) const {
 QTextBlockFormat RtfReader::BlockFormat(Alignment alignment) const {
   QTextBlockFormat format;
   switch (alignment) {
-    case Alignment::Left: format.setAlignment(Qt::AlignLeft); break;
-    case Alignment::Center: format.setAlignment(Qt::AlignHCenter); break;
-    case Alignment::Right: format.setAlignment(Qt::AlignRight); break;
-    case Alignment::Justify: format.setAlignment(Qt::AlignJustify); break;
+    case Alignment::Left:
+      format.setAlignment(Qt::AlignLeft);
+      break;
+    case Alignment::Center:
+      format.setAlignment(Qt::AlignHCenter);
+      break;
+    case Alignment::Right:
+      format.setAlignment(Qt::AlignRight);
+      break;
+    case Alignment::Justify:
+      format.setAlignment(Qt::AlignJustify);
+      break;
   }
   return format;
 }

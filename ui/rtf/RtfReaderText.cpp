@@ -1,17 +1,15 @@
 // The reader's text: symbols, bytes and Unicode characters, and the font and
 // color table entries they build.
 
-#include "ui/rtf/RtfReader.h"
-
 #include <QFont>
 #include <QTextBlock>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextDocument>
-
 #include <algorithm>
 
 #include "ui/rtf/CodePage.h"
+#include "ui/rtf/RtfReader.h"
 #include "ui/rtf/RtfStorable.h"
 
 namespace zb::ui::rtf {
@@ -30,8 +28,7 @@ constexpr char16_t kReplacement = u'\uFFFD';
 
 void RtfReader::HandleSymbol(char symbol) {
   GroupState& state = Top();
-  if (state.destination == Destination::Skip ||
-      state.destination == Destination::UnicodeAlternative) {
+  if (state.destination == Destination::Skip || state.destination == Destination::UnicodeAlternative) {
     return;
   }
   if (symbol == '*') {
@@ -118,8 +115,7 @@ void RtfReader::AppendChar(char16_t c) {
 
 void RtfReader::CommitFont() {
   const QString name = fontEntry_.name.trimmed();
-  if (fontNumber_ >= 0 && !name.isEmpty() &&
-      (fonts_.size() < kMaxFonts || fonts_.count(fontNumber_) != 0)) {
+  if (fontNumber_ >= 0 && !name.isEmpty() && (fonts_.size() < kMaxFonts || fonts_.count(fontNumber_) != 0)) {
     fonts_[fontNumber_] = FontEntry{name, fontEntry_.codePage};
   }
   fontNumber_ = -1;

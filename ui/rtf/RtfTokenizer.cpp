@@ -41,7 +41,7 @@ Token RtfTokenizer::Next() {
 }
 
 Token RtfTokenizer::ReadBackslash() {
-  ++pos_;  // the backslash
+  ++pos_;                                    // the backslash
   if (pos_ >= data_.size()) return Token{};  // a lone backslash at the end
   const char c = data_[pos_];
   if (IsLetter(c)) return ReadControlWord();

@@ -23,9 +23,9 @@ struct Token {
   TokenType type = TokenType::End;
   std::string_view word;  // ControlWord: the letters; Text: the bytes
   bool hasParameter = false;
-  int parameter = 0;      // ControlWord: the numeric argument, clamped to int
-  char symbol = 0;        // ControlSymbol: the character after the backslash
-  unsigned char byte = 0; // HexByte: the value
+  int parameter = 0;       // ControlWord: the numeric argument, clamped to int
+  char symbol = 0;         // ControlSymbol: the character after the backslash
+  unsigned char byte = 0;  // HexByte: the value
 };
 
 // Control words longer than this are not RTF; they are read to their end and
@@ -37,7 +37,6 @@ class RtfTokenizer {
   explicit RtfTokenizer(std::string_view data) : data_(data) {}
 
   Token Next();
-  bool AtEnd() const { return pos_ >= data_.size(); }
 
  private:
   Token ReadBackslash();

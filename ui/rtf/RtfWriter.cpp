@@ -3,7 +3,6 @@
 #include <QTextBlock>
 #include <QTextCharFormat>
 #include <QTextDocument>
-
 #include <algorithm>
 #include <cmath>
 #include <cstdint>

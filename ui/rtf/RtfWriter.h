@@ -9,7 +9,6 @@
 #include <QFont>
 #include <QString>
 #include <QStringList>
-
 #include <vector>
 
 class QTextBlock;

@@ -14,7 +14,7 @@
 #include "core/shared/Platform.h"
 #include "core/side/PruningRun.h"
 #include "core/side/VfEstimationRun.h"
-#include "core/side/VkFormRules.h"
+#include "core/side/VfFormRules.h"
 #include "locale/LocaleText.h"
 #include "ui/app/BeamFormBoxes.h"
 #include "ui/app/FrameWindow.h"
@@ -37,18 +37,19 @@ frmVk::frmVk(Module1& module)
 }
 
 void frmVk::ConnectEvents() {
-  connect(Command1, &QPushButton::clicked, this, [this] { guarded_([this] { Command1_Click(); }); });
-  connect(mnuVkübernehmen, &QAction::triggered, this,
-          [this] { guarded_([this] { mnuVkübernehmen_Click(); }); });
-  connect(mnuErdbodenKor, &QAction::triggered, this,
-          [this] { guarded_([this] { mnuErdbodenKor_Click(); }); });
-  Label9->installEventFilter(this);
-  LetMenuShortcutsComeFirst({Text1, Text2, Text3});
+  connect(calculateButton_, &QPushButton::clicked, this,
+          [this] { guarded_([this] { OnCalculateClicked(); }); });
+  connect(takeOverVfAction_, &QAction::triggered, this,
+          [this] { guarded_([this] { OnTakeOverVfClicked(); }); });
+  // "&Erdbodenkorrektur" needs no handler: the next estimate reads its check
+  // mark, and so does the beam run while the window is "Aktiv".
+  estimateOrRadiatorValue_->installEventFilter(this);
+  LetMenuShortcutsComeFirst({frequencyOrLengthEdit_, heightOrResonanceEdit_, diameterOrWantedEdit_});
 }
 
 bool frmVk::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == Label9 && event->type() == QEvent::MouseButtonDblClick)
-    guarded_([this] { Label9_DblClick(); });
+  if (watched == estimateOrRadiatorValue_ && event->type() == QEvent::MouseButtonDblClick)
+    guarded_([this] { OnEstimateDoubleClicked(); });
   return QWidget::eventFilter(watched, event);
 }
 
@@ -57,25 +58,32 @@ BeamFormBoxes& frmVk::BeamForm() { return module_.WindowAs<BeamFormBoxes>(window
 // ------------------------------------------------------------------ opening
 
 void frmVk::OpenInVfMode() {
-  for (QLabel* label : {Label10, Label11, Label12, Label13}) label->hide();
-  Label14->setText(QString::fromUtf8(zb::VfModeTexts().label14));
+  for (QLabel* label :
+       {reflectorChangeCaption_, reflectorChangeValue_, directorChangeCaption_, directorChangeValue_})
+    label->hide();
+  printTitleLabel_->setText(QString::fromUtf8(zb::VfModeTexts().printTitle));
   SetHeightTwips(zb::VfModeTexts().heightTwips);
   PlaceOnFirstShowing();
   module_.Frame().ShowChildWindow(this);
 }
 
 void frmVk::OpenInPruningMode() {
-  const zb::VkModeTexts& pruning = zb::PruningModeTexts();
+  mode_ = zb::VfWindowMode::Pruning;
+  const zb::VfWindowModeTexts& pruning = zb::PruningModeTexts();
   SetHeightTwips(pruning.heightTwips);
   ApplyModeTexts(pruning);  // title, captions, tooltips; the options menu goes
-  Label14->setText(QString::fromUtf8(pruning.label14));
-  SetTag(zb::kVkTagClosed);
-  for (QLabel* label : {Label7, Label5, Label9, Label13}) label->clear();
-  Text2->clear();
-  Text3->clear();
-  for (QLabel* label : {Label10, Label11, Label12, Label13}) label->show();
-  Text1->clear();  // all three boxes start empty
-  SetCommand1Top(zb::Command1TopAboveBottom(heightTwips_));
+  printTitleLabel_->setText(QString::fromUtf8(pruning.printTitle));
+  SetStatus(zb::VfWindowStatus::Empty);
+  for (QLabel* label :
+       {slendernessOrLengthValue_, heightShareOrVfValue_, estimateOrRadiatorValue_, directorChangeValue_})
+    label->clear();
+  heightOrResonanceEdit_->clear();
+  diameterOrWantedEdit_->clear();
+  for (QLabel* label :
+       {reflectorChangeCaption_, reflectorChangeValue_, directorChangeCaption_, directorChangeValue_})
+    label->show();
+  frequencyOrLengthEdit_->clear();  // all three boxes start empty
+  SetCalculateButtonTop(zb::CalculateButtonTopAboveBottom(heightTwips_));
   PlaceOnFirstShowing();
   module_.Frame().ShowChildWindow(this);
 }
@@ -83,25 +91,27 @@ void frmVk::OpenInPruningMode() {
 // ------------------------------------------------------------------- events
 
 void frmVk::Form_Load() {
-  const zb::VkLoadedTexts loaded =
-      zb::LoadedVkTexts(BeamForm().FrequencyText(), BeamForm().ConductorDiameterText());
-  SetTag(loaded.tag);
-  Text1->setText(Q(loaded.text1));
-  Text2->setText(Q(loaded.text2));
-  Text3->setText(Q(loaded.text3));
-  for (QLabel* label : {Label5, Label7, Label9, Label11, Label13}) label->clear();
-  mnuErdbodenKor->setChecked(false);
-  SetCommand1Top(zb::Command1TopAboveBottom(heightTwips_));
+  const zb::VfWindowLoadedTexts loaded =
+      zb::LoadedVfWindowTexts(BeamForm().FrequencyText(), BeamForm().ConductorDiameterText());
+  SetStatus(loaded.status);
+  frequencyOrLengthEdit_->setText(Q(loaded.frequencyOrLength));
+  heightOrResonanceEdit_->setText(Q(loaded.heightOrResonance));
+  diameterOrWantedEdit_->setText(Q(loaded.diameterOrWanted));
+  for (QLabel* label : {heightShareOrVfValue_, slendernessOrLengthValue_, estimateOrRadiatorValue_,
+                        reflectorChangeValue_, directorChangeValue_})
+    label->clear();
+  groundCorrectionAction_->setChecked(false);
+  SetCalculateButtonTop(zb::CalculateButtonTopAboveBottom(heightTwips_));
 
   if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) sub->setAttribute(Qt::WA_DeleteOnClose);
   OnActivatedInFrame(this, [this] { guarded_([this] { Form_Activate(); }); });
 }
 
-void frmVk::Form_Activate() { SetCommand1Top(zb::Command1Top(Title(), heightTwips_)); }
+void frmVk::Form_Activate() { SetCalculateButtonTop(zb::CalculateButtonTop(mode_, heightTwips_)); }
 
 void frmVk::Form_Unload() {
-  if (Title() == zb::kPruningTitle) module_.State().PruningFensterAnzahl = 0;
-  SetTag(zb::kVkTagClosed);
+  if (mode_ == zb::VfWindowMode::Pruning) module_.State().PruningFensterAnzahl = 0;
+  SetStatus(zb::VfWindowStatus::Empty);
 }
 
 void frmVk::closeEvent(QCloseEvent* event) {
@@ -109,26 +119,22 @@ void frmVk::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-void frmVk::Command1_Click() {
-  if (zb::IsVfMode(Title()))
+void frmVk::OnCalculateClicked() {
+  if (mode_ == zb::VfWindowMode::Estimate)
     zb::RunVfEstimation(*this, module_.State(), module_.Platform());
   else
     zb::RunPruning(*this, module_.State(), module_.Platform());
 }
 
 // The handover belongs to the velocity-factor window: in the pruning window
-// Label9 holds a length change, which is no velocity factor for the beam form.
-void frmVk::Label9_DblClick() {
-  if (zb::IsVfMode(Title())) zb::HandOverVf(*this);
+// estimateOrRadiatorValue_ holds a length change, which is no velocity factor for the beam form.
+void frmVk::OnEstimateDoubleClicked() {
+  if (mode_ == zb::VfWindowMode::Estimate) zb::HandOverVf(*this);
 }
 
 // Qt has toggled the check mark already.
-void frmVk::mnuVkübernehmen_Click() {
-  if (mnuVkübernehmen->isChecked()) zb::HandOverVf(*this);
+void frmVk::OnTakeOverVfClicked() {
+  if (takeOverVfAction_->isChecked()) zb::HandOverVf(*this);
 }
-
-// The next estimate reads the check mark, and so does the beam run while the
-// window is "Aktiv".
-void frmVk::mnuErdbodenKor_Click() {}
 
 }  // namespace zb::ui

@@ -9,7 +9,7 @@
 //  - Form_Load: once, right after the window was created (by its owner).
 //  - Form_Activate: the frame's client area makes the window the active one.
 //  - Form_Unload: the window accepts its close event and goes away.
-//  - Label9_DblClick: a double click on the value label.
+//  - OnEstimateDoubleClicked: a double click on the value label.
 //  - The options' clicks: the checkable entries' triggered, after Qt has
 //    toggled the check mark.
 // The boxes have no key filter: whatever is typed or pasted stays.
@@ -17,8 +17,8 @@
 #include <QWidget>
 #include <string>
 
-#include "core/side/VkFormAccess.h"
-#include "ui/app/VkWindow.h"
+#include "core/side/VfFormAccess.h"
+#include "ui/app/VfPruningWindow.h"
 #include "ui/app/WindowClasses.h"
 #include "ui/common/HandlerGuard.h"
 
@@ -31,7 +31,7 @@ class QMenuBar;
 class QPushButton;
 
 namespace zb {
-struct VkModeTexts;
+struct VfWindowModeTexts;
 }
 
 namespace zb::ui {
@@ -39,7 +39,7 @@ namespace zb::ui {
 class Module1;
 class BeamFormBoxes;
 
-class frmVk : public QWidget, public VkWindow, public zb::VkFormAccess {
+class frmVk : public QWidget, public VfPruningWindow, public zb::VfFormAccess {
   Q_OBJECT
 
  public:
@@ -47,7 +47,7 @@ class frmVk : public QWidget, public VkWindow, public zb::VkFormAccess {
 
   explicit frmVk(Module1& module);
 
-  // VkWindow: opening from the frame's menu. Both show the window as a child
+  // VfPruningWindow: opening from the frame's menu. Both show the window as a child
   // window of the frame.
   void OpenInVfMode() override;
   void OpenInPruningMode() override;
@@ -60,21 +60,20 @@ class frmVk : public QWidget, public VkWindow, public zb::VkFormAccess {
   void Form_Load();
   void Form_Activate();
   void Form_Unload();
-  void Command1_Click();
-  void Label9_DblClick();
-  void mnuVkübernehmen_Click();
-  void mnuErdbodenKor_Click();
+  void OnCalculateClicked();
+  void OnEstimateDoubleClicked();
+  void OnTakeOverVfClicked();
 
   // VfWindowState: what the beam run reads while the window is "Aktiv", and
   // the entries the estimation reads.
-  std::string Tag() override { return tag_; }
+  zb::VfWindowStatus Status() override { return status_; }
   bool GroundCorrection() override;
   std::string FrequencyText() override;
   std::string HeightText() override;
   std::string DiameterText() override;
 
-  // VkFormAccess: what the estimation and pruning runs read and write.
-  std::string Title() override;
+  // VfFormAccess: what the estimation and pruning runs read and write.
+  zb::VfWindowMode Mode() override { return mode_; }
   void SetHeightText(const std::string& text) override;
   void SetDiameterText(const std::string& text) override;
   void SetDiameterColour(zb::TextColour colour) override;
@@ -85,7 +84,7 @@ class frmVk : public QWidget, public VkWindow, public zb::VkFormAccess {
   void SetHeightShare(const std::string& caption) override;
   void SetHeightShareColour(zb::TextColour colour) override;
   void SetEstimate(const std::string& caption) override;
-  bool VkUebernehmenChecked() override;
+  bool TakeOverVfChecked() override;
   float EstimatedVf() override { return estimatedVf_; }
   void SetEstimatedVf(float vf) override { estimatedVf_ = vf; }
   void MovePrintTitleToButton() override;
@@ -101,7 +100,7 @@ class frmVk : public QWidget, public VkWindow, public zb::VkFormAccess {
   void SetRadiatorChange(const std::string& caption) override;
   void SetReflectorChange(const std::string& caption) override;
   void SetDirectorChange(const std::string& caption) override;
-  void SetTag(const std::string& marker) override { tag_ = marker; }
+  void SetStatus(zb::VfWindowStatus status) override { status_ = status; }
   void SetBeamFormFrequency(const std::string& text) override;
   void SetBeamFormVelocityFactor(const std::string& text) override;
   void SetBeamFormConductorDiameter(const std::string& text) override;
@@ -114,51 +113,66 @@ class frmVk : public QWidget, public VkWindow, public zb::VkFormAccess {
   void BuildControls();
   void BuildMenu();
   void PlaceControls();
-  void ApplyModeTexts(const zb::VkModeTexts& texts);
+  void ApplyModeTexts(const zb::VfWindowModeTexts& texts);
   void SetHeightTwips(int twips);
-  void SetCommand1Top(int twips);
+  void SetCalculateButtonTop(int twips);
   void ConnectEvents();
   // The first showing puts the window near the frame's top-left corner,
   // cascaded below the windows already shown there.
   void PlaceOnFirstShowing();
-  // Runs a handler; nothing it meets leaves the window's event handling.
 
   // The beam form, loaded hidden if it is not loaded yet.
   BeamFormBoxes& BeamForm();
 
   Module1& module_;
   HandlerGuard guarded_;
-  std::string tag_;
+  zb::VfWindowStatus status_ = zb::VfWindowStatus::Empty;
+  zb::VfWindowMode mode_ = zb::VfWindowMode::Estimate;
   float estimatedVf_ = 0;
   int heightTwips_ = 0;
   bool placed_ = false;
   QWidget* clientArea_ = nullptr;
 
  public:
-  // The controls, named as the program knows them (also their object names).
-  QMenuBar* menuBar = nullptr;
-  QMenu* mnuOpt = nullptr;
-  QAction* mnuVkübernehmen = nullptr;
-  QAction* mnuErdbodenKor = nullptr;
-  QLabel* Label1 = nullptr;
-  QLineEdit* Text1 = nullptr;
-  QLabel* Label2 = nullptr;
-  QLineEdit* Text2 = nullptr;
-  QLabel* Label3 = nullptr;
-  QLineEdit* Text3 = nullptr;
-  QGroupBox* Frame1 = nullptr;
-  QLabel* Label6 = nullptr;
-  QLabel* Label7 = nullptr;
-  QLabel* Label4 = nullptr;
-  QLabel* Label5 = nullptr;
-  QLabel* Label8 = nullptr;
-  QLabel* Label9 = nullptr;
-  QLabel* Label10 = nullptr;
-  QLabel* Label11 = nullptr;
-  QLabel* Label12 = nullptr;
-  QLabel* Label13 = nullptr;
-  QPushButton* Command1 = nullptr;
-  QLabel* Label14 = nullptr;
+  // The controls, public so that window tests reach them as a user does. The
+  // boxes and result rows mean different things in the two modes, so their
+  // names give both meanings (velocity factor / pruning). Each keeps its
+  // designed name as its object name:
+  //   menuBar_ menuBar                     optionsMenu_ mnuOpt
+  //   takeOverVfAction_ mnuVkübernehmen      groundCorrectionAction_ mnuErdbodenKor
+  //   frequencyOrLengthLabel_ Label1       frequencyOrLengthEdit_ Text1
+  //   heightOrResonanceLabel_ Label2       heightOrResonanceEdit_ Text2
+  //   diameterOrWantedLabel_ Label3        diameterOrWantedEdit_ Text3
+  //   resultGroup_ Frame1
+  //   slendernessOrLengthCaption_ Label6   slendernessOrLengthValue_ Label7
+  //   heightShareOrVfCaption_ Label4       heightShareOrVfValue_ Label5
+  //   estimateOrRadiatorCaption_ Label8    estimateOrRadiatorValue_ Label9
+  //   reflectorChangeCaption_ Label10      reflectorChangeValue_ Label11
+  //   directorChangeCaption_ Label12       directorChangeValue_ Label13
+  //   calculateButton_ Command1            printTitleLabel_ Label14
+  QMenuBar* menuBar_ = nullptr;
+  QMenu* optionsMenu_ = nullptr;
+  QAction* takeOverVfAction_ = nullptr;
+  QAction* groundCorrectionAction_ = nullptr;
+  QLabel* frequencyOrLengthLabel_ = nullptr;
+  QLineEdit* frequencyOrLengthEdit_ = nullptr;
+  QLabel* heightOrResonanceLabel_ = nullptr;
+  QLineEdit* heightOrResonanceEdit_ = nullptr;
+  QLabel* diameterOrWantedLabel_ = nullptr;
+  QLineEdit* diameterOrWantedEdit_ = nullptr;
+  QGroupBox* resultGroup_ = nullptr;
+  QLabel* slendernessOrLengthCaption_ = nullptr;
+  QLabel* slendernessOrLengthValue_ = nullptr;
+  QLabel* heightShareOrVfCaption_ = nullptr;
+  QLabel* heightShareOrVfValue_ = nullptr;
+  QLabel* estimateOrRadiatorCaption_ = nullptr;
+  QLabel* estimateOrRadiatorValue_ = nullptr;
+  QLabel* reflectorChangeCaption_ = nullptr;
+  QLabel* reflectorChangeValue_ = nullptr;
+  QLabel* directorChangeCaption_ = nullptr;
+  QLabel* directorChangeValue_ = nullptr;
+  QPushButton* calculateButton_ = nullptr;
+  QLabel* printTitleLabel_ = nullptr;
 };
 
 }  // namespace zb::ui

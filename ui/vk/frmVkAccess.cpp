@@ -14,42 +14,41 @@
 
 namespace zb::ui {
 
-std::string frmVk::Title() { return U8(windowTitle()); }
-bool frmVk::GroundCorrection() { return mnuErdbodenKor->isChecked(); }
-// In the pruning window Text2 is "ist Resonanzfrequenz [MHz]:".
+bool frmVk::GroundCorrection() { return groundCorrectionAction_->isChecked(); }
+// In the pruning window heightOrResonanceEdit_ is "ist Resonanzfrequenz [MHz]:".
 void frmVk::SetMeasuredResonance(const QString& mhz) {
-  Text2->setText(mhz);
+  heightOrResonanceEdit_->setText(mhz);
   zb::RefreshPruning(*this, module_.State());
 }
-bool frmVk::VkUebernehmenChecked() { return mnuVkübernehmen->isChecked(); }
-void frmVk::MovePrintTitleToButton() { Label14->move(Label14->x(), Command1->y()); }
+bool frmVk::TakeOverVfChecked() { return takeOverVfAction_->isChecked(); }
+void frmVk::MovePrintTitleToButton() { printTitleLabel_->move(printTitleLabel_->x(), calculateButton_->y()); }
 
-std::string frmVk::FrequencyText() { return U8(Text1->text()); }
-std::string frmVk::HeightText() { return U8(Text2->text()); }
-std::string frmVk::DiameterText() { return U8(Text3->text()); }
-void frmVk::SetHeightText(const std::string& text) { Text2->setText(Q(text)); }
-void frmVk::SetDiameterText(const std::string& text) { Text3->setText(Q(text)); }
-void frmVk::SetDiameterColour(zb::TextColour colour) { SetTextColour(Text3, colour); }
-void frmVk::FocusFrequency() { Text1->setFocus(Qt::OtherFocusReason); }
-void frmVk::FocusHeight() { Text2->setFocus(Qt::OtherFocusReason); }
-void frmVk::SetSlenderness(const std::string& caption) { Label7->setText(Q(caption)); }
-void frmVk::SetSlendernessColour(zb::TextColour colour) { SetTextColour(Label7, colour); }
-void frmVk::SetHeightShare(const std::string& caption) { Label5->setText(Q(caption)); }
-void frmVk::SetHeightShareColour(zb::TextColour colour) { SetTextColour(Label5, colour); }
-void frmVk::SetEstimate(const std::string& caption) { Label9->setText(Q(caption)); }
+std::string frmVk::FrequencyText() { return U8(frequencyOrLengthEdit_->text()); }
+std::string frmVk::HeightText() { return U8(heightOrResonanceEdit_->text()); }
+std::string frmVk::DiameterText() { return U8(diameterOrWantedEdit_->text()); }
+void frmVk::SetHeightText(const std::string& text) { heightOrResonanceEdit_->setText(Q(text)); }
+void frmVk::SetDiameterText(const std::string& text) { diameterOrWantedEdit_->setText(Q(text)); }
+void frmVk::SetDiameterColour(zb::TextColour colour) { SetTextColour(diameterOrWantedEdit_, colour); }
+void frmVk::FocusFrequency() { frequencyOrLengthEdit_->setFocus(Qt::OtherFocusReason); }
+void frmVk::FocusHeight() { heightOrResonanceEdit_->setFocus(Qt::OtherFocusReason); }
+void frmVk::SetSlenderness(const std::string& caption) { slendernessOrLengthValue_->setText(Q(caption)); }
+void frmVk::SetSlendernessColour(zb::TextColour colour) { SetTextColour(slendernessOrLengthValue_, colour); }
+void frmVk::SetHeightShare(const std::string& caption) { heightShareOrVfValue_->setText(Q(caption)); }
+void frmVk::SetHeightShareColour(zb::TextColour colour) { SetTextColour(heightShareOrVfValue_, colour); }
+void frmVk::SetEstimate(const std::string& caption) { estimateOrRadiatorValue_->setText(Q(caption)); }
 
-std::string frmVk::MeasuredLengthText() { return U8(Text1->text()); }
-std::string frmVk::MeasuredResonanceText() { return U8(Text2->text()); }
-std::string frmVk::WantedResonanceText() { return U8(Text3->text()); }
-void frmVk::FocusMeasuredLength() { Text1->setFocus(Qt::OtherFocusReason); }
-void frmVk::FocusMeasuredResonance() { Text2->setFocus(Qt::OtherFocusReason); }
-void frmVk::FocusWantedResonance() { Text3->setFocus(Qt::OtherFocusReason); }
-void frmVk::SetNewLength(const std::string& caption) { Label7->setText(Q(caption)); }
-void frmVk::SetVfGesamt(const std::string& caption) { Label5->setText(Q(caption)); }
-void frmVk::SetVfGesamtColour(zb::TextColour colour) { SetTextColour(Label5, colour); }
-void frmVk::SetRadiatorChange(const std::string& caption) { Label9->setText(Q(caption)); }
-void frmVk::SetReflectorChange(const std::string& caption) { Label11->setText(Q(caption)); }
-void frmVk::SetDirectorChange(const std::string& caption) { Label13->setText(Q(caption)); }
+std::string frmVk::MeasuredLengthText() { return U8(frequencyOrLengthEdit_->text()); }
+std::string frmVk::MeasuredResonanceText() { return U8(heightOrResonanceEdit_->text()); }
+std::string frmVk::WantedResonanceText() { return U8(diameterOrWantedEdit_->text()); }
+void frmVk::FocusMeasuredLength() { frequencyOrLengthEdit_->setFocus(Qt::OtherFocusReason); }
+void frmVk::FocusMeasuredResonance() { heightOrResonanceEdit_->setFocus(Qt::OtherFocusReason); }
+void frmVk::FocusWantedResonance() { diameterOrWantedEdit_->setFocus(Qt::OtherFocusReason); }
+void frmVk::SetNewLength(const std::string& caption) { slendernessOrLengthValue_->setText(Q(caption)); }
+void frmVk::SetVfGesamt(const std::string& caption) { heightShareOrVfValue_->setText(Q(caption)); }
+void frmVk::SetVfGesamtColour(zb::TextColour colour) { SetTextColour(heightShareOrVfValue_, colour); }
+void frmVk::SetRadiatorChange(const std::string& caption) { estimateOrRadiatorValue_->setText(Q(caption)); }
+void frmVk::SetReflectorChange(const std::string& caption) { reflectorChangeValue_->setText(Q(caption)); }
+void frmVk::SetDirectorChange(const std::string& caption) { directorChangeValue_->setText(Q(caption)); }
 
 void frmVk::SetBeamFormFrequency(const std::string& text) { BeamForm().SetFrequencyText(text); }
 void frmVk::SetBeamFormVelocityFactor(const std::string& text) { BeamForm().SetVelocityFactorText(text); }

@@ -15,7 +15,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "core/side/VkFormRules.h"
+#include "core/side/VfFormRules.h"
 #include "ui/common/Controls.h"
 #include "ui/common/MenuEntries.h"
 #include "ui/common/Twips.h"
@@ -28,14 +28,17 @@ namespace {
 // Rows from the top of the client area, in twips. Rows 6 and 7 (the changes
 // of reflector and director) show only in the pruning window; in the
 // velocity-factor window the button takes their place.
-constexpr int kRowTop[] = {120, 540, 960};  // Text1, Text2, Text3
+constexpr int kRowTop[] = {120, 540,
+                           960};  // frequencyOrLengthEdit_, heightOrResonanceEdit_, diameterOrWantedEdit_
 constexpr int kFrame1Top = 1380;
 constexpr int kFrame1Height = 1080;
-constexpr int kFrameRowTop[] = {300, 660};  // Label6/Label7, Label4/Label5 inside Frame1
-constexpr int kRow5Top = 2520;               // Label8/Label9
-constexpr int kRow6Top = 2940;               // Label10/Label11
-constexpr int kRow7Top = 3360;               // Label12/Label13
-constexpr int kLabel14Top = 3780;            // the printout's title line, below the last row
+constexpr int kFrameRowTop[] = {300,
+                                660};  // slendernessOrLengthCaption_/slendernessOrLengthValue_,
+                                       // heightShareOrVfCaption_/heightShareOrVfValue_ inside resultGroup_
+constexpr int kRow5Top = 2520;         // estimateOrRadiatorCaption_/estimateOrRadiatorValue_
+constexpr int kRow6Top = 2940;         // reflectorChangeCaption_/reflectorChangeValue_
+constexpr int kRow7Top = 3360;         // directorChangeCaption_/directorChangeValue_
+constexpr int kLabel14Top = 3780;      // the printout's title line, below the last row
 constexpr int kMinimumRowHeight = 315;
 
 constexpr int kMargin = 8;       // pixels around the rows
@@ -57,106 +60,113 @@ void frmVk::BuildControls() {
   clientArea_->setObjectName(QStringLiteral("ClientArea"));
   BuildMenu();
 
-  Label1 = NewPlainLabel("Label1", clientArea_);
-  Text1 = NewBox("Text1", nullptr, clientArea_);
-  Label2 = NewPlainLabel("Label2", clientArea_);
-  Text2 = NewBox("Text2", nullptr, clientArea_);
-  Label3 = NewPlainLabel("Label3", clientArea_);
-  Text3 = NewBox("Text3", nullptr, clientArea_);
+  frequencyOrLengthLabel_ = NewPlainLabel("Label1", clientArea_);
+  frequencyOrLengthEdit_ = NewBox("Text1", nullptr, clientArea_);
+  heightOrResonanceLabel_ = NewPlainLabel("Label2", clientArea_);
+  heightOrResonanceEdit_ = NewBox("Text2", nullptr, clientArea_);
+  diameterOrWantedLabel_ = NewPlainLabel("Label3", clientArea_);
+  diameterOrWantedEdit_ = NewBox("Text3", nullptr, clientArea_);
   // The access key of a caption moves the focus to the box beside it.
-  Label1->setBuddy(Text1);
-  Label2->setBuddy(Text2);
-  Label3->setBuddy(Text3);
+  frequencyOrLengthLabel_->setBuddy(frequencyOrLengthEdit_);
+  heightOrResonanceLabel_->setBuddy(heightOrResonanceEdit_);
+  diameterOrWantedLabel_->setBuddy(diameterOrWantedEdit_);
 
-  Frame1 = NewGroup("Frame1", "", clientArea_);
-  Label6 = NewPlainLabel("Label6", Frame1);
-  Label7 = NewValueLabel("Label7", Frame1);
-  Label4 = NewPlainLabel("Label4", Frame1);
-  Label5 = NewValueLabel("Label5", Frame1);
+  resultGroup_ = NewGroup("Frame1", "", clientArea_);
+  slendernessOrLengthCaption_ = NewPlainLabel("Label6", resultGroup_);
+  slendernessOrLengthValue_ = NewValueLabel("Label7", resultGroup_);
+  heightShareOrVfCaption_ = NewPlainLabel("Label4", resultGroup_);
+  heightShareOrVfValue_ = NewValueLabel("Label5", resultGroup_);
 
-  Label8 = NewPlainLabel("Label8", clientArea_);
-  Label9 = NewValueLabel("Label9", clientArea_);
-  Label10 = NewPlainLabel("Label10", clientArea_);
-  Label11 = NewValueLabel("Label11", clientArea_);
-  Label12 = NewPlainLabel("Label12", clientArea_);
-  Label13 = NewValueLabel("Label13", clientArea_);
+  estimateOrRadiatorCaption_ = NewPlainLabel("Label8", clientArea_);
+  estimateOrRadiatorValue_ = NewValueLabel("Label9", clientArea_);
+  reflectorChangeCaption_ = NewPlainLabel("Label10", clientArea_);
+  reflectorChangeValue_ = NewValueLabel("Label11", clientArea_);
+  directorChangeCaption_ = NewPlainLabel("Label12", clientArea_);
+  directorChangeValue_ = NewValueLabel("Label13", clientArea_);
   // A screen reader reads each value with the caption beside it.
-  for (auto [caption, value] : {std::pair{Label6, Label7}, std::pair{Label4, Label5}, std::pair{Label8, Label9},
-                                std::pair{Label10, Label11}, std::pair{Label12, Label13}})
+  for (auto [caption, value] : {std::pair{slendernessOrLengthCaption_, slendernessOrLengthValue_},
+                                std::pair{heightShareOrVfCaption_, heightShareOrVfValue_},
+                                std::pair{estimateOrRadiatorCaption_, estimateOrRadiatorValue_},
+                                std::pair{reflectorChangeCaption_, reflectorChangeValue_},
+                                std::pair{directorChangeCaption_, directorChangeValue_}})
     caption->setBuddy(value);
 
-  Command1 = new QPushButton(QStringLiteral("&Rechnen"), clientArea_);
-  Command1->setObjectName(QStringLiteral("Command1"));
+  calculateButton_ = new QPushButton(QStringLiteral("&Rechnen"), clientArea_);
+  calculateButton_->setObjectName(QStringLiteral("Command1"));
 
-  Label14 = NewPlainLabel("Label14", clientArea_);
-  Label14->setFont(TahomaFont());
-  Label14->hide();  // shown only on a printout of the window
+  printTitleLabel_ = NewPlainLabel("Label14", clientArea_);
+  printTitleLabel_->setFont(TahomaFont());
+  printTitleLabel_->hide();  // shown only on a printout of the window
 
-  SetTabOrder({Text1, Text2, Text3, Command1});
+  SetTabOrder({frequencyOrLengthEdit_, heightOrResonanceEdit_, diameterOrWantedEdit_, calculateButton_});
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
-  layout->setMenuBar(menuBar);
+  layout->setMenuBar(menuBar_);
   layout->addWidget(clientArea_, 1);
   ApplyModeTexts(zb::VfModeTexts());
   PlaceControls();
 }
 
 void frmVk::BuildMenu() {
-  menuBar = new QMenuBar(this);
-  menuBar->setObjectName(QStringLiteral("menuBar"));
-  mnuOpt = AddSubmenu(menuBar, "mnuOpt", QStringLiteral("&Optionen"));
-  menuBar->addMenu(mnuOpt);
-  mnuVkübernehmen = AddEntry(mnuOpt, "mnuVkübernehmen", QStringLiteral("&Vk übernehmen"));
-  mnuVkübernehmen->setCheckable(true);
-  mnuVkübernehmen->setChecked(true);
-  mnuErdbodenKor = AddEntry(mnuOpt, "mnuErdbodenKor", QStringLiteral("&Erdbodenkorrektur"));
-  mnuErdbodenKor->setCheckable(true);
+  menuBar_ = new QMenuBar(this);
+  menuBar_->setObjectName(QStringLiteral("menuBar"));
+  optionsMenu_ = AddSubmenu(menuBar_, "mnuOpt", QStringLiteral("&Optionen"));
+  menuBar_->addMenu(optionsMenu_);
+  takeOverVfAction_ = AddEntry(optionsMenu_, "mnuVkübernehmen", QStringLiteral("&Vk übernehmen"));
+  takeOverVfAction_->setCheckable(true);
+  takeOverVfAction_->setChecked(true);
+  groundCorrectionAction_ = AddEntry(optionsMenu_, "mnuErdbodenKor", QStringLiteral("&Erdbodenkorrektur"));
+  groundCorrectionAction_->setCheckable(true);
 }
 
 // Captions and tooltips of a mode; the rows' visibility and the window's
 // height are the opening commands' part.
-void frmVk::ApplyModeTexts(const zb::VkModeTexts& texts) {
+void frmVk::ApplyModeTexts(const zb::VfWindowModeTexts& texts) {
   auto set = [](QWidget* widget, const char* caption, const char* tip) {
     if (auto* label = qobject_cast<QLabel*>(widget)) label->setText(QString::fromUtf8(caption));
     widget->setToolTip(QString::fromUtf8(tip));
   };
   setWindowTitle(QString::fromUtf8(texts.title));
-  Frame1->setTitle(QString::fromUtf8(texts.frame1));
-  set(Label1, texts.label1, "");
-  set(Label2, texts.label2, "");
-  set(Label3, texts.label3, "");
-  set(Label6, texts.label6, texts.label6Tip);
-  set(Label4, texts.label4, texts.label4Tip);
-  set(Label8, texts.label8, texts.label8Tip);
-  set(Label10, texts.label10, "");
-  set(Label12, texts.label12, "");
-  Text1->setToolTip(QString::fromUtf8(texts.text1Tip));
-  Text2->setToolTip(QString::fromUtf8(texts.text2Tip));
-  Text3->setToolTip(QString::fromUtf8(texts.text3Tip));
-  Label5->setToolTip(QString::fromUtf8(texts.label5Tip));
-  Label7->setToolTip(QString::fromUtf8(texts.label7Tip));
-  Label9->setToolTip(QString::fromUtf8(texts.label9Tip));
-  Label11->setToolTip(QString::fromUtf8(texts.label11Tip));
-  Label13->setToolTip(QString::fromUtf8(texts.label13Tip));
-  Command1->setToolTip(QString::fromUtf8(texts.command1Tip));
-  menuBar->setVisible(texts.optionsMenuVisible);
-  mnuOpt->menuAction()->setVisible(texts.optionsMenuVisible);
+  resultGroup_->setTitle(QString::fromUtf8(texts.resultGroup));
+  set(frequencyOrLengthLabel_, texts.frequencyOrLength, "");
+  set(heightOrResonanceLabel_, texts.heightOrResonance, "");
+  set(diameterOrWantedLabel_, texts.diameterOrWanted, "");
+  set(slendernessOrLengthCaption_, texts.slendernessOrLength, texts.slendernessOrLengthTip);
+  set(heightShareOrVfCaption_, texts.heightShareOrVf, texts.heightShareOrVfTip);
+  set(estimateOrRadiatorCaption_, texts.estimateOrRadiator, texts.estimateOrRadiatorTip);
+  set(reflectorChangeCaption_, texts.reflectorChange, "");
+  set(directorChangeCaption_, texts.directorChange, "");
+  frequencyOrLengthEdit_->setToolTip(QString::fromUtf8(texts.frequencyOrLengthBoxTip));
+  heightOrResonanceEdit_->setToolTip(QString::fromUtf8(texts.heightOrResonanceBoxTip));
+  diameterOrWantedEdit_->setToolTip(QString::fromUtf8(texts.diameterOrWantedBoxTip));
+  heightShareOrVfValue_->setToolTip(QString::fromUtf8(texts.heightShareOrVfValueTip));
+  slendernessOrLengthValue_->setToolTip(QString::fromUtf8(texts.slendernessOrLengthValueTip));
+  estimateOrRadiatorValue_->setToolTip(QString::fromUtf8(texts.estimateOrRadiatorValueTip));
+  reflectorChangeValue_->setToolTip(QString::fromUtf8(texts.reflectorChangeValueTip));
+  directorChangeValue_->setToolTip(QString::fromUtf8(texts.directorChangeValueTip));
+  calculateButton_->setToolTip(QString::fromUtf8(texts.calculateTip));
+  menuBar_->setVisible(texts.optionsMenuVisible);
+  optionsMenu_->menuAction()->setVisible(texts.optionsMenuVisible);
 }
 
 void frmVk::PlaceControls() {
-  const zb::VkModeTexts& vf = zb::VfModeTexts();
-  const zb::VkModeTexts& pruning = zb::PruningModeTexts();
+  const zb::VfWindowModeTexts& vf = zb::VfModeTexts();
+  const zb::VfWindowModeTexts& pruning = zb::PruningModeTexts();
   const QFontMetrics metrics(font());
   const int captionWidth = CaptionWidth(
-      metrics, {vf.label1, vf.label2, vf.label3, vf.label8, vf.label10, vf.label12, pruning.label1, pruning.label2,
-                pruning.label3, pruning.label8});
+      metrics, {vf.frequencyOrLength, vf.heightOrResonance, vf.diameterOrWanted, vf.estimateOrRadiator,
+                vf.reflectorChange, vf.directorChange, pruning.frequencyOrLength, pruning.heightOrResonance,
+                pruning.diameterOrWanted, pruning.estimateOrRadiator});
   const int frameCaptionWidth =
-      CaptionWidth(metrics, {vf.label4, vf.label6, pruning.label4, pruning.label6}) + kFrameIndent;
+      CaptionWidth(metrics, {vf.heightShareOrVf, vf.slendernessOrLength, pruning.heightShareOrVf,
+                             pruning.slendernessOrLength}) +
+      kFrameIndent;
   const int boxLeft = kMargin + std::max(captionWidth, frameCaptionWidth + kFrameIndent) + kGap;
   const int boxWidth = std::max(96, metrics.horizontalAdvance(QStringLiteral("- 00000,0")) + 16);
-  const int rowHeight = std::max(Text1->sizeHint().height(), TwipsToPixels(kMinimumRowHeight, this));
+  const int rowHeight =
+      std::max(frequencyOrLengthEdit_->sizeHint().height(), TwipsToPixels(kMinimumRowHeight, this));
   const int width = boxLeft + boxWidth + kMargin;
   auto y = [this](int twips) { return TwipsToPixels(twips, this); };
 
@@ -164,22 +174,24 @@ void frmVk::PlaceControls() {
     caption->setGeometry(kMargin, y(topTwips), boxLeft - kGap - kMargin, rowHeight);
     value->setGeometry(boxLeft, y(topTwips), boxWidth, rowHeight);
   };
-  row(Label1, Text1, kRowTop[0]);
-  row(Label2, Text2, kRowTop[1]);
-  row(Label3, Text3, kRowTop[2]);
-  Frame1->setGeometry(kMargin / 2, y(kFrame1Top), width - kMargin, y(kFrame1Height));
+  row(frequencyOrLengthLabel_, frequencyOrLengthEdit_, kRowTop[0]);
+  row(heightOrResonanceLabel_, heightOrResonanceEdit_, kRowTop[1]);
+  row(diameterOrWantedLabel_, diameterOrWantedEdit_, kRowTop[2]);
+  resultGroup_->setGeometry(kMargin / 2, y(kFrame1Top), width - kMargin, y(kFrame1Height));
   auto frameRow = [&](QLabel* caption, QLabel* value, int topTwips) {
-    const int valueLeft = boxLeft - Frame1->x();
-    caption->setGeometry(kMargin + kFrameIndent, y(topTwips), valueLeft - kGap - kMargin - kFrameIndent, rowHeight);
+    const int valueLeft = boxLeft - resultGroup_->x();
+    caption->setGeometry(kMargin + kFrameIndent, y(topTwips), valueLeft - kGap - kMargin - kFrameIndent,
+                         rowHeight);
     value->setGeometry(valueLeft, y(topTwips), boxWidth, rowHeight);
   };
-  frameRow(Label6, Label7, kFrameRowTop[0]);
-  frameRow(Label4, Label5, kFrameRowTop[1]);
-  row(Label8, Label9, kRow5Top);
-  row(Label10, Label11, kRow6Top);
-  row(Label12, Label13, kRow7Top);
-  Command1->setGeometry(boxLeft, Command1->y(), boxWidth, std::max(Command1->sizeHint().height(), rowHeight));
-  Label14->setGeometry(kMargin, y(kLabel14Top), width - 2 * kMargin, rowHeight);
+  frameRow(slendernessOrLengthCaption_, slendernessOrLengthValue_, kFrameRowTop[0]);
+  frameRow(heightShareOrVfCaption_, heightShareOrVfValue_, kFrameRowTop[1]);
+  row(estimateOrRadiatorCaption_, estimateOrRadiatorValue_, kRow5Top);
+  row(reflectorChangeCaption_, reflectorChangeValue_, kRow6Top);
+  row(directorChangeCaption_, directorChangeValue_, kRow7Top);
+  calculateButton_->setGeometry(boxLeft, calculateButton_->y(), boxWidth,
+                                std::max(calculateButton_->sizeHint().height(), rowHeight));
+  printTitleLabel_->setGeometry(kMargin, y(kLabel14Top), width - 2 * kMargin, rowHeight);
   clientArea_->setMinimumWidth(width);
 }
 
@@ -187,7 +199,8 @@ void frmVk::PlaceControls() {
 void frmVk::SetHeightTwips(int twips) {
   heightTwips_ = twips;
   QWidget* outer = qobject_cast<QMdiSubWindow*>(parentWidget()) ? parentWidget() : this;
-  const int border = outer == this ? 0 : 2 * outer->style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, outer);
+  const int border =
+      outer == this ? 0 : 2 * outer->style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, outer);
   const int width = std::max(outer->width(), clientArea_->minimumWidth() + border);
   outer->resize(width, TwipsToPixels(twips, this));
 }
@@ -203,6 +216,8 @@ void frmVk::PlaceOnFirstShowing() {
   sub->move(shown * step, shown * step);
 }
 
-void frmVk::SetCommand1Top(int twips) { Command1->move(Command1->x(), TwipsToPixels(twips, this)); }
+void frmVk::SetCalculateButtonTop(int twips) {
+  calculateButton_->move(calculateButton_->x(), TwipsToPixels(twips, this));
+}
 
 }  // namespace zb::ui

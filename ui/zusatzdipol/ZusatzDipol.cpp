@@ -9,9 +9,9 @@
 #include <QVBoxLayout>
 
 #include "core/beam/BeamFormAccess.h"
-#include "core/side/CoupledDipolRun.h"
 #include "core/shared/ModuleState.h"
 #include "core/shared/VfWindowState.h"
+#include "core/side/CoupledDipolRun.h"
 #include "core/side/ZusatzDipolRules.h"
 #include "locale/LocaleText.h"
 #include "ui/app/Module1.h"
@@ -67,9 +67,11 @@ ZusatzDipol::ZusatzDipol(Module1& module, QWidget* parent)
   setAttribute(Qt::WA_DeleteOnClose);
   BuildControls();
   // Nothing typed ends the program: a failure ends only the handler.
-  connect(Command1, &QPushButton::clicked, this, [this] { guarded_([this] { Command1_Click(); }); });
-  connect(Command2, &QPushButton::clicked, this, [this] { guarded_([this] { Command2_Click(); }); });
-  LetMenuShortcutsComeFirst({Text1, Text2, Text3, Text4, Text5, Text6});
+  connect(calculateButton_, &QPushButton::clicked, this,
+          [this] { guarded_([this] { OnCalculateClicked(); }); });
+  connect(infoButton_, &QPushButton::clicked, this, [this] { guarded_([this] { OnInfoClicked(); }); });
+  LetMenuShortcutsComeFirst({wantedFrequencyEdit_, exciterResonanceEdit_, impedanceEdit_, dipoleDiameterEdit_,
+                             exciterDiameterEdit_, exciterVfEdit_});
 }
 
 // ------------------------------------------------------------------ layout
@@ -81,73 +83,75 @@ void ZusatzDipol::BuildControls() {
   layout->addWidget(BuildButtonRow());
   layout->addStretch(1);
   // "&Rechnen" first, then the additional dipole's boxes, the exciter's, "I&nfo".
-  SetTabOrder({Command1, Text1, Text3, Text4, Text2, Text5, Text6, Command2});
+  SetTabOrder({calculateButton_, wantedFrequencyEdit_, impedanceEdit_, dipoleDiameterEdit_,
+               exciterResonanceEdit_, exciterDiameterEdit_, exciterVfEdit_, infoButton_});
 }
 
 QGroupBox* ZusatzDipol::BuildDipolFrame() {
-  Frame1 = NewGroup("Frame1", "&Zusatzdipol", this);
-  Frame1->setToolTip(QStringLiteral("strahlungsgekoppelt"));
-  Label1 = NewLabel("Label1", zb::ZusatzDipolBoxCaption(1), Frame1);
-  Text1 = NewWideBox("Text1", nullptr, Frame1);
-  Label3 = NewLabel("Label3", zb::ZusatzDipolBoxCaption(3), Frame1);
-  Text3 = NewWideBox("Text3", "für beide Dipole gleichen Wert verwenden!", Frame1);
-  Label4 = NewLabel("Label4", zb::ZusatzDipolBoxCaption(4), Frame1);
-  Text4 = NewWideBox("Text4", "Leiterdurchmesser", Frame1);
-  Label7 = NewResultCaption("Label7", zb::kSpacingCaption, Frame1);
-  Label8 = NewResultLabel("Label8", "Ergebnis A", Frame1, Text1->width());
-  Label9 = NewResultCaption("Label9", zb::kLengthCaption, Frame1);
-  Label10 = NewResultLabel("Label10", "Ergebnis Drahtlänge", Frame1, Text1->width());
-  Label1->setBuddy(Text1);
-  Label3->setBuddy(Text3);
-  Label4->setBuddy(Text4);
+  dipoleGroup_ = NewGroup("Frame1", "&Zusatzdipol", this);
+  dipoleGroup_->setToolTip(QStringLiteral("strahlungsgekoppelt"));
+  wantedFrequencyLabel_ = NewLabel("Label1", zb::ZusatzDipolBoxCaption(1), dipoleGroup_);
+  wantedFrequencyEdit_ = NewWideBox("Text1", nullptr, dipoleGroup_);
+  impedanceLabel_ = NewLabel("Label3", zb::ZusatzDipolBoxCaption(3), dipoleGroup_);
+  impedanceEdit_ = NewWideBox("Text3", "für beide Dipole gleichen Wert verwenden!", dipoleGroup_);
+  dipoleDiameterLabel_ = NewLabel("Label4", zb::ZusatzDipolBoxCaption(4), dipoleGroup_);
+  dipoleDiameterEdit_ = NewWideBox("Text4", "Leiterdurchmesser", dipoleGroup_);
+  spacingCaption_ = NewResultCaption("Label7", zb::kSpacingCaption, dipoleGroup_);
+  spacingValue_ = NewResultLabel("Label8", "Ergebnis A", dipoleGroup_, wantedFrequencyEdit_->width());
+  lengthCaption_ = NewResultCaption("Label9", zb::kLengthCaption, dipoleGroup_);
+  lengthValue_ =
+      NewResultLabel("Label10", "Ergebnis Drahtlänge", dipoleGroup_, wantedFrequencyEdit_->width());
+  wantedFrequencyLabel_->setBuddy(wantedFrequencyEdit_);
+  impedanceLabel_->setBuddy(impedanceEdit_);
+  dipoleDiameterLabel_->setBuddy(dipoleDiameterEdit_);
 
-  auto* grid = new QGridLayout(Frame1);
-  AddRow(grid, Label1, Text1);
-  AddRow(grid, Label3, Text3);
-  AddRow(grid, Label4, Text4);
-  AddRow(grid, Label7, Label8);
-  AddRow(grid, Label9, Label10);
+  auto* grid = new QGridLayout(dipoleGroup_);
+  AddRow(grid, wantedFrequencyLabel_, wantedFrequencyEdit_);
+  AddRow(grid, impedanceLabel_, impedanceEdit_);
+  AddRow(grid, dipoleDiameterLabel_, dipoleDiameterEdit_);
+  AddRow(grid, spacingCaption_, spacingValue_);
+  AddRow(grid, lengthCaption_, lengthValue_);
   grid->setColumnStretch(0, 1);
-  return Frame1;
+  return dipoleGroup_;
 }
 
 QGroupBox* ZusatzDipol::BuildExciterFrame() {
-  Frame2 = NewGroup("Frame2", "&Erreger-Dipol (Stromsummenantenne o.ä.)", this);
-  Frame2->setToolTip(QStringLiteral("mit Speisepunkt"));
-  Label2 = NewLabel("Label2", zb::ZusatzDipolBoxCaption(2), Frame2);
-  Text2 = NewWideBox("Text2", "tiefste Resonanzfrequenz", Frame2);
-  Label5 = NewLabel("Label5", zb::ZusatzDipolBoxCaption(5), Frame2);
-  Text5 = NewWideBox("Text5", "Leiterdurchmesser", Frame2);
-  Label6 = NewLabel("Label6", zb::ZusatzDipolBoxCaption(6), Frame2);
-  Text6 = NewWideBox("Text6", "Vk", Frame2);
-  Label2->setBuddy(Text2);
-  Label5->setBuddy(Text5);
-  Label6->setBuddy(Text6);
+  exciterGroup_ = NewGroup("Frame2", "&Erreger-Dipol (Stromsummenantenne o.ä.)", this);
+  exciterGroup_->setToolTip(QStringLiteral("mit Speisepunkt"));
+  exciterResonanceLabel_ = NewLabel("Label2", zb::ZusatzDipolBoxCaption(2), exciterGroup_);
+  exciterResonanceEdit_ = NewWideBox("Text2", "tiefste Resonanzfrequenz", exciterGroup_);
+  exciterDiameterLabel_ = NewLabel("Label5", zb::ZusatzDipolBoxCaption(5), exciterGroup_);
+  exciterDiameterEdit_ = NewWideBox("Text5", "Leiterdurchmesser", exciterGroup_);
+  exciterVfLabel_ = NewLabel("Label6", zb::ZusatzDipolBoxCaption(6), exciterGroup_);
+  exciterVfEdit_ = NewWideBox("Text6", "Vk", exciterGroup_);
+  exciterResonanceLabel_->setBuddy(exciterResonanceEdit_);
+  exciterDiameterLabel_->setBuddy(exciterDiameterEdit_);
+  exciterVfLabel_->setBuddy(exciterVfEdit_);
   // The result captions have no box of their own: their access keys move on
   // to the next box in the tab order, the exciter's frequency.
-  Label7->setBuddy(Text2);
-  Label9->setBuddy(Text2);
+  spacingCaption_->setBuddy(exciterResonanceEdit_);
+  lengthCaption_->setBuddy(exciterResonanceEdit_);
 
-  auto* grid = new QGridLayout(Frame2);
-  AddRow(grid, Label2, Text2);
-  AddRow(grid, Label5, Text5);
-  AddRow(grid, Label6, Text6);
+  auto* grid = new QGridLayout(exciterGroup_);
+  AddRow(grid, exciterResonanceLabel_, exciterResonanceEdit_);
+  AddRow(grid, exciterDiameterLabel_, exciterDiameterEdit_);
+  AddRow(grid, exciterVfLabel_, exciterVfEdit_);
   grid->setColumnStretch(0, 1);
-  return Frame2;
+  return exciterGroup_;
 }
 
 QWidget* ZusatzDipol::BuildButtonRow() {
   auto* row = new QWidget(this);
-  Command2 = new QPushButton(QStringLiteral("I&nfo"), row);
-  Command2->setObjectName(QStringLiteral("Command2"));
-  Command1 = new QPushButton(QStringLiteral("&Rechnen"), row);
-  Command1->setObjectName(QStringLiteral("Command1"));
-  Command1->setToolTip(QStringLiteral("Aktion"));
+  infoButton_ = new QPushButton(QStringLiteral("I&nfo"), row);
+  infoButton_->setObjectName(QStringLiteral("Command2"));
+  calculateButton_ = new QPushButton(QStringLiteral("&Rechnen"), row);
+  calculateButton_->setObjectName(QStringLiteral("Command1"));
+  calculateButton_->setToolTip(QStringLiteral("Aktion"));
   auto* layout = new QHBoxLayout(row);
   layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(Command2);
+  layout->addWidget(infoButton_);
   layout->addStretch(1);
-  layout->addWidget(Command1);
+  layout->addWidget(calculateButton_);
   return row;
 }
 
@@ -157,22 +161,22 @@ void ZusatzDipol::Form_Load() {
   auto& beamForm = module_.WindowAs<zb::BeamFormAccess>(window_class::kBeamForm);
   const zb::ZusatzDipolLoadedTexts loaded = zb::LoadedZusatzDipolTexts(
       module_.VelocityFactorWindow(), beamForm.VelocityFactorText(), beamForm.ConductorDiameterText());
-  Text1->setText(Q(loaded.text1));
-  Text2->setText(Q(loaded.text2));
-  Text3->setText(Q(loaded.text3));
-  Text4->setText(Q(loaded.text4));
-  Text5->setText(Q(loaded.text5));
-  Text6->setText(Q(loaded.text6));
+  wantedFrequencyEdit_->setText(Q(loaded.wantedFrequency));
+  exciterResonanceEdit_->setText(Q(loaded.exciterResonance));
+  impedanceEdit_->setText(Q(loaded.impedance));
+  dipoleDiameterEdit_->setText(Q(loaded.dipoleDiameter));
+  exciterDiameterEdit_->setText(Q(loaded.exciterDiameter));
+  exciterVfEdit_->setText(Q(loaded.exciterVf));
   SetSpacing("");
   SetLength("");
-  Command1->setFocus(Qt::OtherFocusReason);  // it has the focus once the window shows
+  calculateButton_->setFocus(Qt::OtherFocusReason);  // it has the focus once the window shows
 }
 
-void ZusatzDipol::Command1_Click() {
+void ZusatzDipol::OnCalculateClicked() {
   zb::RunCoupledDipol(*this, module_.VelocityFactorWindow(), state_, platform_);
 }
 
-void ZusatzDipol::Command2_Click() {
+void ZusatzDipol::OnInfoClicked() {
   platform_.MessageBox(zb::ZusatzDipolInfoText(state_.Zeilenumbruch), zb::MsgButtons::Ok,
                        zb::MsgIcon::Information, zb::kZusatzDipolInfoTitle);
 }
@@ -180,21 +184,22 @@ void ZusatzDipol::Command2_Click() {
 // ------------------------------------------------ ZusatzDipolFormAccess
 
 QLineEdit* ZusatzDipol::Box(int number) const {
-  const std::array<QLineEdit*, 6> boxes = {Text1, Text2, Text3, Text4, Text5, Text6};
+  const std::array<QLineEdit*, 6> boxes = {wantedFrequencyEdit_, exciterResonanceEdit_, impedanceEdit_,
+                                           dipoleDiameterEdit_,  exciterDiameterEdit_,  exciterVfEdit_};
   return boxes.at(static_cast<std::size_t>(number - 1));
 }
 
-std::string ZusatzDipol::WantedFrequencyText() { return U8(Text1->text()); }
-std::string ZusatzDipol::ExciterResonanceText() { return U8(Text2->text()); }
-std::string ZusatzDipol::ImpedanceText() { return U8(Text3->text()); }
-std::string ZusatzDipol::DipoleDiameterText() { return U8(Text4->text()); }
-std::string ZusatzDipol::ExciterDiameterText() { return U8(Text5->text()); }
-std::string ZusatzDipol::ExciterVfText() { return U8(Text6->text()); }
-void ZusatzDipol::SetDipoleDiameterText(const std::string& text) { Text4->setText(Q(text)); }
-void ZusatzDipol::SetExciterDiameterText(const std::string& text) { Text5->setText(Q(text)); }
-void ZusatzDipol::SetExciterVfText(const std::string& text) { Text6->setText(Q(text)); }
-void ZusatzDipol::SetSpacing(const std::string& caption) { Label8->setText(Q(caption)); }
-void ZusatzDipol::SetLength(const std::string& caption) { Label10->setText(Q(caption)); }
+std::string ZusatzDipol::WantedFrequencyText() { return U8(wantedFrequencyEdit_->text()); }
+std::string ZusatzDipol::ExciterResonanceText() { return U8(exciterResonanceEdit_->text()); }
+std::string ZusatzDipol::ImpedanceText() { return U8(impedanceEdit_->text()); }
+std::string ZusatzDipol::DipoleDiameterText() { return U8(dipoleDiameterEdit_->text()); }
+std::string ZusatzDipol::ExciterDiameterText() { return U8(exciterDiameterEdit_->text()); }
+std::string ZusatzDipol::ExciterVfText() { return U8(exciterVfEdit_->text()); }
+void ZusatzDipol::SetDipoleDiameterText(const std::string& text) { dipoleDiameterEdit_->setText(Q(text)); }
+void ZusatzDipol::SetExciterDiameterText(const std::string& text) { exciterDiameterEdit_->setText(Q(text)); }
+void ZusatzDipol::SetExciterVfText(const std::string& text) { exciterVfEdit_->setText(Q(text)); }
+void ZusatzDipol::SetSpacing(const std::string& caption) { spacingValue_->setText(Q(caption)); }
+void ZusatzDipol::SetLength(const std::string& caption) { lengthValue_->setText(Q(caption)); }
 void ZusatzDipol::Focus(zb::ZusatzDipolBox box) {
   Box(static_cast<int>(box))->setFocus(Qt::OtherFocusReason);
 }

@@ -46,8 +46,8 @@ class ZusatzDipol : public QWidget, public zb::ZusatzDipolFormAccess {
   void Form_Load();
 
   // Event handlers.
-  void Command1_Click();
-  void Command2_Click();
+  void OnCalculateClicked();
+  void OnInfoClicked();
 
   // ZusatzDipolFormAccess: what the run reads and writes.
   std::string WantedFrequencyText() override;
@@ -76,27 +76,38 @@ class ZusatzDipol : public QWidget, public zb::ZusatzDipolFormAccess {
   HandlerGuard guarded_;
 
  public:
-  // The controls, named as the program knows them (also their object names).
-  QGroupBox* Frame1 = nullptr;
-  QLabel* Label1 = nullptr;
-  QLineEdit* Text1 = nullptr;
-  QLabel* Label3 = nullptr;
-  QLineEdit* Text3 = nullptr;
-  QLabel* Label4 = nullptr;
-  QLineEdit* Text4 = nullptr;
-  QLabel* Label7 = nullptr;
-  QLabel* Label8 = nullptr;
-  QLabel* Label9 = nullptr;
-  QLabel* Label10 = nullptr;
-  QGroupBox* Frame2 = nullptr;
-  QLabel* Label2 = nullptr;
-  QLineEdit* Text2 = nullptr;
-  QLabel* Label5 = nullptr;
-  QLineEdit* Text5 = nullptr;
-  QLabel* Label6 = nullptr;
-  QLineEdit* Text6 = nullptr;
-  QPushButton* Command1 = nullptr;
-  QPushButton* Command2 = nullptr;
+  // The controls, public so that window tests reach them as a user does. Each
+  // keeps its designed name as its object name:
+  //   dipoleGroup_ Frame1               exciterGroup_ Frame2
+  //   wantedFrequencyLabel_ Label1      wantedFrequencyEdit_ Text1
+  //   exciterResonanceLabel_ Label2     exciterResonanceEdit_ Text2
+  //   impedanceLabel_ Label3            impedanceEdit_ Text3
+  //   dipoleDiameterLabel_ Label4       dipoleDiameterEdit_ Text4
+  //   exciterDiameterLabel_ Label5      exciterDiameterEdit_ Text5
+  //   exciterVfLabel_ Label6            exciterVfEdit_ Text6
+  //   spacingCaption_ Label7            spacingValue_ Label8
+  //   lengthCaption_ Label9             lengthValue_ Label10
+  //   calculateButton_ Command1         infoButton_ Command2
+  QGroupBox* dipoleGroup_ = nullptr;
+  QLabel* wantedFrequencyLabel_ = nullptr;
+  QLineEdit* wantedFrequencyEdit_ = nullptr;
+  QLabel* impedanceLabel_ = nullptr;
+  QLineEdit* impedanceEdit_ = nullptr;
+  QLabel* dipoleDiameterLabel_ = nullptr;
+  QLineEdit* dipoleDiameterEdit_ = nullptr;
+  QLabel* spacingCaption_ = nullptr;
+  QLabel* spacingValue_ = nullptr;
+  QLabel* lengthCaption_ = nullptr;
+  QLabel* lengthValue_ = nullptr;
+  QGroupBox* exciterGroup_ = nullptr;
+  QLabel* exciterResonanceLabel_ = nullptr;
+  QLineEdit* exciterResonanceEdit_ = nullptr;
+  QLabel* exciterDiameterLabel_ = nullptr;
+  QLineEdit* exciterDiameterEdit_ = nullptr;
+  QLabel* exciterVfLabel_ = nullptr;
+  QLineEdit* exciterVfEdit_ = nullptr;
+  QPushButton* calculateButton_ = nullptr;
+  QPushButton* infoButton_ = nullptr;
 };
 
 }  // namespace zb::ui

@@ -1,6 +1,6 @@
-#include "core/beam/BandTable.h"
-
 #include <gtest/gtest.h>
+
+#include "core/beam/BandTable.h"
 
 namespace zb {
 namespace {

@@ -1,12 +1,11 @@
-#include "core/beam/BeamDimensions.h"
-
 #include <gtest/gtest.h>
 
 #include <bit>
 #include <cstdint>
 
-#include "core/shared/ModuleState.h"
+#include "core/beam/BeamDimensions.h"
 #include "core/numbers/RuntimeError.h"
+#include "core/shared/ModuleState.h"
 
 namespace zb {
 namespace {

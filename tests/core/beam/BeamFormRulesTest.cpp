@@ -1,7 +1,6 @@
-#include "core/beam/BeamFormRules.h"
-
 #include <gtest/gtest.h>
 
+#include "core/beam/BeamFormRules.h"
 #include "core/numbers/NumberText.h"
 
 namespace zb {
@@ -34,7 +33,8 @@ TEST_F(BeamFormRules, SegmentButtonsMoveTheTypedFrequency) {
   EXPECT_EQ(SegmentButtonFrequencyText("29.5", 0), "28,0");
   EXPECT_EQ(SegmentButtonFrequencyText("144", 0), "144,0");  // only shown again
   EXPECT_EQ(SegmentButtonFrequencyText("60", 0), "60,0");
-  for (const char* text : {"0", "-3", "abc", ""}) EXPECT_EQ(SegmentButtonFrequencyText(text, 1), std::nullopt);
+  for (const char* text : {"0", "-3", "abc", ""})
+    EXPECT_EQ(SegmentButtonFrequencyText(text, 1), std::nullopt);
 }
 
 TEST_F(BeamFormRules, BandCaptionsAreShownInTheGeneralFormat) {
@@ -45,12 +45,13 @@ TEST_F(BeamFormRules, BandCaptionsAreShownInTheGeneralFormat) {
 }
 
 TEST_F(BeamFormRules, LeavingTheVelocityFactorBox) {
-  const Text4Leave typical = LeaveVelocityFactor("0,946");
-  EXPECT_EQ(typical.kind, Text4Leave::SetSpinner);
+  const VelocityFactorLeave typical = LeaveVelocityFactor("0,946");
+  EXPECT_EQ(typical.kind, VelocityFactorLeave::SetSpinner);
   EXPECT_EQ(typical.spinnerValue, 54);
-  EXPECT_EQ(LeaveVelocityFactor("1").kind, Text4Leave::ExactlyOne);
-  EXPECT_EQ(LeaveVelocityFactor("1,00").kind, Text4Leave::ExactlyOne);
-  for (const char* text : {"1,2", "0", "", "-0,5"}) EXPECT_EQ(LeaveVelocityFactor(text).kind, Text4Leave::OutOfRange);
+  EXPECT_EQ(LeaveVelocityFactor("1").kind, VelocityFactorLeave::ExactlyOne);
+  EXPECT_EQ(LeaveVelocityFactor("1,00").kind, VelocityFactorLeave::ExactlyOne);
+  for (const char* text : {"1,2", "0", "", "-0,5"})
+    EXPECT_EQ(LeaveVelocityFactor(text).kind, VelocityFactorLeave::OutOfRange);
   EXPECT_EQ(LeaveVelocityFactor("0,0001").spinnerValue, 1000);
 }
 

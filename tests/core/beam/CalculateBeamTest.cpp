@@ -1,11 +1,10 @@
-#include "core/beam/CalculateBeam.h"
-
 #include <gtest/gtest.h>
 
+#include "core/beam/CalculateBeam.h"
 #include "core/beam/Formulas.h"
-#include "core/shared/ModuleState.h"
-#include "core/numbers/NumberText.h"
 #include "core/beam/ResultReportSink.h"
+#include "core/numbers/NumberText.h"
+#include "core/shared/ModuleState.h"
 #include "core/shared/VfWindowState.h"
 #include "tests/support/FakeBeamForm.h"
 #include "tests/support/ScriptedPlatform.h"
@@ -55,8 +54,8 @@ TEST_F(CalculateBeamRun, DefaultsGiveTheDesignedBeamAndTheReport) {
   EXPECT_EQ(result.outcome, CalculationResult::Completed);
   EXPECT_EQ(result.f, 50.2f);
   EXPECT_EQ(form.text1, "50,2");
-  EXPECT_EQ(form.text4, "1,0");
-  EXPECT_EQ(form.option2, 9);
+  EXPECT_EQ(form.velocityFactorText, "1,0");
+  EXPECT_EQ(form.band, 9);
   EXPECT_EQ(result.bandLabel, "50");
   EXPECT_TRUE(form.command2);
   EXPECT_EQ(form.frameStatus, "Status: Bereit zum Anzeigen der Berechnungsergebnisse");
@@ -64,11 +63,12 @@ TEST_F(CalculateBeamRun, DefaultsGiveTheDesignedBeamAndTheReport) {
   ASSERT_EQ(report.written.size(), 1u);
   EXPECT_EQ(report.written[0].bandPosition, 1);
   EXPECT_EQ(report.written[0].insulationText, "1,00059 Luft");
-  EXPECT_EQ(form.info.rfind("Berechnet für die Resonanzfrequenz = 50,2 MHz / Bauvariante: drei Querträger ohne "
-                            "Spannseil\r\nlD=3,252 m / lDs=1,083 m / lS=3,351 m / lSs=1,09 m / lR=3,402 m / "
-                            "lRs=1,103 m / \r\n",
-                            0),
-            0u)
+  EXPECT_EQ(
+      form.info.rfind("Berechnet für die Resonanzfrequenz = 50,2 MHz / Bauvariante: drei Querträger ohne "
+                      "Spannseil\r\nlD=3,252 m / lDs=1,083 m / lS=3,351 m / lSs=1,09 m / lR=3,402 m / "
+                      "lRs=1,103 m / \r\n",
+                      0),
+      0u)
       << form.info;
   EXPECT_NE(form.info.find("lBoom=2,461 m / geslBoom=2,476 m / \r\n\r\nTabelle liegt als Textfile "
                            "'Zelvar-Beam.txt' vor.  "),
@@ -99,28 +99,28 @@ TEST_F(CalculateBeamRun, RecognisesBandsWithInclusiveBounds) {
 TEST_F(CalculateBeamRun, OutsideEveryBandTheReportNamesTheFrequency) {
   form.text1 = "144";
   const CalculationResult result = Run();
-  EXPECT_EQ(form.option2, kBandOther);
+  EXPECT_EQ(form.band, kBandOther);
   EXPECT_EQ(state.AndereFrequenz, 144.0f);
   EXPECT_EQ(result.bandLabel, "144,0");
   EXPECT_EQ(form.text1, "144,0");
 }
 
 TEST_F(CalculateBeamRun, ShowsTheVelocityFactorItUsed) {
-  form.text4 = "0,95";
+  form.velocityFactorText = "0,95";
   Run();
-  EXPECT_EQ(form.text4, "0,95");
-  form.text4 = "1";
+  EXPECT_EQ(form.velocityFactorText, "0,95");
+  form.velocityFactorText = "1";
   Run();
-  EXPECT_EQ(form.text4, "1,0");
+  EXPECT_EQ(form.velocityFactorText, "1,0");
 }
 
 TEST_F(CalculateBeamRun, AnActiveVelocityFactorWindowReplacesTheEntry) {
   FixedVfWindow window("3", "2", false);
   vfWindow = &window;
-  form.text4 = "0,5";
+  form.velocityFactorText = "0,5";
   const CalculationResult result = Run();
   EXPECT_NEAR(result.vf, 0.9576, 1e-4);
-  EXPECT_EQ(form.text4, FormatNumber(result.vf, "0.0###"));
+  EXPECT_EQ(form.velocityFactorText, FormatNumber(result.vf, "0.0###"));
   ASSERT_EQ(report.written.size(), 1u);
   EXPECT_TRUE(report.written[0].vfWindowActive);
   EXPECT_EQ(report.written[0].vfHeightText, "3");
@@ -128,11 +128,11 @@ TEST_F(CalculateBeamRun, AnActiveVelocityFactorWindowReplacesTheEntry) {
 }
 
 TEST_F(CalculateBeamRun, AirCountsAsBareWireWhateverTheDiameters) {
-  state.IsolierVk = 0.3;
+  state.IsolierVf = 0.3;
   form.combo1 = "1,00059";
   form.text7 = "0";
   EXPECT_EQ(Run().outcome, CalculationResult::Completed);
-  EXPECT_EQ(state.IsolierVk, 0.0);
+  EXPECT_EQ(state.IsolierVf, 0.0);
   EXPECT_TRUE(platform.messages.empty());
 }
 
@@ -143,13 +143,13 @@ TEST_F(CalculateBeamRun, InsulationNeedsAConductorBetweenOneHundredthAndTheOuter
     form.text7 = conductor;
     form.focus.clear();
     platform.beeps = 0;
-    state.IsolierVk = 0.25;
+    state.IsolierVf = 0.25;
     const CalculationResult result = Run();
     EXPECT_EQ(result.outcome, CalculationResult::EndedEarly) << conductor;
     EXPECT_EQ(form.info, "Hinweis: Durchmesser zu gering!");
     EXPECT_EQ(form.focus, std::vector<std::string>{"Text7"});
     EXPECT_EQ(platform.beeps, 1);
-    EXPECT_EQ(state.IsolierVk, 0.25);  // an ended run leaves the share alone
+    EXPECT_EQ(state.IsolierVf, 0.25);  // an ended run leaves the share alone
   }
   EXPECT_TRUE(report.written.empty());
   form.text7 = "0,01";
@@ -159,7 +159,7 @@ TEST_F(CalculateBeamRun, InsulationNeedsAConductorBetweenOneHundredthAndTheOuter
 TEST_F(CalculateBeamRun, InsulatedWireShortensTheWireLengths) {
   form.combo1 = "4,0   PVC";
   const CalculationResult result = Run();
-  EXPECT_EQ(state.IsolierVk, InsulationShortening(4.0f, 9.0f, 8.0f, 1.0f));
+  EXPECT_EQ(state.IsolierVf, InsulationShortening(4.0f, 9.0f, 8.0f, 1.0f));
   ASSERT_EQ(report.written.size(), 1u);
   EXPECT_EQ(report.written[0].permittivity, 4.0f);
   EXPECT_LT(result.dims.lS, DimensionBeam(50.2f, 1.0f, 0.0, true, kKoeffDipol).lS);
@@ -185,7 +185,7 @@ TEST_F(CalculateBeamRun, AnImplausiblePermittivityIsQuestioned) {
   form.combo1 = "25";
   platform.answers = {MsgResult::Yes};
   EXPECT_EQ(Run().outcome, CalculationResult::Completed);
-  EXPECT_EQ(state.IsolierVk, InsulationShortening(25.0f, 9.0f, 8.0f, 1.0f));
+  EXPECT_EQ(state.IsolierVf, InsulationShortening(25.0f, 9.0f, 8.0f, 1.0f));
   EXPECT_EQ(report.written.size(), 2u);
 }
 
@@ -213,8 +213,8 @@ TEST_F(CalculateBeamRun, RetryRunsTheFailedStepAgain) {
   EXPECT_EQ(report.written.size(), 1u);
   EXPECT_TRUE(form.command2);
   EXPECT_TRUE(platform.hourglass);  // shown again after the box
-  const std::vector<std::string> expected = {"hourglass", "default pointer", "msgbox", "hourglass",
-                                             "default pointer", "msgbox", "hourglass"};
+  const std::vector<std::string> expected = {"hourglass",       "default pointer", "msgbox",   "hourglass",
+                                             "default pointer", "msgbox",          "hourglass"};
   EXPECT_EQ(platform.events, expected);
 }
 
@@ -237,7 +237,7 @@ TEST_F(CalculateBeamRun, OverflowAsksForSmallerValues) {
   EXPECT_EQ(result.lastError->Number(), kOverflow);
   EXPECT_EQ(result.lastErrorStep, "DimensionBeam");
   EXPECT_EQ(result.dims.lS, 0.0f);  // the skipped step left the record empty
-  EXPECT_EQ(form.option2, kBandOther);
+  EXPECT_EQ(form.band, kBandOther);
 }
 
 TEST_F(CalculateBeamRun, DivisionByZeroHasNoHint) {

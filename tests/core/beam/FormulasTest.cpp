@@ -1,15 +1,14 @@
-#include "core/beam/Formulas.h"
-
 #include <gtest/gtest.h>
 
 #include <bit>
 #include <cmath>
 #include <functional>
 
-#include "core/shared/ModuleState.h"
+#include "core/beam/Formulas.h"
 #include "core/numbers/RuntimeError.h"
-#include "tests/support/ErrorNumber.h"
+#include "core/shared/ModuleState.h"
 #include "core/shared/VfWindowState.h"
+#include "tests/support/ErrorNumber.h"
 
 namespace zb {
 namespace {

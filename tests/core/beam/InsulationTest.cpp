@@ -1,7 +1,6 @@
-#include "core/beam/Insulation.h"
-
 #include <gtest/gtest.h>
 
+#include "core/beam/Insulation.h"
 #include "core/numbers/NumberText.h"
 
 namespace zb {

@@ -21,7 +21,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (std::size_t at = 0; at < bytes.size(); at += 7) {
     session.Receive(bytes.substr(at, 7), now += 50);
     session.CheckTime(now);
-    if (session.GetState() == zb::AnalyserSession::State::Running && session.PointsDone() > points) std::abort();
+    if (session.GetState() == zb::AnalyserSession::State::Running && session.PointsDone() > points)
+      std::abort();
     (void)session.TakeOutgoing();
   }
   while (session.GetState() == zb::AnalyserSession::State::Running) session.CheckTime(now += 1000);
@@ -30,6 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     return 0;
   }
   const zb::MeasurementRead read = zb::EvaluateTouchstone(zb::AnalyserTouchstone(session, "heute"), 1);
-  if (session.PointsTotal() > 0 && !read.measurement) std::abort();  // what the session kept is a readable sweep
+  if (session.PointsTotal() > 0 && !read.measurement)
+    std::abort();  // what the session kept is a readable sweep
   return 0;
 }

@@ -15,7 +15,7 @@ namespace {
 
 // A device of the shell family: answers each command as the firmware does.
 struct PlayedDevice {
-  bool maskScan = true;          // firmware 0.7.1 and later
+  bool maskScan = true;  // firmware 0.7.1 and later
   std::string promptAfterCr = "\r\nch> ";
   std::vector<std::string> commands;
   std::vector<std::string> lastScan;  // the frequencies of the last "scan", as printed
@@ -82,7 +82,8 @@ void Converse(AnalyserSession& session, PlayedDevice& device, std::size_t chunk 
   session.Start(now);
   for (int round = 0; round < 10000 && session.GetState() == AnalyserSession::State::Running; ++round) {
     const std::string bytes = device.Answer(session.TakeOutgoing());
-    for (std::size_t at = 0; at < bytes.size(); at += chunk) session.Receive(std::string_view(bytes).substr(at, chunk), now += 1);
+    for (std::size_t at = 0; at < bytes.size(); at += chunk)
+      session.Receive(std::string_view(bytes).substr(at, chunk), now += 1);
     if (bytes.empty()) session.CheckTime(now += 500);
   }
 }
@@ -143,8 +144,9 @@ TEST(AnalyserSession, SweepsInPiecesWithBothFirmwareKinds) {
         }
       }
       const std::string file = AnalyserTouchstone(session, "2026-12-09 06:00:00");
-      EXPECT_NE(file.find("! Analysator: NanoVNA-H 4\n! Firmware: " + std::string(mask ? "1.2.27" : "unbekannt")),
-                std::string::npos);
+      EXPECT_NE(
+          file.find("! Analysator: NanoVNA-H 4\n! Firmware: " + std::string(mask ? "1.2.27" : "unbekannt")),
+          std::string::npos);
       const MeasurementRead read = EvaluateTouchstone(file, 1);
       ASSERT_TRUE(read.measurement) << read.error.message;
       EXPECT_EQ(read.measurement->evaluation.points, 250u);
@@ -251,9 +253,11 @@ TEST(AnalyserSession, IdentifyOnlyAsksVersionAndInfo) {
 
 // The system's reason under a German locale keeps its umlauts; what is no text does not get through.
 TEST(AnalyserFaultText, KeepsTextAndNothingElse) {
-  EXPECT_EQ(AnalyserFaultText(AnalyserFault::PortOther, "/dev/ttyACM0", "Ger\u00e4t oder Ressource belegt"),
-            "Der Anschluss /dev/ttyACM0 l\u00e4sst sich nicht \u00f6ffnen: Ger\u00e4t oder Ressource belegt.");
-  const std::string shown = AnalyserFaultText(AnalyserFault::Unparsable, "/dev/ttyACM0", "\xc3\x28\x07" + std::string(200, 'x'));
+  EXPECT_EQ(
+      AnalyserFaultText(AnalyserFault::PortOther, "/dev/ttyACM0", "Ger\u00e4t oder Ressource belegt"),
+      "Der Anschluss /dev/ttyACM0 l\u00e4sst sich nicht \u00f6ffnen: Ger\u00e4t oder Ressource belegt.");
+  const std::string shown =
+      AnalyserFaultText(AnalyserFault::Unparsable, "/dev/ttyACM0", "\xc3\x28\x07" + std::string(200, 'x'));
   EXPECT_NE(shown.find("\u201E?(?xxx"), std::string::npos) << shown;
   EXPECT_NE(shown.find("x...\u201C"), std::string::npos) << shown;
 }

@@ -1,11 +1,11 @@
 // The evaluation of a sweep: smallest SWR, resonance, SWR bands.
 
-#include "core/measurement/SweepEvaluation.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
+
+#include "core/measurement/SweepEvaluation.h"
 
 namespace zb {
 namespace {
@@ -47,8 +47,7 @@ TEST(SweepEvaluation, ImpedanceAndSwrOfEveryPoint) {
 }
 
 TEST(SweepEvaluation, SmallestSwrIsTheFirstOfEqualPoints) {
-  const SweepEvaluation e =
-      EvaluateSweep(Points({10, 11, 12, 13}, {3, 1.2, 1.2, 3}, {5, -4, -3, -2}), 50);
+  const SweepEvaluation e = EvaluateSweep(Points({10, 11, 12, 13}, {3, 1.2, 1.2, 3}, {5, -4, -3, -2}), 50);
   EXPECT_EQ(e.swrMin, 1.2);
   EXPECT_EQ(e.swrMinMHz, 11);
   EXPECT_EQ(e.resonanceKind, ResonanceKind::SwrMinimum);
@@ -62,8 +61,8 @@ TEST(SweepEvaluation, SmallestSwrIsTheFirstOfEqualPoints) {
 
 TEST(SweepEvaluation, ResonanceIsTheCrossingNearestTheMinimum) {
   // Crossings between 10/11 (at 10.5) and 13/14 (at 13.25); only capacitive-to-inductive counts.
-  const SweepEvaluation e = EvaluateSweep(
-      Points({10, 11, 12, 13, 14}, {2, 3, 4, 1.1, 2}, {-10, 10, -5, -3, 9}), 50);
+  const SweepEvaluation e =
+      EvaluateSweep(Points({10, 11, 12, 13, 14}, {2, 3, 4, 1.1, 2}, {-10, 10, -5, -3, 9}), 50);
   EXPECT_EQ(e.resonanceKind, ResonanceKind::ReactanceZero);
   EXPECT_EQ(e.resonanceMHz, 13.25);
   EXPECT_EQ(e.resistance, 43.25);
@@ -85,7 +84,8 @@ TEST(SweepEvaluation, WithoutACrossingTheSignOfXTellsWhereTheResonanceLies) {
   EXPECT_EQ(above.resonanceMHz, 14.5);
   EXPECT_STREQ(ResonanceKindName(above.resonanceKind), "aboveSweep");
   // An undetermined X decides nothing.
-  EXPECT_EQ(EvaluateSweep(Points({1, 2}, {kInf, 3}, {std::nan(""), 5}), 50).resonanceKind, ResonanceKind::SwrMinimum);
+  EXPECT_EQ(EvaluateSweep(Points({1, 2}, {kInf, 3}, {std::nan(""), 5}), 50).resonanceKind,
+            ResonanceKind::SwrMinimum);
 }
 
 TEST(SweepEvaluation, OfTwoEquallyNearCrossingsTheLowerWins) {

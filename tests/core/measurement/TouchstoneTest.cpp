@@ -2,8 +2,6 @@
 // unit, format, parameter type, port count and version give the analytic
 // resonance; bad input gives its message with the line.
 
-#include "core/measurement/Touchstone.h"
-
 #include <gtest/gtest.h>
 
 #include <charconv>
@@ -14,6 +12,7 @@
 #include <string>
 
 #include "core/measurement/SweepEvaluation.h"
+#include "core/measurement/Touchstone.h"
 
 namespace zb {
 namespace {
@@ -55,15 +54,18 @@ struct FileKind {
   double hzPerUnit;
   Param param;
   Fmt format;
-  double r = 50;            // option line R (version 1) or [Reference] (version 2)
+  double r = 50;  // option line R (version 1) or [Reference] (version 2)
   bool referenceKeyword = false;
 };
 
 std::string PairText(Complex v, Fmt format) {
   switch (format) {
-    case Fmt::RI: return Text(v.real()) + " " + Text(v.imag());
-    case Fmt::MA: return Text(std::abs(v)) + " " + Text(std::arg(v) * 180 / std::numbers::pi);
-    case Fmt::DB: return Text(20 * std::log10(std::abs(v))) + " " + Text(std::arg(v) * 180 / std::numbers::pi);
+    case Fmt::RI:
+      return Text(v.real()) + " " + Text(v.imag());
+    case Fmt::MA:
+      return Text(std::abs(v)) + " " + Text(std::arg(v) * 180 / std::numbers::pi);
+    case Fmt::DB:
+      return Text(20 * std::log10(std::abs(v))) + " " + Text(std::arg(v) * 180 / std::numbers::pi);
   }
   return "";
 }
@@ -75,13 +77,17 @@ std::vector<Complex> Parameters(const FileKind& k, Complex z) {
   const double normalise = k.version == 1 ? 1 / r : 1;  // version 1: Z / R, Y * R
   if (k.ports == 1) {
     switch (k.param) {
-      case Param::S: return {(z - r) / (z + r)};
-      case Param::Z: return {z * normalise};
-      case Param::Y: return {1.0 / z / normalise};
+      case Param::S:
+        return {(z - r) / (z + r)};
+      case Param::Z:
+        return {z * normalise};
+      case Param::Y:
+        return {1.0 / z / normalise};
     }
   }
   switch (k.param) {
-    case Param::S: return {(z - r) / (z + r), {0.5, 0.1}, {0.5, 0.1}, {0.2, -0.3}};
+    case Param::S:
+      return {(z - r) / (z + r), {0.5, 0.1}, {0.5, 0.1}, {0.2, -0.3}};
     case Param::Z: {  // a shunt element Zp across a through line: Zp || r = z
       const Complex zp = z * r / (r - z) * normalise;
       return {zp, zp, zp, zp};
@@ -158,7 +164,8 @@ TEST(Touchstone, SyntheticSweepsGiveTheAnalyticResonanceInEveryForm) {
             EXPECT_NEAR(e.fStopMHz, 14.7, 1e-9);
           }
   EXPECT_EQ(files, 2 * 2 * 4 * 3 * 3);
-  EXPECT_LT(rlc.InterpolationErrorHz(step, start, start + step * (count - 1)), 100.0);  // the check means something
+  EXPECT_LT(rlc.InterpolationErrorHz(step, start, start + step * (count - 1)),
+            100.0);  // the check means something
 }
 
 TEST(Touchstone, TheBoundIsTightEnoughToCatchAnOffByOnePoint) {
@@ -201,7 +208,8 @@ TEST(Touchstone, PortCountComesFromTheNameOrTheFirstDataLine) {
 
 TEST(Touchstone, VersionOneTwoPortNoiseDataEndsTheNetworkData) {
   const TouchstoneRead read = ParseTouchstone(
-      "# MHz S RI R 50\n14 0.1 0 0 0 0 0 0 0\n15 0.2 0 0 0 0 0 0 0\n14 1.5 0.5 10 0.3\n15 1.6 0.5 10 0.3\n", 2);
+      "# MHz S RI R 50\n14 0.1 0 0 0 0 0 0 0\n15 0.2 0 0 0 0 0 0 0\n14 1.5 0.5 10 0.3\n15 1.6 0.5 10 0.3\n",
+      2);
   ASSERT_TRUE(read.sweep) << read.error.message;
   EXPECT_EQ(read.sweep->frequencyMHz.size(), 2u);
 }
@@ -217,21 +225,22 @@ TEST(Touchstone, VersionTwoKeywordsInformationMatrixFormatAndContinuedLines) {
   EXPECT_EQ(read.sweep->version, 2);
   EXPECT_EQ(read.sweep->ports, 2);
   EXPECT_EQ(read.sweep->frequencyMHz.size(), 2u);
-  EXPECT_NEAR(std::abs(read.sweep->gamma[0]), 0, 1e-15);                      // 50 ohms against 50
+  EXPECT_NEAR(std::abs(read.sweep->gamma[0]), 0, 1e-15);                         // 50 ohms against 50
   EXPECT_NEAR(read.sweep->gamma[1].real(), (100.0 - 50) / (100.0 + 50), 1e-15);  // 100 ohms
 }
 
 TEST(Touchstone, CommentsBlankLinesTabsCrLfAndNoFinalNewline) {
-  const TouchstoneRead read =
-      ParseTouchstone("! head\r\n\r\n\t# mhz s ri r 50 ! options\r\n!\r\n14\t0.1\t0.2 ! one\r\n   \r\n15 0.3 0.4", 1);
+  const TouchstoneRead read = ParseTouchstone(
+      "! head\r\n\r\n\t# mhz s ri r 50 ! options\r\n!\r\n14\t0.1\t0.2 ! one\r\n   \r\n15 0.3 0.4", 1);
   ASSERT_TRUE(read.sweep) << read.error.message;
   EXPECT_EQ(read.sweep->frequencyMHz, (std::vector<double>{14, 15}));
   EXPECT_EQ(read.sweep->gamma[1], Complex(0.3, 0.4));
 }
 
 TEST(Touchstone, AByteOrderMarkAndBareCrLineEndsAreRead) {
-  for (const char* text : {"\xEF\xBB\xBF# MHz S RI\n14 0.1 0.2\n15 0.3 0.4\n", "# MHz S RI\r14 0.1 0.2\r15 0.3 0.4\r",
-                           "\xEF\xBB\xBF! a\r\r# MHz S RI\r\n14 0.1 0.2\n\r15 0.3 0.4"}) {
+  for (const char* text :
+       {"\xEF\xBB\xBF# MHz S RI\n14 0.1 0.2\n15 0.3 0.4\n", "# MHz S RI\r14 0.1 0.2\r15 0.3 0.4\r",
+        "\xEF\xBB\xBF! a\r\r# MHz S RI\r\n14 0.1 0.2\n\r15 0.3 0.4"}) {
     const TouchstoneRead read = ParseTouchstone(text, 1);
     ASSERT_TRUE(read.sweep) << read.error.message;
     EXPECT_EQ(read.sweep->frequencyMHz, (std::vector<double>{14, 15}));
@@ -266,23 +275,31 @@ TEST(Touchstone, BadInputNamesTheLine) {
             "Zeile 1: G-Parameter werden nicht gelesen; die Datei muss S-, Z- oder Y-Parameter enthalten.");
   EXPECT_EQ(Refusal("# MHz S XY\n"), "Zeile 1: \u201EXY\u201C ist in der Optionszeile unbekannt.");
   EXPECT_EQ(Refusal("# MHz S RI R\n"), "Zeile 1: Nach R fehlt in der Optionszeile der Bezugswiderstand.");
-  EXPECT_EQ(Refusal("# MHz S RI R 0\n"), "Zeile 1: Der Bezugswiderstand muss größer als 0 sein, nicht \u201E0\u201C.");
+  EXPECT_EQ(Refusal("# MHz S RI R 0\n"),
+            "Zeile 1: Der Bezugswiderstand muss größer als 0 sein, nicht \u201E0\u201C.");
   EXPECT_EQ(Refusal("# MHz S RI\n-1 0 0\n"), "Zeile 2: Die Frequenz darf nicht negativ sein.");
-  EXPECT_EQ(Refusal("# MHz Z RI\n14 -1 0\n"), "Zeile 2: Die Werte ergeben keinen endlichen Reflexionsfaktor.");
-  EXPECT_EQ(Refusal("14 0.1 0.2\n# MHz S RI\n"), "Zeile 2: Die Optionszeile steht nach den ersten Messwerten.");
+  EXPECT_EQ(Refusal("# MHz Z RI\n14 -1 0\n"),
+            "Zeile 2: Die Werte ergeben keinen endlichen Reflexionsfaktor.");
+  EXPECT_EQ(Refusal("14 0.1 0.2\n# MHz S RI\n"),
+            "Zeile 2: Die Optionszeile steht nach den ersten Messwerten.");
   EXPECT_EQ(Refusal("# MHz S RI\n[Network Data]\n"),
-            "Zeile 2: Das Schlüsselwort \u201E[Network Data]\u201C gehört zu Touchstone 2.0, die Datei beginnt aber "
+            "Zeile 2: Das Schlüsselwort \u201E[Network Data]\u201C gehört zu Touchstone 2.0, die Datei "
+            "beginnt aber "
             "nicht mit [Version] 2.0.");
   EXPECT_EQ(Refusal("\x01\xff 1 2\n"), "Zeile 1: \u201E??\u201C ist keine Zahl.");
 }
 
 TEST(Touchstone, BadVersionTwoInputNamesTheLine) {
-  EXPECT_EQ(Refusal("[Version] 3.0\n"), "Zeile 1: Touchstone-Version \u201E3.0\u201C wird nicht gelesen (nur 1.x, 2.0 und 2.1).");
-  EXPECT_EQ(Refusal("[Version] 2.0\n[Network Data]\n"), "Zeile 2: [Network Data] steht vor [Number of Ports].");
+  EXPECT_EQ(Refusal("[Version] 3.0\n"),
+            "Zeile 1: Touchstone-Version \u201E3.0\u201C wird nicht gelesen (nur 1.x, 2.0 und 2.1).");
+  EXPECT_EQ(Refusal("[Version] 2.0\n[Network Data]\n"),
+            "Zeile 2: [Network Data] steht vor [Number of Ports].");
   EXPECT_EQ(Refusal("[Version] 2.0\n[Number of Ports] 1\n14 0 0\n"),
             "Zeile 3: Werte außerhalb von [Network Data]: \u201E14 0 0\u201C.");
-  EXPECT_EQ(Refusal("[Version] 2.0\n[Number of Ports] 1\n[Number of Frequencies] 3\n[Network Data]\n1 0 0\n2 0 0\n"),
-            "Zeile 3: [Number of Frequencies] nennt 3 Frequenzen, die Datei enthält aber 2.");
+  EXPECT_EQ(
+      Refusal(
+          "[Version] 2.0\n[Number of Ports] 1\n[Number of Frequencies] 3\n[Network Data]\n1 0 0\n2 0 0\n"),
+      "Zeile 3: [Number of Frequencies] nennt 3 Frequenzen, die Datei enthält aber 2.");
   EXPECT_EQ(Refusal("[Version] 2.0\n[Number of Ports] 1\n[Network Data]\n1 0\n2 0 0\n"),
             "Zeile 4: Zu wenige Werte: 3 erwartet, 2 gefunden.");
   EXPECT_EQ(Refusal("[Version] 2.0\n[Number of Ports] 1\n[Network Data]\n1 0 0\n2 0\n"),
@@ -295,7 +312,8 @@ TEST(Touchstone, BadVersionTwoInputNamesTheLine) {
 
 TEST(Touchstone, VersionTwoZAndYAreOhmsAndSiemensAndReferenceOverridesR) {
   const std::string head = "[Version] 2.0\n[Number of Ports] 1\n";
-  const TouchstoneRead z = ParseTouchstone(head + "# MHz Z RI R 50\n[Reference] 75\n[Network Data]\n14 75 0\n", 0);
+  const TouchstoneRead z =
+      ParseTouchstone(head + "# MHz Z RI R 50\n[Reference] 75\n[Network Data]\n14 75 0\n", 0);
   ASSERT_TRUE(z.sweep) << z.error.message;
   EXPECT_EQ(z.sweep->z0, 75);
   EXPECT_NEAR(std::abs(z.sweep->gamma[0]), 0, 1e-15);
@@ -311,8 +329,9 @@ TEST(Touchstone, VersionTwoZAndYAreOhmsAndSiemensAndReferenceOverridesR) {
 
 class TouchstoneFile : public ::testing::Test {
  protected:
-  std::filesystem::path folder_ = std::filesystem::temp_directory_path() /
-                                  ("zb-touchstone-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+  std::filesystem::path folder_ =
+      std::filesystem::temp_directory_path() /
+      ("zb-touchstone-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
   void SetUp() override { std::filesystem::create_directories(folder_); }
   void TearDown() override { std::filesystem::remove_all(folder_); }
 };

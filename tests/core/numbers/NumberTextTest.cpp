@@ -1,7 +1,6 @@
-#include "core/numbers/NumberText.h"
-
 #include <gtest/gtest.h>
 
+#include "core/numbers/NumberText.h"
 #include "core/numbers/RuntimeError.h"
 #include "tests/support/ErrorNumber.h"
 #include "tests/support/ScriptedPlatform.h"
@@ -52,7 +51,7 @@ TEST_F(NumberText, ParseReadsExponentsInEitherLetterAndCase) {
   EXPECT_EQ(ParseNumber("1e3"), 1000.0f);
   EXPECT_EQ(ParseNumber("2D2"), 200.0f);
   EXPECT_EQ(ParseNumber("25d-1"), 2.5f);
-  EXPECT_EQ(ParseNumber("5E"), 5.0f);   // an exponent letter without digits ends the number
+  EXPECT_EQ(ParseNumber("5E"), 5.0f);  // an exponent letter without digits ends the number
   EXPECT_EQ(ParseNumber("5E+x"), 5.0f);
   EXPECT_EQ(ParseNumber("1E-50"), 0.0f);  // too small for a 4-byte float
 }
@@ -72,13 +71,11 @@ TEST_F(NumberText, ParseRaisesOverflowBeyondTheSingleRange) {
 
 TEST_F(NumberText, FilterLetsOnlyTheAllowedKeysThrough) {
   test::ScriptedPlatform platform;
-  for (char c : std::string("0123456789,.\b"))
-    EXPECT_EQ(FilterNumericKey(c, kNumericKeys, platform), c) << c;
+  for (char c : std::string("0123456789,.\b")) EXPECT_EQ(FilterNumericKey(c, kNumericKeys, platform), c) << c;
   EXPECT_EQ(platform.beeps, 0);
 
   for (int refused : std::initializer_list<int>{'a', 'E', '-', ' ', 3, 22, 24, 0, 0xE4, 300, -5})
-    EXPECT_EQ(FilterNumericKey(static_cast<std::int16_t>(refused), kNumericKeys, platform), 0)
-        << refused;
+    EXPECT_EQ(FilterNumericKey(static_cast<std::int16_t>(refused), kNumericKeys, platform), 0) << refused;
   EXPECT_EQ(platform.beeps, 11);
   EXPECT_EQ(platform.doEvents, 11);
   EXPECT_EQ(platform.events[0], "beep");

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/numbers/StepRunner.h"
+#include "core/shared/MessageTexts.h"
 #include "tests/support/ScriptedPlatform.h"
 
 namespace zb {

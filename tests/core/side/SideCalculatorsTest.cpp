@@ -4,12 +4,12 @@
 
 #include <utility>
 
-#include "core/side/CoupledDipol.h"
 #include "core/beam/Formulas.h"
 #include "core/shared/ModuleState.h"
+#include "core/shared/VfWindowState.h"
+#include "core/side/CoupledDipol.h"
 #include "core/side/Pruning.h"
 #include "core/side/VfEstimator.h"
-#include "core/shared/VfWindowState.h"
 #include "tests/support/ErrorNumber.h"
 
 namespace zb {

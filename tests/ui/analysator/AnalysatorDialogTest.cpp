@@ -2,13 +2,14 @@
 // frequency, the analysers it lists and names, wrong input, a sweep from the
 // stand-in shown as its file would be, cancelling, faults, and what it remembers.
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 #include <QChartView>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QRegularExpression>
-#include <fcntl.h>
-#include <sys/file.h>
-#include <unistd.h>
 
 #include "tests/ui/analysator/AnalysatorTestSupport.h"
 
@@ -25,7 +26,7 @@ TEST_F(Dialog, ProposesTheRangeAroundTheBeamFrequencyAndNamesTheAnalysers) {
   ListAsAnalyser(standIn->Path());
   ListAsAnalyser("/dev/ttyACM7", kBinaryAnalyserVendor, kBinaryAnalyserProduct);
   ListAsAnalyser("/dev/ttyUSB0", 0x0403, 0x6001);  // a serial adapter, no analyser
-  TypeInto(form->Text1, QStringLiteral("14,15"));
+  TypeInto(form->frequencyEdit_, QStringLiteral("14,15"));
 
   ui::frmAnalysator* d = OpenDialog();
   ASSERT_NE(d, nullptr);
@@ -87,8 +88,10 @@ TEST_F(Dialog, ASweepShowsTheRowsOfItsFileAndTheRangeIsRemembered) {
   ui::frmAnalysator* d = OpenDialog();
   ASSERT_NE(d, nullptr);
   std::vector<int> progress;
-  QObject::connect(d->progress, &QProgressBar::valueChanged, [&progress](int value) { progress.push_back(value); });
-  ui::frmMessung* w = Measure(d, standIn->Path(), QStringLiteral("14.0"), QStringLiteral("14,25"), QStringLiteral("251"));
+  QObject::connect(d->progress, &QProgressBar::valueChanged,
+                   [&progress](int value) { progress.push_back(value); });
+  ui::frmMessung* w =
+      Measure(d, standIn->Path(), QStringLiteral("14.0"), QStringLiteral("14,25"), QStringLiteral("251"));
   ASSERT_NE(w, nullptr);
   EXPECT_TRUE(platform.messages.empty()) << platform.messages[0].prompt;
   EXPECT_FALSE(d->isVisible());
@@ -97,10 +100,11 @@ TEST_F(Dialog, ASweepShowsTheRowsOfItsFileAndTheRangeIsRemembered) {
   // The same rows as the file of what the stand-in printed.
   const std::string file = StandInFile(14.12, {14'000'000, 14'250'000, 251});
   EXPECT_EQ(Shown(w), RowsOf(EvaluateTouchstone(file, 1)));
-  EXPECT_TRUE(QRegularExpression(QStringLiteral("^%1, \\d\\d\\.\\d\\d\\.\\d{4} \\d\\d:\\d\\d:\\d\\d$")
-                                     .arg(QRegularExpression::escape(QString::fromStdString(standIn->Path()))))
-                  .match(w->lblDatei->text())
-                  .hasMatch())
+  EXPECT_TRUE(
+      QRegularExpression(QStringLiteral("^%1, \\d\\d\\.\\d\\d\\.\\d{4} \\d\\d:\\d\\d:\\d\\d$")
+                             .arg(QRegularExpression::escape(QString::fromStdString(standIn->Path()))))
+          .match(w->lblDatei->text())
+          .hasMatch())
       << w->lblDatei->text().toStdString();
   // The bar counted up to the whole sweep in steps.
   EXPECT_GE(progress.size(), 3u);
@@ -109,7 +113,7 @@ TEST_F(Dialog, ASweepShowsTheRowsOfItsFileAndTheRangeIsRemembered) {
   EXPECT_TRUE(std::find(progress.begin(), progress.end(), 251) != progress.end());
 
   // Opened again, the dialog offers what was measured, whatever the beam form says.
-  TypeInto(form->Text1, QStringLiteral("21,2"));
+  TypeInto(form->frequencyEdit_, QStringLiteral("21,2"));
   d = OpenDialog();
   ASSERT_NE(d, nullptr);
   EXPECT_EQ(d->portBox->currentText().left(static_cast<int>(standIn->Path().size())),

@@ -3,8 +3,8 @@
 // and the access keys of everything open at once.
 
 #include <QAreaSeries>
-#include <QCheckBox>
 #include <QChartView>
+#include <QCheckBox>
 #include <QFile>
 #include <QGroupBox>
 #include <QLegendMarker>
@@ -34,7 +34,8 @@ class SweepWindow : public test::AnalysatorTest {
 
   // The legend of a sweep shown before: its resonance row's frequency.
   static QString PreviousLegendOf(const QString& resonanceValue) {
-    return QStringLiteral("vorher: Resonanz ") + resonanceValue.left(resonanceValue.indexOf(QStringLiteral(" MHz")) + 4);
+    return QStringLiteral("vorher: Resonanz ") +
+           resonanceValue.left(resonanceValue.indexOf(QStringLiteral(" MHz")) + 4);
   }
 
   static long ResidentPages() {
@@ -48,7 +49,8 @@ class SweepWindow : public test::AnalysatorTest {
 TEST_F(SweepWindow, WiederholenKeepsTheSweepBeforeGreyWithItsResonance) {
   auto before = StandIn(14.25);
   PointLinkAt(*before);
-  ui::frmMessung* w = Measure(OpenDialog(), Link().toStdString(), QStringLiteral("13,9"), QStringLiteral("14,4"));
+  ui::frmMessung* w =
+      Measure(OpenDialog(), Link().toStdString(), QStringLiteral("13,9"), QStringLiteral("14,4"));
   ASSERT_NE(w, nullptr);
   ASSERT_TRUE(w->repeatButton->isVisible());
   const QString legend = PreviousLegendOf(w->lblWert[1]->text());
@@ -110,9 +112,7 @@ TEST_F(SweepWindow, FortlaufendRepeatsWithoutGrowingAndStopsAtAFault) {
                               QStringLiteral("101"));
   ASSERT_NE(w, nullptr);
   const auto scans = [&] { return standIn->ScansAnswered(); };
-  const auto sweepsUpTo = [&](int count) {
-    return QTest::qWaitFor([&] { return scans() >= count; }, 60000);
-  };
+  const auto sweepsUpTo = [&](int count) { return QTest::qWaitFor([&] { return scans() >= count; }, 60000); };
   Focus(w->continuousBox);
   PressKey(Qt::Key_Space);
   ASSERT_TRUE(w->continuousBox->isChecked());
@@ -173,12 +173,12 @@ TEST_F(SweepWindow, TheSavedTouchstoneFileReadsBackToTheSameRows) {
 // "&Länge" shares L with "Fort&laufend".)
 TEST_F(SweepWindow, ItsAccessKeysAreUsedOnceWithEveryWindowOpen) {
   auto standIn = StandIn();
-  QTest::mouseClick(form->Command1, Qt::LeftButton);  // a report for the quick view
-  frame().mnuAnzeigen_Click();
+  QTest::mouseClick(form->calculateButton_, Qt::LeftButton);  // a report for the quick view
+  frame().OnShowReportClicked();
   OpenVf();
   OpenPruning();
   BackToFrame();  // from the quick view
-  Focus(form->Text1);
+  Focus(form->frequencyEdit_);
   ui::frmMessung* w = Measure(OpenDialog(), standIn->Path());
   ASSERT_NE(w, nullptr);
   ASSERT_TRUE(w->repeatButton->isVisible());

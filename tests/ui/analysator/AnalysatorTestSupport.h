@@ -14,17 +14,19 @@
 #include "core/measurement/SweepEvaluation.h"
 #include "core/measurement/SweepTexts.h"
 #include "tests/support/StandInAnalyser.h"
-#include "tests/ui/vk/VkTestSupport.h"
+#include "tests/ui/vk/VfTestSupport.h"
 #include "ui/analysator/frmAnalysator.h"
 #include "ui/messung/frmMessung.h"
 
 namespace zb::test {
 
-class AnalysatorTest : public VkTest {
+class AnalysatorTest : public VfTest {
  protected:
-  static std::unique_ptr<StandInAnalyser> StandIn(double resonanceMHz = 14.1, StandInFault fault = StandInFault::None,
+  static std::unique_ptr<StandInAnalyser> StandIn(double resonanceMHz = 14.1,
+                                                  StandInFault fault = StandInFault::None,
                                                   int faultPoint = 0) {
-    return std::make_unique<StandInAnalyser>(StandInSetup{StandInFirmware::Modern, resonanceMHz, fault, faultPoint});
+    return std::make_unique<StandInAnalyser>(
+        StandInSetup{StandInFirmware::Modern, resonanceMHz, fault, faultPoint});
   }
 
   // The port as the desktop lists it: a shell analyser's USB ids.
@@ -37,14 +39,16 @@ class AnalysatorTest : public VkTest {
   ui::frmAnalysator* OpenDialog() {
     PressKey(Qt::Key_M, Qt::ControlModifier | Qt::ShiftModifier);
     QApplication::processEvents();
-    auto* dialog = qobject_cast<ui::frmAnalysator*>(module->Windows().LoadedDefault(ui::window_class::kAnalysator));
+    auto* dialog =
+        qobject_cast<ui::frmAnalysator*>(module->Windows().LoadedDefault(ui::window_class::kAnalysator));
     if (!dialog || !dialog->isVisible()) return nullptr;
     QApplication::setActiveWindow(dialog);
     EXPECT_TRUE(QTest::qWaitForWindowActive(dialog));
     return dialog;
   }
 
-  void Fill(ui::frmAnalysator* d, const QString& port, const QString& from, const QString& to, const QString& points) {
+  void Fill(ui::frmAnalysator* d, const QString& port, const QString& from, const QString& to,
+            const QString& points) {
     Focus(d->portBox);
     d->portBox->lineEdit()->selectAll();
     TypeKeys(port);
@@ -67,8 +71,10 @@ class AnalysatorTest : public VkTest {
   }
 
   // A dialog sweep to its end; the sweep window that shows it.
-  ui::frmMessung* Measure(ui::frmAnalysator* d, const std::string& port, const QString& from = QStringLiteral("14"),
-                          const QString& to = QStringLiteral("14,2"), const QString& points = QStringLiteral("101")) {
+  ui::frmMessung* Measure(ui::frmAnalysator* d, const std::string& port,
+                          const QString& from = QStringLiteral("14"),
+                          const QString& to = QStringLiteral("14,2"),
+                          const QString& points = QStringLiteral("101")) {
     if (!d) {
       ADD_FAILURE() << "the dialog did not open";
       return nullptr;
@@ -81,7 +87,8 @@ class AnalysatorTest : public VkTest {
   }
 
   static bool WaitForSweep(ui::frmMessung* w) {
-    return QTest::qWaitFor([w] { return w->Sweeping(); }, 5000) && QTest::qWaitFor([w] { return !w->Sweeping(); }, 15000);
+    return QTest::qWaitFor([w] { return w->Sweeping(); }, 5000) &&
+           QTest::qWaitFor([w] { return !w->Sweeping(); }, 15000);
   }
 
   // What the stand-in prints for the plan, as a Touchstone file: its own
@@ -106,7 +113,8 @@ class AnalysatorTest : public VkTest {
   static std::vector<std::string> RowsOf(const MeasurementRead& read) {
     std::vector<std::string> rows;
     if (!read.measurement) return rows;
-    for (const SweepRow& row : SweepEvaluationRows(read.measurement->evaluation)) rows.push_back(row.caption + " " + row.value);
+    for (const SweepRow& row : SweepEvaluationRows(read.measurement->evaluation))
+      rows.push_back(row.caption + " " + row.value);
     return rows;
   }
 

@@ -20,10 +20,10 @@
 #include "core/numbers/NumberText.h"
 #include "tests/support/DesktopInput.h"
 #include "tests/support/FakeUiPlatform.h"
-#include "ui/frame/MDIForm1.h"
 #include "ui/app/Module1.h"
-#include "ui/program/ProgramWindows.h"
 #include "ui/beamform/frmHauptform.h"
+#include "ui/frame/MDIForm1.h"
+#include "ui/program/ProgramWindows.h"
 
 namespace zb::test {
 
@@ -36,8 +36,8 @@ class FormTest : public ::testing::Test {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
     previousDir = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(workDir.path()));
-    for (const char* name : {"Zelvar3_klein.wmf", "Zelvar2_klein.wmf", "Zelvar3_Quer_klein.wmf",
-                             "Zelvar2_Quer_klein.wmf"})
+    for (const char* name :
+         {"Zelvar3_klein.wmf", "Zelvar2_klein.wmf", "Zelvar3_Quer_klein.wmf", "Zelvar2_Quer_klein.wmf"})
       QFile::copy(QStringLiteral(ZB_ASSETS_DIR "/") + name, workDir.filePath(QString::fromUtf8(name)));
 
     module = std::make_unique<zb::ui::Module1>(platform);
@@ -45,7 +45,7 @@ class FormTest : public ::testing::Test {
     module->StartProgram();
     QApplication::setActiveWindow(&frame());
     ASSERT_TRUE(QTest::qWaitForWindowActive(&frame()));
-    frame().mnuBerStromsAnt_Click();
+    frame().OnBeamClicked();
     form = &module->Windows().Default<zb::ui::frmHauptform>();
     ASSERT_TRUE(form->isVisible());
   }
@@ -73,8 +73,8 @@ class FormTest : public ::testing::Test {
 
   // Types into the combo box's edit field, replacing its text.
   void TypeIntoCombo(const QString& text) {
-    Focus(form->Combo1);
-    form->Combo1->lineEdit()->selectAll();
+    Focus(form->insulationCombo_);
+    form->insulationCombo_->lineEdit()->selectAll();
     TypeKeys(text);
   }
 

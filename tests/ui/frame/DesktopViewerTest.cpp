@@ -93,7 +93,8 @@ TEST_F(DesktopViewerTest, DesktopEntriesAreSearchedInTheDataFoldersInOrder) {
 
   // An entry in a subfolder has the folder in its id.
   WriteFile(Path("share/applications/kde4/okular.desktop"), "[Desktop Entry]\n");
-  EXPECT_EQ(FindDesktopEntryFile("kde4-okular.desktop", dirs), Path("share/applications/kde4/okular.desktop"));
+  EXPECT_EQ(FindDesktopEntryFile("kde4-okular.desktop", dirs),
+            Path("share/applications/kde4/okular.desktop"));
 
   EXPECT_EQ(FindDesktopEntryFile("fehlt.desktop", dirs), "");
   EXPECT_EQ(FindDesktopEntryFile("../viewer.desktop", dirs), "");
@@ -101,8 +102,9 @@ TEST_F(DesktopViewerTest, DesktopEntriesAreSearchedInTheDataFoldersInOrder) {
 
 TEST_F(DesktopViewerTest, RegisteredViewerComesFromTheDesktopsDefaultApplication) {
   // A desktop whose default for PDF documents is a viewer in a folder on the path.
-  WriteExecutable(Path("bin/xdg-mime"), "#!/bin/sh\necho \"$@\" > \"$(dirname \"$0\")/query\"\n"
-                                        "echo zb-viewer.desktop\n");
+  WriteExecutable(Path("bin/xdg-mime"),
+                  "#!/bin/sh\necho \"$@\" > \"$(dirname \"$0\")/query\"\n"
+                  "echo zb-viewer.desktop\n");
   WriteExecutable(Path("bin/zb-pdf-viewer"), "#!/bin/sh\n");
   WriteFile(Path("share/applications/zb-viewer.desktop"),
             "[Desktop Entry]\nType=Application\nExec=zb-pdf-viewer --seite 1 %f\n");

@@ -40,9 +40,9 @@ TEST_F(FrameDrawingTest, EveryDrawingLooksTheSameUnderAGermanLocale) {
     Frame().setWindowState(maximised ? Qt::WindowMaximized : Qt::WindowNoState);
     QCoreApplication::processEvents();
     if (drei)
-      Frame().mnu3Querträger_Click();
+      Frame().OnThreeSpreadersClicked();
     else
-      Frame().mnu2Querträger_Click();
+      Frame().OnTwoSpreadersClicked();
     return Frame().centralWidget()->grab().toImage();
   };
   for (const bool maximised : {false, true}) {
@@ -74,8 +74,12 @@ TEST_F(FrameDrawingTest, TheMaximisedSketchIsShownWhole) {
     for (int y = 0; y < shown.height(); ++y)
       for (int x = 0; x < shown.width(); ++x)
         if (shown.pixel(x, y) == qRgb(255, 255, 255)) paper |= QRect(x, y, 1, 1);
-    SCOPED_TRACE(QStringLiteral("%1 x %2 paper in %3 x %4").arg(paper.width()).arg(paper.height())
-                     .arg(client.width()).arg(client.height()).toStdString());
+    SCOPED_TRACE(QStringLiteral("%1 x %2 paper in %3 x %4")
+                     .arg(paper.width())
+                     .arg(paper.height())
+                     .arg(client.width())
+                     .arg(client.height())
+                     .toStdString());
     EXPECT_NEAR(static_cast<double>(paper.width()) / paper.height(), 2.0, 0.03);
     EXPECT_TRUE(paper.width() >= client.width() - 20 || paper.height() >= client.height() - 20);
   }
@@ -88,8 +92,9 @@ TEST_F(FrameDrawingTest, EachWindowStateAndVariantHasItsDrawing) {
     bool drei;
     const char* file;
   };
-  for (const Case& c : {Case{false, true, "Zelvar3_klein.wmf"}, Case{false, false, "Zelvar2_klein.wmf"},
-                        Case{true, true, "Zelvar3_Quer_klein.wmf"}, Case{true, false, "Zelvar2_Quer_klein.wmf"}}) {
+  for (const Case& c :
+       {Case{false, true, "Zelvar3_klein.wmf"}, Case{false, false, "Zelvar2_klein.wmf"},
+        Case{true, true, "Zelvar3_Quer_klein.wmf"}, Case{true, false, "Zelvar2_Quer_klein.wmf"}}) {
     SCOPED_TRACE(c.file);
     SetVariant(c.drei);
     Frame().setWindowState(c.maximised ? Qt::WindowMaximized : Qt::WindowNoState);
@@ -105,7 +110,7 @@ TEST_F(FrameDrawingTest, ResizingAndStateChangesReloadTheDrawing) {
   QCoreApplication::processEvents();
   EXPECT_EQ(Drawing(), "Zelvar3_Quer_klein.wmf");
   // The variant chosen while maximised, then the frame restored.
-  Frame().mnu2Querträger_Click();
+  Frame().OnTwoSpreadersClicked();
   EXPECT_EQ(Drawing(), "Zelvar2_Quer_klein.wmf");
   Frame().showNormal();
   QCoreApplication::processEvents();
@@ -130,7 +135,7 @@ TEST_F(FrameDrawingTest, MissingDrawingIsReportedAndThePreviousOneStays) {
   ASSERT_FALSE(QFile::exists(module_->FindDataFile("Zelvar2_klein.wmf")));
 
   platform_.answers.push_back(MsgResult::Ok);
-  Frame().mnu2Querträger_Click();
+  Frame().OnTwoSpreadersClicked();
   ASSERT_EQ(platform_.messages.size(), 1u);
   EXPECT_EQ(platform_.messages[0].prompt, "Datei nicht gefunden");
   EXPECT_EQ(platform_.messages[0].title, " Fehler ");

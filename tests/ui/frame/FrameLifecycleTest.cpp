@@ -11,9 +11,9 @@
 #include <QTimer>
 
 #include "core/shared/VersionInfo.h"
+#include "locale/LocaleText.h"
 #include "tests/ui/frame/FrameTestSupport.h"
 #include "ui/common/Twips.h"
-#include "locale/LocaleText.h"
 
 namespace zb::test {
 namespace {
@@ -22,7 +22,8 @@ namespace {
 // when the user closes it, as the beam form does.
 class RecordingWindow : public QWidget {
  public:
-  RecordingWindow(const QString& name, std::vector<QString>& log, zb::ui::MDIForm1& frame, bool onlyHides = false)
+  RecordingWindow(const QString& name, std::vector<QString>& log, zb::ui::MDIForm1& frame,
+                  bool onlyHides = false)
       : name_(name), log_(log), frame_(frame), onlyHides_(onlyHides) {}
 
  protected:
@@ -48,7 +49,7 @@ using FrameLifecycleTest = FrameTest;
 TEST_F(FrameLifecycleTest, StartProgramSetsTheSharedStateAndShowsTheFrame) {
   zb::ModuleState& state = module_->State();
   state.Zeilenumbruch = "\n";
-  state.IsolierVk = 0.25;
+  state.IsolierVf = 0.25;
   state.AndereFrequenz = 7.5f;
   state.DreiQuertraeger = false;
   state.KoeffDipol = 1.0f;
@@ -58,7 +59,7 @@ TEST_F(FrameLifecycleTest, StartProgramSetsTheSharedStateAndShowsTheFrame) {
 
   module_->StartProgram();
   EXPECT_EQ(state.Zeilenumbruch, "\r\n");
-  EXPECT_EQ(state.IsolierVk, 0.0);
+  EXPECT_EQ(state.IsolierVf, 0.0);
   EXPECT_EQ(state.AndereFrequenz, 0.0f);
   EXPECT_TRUE(state.DreiQuertraeger);
   EXPECT_EQ(state.KoeffDipol, 168.23985f);
@@ -153,7 +154,7 @@ TEST_F(FrameLifecycleTest, InfoBoxShowsTheVersionInformation) {
   QString statusDuringBox;
   platform_.whileMessageShows = [&] { statusDuringBox = Frame().StatusText(); };
   platform_.answers.push_back(MsgResult::Ok);
-  Frame().mnuInfo_Click();
+  Frame().OnInfoClicked();
   ASSERT_EQ(platform_.messages.size(), 1u);
   const MessageCall& box = platform_.messages[0];
   EXPECT_EQ(box.title, " Zelvar-Beam-Antennen-Berechnung");

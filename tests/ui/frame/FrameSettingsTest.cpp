@@ -2,11 +2,11 @@
 
 #include <QFile>
 #include <QGuiApplication>
-#include <QScreen>
 #include <QLocale>
+#include <QScreen>
 
 #include "tests/ui/frame/FrameTestSupport.h"
-#include "ui/frame/FrameSettings.h"
+#include "ui/app/Settings.h"
 #include "ui/common/Twips.h"
 
 namespace zb::test {
@@ -158,8 +158,8 @@ TEST_F(FrameSettingsTest, APlacementOffEveryScreenMovesOntoThePrimaryScreen) {
   Start();
   const QRect frame = Frame().frameGeometry();
   EXPECT_TRUE(Available().contains(frame)) << frame.x() << "," << frame.y();
-  EXPECT_EQ(frame.width(), Px(7500));                 // the stored width fits
-  EXPECT_EQ(frame.height(), Available().height());    // the stored height does not
+  EXPECT_EQ(frame.width(), Px(7500));               // the stored width fits
+  EXPECT_EQ(frame.height(), Available().height());  // the stored height does not
 
   // A frame whose title bar can still be grabbed stays where it was put.
   Store("MainLeft", "9000");  // the right part beyond the screen

@@ -16,8 +16,8 @@
 #include <memory>
 
 #include "tests/support/FakeUiPlatform.h"
-#include "ui/frame/MDIForm1.h"
 #include "ui/app/Module1.h"
+#include "ui/frame/MDIForm1.h"
 #include "ui/program/ProgramWindows.h"
 
 namespace zb::test {
@@ -32,8 +32,8 @@ inline QByteArray MinimalWmf(qint16 width, qint16 height, quint16 unitsPerInch) 
   QDataStream out(&bytes, QIODevice::WriteOnly);
   out.setByteOrder(QDataStream::LittleEndian);
   // Placeable header with its checksum over the ten words before it.
-  const quint16 words[10] = {0xCDD7, 0x9AC6, 0, 0, 0, static_cast<quint16>(width), static_cast<quint16>(height),
-                             unitsPerInch, 0, 0};
+  const quint16 words[10] = {
+      0xCDD7, 0x9AC6, 0, 0, 0, static_cast<quint16>(width), static_cast<quint16>(height), unitsPerInch, 0, 0};
   quint16 checksum = 0;
   for (quint16 w : words) {
     out << w;
@@ -45,8 +45,8 @@ inline QByteArray MinimalWmf(qint16 width, qint16 height, quint16 unitsPerInch) 
   out << quint32(5) << quint16(0x020B) << qint16(0) << qint16(0);           // SetWindowOrg
   out << quint32(5) << quint16(0x020C) << qint16(height) << qint16(width);  // SetWindowExt
   out << quint32(7) << quint16(0x041B) << qint16(height - 10) << qint16(width - 10) << qint16(10)
-      << qint16(10);                                                        // Rectangle
-  out << quint32(3) << quint16(0);                                          // end of file
+      << qint16(10);                // Rectangle
+  out << quint32(3) << quint16(0);  // end of file
   return bytes;
 }
 

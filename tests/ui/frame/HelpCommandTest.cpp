@@ -35,7 +35,7 @@ class HelpCommandTest : public FrameTest {
 TEST_F(HelpCommandTest, MissingDocumentTellsWhereItShouldBe) {
   platform_.viewer = viewer_;
   platform_.answers.push_back(MsgResult::Ok);
-  Frame().mnuHilfe_Click();
+  Frame().OnHelpClicked();
   ASSERT_EQ(platform_.messages.size(), 1u);
   const MessageCall& box = platform_.messages[0];
   EXPECT_EQ(box.title, " Datei nicht gefunden");
@@ -50,7 +50,7 @@ TEST_F(HelpCommandTest, DocumentWithoutRegisteredViewerNamesTheDocumentOnItsOwnL
   WriteFile(BesideProgram(), "%PDF-1.4\n");
   platform_.viewer = QString();
   platform_.answers.push_back(MsgResult::Ok);
-  Frame().mnuHilfe_Click();
+  Frame().OnHelpClicked();
   ASSERT_EQ(platform_.messages.size(), 1u);
   const MessageCall& box = platform_.messages[0];
   EXPECT_EQ(box.title, " Hilfe");
@@ -65,7 +65,7 @@ TEST_F(HelpCommandTest, RegisteredViewerThatIsNotThereCountsAsNone) {
   WriteFile(BesideProgram(), "%PDF-1.4\n");
   platform_.viewer = folders_.filePath(QStringLiteral("deinstalliert/viewer"));
   platform_.answers.push_back(MsgResult::Ok);
-  Frame().mnuHilfe_Click();
+  Frame().OnHelpClicked();
   ASSERT_EQ(platform_.messages.size(), 1u);
   EXPECT_EQ(platform_.messages[0].title, " Hilfe");
   EXPECT_TRUE(platform_.started.empty());
@@ -74,7 +74,7 @@ TEST_F(HelpCommandTest, RegisteredViewerThatIsNotThereCountsAsNone) {
 TEST_F(HelpCommandTest, ViewerIsStartedWithTheDocumentAsOneArgument) {
   WriteFile(BesideProgram(), "%PDF-1.4\n");
   platform_.viewer = viewer_;
-  Frame().mnuHilfe_Click();
+  Frame().OnHelpClicked();
   EXPECT_TRUE(platform_.messages.empty());
   ASSERT_EQ(platform_.started.size(), 1u);
   EXPECT_EQ(platform_.started[0], (QStringList{viewer_, BesideProgram()}));
@@ -84,13 +84,13 @@ TEST_F(HelpCommandTest, ViewerIsStartedWithTheDocumentAsOneArgument) {
 TEST_F(HelpCommandTest, DocumentOnlyInTheDataFolderIsOpenedFromThere) {
   WriteFile(InDataFolder(), "%PDF-1.4\n");
   platform_.viewer = viewer_;
-  Frame().mnuHilfe_Click();
+  Frame().OnHelpClicked();
   ASSERT_EQ(platform_.started.size(), 1u);
   EXPECT_EQ(platform_.started[0], (QStringList{viewer_, InDataFolder()}));
 
   // Beside the program it wins.
   WriteFile(BesideProgram(), "%PDF-1.4\n");
-  Frame().mnuHilfe_Click();
+  Frame().OnHelpClicked();
   ASSERT_EQ(platform_.started.size(), 2u);
   EXPECT_EQ(platform_.started[1], (QStringList{viewer_, BesideProgram()}));
 }

@@ -22,7 +22,7 @@
 #include <set>
 
 #include "tests/cli/CliTestSupport.h"
-#include "tests/ui/vk/VkTestSupport.h"
+#include "tests/ui/vk/VfTestSupport.h"
 #include "ui/messung/ChartAxes.h"
 #include "ui/messung/frmMessung.h"
 #include "ui/platform/QtPlatform.h"
@@ -30,7 +30,7 @@
 namespace zb {
 namespace {
 
-class MessungWindow : public test::VkTest {
+class MessungWindow : public test::VfTest {
  protected:
   // A series R-L-C circuit (r ohms, resonant at f0, 28.4 MHz) swept over 27 to 30 MHz.
   QString Sweep(const QString& name, int points, double r = 40, double f0 = 28.4e6) {
@@ -62,7 +62,7 @@ class MessungWindow : public test::VkTest {
   // Ctrl+M at the frame, the file chosen in the open dialog.
   ui::frmMessung* OpenWithCtrlM(const QString& file) {
     platform.openAnswers.push_back(file);
-    Focus(form->Text1);
+    Focus(form->frequencyEdit_);
     test::PressKey(Qt::Key_M, Qt::ControlModifier);
     QApplication::processEvents();
     return qobject_cast<ui::frmMessung*>(module->Windows().LoadedDefault(ui::window_class::kMessung));
@@ -133,7 +133,8 @@ TEST_F(MessungWindow, CtrlMShowsTheCommandLinesRowsAndCharts) {
   EXPECT_NE(qobject_cast<QMdiSubWindow*>(w->parentWidget()), nullptr);
   ASSERT_EQ(platform.fileDialogs.size(), 1u);
   EXPECT_TRUE(platform.fileDialogs[0].filter.contains(QStringLiteral("*.s1p;*.s2p")));
-  EXPECT_TRUE(ui::ToQtNameFilters(platform.fileDialogs[0].filter).startsWith(QStringLiteral("Touchstone-Datei (*.s1p *.s2p *.ts)")));
+  EXPECT_TRUE(ui::ToQtNameFilters(platform.fileDialogs[0].filter)
+                  .startsWith(QStringLiteral("Touchstone-Datei (*.s1p *.s2p *.ts)")));
   EXPECT_TRUE(w->lblDatei->text().endsWith(QStringLiteral("beam10.s1p")));
 
   const test::CliRun text = Cli({"messung", file.toStdString()});
@@ -178,32 +179,34 @@ TEST_F(MessungWindow, HandoverOpensOnePruningWindowAndAgreesWithPruningMessung) 
   const QString file = Sweep(QStringLiteral("beam10.s1p"), 301);
   ui::frmMessung* w = OpenWithCtrlM(file);
   ASSERT_NE(w, nullptr);
-  ASSERT_EQ(frame().PruningFenster, nullptr);
+  ASSERT_EQ(frame().pruningWindow_, nullptr);
   Focus(w->cmdPruning);
   test::PressKey(Qt::Key_Space);
   QApplication::processEvents();
-  auto* pruning = qobject_cast<ui::frmVk*>(frame().PruningFenster.data());
+  auto* pruning = qobject_cast<ui::frmVk*>(frame().pruningWindow_.data());
   ASSERT_NE(pruning, nullptr);
   EXPECT_EQ(module->State().PruningFensterAnzahl, 1);
 
   // The pruning computed from the handed-over box says what the command line says.
-  TypeInto(pruning->Text1, QStringLiteral("5,10"));
-  TypeInto(pruning->Text3, QStringLiteral("28,5"));
+  TypeInto(pruning->frequencyOrLengthEdit_, QStringLiteral("5,10"));
+  TypeInto(pruning->diameterOrWantedEdit_, QStringLiteral("28,5"));
   Compute(*pruning);
-  const test::CliRun cli = Cli({"pruning", "--laenge", "5,10", "--messung", file.toStdString(), "--soll", "28,5"});
+  const test::CliRun cli =
+      Cli({"pruning", "--laenge", "5,10", "--messung", file.toStdString(), "--soll", "28,5"});
   ASSERT_EQ(cli.exit, kExitCompleted) << cli.err;
-  for (QLabel* value : {pruning->Label7, pruning->Label9, pruning->Label11, pruning->Label13}) {
+  for (QLabel* value : {pruning->slendernessOrLengthValue_, pruning->estimateOrRadiatorValue_,
+                        pruning->reflectorChangeValue_, pruning->directorChangeValue_}) {
     ASSERT_FALSE(value->text().isEmpty());
     EXPECT_NE(cli.out.find(value->text().toStdString()), std::string::npos) << value->text().toStdString();
   }
 
   // With the pruning window open the handover reuses it, without a beep.
-  TypeInto(pruning->Text2, QStringLiteral("1"));
+  TypeInto(pruning->heightOrResonanceEdit_, QStringLiteral("1"));
   const int beeps = platform.beeps;
   QTest::mouseClick(w->cmdPruning, Qt::LeftButton);
-  EXPECT_EQ(frame().PruningFenster.data(), pruning);
+  EXPECT_EQ(frame().pruningWindow_.data(), pruning);
   EXPECT_EQ(platform.beeps, beeps);
-  EXPECT_NE(pruning->Text2->text(), QStringLiteral("1"));
+  EXPECT_NE(pruning->heightOrResonanceEdit_->text(), QStringLiteral("1"));
   EXPECT_EQ(frame().findChildren<ui::frmVk*>().size(), 1);
 }
 
@@ -216,7 +219,7 @@ TEST_F(MessungWindow, AResonanceBelowTheSweepIsNotHandedOver) {
   QTest::mouseClick(w->cmdPruning, Qt::LeftButton);
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_EQ(QString::fromStdString(platform.messages[0].prompt), refusal);
-  EXPECT_EQ(frame().PruningFenster, nullptr);  // no pruning window with the sweep's edge in it
+  EXPECT_EQ(frame().pruningWindow_, nullptr);  // no pruning window with the sweep's edge in it
 }
 
 TEST_F(MessungWindow, TheChartsShowTheDipLargeAndTheResonanceAtOneX) {
@@ -234,7 +237,9 @@ TEST_F(MessungWindow, TheChartsShowTheDipLargeAndTheResonanceAtOneX) {
   ASSERT_NE(swrAxis, nullptr);
   EXPECT_TRUE(swrAxis->categoriesLabels().contains(QStringLiteral("1,5")));
   const auto y = [&](const char* label) {
-    return chart->mapToPosition(QPointF(28, swrAxis->endValue(QString::fromLatin1(label))), chart->series().value(0)).y();
+    return chart
+        ->mapToPosition(QPointF(28, swrAxis->endValue(QString::fromLatin1(label))), chart->series().value(0))
+        .y();
   };
   EXPECT_GE((y("1") - y("3")) / (y("1") - y("10")), 0.5);
 
@@ -274,13 +279,13 @@ TEST_F(MessungWindow, EveryRowShowsItsWholeText) {
 }
 
 TEST_F(MessungWindow, ItsAccessKeysClashWithNoneOfTheFrameOrItsWindows) {
-  QTest::mouseClick(form->Command1, Qt::LeftButton);  // a report for the quick view
-  frame().mnuAnzeigen_Click();
+  QTest::mouseClick(form->calculateButton_, Qt::LeftButton);  // a report for the quick view
+  frame().OnShowReportClicked();
   OpenVf();
   OpenPruning();
-  frame().mnuBerZusDipol_Click();
+  frame().OnCoupledDipoleClicked();
   platform.openAnswers.push_back(Sweep(QStringLiteral("beam10.s1p"), 51));
-  frame().mnuMessung_Click();  // the coupled-dipole window has the focus: Ctrl+M would go to its boxes
+  frame().OnSweepFileClicked();  // the coupled-dipole window has the focus: Ctrl+M would go to its boxes
   auto* w = qobject_cast<ui::frmMessung*>(module->Windows().LoadedDefault(ui::window_class::kMessung));
   ASSERT_NE(w, nullptr);
   std::set<QKeySequence> others = AccessKeys(&frame(), true);
@@ -327,7 +332,8 @@ TEST_F(MessungWindow, SavesTheChartsAsPngAndSvg) {
   }
   EXPECT_TRUE(platform.messages.empty());
   EXPECT_FALSE(QImage(bare + QStringLiteral(".png")).isNull());
-  EXPECT_TRUE(platform.fileDialogs.back().extensionFromFilter);  // the desktop's dialog follows the chosen format
+  EXPECT_TRUE(
+      platform.fileDialogs.back().extensionFromFilter);  // the desktop's dialog follows the chosen format
   const QImage image(png);
   ASSERT_FALSE(image.isNull());
   // Laid out at least 800 x 600 for the picture, however small the window.

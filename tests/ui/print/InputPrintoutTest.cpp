@@ -4,8 +4,8 @@
 
 #include <QVBoxLayout>
 
-#include "tests/ui/print/PrintTestSupport.h"
 #include "locale/LocaleText.h"
+#include "tests/ui/print/PrintTestSupport.h"
 #include "ui/print/InputPrintWindows.h"
 #include "ui/print/InputPrintout.h"
 #include "ui/print/PrintableWindow.h"
@@ -21,16 +21,16 @@ using zb::ui::WidgetPrintable;
 struct SideWindow {
   explicit SideWindow(const char* title) {
     auto* layout = new QVBoxLayout(&widget);
-    layout->addWidget(label14);
+    layout->addWidget(printTitle);
     layout->addWidget(command1);
-    label14->setObjectName(QStringLiteral("Label14"));
+    printTitle->setObjectName(QStringLiteral("Label14"));
     command1->setObjectName(QStringLiteral("Command1"));
-    label14->setText(QString::fromUtf8(title));
-    label14->hide();
+    printTitle->setText(QString::fromUtf8(title));
+    printTitle->hide();
     widget.resize(300, 120);
   }
   QWidget widget;
-  QLabel* label14 = new QLabel(&widget);
+  QLabel* printTitle = new QLabel(&widget);
   QPushButton* command1 = new QPushButton(QStringLiteral("Übernehmen"), &widget);
   std::string tag = "-";
   WidgetPrintable printable{widget, [this] { return tag; }};
@@ -43,10 +43,10 @@ class InputPrintoutTest : public PrintTest, public zb::ui::InputPrintWindows {
     return *beamForm;
   }
   void AppendToBeamInfo(const std::string& text) override { form->AppendToInfo(text); }
-  PrintableWindow* VkWindow() override { return &vk.printable; }
+  PrintableWindow* VelocityFactorWindow() override { return &vk.printable; }
   PrintableWindow* PruningWindow() override { return pruningOpen ? &pruning.printable : nullptr; }
 
-  bool ButtonsVisible() { return form->Command1->isVisible() && form->Command2->isVisible(); }
+  bool ButtonsVisible() { return form->calculateButton_->isVisible() && form->showButton_->isVisible(); }
 
   std::optional<WidgetPrintable> beamForm;
   SideWindow vk{"Zelvar-Beam Vf errechnen"};
@@ -95,7 +95,7 @@ TEST_F(InputPrintoutTest, SideWindowsOnlyWhileTheyHoldAResult) {
     EXPECT_EQ(text.contains(QStringLiteral("Pruning/Optimieren")), c.pruningPrinted);
     EXPECT_FALSE(text.contains(QStringLiteral("Übernehmen")));
     for (SideWindow* window : {&vk, &pruning}) {
-      EXPECT_TRUE(window->label14->isHidden());
+      EXPECT_TRUE(window->printTitle->isHidden());
       EXPECT_FALSE(window->command1->isHidden());
     }
   }
@@ -139,7 +139,7 @@ TEST_F(InputPrintoutTest, AbortWithASideWindowToPrintLeavesEveryControlAsOnScree
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_TRUE(ButtonsVisible());
   EXPECT_FALSE(vk.command1->isHidden());
-  EXPECT_TRUE(vk.label14->isHidden());
+  EXPECT_TRUE(vk.printTitle->isHidden());
   EXPECT_FALSE(platform.hourglass);
 }
 

@@ -24,12 +24,14 @@ class PrintTestOn : public Fixture {
   }
   int PrintedPages() {
     if (!QFile::exists(platform.printFile)) return 0;
-    const auto match = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(QString::fromUtf8(Run("pdfinfo", {platform.printFile})));
+    const auto match = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)"))
+                           .match(QString::fromUtf8(Run("pdfinfo", {platform.printFile})));
     return match.hasMatch() ? match.captured(1).toInt() : -1;
   }
   // The printed text with every run of white space as one blank.
   QString PrintedText() {
-    return QString::fromUtf8(Run("pdftotext", {platform.printFile, "-"})).replace(QRegularExpression("\\s+"), " ");
+    return QString::fromUtf8(Run("pdftotext", {platform.printFile, "-"}))
+        .replace(QRegularExpression("\\s+"), " ");
   }
   // The first page as a greyscale picture, coarse unless asked otherwise.
   QByteArray PageImage(int dotsPerInch = 20) {

@@ -4,18 +4,18 @@
 // its button and without its menu bar.
 
 #include "tests/ui/print/PrintTestSupport.h"
-#include "tests/ui/vk/VkTestSupport.h"
+#include "tests/ui/vk/VfTestSupport.h"
 
 namespace zb::test {
 namespace {
 
-class RealWindowsPrintoutTest : public PrintTestOn<VkTest> {
+class RealWindowsPrintoutTest : public PrintTestOn<VfTest> {
  protected:
   // Types the three entries and presses the button with the keyboard.
   void EnterAndCompute(zb::ui::frmVk& window, const char* t1, const char* t2, const char* t3) {
     Enter(window, t1, t2, t3);
     PressKey(Qt::Key_Tab);
-    ASSERT_EQ(QApplication::focusWidget(), window.Command1);
+    ASSERT_EQ(QApplication::focusWidget(), window.calculateButton_);
     PressKey(Qt::Key_Space);
   }
 };
@@ -23,7 +23,7 @@ class RealWindowsPrintoutTest : public PrintTestOn<VkTest> {
 TEST_F(RealWindowsPrintoutTest, EstimateAndPruningWindowsWhileTheyHoldAResult) {
   zb::ui::frmVk& vf = OpenVf();
   EnterAndCompute(vf, "50,2", "3", "2");
-  ASSERT_EQ(vf.Tag(), "Aktiv");
+  ASSERT_EQ(vf.Status(), zb::VfWindowStatus::Estimated);
   Choose("mnuDatDruck");
   EXPECT_EQ(PrintedPages(), 2);
   QString text = PrintedText();
@@ -38,8 +38,8 @@ TEST_F(RealWindowsPrintoutTest, EstimateAndPruningWindowsWhileTheyHoldAResult) {
   EXPECT_EQ(PrintedPages(), 3);
   EXPECT_TRUE(PrintedText().contains(QStringLiteral("Zelvar-Beam Pruning/Optimieren")));
   for (zb::ui::frmVk* window : {&vf, pruning}) {
-    EXPECT_TRUE(window->Label14->isHidden());
-    EXPECT_FALSE(window->Command1->isHidden());
+    EXPECT_TRUE(window->printTitleLabel_->isHidden());
+    EXPECT_FALSE(window->calculateButton_->isHidden());
   }
 
   CloseWindow(pruning);

@@ -6,13 +6,13 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QFileInfo>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QTimer>
-#include <QFileInfo>
-#include <QTextBlock>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextCursor>
+#include <QTimer>
 #include <QToolBar>
 #include <stdexcept>
 #include <utility>
@@ -22,8 +22,8 @@
 #include "tests/ui/quickview/QuickViewTestSupport.h"
 #include "ui/common/InstalledFamily.h"
 #include "ui/frame/MDIForm1.h"
-#include "ui/quickview/QuickViewRules.h"
 #include "ui/platform/QtPlatform.h"
+#include "ui/quickview/QuickViewRules.h"
 #include "ui/rtf/RtfDocument.h"
 
 namespace zb::ui::test {
@@ -238,7 +238,8 @@ TEST_F(Save, TextFileFilterStillWritesRichText) {
   ASSERT_TRUE(rtf::LooksLikeRtf(saved)) << saved.left(40).toStdString();
   QTextDocument back;
   ASSERT_TRUE(rtf::ReadRtf(saved, back));
-  EXPECT_TRUE(back.toPlainText().startsWith(QString::fromUtf8("Größte Antennenbreite: ~ 6,14 m \n45° bzw. 90°")))
+  EXPECT_TRUE(
+      back.toPlainText().startsWith(QString::fromUtf8("Größte Antennenbreite: ~ 6,14 m \n45° bzw. 90°")))
       << back.toPlainText().toStdString();
   EXPECT_FALSE(view().TextModified());
   EXPECT_TRUE(platform.messages.empty());
@@ -329,7 +330,8 @@ TEST_F(Save, RichTextComesBackWithItsFormatting) {
 using Print = QuickViewCommand;
 
 int PdfPages(const QByteArray& pdf) {
-  return static_cast<int>(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page "));
+  return static_cast<int>(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") +
+                          pdf.count("/Type /Page "));
 }
 
 TEST_F(Print, EverythingWhenNothingIsSelected) {
@@ -427,8 +429,8 @@ TEST_F(Print, ToolbarButtonsAreNamedByTheirTooltips) {
       names << accessible->text(QAccessible::Name);
     }
   }
-  EXPECT_EQ(names, (QStringList{"Öffnen *.RTF", "Speichern als RTF", "Drucken", "Format: Schrift", "Format: Fett",
-                                "Format: Kursiv", "Format: Unterstreichen"}));
+  EXPECT_EQ(names, (QStringList{"Öffnen *.RTF", "Speichern als RTF", "Drucken", "Format: Schrift",
+                                "Format: Fett", "Format: Kursiv", "Format: Unterstreichen"}));
 }
 
 // ---------------------------------------------------------------- format
@@ -438,11 +440,11 @@ using Format = QuickViewCommand;
 TEST_F(Format, ButtonsOnlySwitchOn) {
   Load("eins zwei drei");
   Select(5, 4);
-  view().Toolbar2_ButtonClick("Bold");
-  view().Toolbar2_ButtonClick("Bold");
-  view().Toolbar2_ButtonClick("Kursiv");
-  view().Toolbar2_ButtonClick("Underline");
-  view().Toolbar2_ButtonClick("Underline");
+  view().OnFormatButtonClicked("Bold");
+  view().OnFormatButtonClicked("Bold");
+  view().OnFormatButtonClicked("Kursiv");
+  view().OnFormatButtonClicked("Underline");
+  view().OnFormatButtonClicked("Underline");
   const QTextCharFormat zwei = FormatAt(*text().document(), "zwei");
   EXPECT_TRUE(zwei.font().bold());
   EXPECT_TRUE(zwei.fontItalic());
@@ -457,9 +459,9 @@ TEST_F(Format, UnknownKeysDoNothing) {
   Load("eins zwei");
   Select(0, 4);
   const QString before = text().document()->toHtml();
-  view().Toolbar1_ButtonClick("Bold");
-  view().Toolbar2_ButtonClick("Open");
-  view().Toolbar2_ButtonClick("");
+  view().OnFileButtonClicked("Bold");
+  view().OnFormatButtonClicked("Open");
+  view().OnFormatButtonClicked("");
   EXPECT_EQ(text().document()->toHtml(), before);
   EXPECT_TRUE(platform.fileDialogs.empty());
 }
@@ -467,7 +469,7 @@ TEST_F(Format, UnknownKeysDoNothing) {
 TEST_F(Format, FontDialogStartsFromTheSelectionAndAppliesToIt) {
   Load("eins zwei drei");
   Select(5, 4);
-  view().Toolbar2_ButtonClick("Bold");
+  view().OnFormatButtonClicked("Bold");
   FontChoice choice;
   choice.font = QFont("Liberation Serif", 14);
   choice.font.setItalic(true);
@@ -499,7 +501,7 @@ TEST_F(Format, FontDialogCancelledChangesNothing) {
   Select(0, 4);
   const QString before = text().document()->toHtml();
   platform.fontAnswers = {std::nullopt};
-  view().Toolbar2_ButtonClick("Font");
+  view().OnFormatButtonClicked("Font");
   EXPECT_EQ(text().document()->toHtml(), before);
   EXPECT_FALSE(platform.hourglass);
 }
@@ -507,7 +509,7 @@ TEST_F(Format, FontDialogCancelledChangesNothing) {
 TEST_F(Format, TemplatesSetTheWholeTextFont) {
   Load("eins zwei\ndrei");
   Select(5, 4);
-  view().Toolbar2_ButtonClick("Bold");
+  view().OnFormatButtonClicked("Bold");
   QTextCursor all(text().document());
   all.select(QTextCursor::Document);
   QTextBlockFormat centred;
@@ -518,7 +520,8 @@ TEST_F(Format, TemplatesSetTheWholeTextFont) {
   EXPECT_EQ(FamilyAt(*text().document(), "eins"), InstalledFamily("Arial"));
   EXPECT_DOUBLE_EQ(FormatAt(*text().document(), "drei").fontPointSize(), 8);
   EXPECT_TRUE(FormatAt(*text().document(), "zwei").font().bold());
-  EXPECT_EQ(text().document()->begin().blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+  EXPECT_EQ(text().document()->begin().blockFormat().alignment() & Qt::AlignHorizontal_Mask,
+            Qt::AlignHCenter);
 
   Trigger("mnuListing");
   EXPECT_EQ(FamilyAt(*text().document(), "drei"), InstalledFamily("Courier New"));

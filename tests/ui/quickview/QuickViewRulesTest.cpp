@@ -49,8 +49,8 @@ TEST(QuickViewWidth, WideLinesWidenTheView) {
 TEST(QuickViewWidth, LinesBeyondTheSixteenBitWidthTakeTheScreenWidth) {
   EXPECT_EQ(ViewWidthForLine(261, 20000), 20000);
   EXPECT_EQ(ViewWidthForLine(5000, 28799.7), 28799);
-  EXPECT_EQ(ViewWidthForLine(261, 9000), 11670);    // never narrower than designed
-  EXPECT_EQ(ViewWidthForLine(400, 60000), 32767);   // never beyond the 16-bit range
+  EXPECT_EQ(ViewWidthForLine(261, 9000), 11670);   // never narrower than designed
+  EXPECT_EQ(ViewWidthForLine(400, 60000), 32767);  // never beyond the 16-bit range
   EXPECT_EQ(ViewWidthForLine(2000000000, 20000), 20000);
 }
 
@@ -105,8 +105,7 @@ TEST_F(QuickViewFileTest, ReadsWholeFilesAndNamesWhatWentWrong) {
 
 TEST(QuickViewPlainText, DecodesWindows1252AndEndsLinesOnce) {
   const QByteArray bytes("\xAF\xAF \xB0 \xE4\xF6\xFC\xDF\xC4 \x80 \xA9\r\nzwei\rdrei\nvier\r\n");
-  EXPECT_EQ(PlainTextOfFile(bytes),
-            QString::fromUtf8("¯¯ ° äöüßÄ € ©\nzwei\ndrei\nvier\n"));
+  EXPECT_EQ(PlainTextOfFile(bytes), QString::fromUtf8("¯¯ ° äöüßÄ € ©\nzwei\ndrei\nvier\n"));
   EXPECT_EQ(PlainTextOfFile(QByteArray("\x81\x9F")), QString::fromUtf8("\u0081Ÿ"));
   EXPECT_EQ(PlainTextOfFile(QByteArray()), QString());
 }

@@ -118,7 +118,7 @@ class QuickViewTest : public ::testing::Test {
     return *module_;
   }
   frmRTF& view() { return module().Windows().Default<frmRTF>(); }
-  QTextEdit& text() { return *view().RichTextBox1(); }
+  QTextEdit& text() { return *view().TextBox(); }
 
   // A key for the text area, delivered where the desktop delivers it: to the
   // focus widget of the active window.

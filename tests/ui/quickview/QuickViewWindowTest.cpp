@@ -4,14 +4,13 @@
 
 #include <gtest/gtest.h>
 
-#include <QClipboard>
-#include <QMimeData>
-
 #include <QAction>
+#include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
@@ -19,13 +18,13 @@
 #include <QTextBlock>
 #include <QToolBar>
 
-#include "tests/ui/quickview/QuickViewTestSupport.h"
-#include "ui/common/InstalledFamily.h"
-#include "ui/quickview/QuickViewRules.h"
-#include "ui/common/Twips.h"
-#include "ui/app/WindowClasses.h"
-#include "ui/frame/MDIForm1.h"
 #include "locale/LocaleText.h"
+#include "tests/ui/quickview/QuickViewTestSupport.h"
+#include "ui/app/WindowClasses.h"
+#include "ui/common/InstalledFamily.h"
+#include "ui/common/Twips.h"
+#include "ui/frame/MDIForm1.h"
+#include "ui/quickview/QuickViewRules.h"
 
 namespace zb::ui::test {
 namespace {
@@ -50,12 +49,18 @@ TEST_F(QuickViewWindow, MenusHaveTheirCaptionsShortcutsAndOrder) {
     QKeySequence shortcut;
   };
   const Entry entries[] = {
-      {"mnuOpen", "&Öffnen", QKeySequence("Ctrl+O")},   {"mnuSave", "&Speichern", QKeySequence("Ctrl+S")},
-      {"mnuSuchen", "S&uchen", QKeySequence()},         {"mnuSuchWeiter", "&weitersuchen", QKeySequence("F3")},
-      {"mnuPrint", "&Drucken", QKeySequence("Ctrl+D")}, {"mnuExit", "&Beenden", QKeySequence("Ctrl+B")},
-      {"mnuFont", "&Schrift", QKeySequence("Ctrl+F")},  {"mnuStandard", "&Standard", QKeySequence()},
-      {"mnuListing", "&Listing", QKeySequence()},       {"mnuText", "&Text", QKeySequence()},
-      {"mnuHilfe", "&Hilfe", QKeySequence("F1")},       {"mnuInfo", "&Info", QKeySequence("F2")},
+      {"mnuOpen", "&Öffnen", QKeySequence("Ctrl+O")},
+      {"mnuSave", "&Speichern", QKeySequence("Ctrl+S")},
+      {"mnuSuchen", "S&uchen", QKeySequence()},
+      {"mnuSuchWeiter", "&weitersuchen", QKeySequence("F3")},
+      {"mnuPrint", "&Drucken", QKeySequence("Ctrl+D")},
+      {"mnuExit", "&Beenden", QKeySequence("Ctrl+B")},
+      {"mnuFont", "&Schrift", QKeySequence("Ctrl+F")},
+      {"mnuStandard", "&Standard", QKeySequence()},
+      {"mnuListing", "&Listing", QKeySequence()},
+      {"mnuText", "&Text", QKeySequence()},
+      {"mnuHilfe", "&Hilfe", QKeySequence("F1")},
+      {"mnuInfo", "&Info", QKeySequence("F2")},
   };
   for (const Entry& entry : entries) {
     QAction* action = view().findChild<QAction*>(entry.name);
@@ -108,7 +113,8 @@ TEST_F(QuickViewWindow, StatusBarHasTextTimeAndDatePanels) {
   EXPECT_EQ(view().windowTitle(), "Schnellansicht/Drucken");
   QStatusBar* bar = view().findChild<QStatusBar*>("StatusBar1");
   ASSERT_NE(bar, nullptr);
-  QLabel* panels[3] = {bar->findChild<QLabel*>("StatusBar1Panel1"), bar->findChild<QLabel*>("StatusBar1Panel2"),
+  QLabel* panels[3] = {bar->findChild<QLabel*>("StatusBar1Panel1"),
+                       bar->findChild<QLabel*>("StatusBar1Panel2"),
                        bar->findChild<QLabel*>("StatusBar1Panel3")};
   for (QLabel* panel : panels) ASSERT_NE(panel, nullptr);
   EXPECT_EQ(panels[0]->text(), "Status:");
@@ -203,7 +209,8 @@ TEST_F(QuickViewWindow, EveryGoldenReportOpensWithItsLinesIntact) {
     QFile file(golden.filePath(name));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
     const QByteArray bytes = file.readAll();
-    if (!bytes.startsWith("\r\n                        Zelvar-Beam nach Kalvex \r\n")) continue;  // not a report
+    if (!bytes.startsWith("\r\n                        Zelvar-Beam nach Kalvex \r\n"))
+      continue;  // not a report
     ++reports;
     ASSERT_TRUE(bytes.endsWith("\r\n")) << name.toStdString();
     const QStringList lines =
@@ -234,8 +241,9 @@ TEST_F(QuickViewWindow, ShowTextFileReloadsEachTime) {
 }
 
 TEST_F(QuickViewWindow, ShowTextFileKeepsTheFormattingOfRichText) {
-  WriteFile("f.rtf", "{\\rtf1\\ansi{\\fonttbl{\\f0 Liberation Serif;}}\\f0\\fs24 normal {\\b fett} "
-                     "{\\i schr\\'e4g}\\par}");
+  WriteFile("f.rtf",
+            "{\\rtf1\\ansi{\\fonttbl{\\f0 Liberation Serif;}}\\f0\\fs24 normal {\\b fett} "
+            "{\\i schr\\'e4g}\\par}");
   Show("f.rtf");
   EXPECT_TRUE(platform.messages.empty());
   EXPECT_TRUE(FormatAt(*text().document(), "fett").font().bold());
@@ -373,7 +381,8 @@ TEST_F(TextModified, PastedRichTextKeepsItsFormatting) {
   QApplication::clipboard()->setMimeData(pasted);
   KeyIntoText(Qt::Key_Home);
   zb::test::PressKey(Qt::Key_V, Qt::ControlModifier);
-  EXPECT_TRUE(text().toPlainText().startsWith(QStringLiteral("Fett eingefügt "))) << text().toPlainText().toStdString();
+  EXPECT_TRUE(text().toPlainText().startsWith(QStringLiteral("Fett eingefügt ")))
+      << text().toPlainText().toStdString();
   EXPECT_TRUE(FormatAt(*text().document(), "Fett").font().bold());
   EXPECT_TRUE(view().TextModified());
 }
@@ -484,7 +493,8 @@ TEST_F(Closing, FailedSaveIsReportedAndKeepsTheWindow) {
 void StartWithDrawings(Module1& module, const std::function<QString(const QString&)>& path) {
   // The frame stores its placement in a settings store of the test's own.
   QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, path(QStringLiteral("settings")));
-  for (const char* name : {"Zelvar3_klein.wmf", "Zelvar2_klein.wmf", "Zelvar3_Quer_klein.wmf", "Zelvar2_Quer_klein.wmf"})
+  for (const char* name :
+       {"Zelvar3_klein.wmf", "Zelvar2_klein.wmf", "Zelvar3_Quer_klein.wmf", "Zelvar2_Quer_klein.wmf"})
     QFile::copy(QStringLiteral(ZB_ASSETS_DIR "/") + name, path(QString::fromUtf8(name)));
   module.StartProgram();
 }

@@ -3,7 +3,6 @@
 
 #include <QGuiApplication>
 #include <QTextDocument>
-
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
-
 #include <cstdint>
 
 #include "tests/ui/rtf/RtfTestSupport.h"
@@ -30,9 +29,9 @@ TEST(RtfMalformed, UnbalancedAndTruncatedInputLoadsWhatItCan) {
   EXPECT_TRUE(FormatAt(doc, "B").font().bold());
   Load(doc, "{\\rtf1 A}}} B{C}");  // reading ends with the outermost group
   EXPECT_EQ(doc.toPlainText(), "A");
-  for (const char* cut : {"{\\rtf1 A\\", "{\\rtf1 A\\'", "{\\rtf1 A\\'e", "{\\rtf1 A\\u",
-                          "{\\rtf1 A\\fs", "{\\rtf1 A\\bin", "{\\rtf1 A{\\fonttbl{\\f0 Ari",
-                          "{\\rtf1 A{\\colortbl;\\red9", "{\\rtf1 A{\\*"}) {
+  for (const char* cut :
+       {"{\\rtf1 A\\", "{\\rtf1 A\\'", "{\\rtf1 A\\'e", "{\\rtf1 A\\u", "{\\rtf1 A\\fs", "{\\rtf1 A\\bin",
+        "{\\rtf1 A{\\fonttbl{\\f0 Ari", "{\\rtf1 A{\\colortbl;\\red9", "{\\rtf1 A{\\*"}) {
     Load(doc, cut);
     EXPECT_EQ(doc.toPlainText(), "A") << cut;
   }
@@ -42,9 +41,10 @@ TEST(RtfMalformed, UnbalancedAndTruncatedInputLoadsWhatItCan) {
 
 TEST(RtfMalformed, HugeNumbersAreClampedOrIgnored) {
   QTextDocument doc;
-  Load(doc, "{\\rtf1{\\colortbl;\\red99999999999\\green-5\\blue7;}{\\fonttbl{\\f99999999999 X;}}"
-            "\\fs99999999999999999999 a\\fs-4 b\\cf1 c\\u99999999999?d\\u-99999999999?e"
-            "\\uc99999999999 \\u65 fghij}");
+  Load(doc,
+       "{\\rtf1{\\colortbl;\\red99999999999\\green-5\\blue7;}{\\fonttbl{\\f99999999999 X;}}"
+       "\\fs99999999999999999999 a\\fs-4 b\\cf1 c\\u99999999999?d\\u-99999999999?e"
+       "\\uc99999999999 \\u65 fghij}");
   EXPECT_EQ(doc.toPlainText(), "abcdeA");
   EXPECT_DOUBLE_EQ(FormatAt(doc, "a").fontPointSize(), 12.0);
   EXPECT_DOUBLE_EQ(FormatAt(doc, "b").fontPointSize(), 12.0);
@@ -93,8 +93,7 @@ TEST(RtfMalformed, BinaryJunkNeverBreaksTheDocument) {
     QByteArray junk = "{\\rtf1 ";
     const int length = static_cast<int>(next() % 600);
     for (int i = 0; i < length; ++i) {
-      junk += (next() % 3 == 0) ? static_cast<char>(next() & 0xFF)
-                                : alphabet[next() % (sizeof alphabet - 1)];
+      junk += (next() % 3 == 0) ? static_cast<char>(next() & 0xFF) : alphabet[next() % (sizeof alphabet - 1)];
     }
     QTextDocument doc;
     Load(doc, junk);

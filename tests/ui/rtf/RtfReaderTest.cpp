@@ -25,10 +25,10 @@ TEST(RtfRead, TextParagraphsAndBreaks) {
   QTextDocument doc;
   // Line ends in the file mean nothing; the space after a control word is
   // its delimiter; the last \par adds no empty paragraph.
-  Load(doc, "{\\rtf1 Erste\r\n Zeile\\par Zweite\\tab Spalte\\line Umbruch\\par\r\n"
-            "\\par Vierte \\{\\}\\\\ Ende\\~x\\par}");
-  EXPECT_EQ(Paragraphs(doc), (QStringList{U("Erste Zeile"),
-                                          U("Zweite\tSpalte\u2028Umbruch"), QString(),
+  Load(doc,
+       "{\\rtf1 Erste\r\n Zeile\\par Zweite\\tab Spalte\\line Umbruch\\par\r\n"
+       "\\par Vierte \\{\\}\\\\ Ende\\~x\\par}");
+  EXPECT_EQ(Paragraphs(doc), (QStringList{U("Erste Zeile"), U("Zweite\tSpalte\u2028Umbruch"), QString(),
                                           U("Vierte {}\\ Ende\u00A0x")}));
 }
 
@@ -50,8 +50,9 @@ TEST(RtfRead, LoadingReplacesTheContent) {
 
 TEST(RtfRead, CharacterAttributesSwitchOnAndOff) {
   QTextDocument doc;
-  Load(doc, "{\\rtf1 n0 \\b b1\\b0  n1 \\i i1\\i0  n2 \\ul u1\\ulnone  n3 \\ul u2\\ul0  n4 "
-            "\\strike s1\\strike0  n5 \\uldb u3\\plain  n6 \\b\\i\\ul\\strike all\\plain  n7}");
+  Load(doc,
+       "{\\rtf1 n0 \\b b1\\b0  n1 \\i i1\\i0  n2 \\ul u1\\ulnone  n3 \\ul u2\\ul0  n4 "
+       "\\strike s1\\strike0  n5 \\uldb u3\\plain  n6 \\b\\i\\ul\\strike all\\plain  n7}");
   EXPECT_TRUE(FormatAt(doc, "b1").font().bold());
   EXPECT_TRUE(FormatAt(doc, "i1").fontItalic());
   EXPECT_TRUE(FormatAt(doc, "u1").fontUnderline());
@@ -62,8 +63,7 @@ TEST(RtfRead, CharacterAttributesSwitchOnAndOff) {
   EXPECT_TRUE(all.font().bold() && all.fontItalic() && all.fontUnderline() && all.fontStrikeOut());
   for (const char* plain : {"n0", "n1", "n2", "n3", "n4", "n5", "n6", "n7"}) {
     const QTextCharFormat f = FormatAt(doc, plain);
-    EXPECT_FALSE(f.font().bold() || f.fontItalic() || f.fontUnderline() || f.fontStrikeOut())
-        << plain;
+    EXPECT_FALSE(f.font().bold() || f.fontItalic() || f.fontUnderline() || f.fontStrikeOut()) << plain;
   }
 }
 
@@ -82,8 +82,9 @@ TEST(RtfRead, GroupsRestoreFormattingAndSizesAreHalfPoints) {
 
 TEST(RtfRead, ParagraphAlignment) {
   QTextDocument doc;
-  Load(doc, "{\\rtf1 \\pard links\\par\\qc mitte\\par\\pard\\qr rechts\\par\\qj block\\par"
-            "\\pard wieder links\\par\\qc spaet gesetzt\\qr\\par}");
+  Load(doc,
+       "{\\rtf1 \\pard links\\par\\qc mitte\\par\\pard\\qr rechts\\par\\qj block\\par"
+       "\\pard wieder links\\par\\qc spaet gesetzt\\qr\\par}");
   EXPECT_EQ(AlignmentOf(doc, 0), Qt::AlignLeft);
   EXPECT_EQ(AlignmentOf(doc, 1), Qt::AlignHCenter);
   EXPECT_EQ(AlignmentOf(doc, 2), Qt::AlignRight);
@@ -95,10 +96,11 @@ TEST(RtfRead, ParagraphAlignment) {
 
 TEST(RtfRead, FontTableAndDefaultFont) {
   QTextDocument doc;
-  Load(doc, "{\\rtf1\\ansi\\deff1{\\fonttbl{\\f0\\froman Times New Roman;}"
-            "{\\f1\\fswiss{\\*\\panose 020b0604020202020204}Arial{\\*\\falt Helvetica};}"
-            "\\f2\\fmodern Courier New;\\f3 Ohne Semikolon}"
-            "standard \\f0 times \\f2 courier \\f9 unbekannt \\plain plain}");
+  Load(doc,
+       "{\\rtf1\\ansi\\deff1{\\fonttbl{\\f0\\froman Times New Roman;}"
+       "{\\f1\\fswiss{\\*\\panose 020b0604020202020204}Arial{\\*\\falt Helvetica};}"
+       "\\f2\\fmodern Courier New;\\f3 Ohne Semikolon}"
+       "standard \\f0 times \\f2 courier \\f9 unbekannt \\plain plain}");
   EXPECT_EQ(FamilyAt(doc, "standard"), "Arial");
   EXPECT_EQ(FamilyAt(doc, "times"), "Times New Roman");
   EXPECT_EQ(FamilyAt(doc, "courier"), "Courier New");
@@ -108,8 +110,9 @@ TEST(RtfRead, FontTableAndDefaultFont) {
 
 TEST(RtfRead, ColorTable) {
   QTextDocument doc;
-  Load(doc, "{\\rtf1{\\colortbl;\\red255\\green0\\blue0;\\green128;\\red0\\green0\\blue0;}"
-            "auto \\cf1 rot \\cf2 gruen \\cf3 schwarz \\cf0 wieder \\cf99 fehlt}");
+  Load(doc,
+       "{\\rtf1{\\colortbl;\\red255\\green0\\blue0;\\green128;\\red0\\green0\\blue0;}"
+       "auto \\cf1 rot \\cf2 gruen \\cf3 schwarz \\cf0 wieder \\cf99 fehlt}");
   EXPECT_EQ(FormatAt(doc, "auto").foreground().style(), Qt::NoBrush);
   EXPECT_EQ(FormatAt(doc, "rot").foreground().color(), QColor(255, 0, 0));
   EXPECT_EQ(FormatAt(doc, "gruen").foreground().color(), QColor(0, 128, 0));
@@ -126,11 +129,14 @@ TEST(RtfRead, HexEscapesFollowTheCodePage) {
   Load(doc, "{\\rtf1\\ansi\\ansicpg1250 \\'b9\\'e8}");
   EXPECT_EQ(doc.toPlainText(), U("ąč"));
   // The font's charset wins over the document's code page.
-  Load(doc, "{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0 Arial;}{\\f1\\fcharset204 Arial Cyr;}}"
-            "\\'e4\\f1\\'e4\\f0\\'e4}");
+  Load(doc,
+       "{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0 Arial;}{\\f1\\fcharset204 Arial Cyr;}}"
+       "\\'e4\\f1\\'e4\\f0\\'e4}");
   EXPECT_EQ(doc.toPlainText(), U("äдä"));
   // Raw 8-bit text is read in the same code page.
-  Load(doc, "{\\rtf1\\ansi\\ansicpg1252 Gr\xf6\xdf" "e}");
+  Load(doc,
+       "{\\rtf1\\ansi\\ansicpg1252 Gr\xf6\xdf"
+       "e}");
   EXPECT_EQ(doc.toPlainText(), U("Größe"));
 }
 
@@ -163,22 +169,27 @@ TEST(RtfRead, UnicodeAndItsFallback) {
 
 TEST(RtfRead, SkippedGroupsAndFieldResults) {
   QTextDocument doc;
-  Load(doc, "{\\rtf1{\\stylesheet{\\s0 Normal;}}{\\info{\\title Titel}{\\author Autor}}"
-            "{\\*\\generator Test;}{\\*\\unbekannt{verschachtelt}text}"
-            "{\\header Kopf}{\\footer Fuss}A{\\pict\\wmetafile8 0100\\bin4 }{}\\'}B"
-            "{\\field{\\*\\fldinst HYPERLINK \"x\"}{\\fldrslt Ergebnis}}"
-            "{\\field{\\fldinst PAGE}{\\fldrslt 1}}"
-            "{\\upr{Ansi}{\\*\\ud{Unicode}}}{\\*\\bkmkstart m}C}");
-  EXPECT_EQ(doc.toPlainText(), "AB" "Ergebnis" "1" "Unicode" "C");
+  Load(doc,
+       "{\\rtf1{\\stylesheet{\\s0 Normal;}}{\\info{\\title Titel}{\\author Autor}}"
+       "{\\*\\generator Test;}{\\*\\unbekannt{verschachtelt}text}"
+       "{\\header Kopf}{\\footer Fuss}A{\\pict\\wmetafile8 0100\\bin4 }{}\\'}B"
+       "{\\field{\\*\\fldinst HYPERLINK \"x\"}{\\fldrslt Ergebnis}}"
+       "{\\field{\\fldinst PAGE}{\\fldrslt 1}}"
+       "{\\upr{Ansi}{\\*\\ud{Unicode}}}{\\*\\bkmkstart m}C}");
+  EXPECT_EQ(doc.toPlainText(),
+            "AB"
+            "Ergebnis"
+            "1"
+            "Unicode"
+            "C");
 }
 
 TEST(RtfRead, WordPadFile) {
   QTextDocument doc;
   Load(doc, DataFile("wordpad.rtf"));
   EXPECT_EQ(Paragraphs(doc),
-            (QStringList{U("Zelvar-Beam Ergebnis"),
-                         U("Fett, kursiv, unterstrichen, durchgestrichen"), U("Rot und Blau"),
-                         U("Größte Abstände: 45° bzw. 90°"), U("Rechts"),
+            (QStringList{U("Zelvar-Beam Ergebnis"), U("Fett, kursiv, unterstrichen, durchgestrichen"),
+                         U("Rot und Blau"), U("Größte Abstände: 45° bzw. 90°"), U("Rechts"),
                          U("Blocksatz\tmit Tab\u2028und Zeilenumbruch"), U("Euro: € ą")}));
   EXPECT_EQ(FamilyAt(doc, "Zelvar"), "Calibri");
   EXPECT_DOUBLE_EQ(FormatAt(doc, "Zelvar").fontPointSize(), 11.0);
@@ -202,9 +213,8 @@ TEST(RtfRead, WordPadFile) {
 TEST(RtfRead, LibreOfficeWriterFile) {
   QTextDocument doc;
   Load(doc, DataFile("libreoffice.rtf"));
-  EXPECT_EQ(Paragraphs(doc),
-            (QStringList{U("Zelvar-Beam nach Kalvex"), U("Größte Abstände"),
-                         U("Winkel 45° bzw. 90° grün"), U("Listing Verweis Bild: Ende")}));
+  EXPECT_EQ(Paragraphs(doc), (QStringList{U("Zelvar-Beam nach Kalvex"), U("Größte Abstände"),
+                                          U("Winkel 45° bzw. 90° grün"), U("Listing Verweis Bild: Ende")}));
   EXPECT_EQ(FamilyAt(doc, "Zelvar"), "Liberation Serif");
   EXPECT_DOUBLE_EQ(FormatAt(doc, "Zelvar").fontPointSize(), 12.0);
   const QTextCharFormat heading = FormatAt(doc, U("Größte"));

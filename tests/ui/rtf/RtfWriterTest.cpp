@@ -61,8 +61,9 @@ TEST(RtfWrite, TablesListEachFontAndColourOnce) {
   cursor.insertText("zwei ", RunFormat("Arial", 9));
   cursor.insertText("drei", red);
   const QByteArray rtf = WriteRtf(doc);
-  EXPECT_TRUE(rtf.contains("{\\fonttbl{\\f0\\fnil\\fcharset0 Courier New;}"
-                           "{\\f1\\fnil\\fcharset0 Arial;}}"));
+  EXPECT_TRUE(
+      rtf.contains("{\\fonttbl{\\f0\\fnil\\fcharset0 Courier New;}"
+                   "{\\f1\\fnil\\fcharset0 Arial;}}"));
   EXPECT_TRUE(rtf.contains("{\\colortbl;\\red255\\green0\\blue0;}"));
 }
 
@@ -104,8 +105,8 @@ TEST(RtfWrite, RoundTripKeepsFormatting) {
 
   QTextDocument back;
   Load(back, WriteRtf(doc));
-  EXPECT_EQ(Paragraphs(back), (QStringList{"standard fett kursiv ", "unterstrichen durch",
-                                           "rechts", "block"}));
+  EXPECT_EQ(Paragraphs(back),
+            (QStringList{"standard fett kursiv ", "unterstrichen durch", "rechts", "block"}));
   // Runs without their own font take the document's.
   EXPECT_EQ(FamilyAt(back, "standard"), "Courier New");
   EXPECT_DOUBLE_EQ(FormatAt(back, "standard").fontPointSize(), 10.0);

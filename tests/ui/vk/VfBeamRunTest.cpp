@@ -6,24 +6,25 @@
 #include <sstream>
 
 #include "cli/CommandLine.h"
-#include "tests/ui/vk/VkTestSupport.h"
+#include "tests/ui/vk/VfTestSupport.h"
 
 namespace zb {
 namespace {
 
-using test::VkTest;
+using test::VfTest;
 
-class VfBeamRunTest : public VkTest {
+class VfBeamRunTest : public VfTest {
  protected:
   QByteArray ComputeBeam() {
-    QTest::mouseClick(form->Command1, Qt::LeftButton);
+    QTest::mouseClick(form->calculateButton_, Qt::LeftButton);
     return WithoutStamp(workDir.filePath("Zelvar-Beam.txt"));
   }
 
   static QByteArray CommandLineReport(std::vector<std::string> arguments) {
     QTemporaryDir folder;
     std::ostringstream out, err;
-    EXPECT_EQ(RunCommandLine(arguments, out, err, {[] { return std::string("jetzt"); }, folder.path().toStdString()}),
+    EXPECT_EQ(RunCommandLine(arguments, out, err,
+                             {[] { return std::string("jetzt"); }, folder.path().toStdString()}),
               kExitCompleted)
         << err.str();
     return WithoutStamp(folder.filePath("Zelvar-Beam.txt"));
@@ -40,7 +41,7 @@ class VfBeamRunTest : public VkTest {
 
 TEST_F(VfBeamRunTest, AnActiveEstimateGivesTheReportTheCommandsHeightAndDiameterLines) {
   zb::ui::frmVk& w = OpenVf();
-  w.mnuErdbodenKor->trigger();
+  w.groundCorrectionAction_->trigger();
   Enter(w, "50,2", "3", "2");
   Compute(w);
   const QByteArray report = ComputeBeam();
@@ -56,7 +57,7 @@ TEST_F(VfBeamRunTest, ClosingTheWindowSwitchesTheBeamRunBackToItsOwnVelocityFact
 
   CloseWindow(&w);
   EXPECT_FALSE(module->IsShown(zb::ui::frmVk::kWindowClass));
-  form->Text4->setText("0,95");
+  form->velocityFactorEdit_->setText("0,95");
   const QByteArray report = ComputeBeam();
   EXPECT_FALSE(report.contains("Antennenh\xf6he"));
   EXPECT_EQ(report, CommandLineReport({"--vk", "0,95"}));

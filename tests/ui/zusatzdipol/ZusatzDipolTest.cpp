@@ -18,9 +18,9 @@
 #include "tests/support/DesktopInput.h"
 #include "tests/support/FakeUiPlatform.h"
 #include "ui/app/Module1.h"
-#include "ui/program/ProgramWindows.h"
 #include "ui/beamform/frmHauptform.h"
 #include "ui/frame/MDIForm1.h"
+#include "ui/program/ProgramWindows.h"
 #include "ui/zusatzdipol/ZusatzDipol.h"
 
 namespace zb::test {
@@ -49,7 +49,7 @@ class ZusatzDipolTest : public ::testing::Test {
   ui::MDIForm1& Frame() { return module->Windows().Default<ui::MDIForm1>(); }
   ui::frmHauptform& BeamForm() { return module->Windows().Default<ui::frmHauptform>(); }
   void Open() {
-    Frame().mnuBerZusDipol_Click();
+    Frame().OnCoupledDipoleClicked();
     window = &module->Windows().Default<ui::ZusatzDipol>();
     QApplication::processEvents();
   }
@@ -57,17 +57,19 @@ class ZusatzDipolTest : public ::testing::Test {
   // Tabs from "&Rechnen" to the box (Tab selects its text) and types or
   // pastes over it.
   void TypeInto(QLineEdit* box, const QString& text, bool paste = false) {
-    window->Command1->setFocus(Qt::TabFocusReason);
+    window->calculateButton_->setFocus(Qt::TabFocusReason);
     for (int tabs = 0; tabs < 8 && QApplication::focusWidget() != box; ++tabs) PressKey(Qt::Key_Tab);
     ASSERT_EQ(QApplication::focusWidget(), box);
     paste ? PasteText(text) : TypeKeys(text);
   }
   void RunWorkedExample() {
-    const QString entries[] = {"14,0", "21,2", "300", "2", "2", "0,946"};  // Text2, 1, 3, 5, 4, 6
-    QLineEdit* boxes[] = {window->Text2, window->Text1, window->Text3,
-                          window->Text5, window->Text4, window->Text6};
+    const QString entries[] = {"14,0", "21,2", "300",
+                               "2",    "2",    "0,946"};  // exciterResonanceEdit_, 1, 3, 5, 4, 6
+    QLineEdit* boxes[] = {window->exciterResonanceEdit_, window->wantedFrequencyEdit_,
+                          window->impedanceEdit_,        window->exciterDiameterEdit_,
+                          window->dipoleDiameterEdit_,   window->exciterVfEdit_};
     for (int i = 0; i < 6; ++i) TypeInto(boxes[i], entries[i]);
-    QTest::mouseClick(window->Command1, Qt::LeftButton);
+    QTest::mouseClick(window->calculateButton_, Qt::LeftButton);
   }
 
   QTemporaryDir workDir;
@@ -78,12 +80,12 @@ class ZusatzDipolTest : public ::testing::Test {
 };
 
 TEST_F(ZusatzDipolTest, OpensFromTheBeamFormWithRechnenFocusedThenTabsToInfo) {
-  BeamForm().Text4->setText("0,95");
-  BeamForm().Text7->setText("2");
+  BeamForm().velocityFactorEdit_->setText("0,95");
+  BeamForm().conductorDiameterEdit_->setText("2");
   Open();
-  EXPECT_EQ(QApplication::focusWidget(), window->Command1);
-  EXPECT_EQ(QStringList(
-                {window->Text3->text(), window->Text4->text(), window->Text5->text(), window->Text6->text()}),
+  EXPECT_EQ(QApplication::focusWidget(), window->calculateButton_);
+  EXPECT_EQ(QStringList({window->impedanceEdit_->text(), window->dipoleDiameterEdit_->text(),
+                         window->exciterDiameterEdit_->text(), window->exciterVfEdit_->text()}),
             QStringList({"300", "2", "2", "0,95"}));
   QStringList walk;
   for (int i = 0; i < 7; ++i) {
@@ -101,17 +103,18 @@ TEST_F(ZusatzDipolTest, OpensFromTheBeamFormWithRechnenFocusedThenTabsToInfo) {
 TEST_F(ZusatzDipolTest, WorkedExampleTypedThenReopeningLoadsAgain) {
   Open();
   RunWorkedExample();
-  EXPECT_EQ(window->Label8->text(), "236");
-  EXPECT_EQ(window->Label10->text(), "6,693");
+  EXPECT_EQ(window->spacingValue_->text(), "236");
+  EXPECT_EQ(window->lengthValue_->text(), "6,693");
   EXPECT_EQ(platform.beeps, 0);
   window->parentWidget()->close();  // the child window's close button
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   ASSERT_TRUE(window.isNull());
-  BeamForm().Text7->setText("3");
+  BeamForm().conductorDiameterEdit_->setText("3");
   Open();
-  EXPECT_EQ(QStringList({window->Text1->text(), window->Text4->text(), window->Label8->text()}),
+  EXPECT_EQ(QStringList({window->wantedFrequencyEdit_->text(), window->dipoleDiameterEdit_->text(),
+                         window->spacingValue_->text()}),
             QStringList({"", "3", ""}));
-  EXPECT_EQ(QApplication::focusWidget(), window->Command1);
+  EXPECT_EQ(QApplication::focusWidget(), window->calculateButton_);
 }
 
 // Huge (pasted), negative and unreadable entries in any box: a beep and the focus, or
@@ -119,24 +122,24 @@ TEST_F(ZusatzDipolTest, WorkedExampleTypedThenReopeningLoadsAgain) {
 TEST_F(ZusatzDipolTest, NoEntryEndsTheProgram) {
   Open();
   int errorBoxes = 0;
-  for (QLineEdit* box :
-       {window->Text1, window->Text2, window->Text3, window->Text4, window->Text5, window->Text6}) {
+  for (QLineEdit* box : {window->wantedFrequencyEdit_, window->exciterResonanceEdit_, window->impedanceEdit_,
+                         window->dipoleDiameterEdit_, window->exciterDiameterEdit_, window->exciterVfEdit_}) {
     for (const QString bad : {"1E39", "-5", "abc"}) {
       SCOPED_TRACE((box->objectName() + " " + bad).toStdString());
       RunWorkedExample();
       TypeInto(box, bad, bad == "1E39");
       platform.answers = {MsgResult::Ok};
       const std::size_t shown = platform.messages.size();
-      QTest::mouseClick(window->Command1, Qt::LeftButton);
+      QTest::mouseClick(window->calculateButton_, Qt::LeftButton);
       if (platform.messages.size() == shown) continue;
       ++errorBoxes;
       EXPECT_EQ(platform.messages.back().title, " Fehler ");
-      EXPECT_EQ(window->Label8->text() + " " + window->Label10->text(), "236 6,693");
+      EXPECT_EQ(window->spacingValue_->text() + " " + window->lengthValue_->text(), "236 6,693");
     }
   }
   EXPECT_GE(errorBoxes, 6);  // at least every "1E39"
   RunWorkedExample();
-  EXPECT_EQ(window->Label10->text(), "6,693");
+  EXPECT_EQ(window->lengthValue_->text(), "6,693");
 }
 
 // For a look by eye, when ZB_SHOT_DIR names a folder (run with -platform xcb).
@@ -145,13 +148,13 @@ TEST_F(ZusatzDipolTest, NoEntryEndsTheProgram) {
 // whose text is selected (the box would paste over it or cut it).
 TEST_F(ZusatzDipolTest, TheFramesMenuShortcutsWinOverTheBoxes) {
   Open();
-  TypeInto(window->Text3, "300");
-  window->Text3->selectAll();
+  TypeInto(window->impedanceEdit_, "300");
+  window->impedanceEdit_->selectAll();
   PressKey(Qt::Key_V, Qt::ControlModifier);
-  EXPECT_EQ(window->Text3->text(), "300");
+  EXPECT_EQ(window->impedanceEdit_->text(), "300");
   EXPECT_NE(Frame().findChild<QWidget*>("frmVk"), nullptr);
-  TypeInto(window->Text1, "21,2");
-  const QPointer<QLineEdit> box = window->Text1;
+  TypeInto(window->wantedFrequencyEdit_, "21,2");
+  const QPointer<QLineEdit> box = window->wantedFrequencyEdit_;
   box->selectAll();
   PressKey(Qt::Key_X, Qt::ControlModifier);
   EXPECT_FALSE(Frame().isVisible());
@@ -164,7 +167,7 @@ TEST_F(ZusatzDipolTest, Screenshot) {
   if (folder.isEmpty()) GTEST_SKIP() << "ZB_SHOT_DIR not set";
   Open();
   RunWorkedExample();
-  window->Command1->setFocus();
+  window->calculateButton_->setFocus();
   QTest::qWait(300);
   EXPECT_TRUE(window->grab().save(folder + "/zusatzdipol.png"));
   EXPECT_TRUE(Frame().grab().save(folder + "/zusatzdipol-frame.png"));

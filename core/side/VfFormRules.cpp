@@ -1,8 +1,8 @@
-#include "core/side/VkFormRules.h"
+#include "core/side/VfFormRules.h"
 
 #include "core/numbers/NumberText.h"
 #include "core/numbers/RuntimeError.h"
-#include "core/side/VkFormAccess.h"
+#include "core/side/VfFormAccess.h"
 
 namespace zb {
 
@@ -10,7 +10,7 @@ namespace {
 
 constexpr float kHighBandFrom = 50.0f;  // MHz: from here on the antenna hangs lower
 
-constexpr VkModeTexts kVfMode{
+constexpr VfWindowModeTexts kVfMode{
     kVfTitle,
     "Zelvar-Beam Vf errechnen",
     "Verkürzung in % durch ",
@@ -39,7 +39,7 @@ constexpr VkModeTexts kVfMode{
     false,
 };
 
-constexpr VkModeTexts kPruningMode{
+constexpr VfWindowModeTexts kPruningMode{
     kPruningTitle,
     "Zelvar-Beam Pruning/Optimieren",
     " Neu: ",
@@ -49,11 +49,11 @@ constexpr VkModeTexts kPruningMode{
     "VF gesamt:",
     "Antennenlänge lS:",
     "Länge lS ändern um [mm]:",
-    kVfMode.label10,
-    kVfMode.label12,
-    kVfMode.label4Tip,
-    kVfMode.label6Tip,
-    kVfMode.label8Tip,
+    kVfMode.reflectorChange,
+    kVfMode.directorChange,
+    kVfMode.heightShareOrVfTip,
+    kVfMode.slendernessOrLengthTip,
+    kVfMode.estimateOrRadiatorTip,
     "gemessene Antennenlänge",
     "gemessene Resonanzfrequenz der Antenne",
     "gewünschte Resonanzfrequenz der Antenne",
@@ -68,34 +68,36 @@ constexpr VkModeTexts kPruningMode{
     true,
 };
 
-constexpr int kVfModeCommand1Top = 3420;
-constexpr int kCommand1AboveBottom = 1050;
+constexpr int kVfModeCalculateButtonTop = 3420;
+constexpr int kCalculateButtonAboveBottom = 1050;
 
 }  // namespace
 
-bool IsVfMode(std::string_view title) { return title == kVfTitle; }
-
-VkLoadedTexts LoadedVkTexts(const std::string& beamText1, const std::string& beamText7) {
+VfWindowLoadedTexts LoadedVfWindowTexts(const std::string& beamFrequency,
+                                        const std::string& beamConductorDiameter) {
   float frequency = 0;
   try {
-    frequency = ParseNumber(beamText1);
+    frequency = ParseNumber(beamFrequency);
   } catch (const RuntimeError&) {
     // A frequency beyond any number counts as a low band, not as a failed load.
   }
   const float height = frequency >= kHighBandFrom ? 3.0f : 10.0f;
-  return {kVkTagLoaded, beamText1, FormatNumber(height, "#0.0"), beamText7};
+  return {VfWindowStatus::Loaded, beamFrequency, FormatNumber(height, "#0.0"), beamConductorDiameter};
 }
 
-const VkModeTexts& VfModeTexts() { return kVfMode; }
-const VkModeTexts& PruningModeTexts() { return kPruningMode; }
+const VfWindowModeTexts& VfModeTexts() { return kVfMode; }
+const VfWindowModeTexts& PruningModeTexts() { return kPruningMode; }
 
-int Command1Top(std::string_view title, int windowHeightTwips) {
-  return IsVfMode(title) ? kVfModeCommand1Top : Command1TopAboveBottom(windowHeightTwips);
+int CalculateButtonTop(VfWindowMode mode, int windowHeightTwips) {
+  return mode == VfWindowMode::Estimate ? kVfModeCalculateButtonTop
+                                        : CalculateButtonTopAboveBottom(windowHeightTwips);
 }
 
-int Command1TopAboveBottom(int windowHeightTwips) { return windowHeightTwips - kCommand1AboveBottom; }
+int CalculateButtonTopAboveBottom(int windowHeightTwips) {
+  return windowHeightTwips - kCalculateButtonAboveBottom;
+}
 
-void HandOverVf(VkFormAccess& form) {
+void HandOverVf(VfFormAccess& form) {
   form.SetBeamFormVelocityFactor(FormatNumber(form.EstimatedVf(), "0.00##"));
   if (const std::string frequency = form.FrequencyText(); !frequency.empty())
     form.SetBeamFormFrequency(frequency);

@@ -9,12 +9,13 @@
 
 #include "core/shared/TextColour.h"
 #include "core/shared/VfWindowState.h"
+#include "core/side/VfFormRules.h"
 
 namespace zb {
 
-class VkFormAccess : public VfWindowState {
+class VfFormAccess : public VfWindowState {
  public:
-  virtual std::string Title() = 0;  // tells the two modes apart
+  virtual VfWindowMode Mode() = 0;
 
   // Estimating the velocity factor. The entries, frequency (MHz), height
   // above ground (m) and wire diameter (mm), are those of VfWindowState.
@@ -29,7 +30,7 @@ class VkFormAccess : public VfWindowState {
   virtual void SetHeightShare(const std::string& caption) = 0;
   virtual void SetHeightShareColour(TextColour colour) = 0;
   virtual void SetEstimate(const std::string& caption) = 0;
-  virtual bool VkUebernehmenChecked() = 0;  // "&Vk übernehmen"
+  virtual bool TakeOverVfChecked() = 0;  // "&Vk übernehmen"
   // The vf of the last completed estimate in this window, 0 before the first.
   virtual float EstimatedVf() = 0;
   virtual void SetEstimatedVf(float vf) = 0;
@@ -52,7 +53,7 @@ class VkFormAccess : public VfWindowState {
   virtual void SetReflectorChange(const std::string& caption) = 0;
   virtual void SetDirectorChange(const std::string& caption) = 0;
 
-  virtual void SetTag(const std::string& marker) = 0;
+  virtual void SetStatus(VfWindowStatus status) = 0;
 
   // The beam form's boxes this window writes (the beam form is created
   // hidden if it does not exist yet).

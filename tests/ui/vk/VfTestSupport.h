@@ -13,20 +13,20 @@
 
 namespace zb::test {
 
-class VkTest : public FormTest {
+class VfTest : public FormTest {
  protected:
   // "1. &Verkürzungsfaktor".
   zb::ui::frmVk& OpenVf() {
-    frame().mnuVk_Click();
+    frame().OnVelocityFactorClicked();
     QApplication::processEvents();
     return module->Windows().Default<zb::ui::frmVk>();
   }
 
-  // "3. Pruning / Optimieren": the window the frame keeps as PruningFenster.
+  // "3. Pruning / Optimieren": the window the frame keeps as pruningWindow_.
   zb::ui::frmVk* OpenPruning() {
-    frame().mnuPruning_Click();
+    frame().OnPruningClicked();
     QApplication::processEvents();
-    return qobject_cast<zb::ui::frmVk*>(frame().PruningFenster.data());
+    return qobject_cast<zb::ui::frmVk*>(frame().pruningWindow_.data());
   }
 
   // Closes a child window as its close button does.
@@ -37,12 +37,12 @@ class VkTest : public FormTest {
   }
 
   void Enter(zb::ui::frmVk& w, const QString& t1, const QString& t2, const QString& t3) {
-    TypeInto(w.Text1, t1);
-    TypeInto(w.Text2, t2);
-    TypeInto(w.Text3, t3);
+    TypeInto(w.frequencyOrLengthEdit_, t1);
+    TypeInto(w.heightOrResonanceEdit_, t2);
+    TypeInto(w.diameterOrWantedEdit_, t3);
   }
 
-  static void Compute(zb::ui::frmVk& w) { QTest::mouseClick(w.Command1, Qt::LeftButton); }
+  static void Compute(zb::ui::frmVk& w) { QTest::mouseClick(w.calculateButton_, Qt::LeftButton); }
 
   // Read from what the control draws (tests/support/DrawnText.h).
   static bool Red(QWidget* value) { return test::DrawnRed(value); }

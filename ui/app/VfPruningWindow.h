@@ -6,9 +6,9 @@
 
 namespace zb::ui {
 
-class VkWindow {
+class VfPruningWindow {
  public:
-  virtual ~VkWindow() = default;
+  virtual ~VfPruningWindow() = default;
 
   // "1. &Verkürzungsfaktor": the estimator, shown as a child window.
   virtual void OpenInVfMode() = 0;

@@ -1,4 +1,4 @@
-#include "ui/frame/FrameSettings.h"
+#include "ui/app/Settings.h"
 
 #include <QLocale>
 #include <QSettings>
@@ -57,7 +57,8 @@ std::optional<int> SettingToInteger(const QString& text) {
   const std::optional<double> value = SettingToDouble(text);
   if (!value) return std::nullopt;
   const double rounded = std::nearbyint(*value);  // ties to even in the default rounding mode
-  if (rounded < std::numeric_limits<std::int16_t>::min() || rounded > std::numeric_limits<std::int16_t>::max())
+  if (rounded < std::numeric_limits<std::int16_t>::min() ||
+      rounded > std::numeric_limits<std::int16_t>::max())
     return std::nullopt;
   return static_cast<int>(rounded);
 }

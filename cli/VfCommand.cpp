@@ -5,13 +5,13 @@
 #include "cli/CliPlatform.h"
 #include "cli/CommandLine.h"
 #include "cli/HeadlessBeamForm.h"
-#include "cli/HeadlessVkForm.h"
+#include "cli/HeadlessVfForm.h"
 #include "cli/JsonText.h"
 #include "cli/SubcommandOptions.h"
 #include "cli/Subcommands.h"
 #include "core/shared/ModuleState.h"
 #include "core/side/VfEstimationRun.h"
-#include "core/side/VkFormRules.h"
+#include "core/side/VfFormRules.h"
 
 namespace zb {
 
@@ -24,14 +24,15 @@ std::string Red(TextColour colour, const char* why) {
 
 // The two shares of the shortening are percentages, labelled as such (the
 // window's "Antennenhöhe:" beside a percentage reads like a height).
-std::string ScreenRows(HeadlessVkForm& form) {
-  const VkModeTexts& t = VfModeTexts();
-  return ShownRow(t.label3, form.Text3() + Red(form.Text3Colour(), "begrenzt")) +
+std::string ScreenRows(HeadlessVfForm& form) {
+  const VfWindowModeTexts& t = VfModeTexts();
+  return ShownRow(t.diameterOrWanted,
+                  form.DiameterOrWanted() + Red(form.DiameterOrWantedColour(), "begrenzt")) +
          ShownRow("Verkürzung durch Schlankheitsgrad [%]:",
-                  form.Label7() + Red(form.Label7Colour(), "außerhalb 2 - 9 %")) +
+                  form.SlendernessOrLength() + Red(form.SlendernessOrLengthColour(), "außerhalb 2 - 9 %")) +
          ShownRow("Verkürzung durch Antennenhöhe [%]:",
-                  form.Label5() + Red(form.Label5Colour(), "außerhalb 2 - 10 %")) +
-         ShownRow(t.label8, form.Label9());
+                  form.HeightShareOrVf() + Red(form.HeightShareOrVfColour(), "außerhalb 2 - 10 %")) +
+         ShownRow(t.estimateOrRadiator, form.EstimateOrRadiator());
 }
 
 std::string EstimateJson(const VfEstimationOutcome& outcome) {
@@ -43,39 +44,44 @@ std::string EstimateJson(const VfEstimationOutcome& outcome) {
          ",\"heightPercent\":" + ShortestText(e.heightPercent) + ",\"vf\":" + ShortestText(e.vf) + "}";
 }
 
-std::string FormJson(HeadlessVkForm& form, const VfEstimationOutcome& outcome) {
-  // The control names (Text1, Label7, ...) are deprecated and go after one
+std::string FormJson(HeadlessVfForm& form, const VfEstimationOutcome& outcome) {
+  // The keys named after the controls ("Text1", "Label7", ...) are deprecated and go after one
   // release; the names after them say what the values are.
   return "{" + JsonTextMember("Text1", form.FrequencyText()) + JsonTextMember("Text2", form.HeightText()) +
-         JsonTextMember("Text3", form.Text3()) +
-         JsonTextMember("Text3Colour", TextColourName(form.Text3Colour())) +
-         JsonTextMember("Label7", form.Label7()) +
-         JsonTextMember("Label7Colour", TextColourName(form.Label7Colour())) +
-         JsonTextMember("Label5", form.Label5()) +
-         JsonTextMember("Label5Colour", TextColourName(form.Label5Colour())) +
-         JsonTextMember("Label9", form.Label9()) + JsonTextMember("frequencyText", form.FrequencyText()) +
-         JsonTextMember("heightText", form.HeightText()) + JsonTextMember("diameterText", form.Text3()) +
-         JsonTextMember("diameterColour", TextColourName(form.Text3Colour())) +
-         JsonTextMember("slendernessPercentText", form.Label7()) +
-         JsonTextMember("slendernessPercentColour", TextColourName(form.Label7Colour())) +
-         JsonTextMember("heightPercentText", form.Label5()) +
-         JsonTextMember("heightPercentColour", TextColourName(form.Label5Colour())) +
-         JsonTextMember("vfText", form.Label9()) + "\"estimate\":" + EstimateJson(outcome) + "}\n";
+         JsonTextMember("Text3", form.DiameterOrWanted()) +
+         JsonTextMember("Text3Colour", TextColourName(form.DiameterOrWantedColour())) +
+         JsonTextMember("Label7", form.SlendernessOrLength()) +
+         JsonTextMember("Label7Colour", TextColourName(form.SlendernessOrLengthColour())) +
+         JsonTextMember("Label5", form.HeightShareOrVf()) +
+         JsonTextMember("Label5Colour", TextColourName(form.HeightShareOrVfColour())) +
+         JsonTextMember("Label9", form.EstimateOrRadiator()) +
+         JsonTextMember("frequencyText", form.FrequencyText()) +
+         JsonTextMember("heightText", form.HeightText()) +
+         JsonTextMember("diameterText", form.DiameterOrWanted()) +
+         JsonTextMember("diameterColour", TextColourName(form.DiameterOrWantedColour())) +
+         JsonTextMember("slendernessPercentText", form.SlendernessOrLength()) +
+         JsonTextMember("slendernessPercentColour", TextColourName(form.SlendernessOrLengthColour())) +
+         JsonTextMember("heightPercentText", form.HeightShareOrVf()) +
+         JsonTextMember("heightPercentColour", TextColourName(form.HeightShareOrVfColour())) +
+         JsonTextMember("vfText", form.EstimateOrRadiator()) + "\"estimate\":" + EstimateJson(outcome) +
+         "}\n";
 }
 
 // The box to correct, by its caption; the height box also with what it holds now.
-std::string FocusNote(HeadlessVkForm& form) {
-  const VkModeTexts& t = VfModeTexts();
-  if (form.Focus() == "Text1") return "Feld „" + ShownCaption(t.label1) + "“\n";
-  return "Feld „" + ShownCaption(t.label2) + "“, das Feld enthält jetzt \"" + form.HeightText() + "\"\n";
+std::string FocusNote(HeadlessVfForm& form) {
+  const VfWindowModeTexts& t = VfModeTexts();
+  if (form.Focus() == HeadlessVfForm::Box::FrequencyOrLength)
+    return "Feld „" + ShownCaption(t.frequencyOrLength) + "“\n";
+  return "Feld „" + ShownCaption(t.heightOrResonance) + "“, das Feld enthält jetzt \"" + form.HeightText() +
+         "\"\n";
 }
 
 int Estimate(const GivenOptions& given, std::ostream& out, std::ostream& err) {
   CliPlatform platform(false);
   HeadlessBeamForm beamForm(platform);
-  HeadlessVkForm form(beamForm.FrequencyText(), beamForm.ConductorDiameterText());
+  HeadlessVfForm form(beamForm.FrequencyText(), beamForm.ConductorDiameterText());
   form.SetBoxes(given.at("--frequenz"), given.at("--hoehe"), given.at("--durchmesser"));
-  form.SetErdbodenKor(given.contains("--erdbodenkorrektur"));
+  form.SetGroundCorrection(given.contains("--erdbodenkorrektur"));
   const ModuleState state;
   const VfEstimationOutcome outcome = RunVfEstimation(form, state, platform);
   const bool completed = outcome.completed;
@@ -86,7 +92,7 @@ int Estimate(const GivenOptions& given, std::ostream& out, std::ostream& err) {
 
 }  // namespace
 
-const UsageSection& VkUsage() {
+const UsageSection& VfUsage() {
   static const UsageSection section{
       "vk",
       {"Schätzt den Verkürzungsfaktor eines blanken Drahtdipols wie das Fenster \"VF berechnen\": Die Texte "
@@ -116,8 +122,8 @@ const UsageSection& VkUsage() {
   return section;
 }
 
-int RunVkCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
-  return RunSubcommand(VkUsage(), arguments, out, err,
+int RunVfCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+  return RunSubcommand(VfUsage(), arguments, out, err,
                        [&](const GivenOptions& given) { return Estimate(given, out, err); });
 }
 

@@ -1,7 +1,8 @@
 #pragma once
-// The frame's placement in the per-user settings store: application
-// "Zelvar-Beam", section "Settings". Every value is kept as text; numbers are
-// written and read with the user's locale.
+// The program's per-user settings store, the one place that opens it:
+// application "Zelvar-Beam", section "Settings". Every value is kept as text;
+// the frame's numbers are written with a decimal point and read in either
+// form.
 
 #include <QString>
 #include <optional>
