@@ -11,22 +11,6 @@ namespace zb {
 // pruning calculation.
 enum class VfWindowStatus { Empty, Loaded, Estimated, Pruned };
 
-// The window's state marker as the printouts know it: "", "-", "Aktiv",
-// "Optimieren".
-inline const char* VfWindowTag(VfWindowStatus status) {
-  switch (status) {
-    case VfWindowStatus::Loaded:
-      return "-";
-    case VfWindowStatus::Estimated:
-      return "Aktiv";
-    case VfWindowStatus::Pruned:
-      return "Optimieren";
-    case VfWindowStatus::Empty:
-      break;
-  }
-  return "";
-}
-
 class VfWindowState {
  public:
   virtual ~VfWindowState() = default;

@@ -15,21 +15,21 @@ namespace zb::ui {
 
 namespace {
 
-// The Tag of a velocity-factor window; "" for a window without one.
-std::string TagOf(QWidget& window) {
+// What a velocity-factor window holds; Empty for a window that is none.
+zb::VfWindowStatus StatusOf(QWidget& window) {
   auto* state = WindowRegistry::IfOffers<zb::VfWindowState>(window);
-  return state ? zb::VfWindowTag(state->Status()) : std::string();
+  return state ? state->Status() : zb::VfWindowStatus::Empty;
 }
 
 class ProgramInputWindows final : public InputPrintWindows {
  public:
   ProgramInputWindows(Module1& module, QWidget* pruningWindow)
-      : beamForm_(module.Window(window_class::kBeamForm), [] { return std::string(); }) {
+      : beamForm_(module.Window(window_class::kBeamForm), [] { return zb::VfWindowStatus::Empty; }) {
     // A velocity-factor window that is not loaded holds no estimate; asking
     // would load it.
     if (QWidget* vk = module.Windows().LoadedDefault(window_class::kVelocityFactor))
-      vk_.emplace(*vk, [vk] { return TagOf(*vk); });
-    if (pruningWindow) pruning_.emplace(*pruningWindow, [pruningWindow] { return TagOf(*pruningWindow); });
+      vk_.emplace(*vk, [vk] { return StatusOf(*vk); });
+    if (pruningWindow) pruning_.emplace(*pruningWindow, [pruningWindow] { return StatusOf(*pruningWindow); });
   }
 
   PrintableWindow& BeamForm() override { return beamForm_; }

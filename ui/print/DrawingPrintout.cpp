@@ -37,6 +37,14 @@ double Dots(QPainter& painter, double twips) {
   return twips * painter.device()->logicalDpiX() / kTwipsPerInch;
 }
 
+// The title in the page's top left corner, over the drawing.
+void PrintTitle(QPainter& painter) {
+  QFont font(QStringLiteral("Arial"), 10);
+  font.setStyleHint(QFont::SansSerif);
+  painter.setFont(font);
+  painter.drawText(QPointF(0, painter.fontMetrics().ascent()), QStringLiteral(" Kalvex-Zelvar-Beam"));
+}
+
 }  // namespace
 
 std::int16_t PrintedSide(std::int16_t frameSide, std::int16_t pageSide) {
@@ -79,14 +87,7 @@ void PrintDrawing(UiPlatform& platform, DrawingPrintFrame& frame) {
          frame.Picture().Render(painter,
                                 QRectF(0, 0, Dots(painter, size.width()), Dots(painter, size.height())));
        }},
-      {"PrintTitle",
-       [&] {
-         QPainter& painter = job.Painter();
-         QFont font(QStringLiteral("Arial"), 10);
-         font.setStyleHint(QFont::SansSerif);
-         painter.setFont(font);
-         painter.drawText(QPointF(0, painter.fontMetrics().ascent()), QStringLiteral(" Kalvex-Zelvar-Beam"));
-       }},
+      {"PrintTitle", [&] { PrintTitle(job.Painter()); }},
       {"LetEventsRun", [&] { platform.DoEvents(); }},
       {"EndPrintJob", [&] { job.End(); }},
       {"LetEventsRunAgain", [&] { platform.DoEvents(); }},

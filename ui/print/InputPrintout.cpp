@@ -17,9 +17,6 @@ namespace zb::ui {
 
 namespace {
 
-const char* const kTagEstimate = "Aktiv";
-const char* const kTagPruning = "Optimieren";
-
 // What the printout changed for the paper and has not put back yet: a
 // control and the visibility it had on screen. Whatever way the printout
 // ends (also "Abbrechen" in the " Druck-Fehler " box), the rest is put back,
@@ -59,12 +56,13 @@ void AddSideWindowSteps(std::vector<PrintStep>& steps, UiPlatform& platform, Pri
       if (print) step();
     };
   };
-  steps.push_back({"HideCommand1", when([&] { screen.Change(*window, QStringLiteral("Command1"), false); })});
-  steps.push_back({"ShowLabel14", when([&] { screen.Change(*window, QStringLiteral("Label14"), true); })});
+  steps.push_back({"HideButton", when([&] { screen.Change(*window, QStringLiteral("Command1"), false); })});
+  steps.push_back({"ShowPrintTitle", when([&] { screen.Change(*window, QStringLiteral("Label14"), true); })});
   steps.push_back({"PrintWindow", when([&] { PrintForm(window->ClientArea(), job); })});
   steps.push_back({"LetEventsRun", when([&] { platform.DoEvents(); })});
-  steps.push_back({"HideLabel14", when([&] { screen.Change(*window, QStringLiteral("Label14"), false); })});
-  steps.push_back({"ShowCommand1", when([&] { screen.Change(*window, QStringLiteral("Command1"), true); })});
+  steps.push_back(
+      {"HidePrintTitle", when([&] { screen.Change(*window, QStringLiteral("Label14"), false); })});
+  steps.push_back({"ShowButton", when([&] { screen.Change(*window, QStringLiteral("Command1"), true); })});
 }
 
 }  // namespace
@@ -86,22 +84,22 @@ void PrintInputs(UiPlatform& platform, InputPrintWindows& windows) {
   std::vector<PrintStep> steps = {
       {"Hourglass", [&] { platform.SetHourglass(true); }},
       {"AppendHeading", [&] { windows.AppendToBeamInfo(InputPrintHeading(QDate::currentDate())); }},
-      {"HideCommand1", [&] { screen.Change(beamForm, QStringLiteral("Command1"), false); }},
-      {"HideCommand2", [&] { screen.Change(beamForm, QStringLiteral("Command2"), false); }},
+      {"HideCalculateButton", [&] { screen.Change(beamForm, QStringLiteral("Command1"), false); }},
+      {"HideShowButton", [&] { screen.Change(beamForm, QStringLiteral("Command2"), false); }},
       {"PrintBeamForm", [&] { PrintForm(beamForm.ClientArea(), job); }},
       {"LetEventsRun", [&] { platform.DoEvents(); }},
-      {"ShowCommand1", [&] { screen.Change(beamForm, QStringLiteral("Command1"), true); }},
-      {"ShowCommand2", [&] { screen.Change(beamForm, QStringLiteral("Command2"), true); }},
-      {"CheckVkWindow",
+      {"ShowCalculateButton", [&] { screen.Change(beamForm, QStringLiteral("Command1"), true); }},
+      {"ShowShowButton", [&] { screen.Change(beamForm, QStringLiteral("Command2"), true); }},
+      {"CheckVfWindow",
        [&] {
          vfWindow = windows.VelocityFactorWindow();
-         printVfWindow = vfWindow && vfWindow->Tag() == kTagEstimate;
+         printVfWindow = vfWindow && vfWindow->Status() == zb::VfWindowStatus::Estimated;
        }},
   };
   AddSideWindowSteps(steps, platform, job, vfWindow, printVfWindow, screen);
   steps.push_back({"CheckPruningWindow", [&] {
                      pruningWindow = windows.PruningWindow();
-                     printPruning = pruningWindow && pruningWindow->Tag() == kTagPruning;
+                     printPruning = pruningWindow && pruningWindow->Status() == zb::VfWindowStatus::Pruned;
                    }});
   AddSideWindowSteps(steps, platform, job, pruningWindow, printPruning, screen);
   steps.push_back({"EndPrintJob", [&] { job.End(); }});

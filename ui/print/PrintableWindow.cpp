@@ -6,8 +6,8 @@
 
 namespace zb::ui {
 
-WidgetPrintable::WidgetPrintable(QWidget& window, std::function<std::string()> tag)
-    : window_(window), tag_(std::move(tag)) {}
+WidgetPrintable::WidgetPrintable(QWidget& window, std::function<zb::VfWindowStatus()> status)
+    : window_(window), status_(std::move(status)) {}
 
 void WidgetPrintable::SetControlVisible(const QString& control, bool visible) {
   auto* widget = window_.findChild<QWidget*>(control);

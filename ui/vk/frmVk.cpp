@@ -42,7 +42,7 @@ void frmVk::ConnectEvents() {
   connect(takeOverVfAction_, &QAction::triggered, this,
           [this] { guarded_([this] { OnTakeOverVfClicked(); }); });
   // "&Erdbodenkorrektur" needs no handler: the next estimate reads its check
-  // mark, and so does the beam run while the window is "Aktiv".
+  // mark, and so does the beam run while the window holds an estimate.
   estimateOrRadiatorValue_->installEventFilter(this);
   LetMenuShortcutsComeFirst({frequencyOrLengthEdit_, heightOrResonanceEdit_, diameterOrWantedEdit_});
 }

@@ -64,7 +64,7 @@ class frmVk : public QWidget, public VfPruningWindow, public zb::VfFormAccess {
   void OnEstimateDoubleClicked();
   void OnTakeOverVfClicked();
 
-  // VfWindowState: what the beam run reads while the window is "Aktiv", and
+  // VfWindowState: what the beam run reads while the window holds an estimate, and
   // the entries the estimation reads.
   zb::VfWindowStatus Status() override { return status_; }
   bool GroundCorrection() override;
@@ -112,6 +112,7 @@ class frmVk : public QWidget, public VfPruningWindow, public zb::VfFormAccess {
  private:
   void BuildControls();
   void BuildMenu();
+  void BuildResultControls();
   void PlaceControls();
   void ApplyModeTexts(const zb::VfWindowModeTexts& texts);
   void SetHeightTwips(int twips);

@@ -17,29 +17,29 @@ using zb::ui::PrintableWindow;
 using zb::ui::WidgetPrintable;
 
 // A velocity-factor or pruning window as the printout sees it: its title
-// label for the paper (hidden on the screen), its button and Tag.
+// label for the paper (hidden on the screen), its button and what it holds.
 struct SideWindow {
   explicit SideWindow(const char* title) {
     auto* layout = new QVBoxLayout(&widget);
     layout->addWidget(printTitle);
-    layout->addWidget(command1);
+    layout->addWidget(button);
     printTitle->setObjectName(QStringLiteral("Label14"));
-    command1->setObjectName(QStringLiteral("Command1"));
+    button->setObjectName(QStringLiteral("Command1"));
     printTitle->setText(QString::fromUtf8(title));
     printTitle->hide();
     widget.resize(300, 120);
   }
   QWidget widget;
   QLabel* printTitle = new QLabel(&widget);
-  QPushButton* command1 = new QPushButton(QStringLiteral("Übernehmen"), &widget);
-  std::string tag = "-";
-  WidgetPrintable printable{widget, [this] { return tag; }};
+  QPushButton* button = new QPushButton(QStringLiteral("Übernehmen"), &widget);
+  zb::VfWindowStatus status = zb::VfWindowStatus::Loaded;
+  WidgetPrintable printable{widget, [this] { return status; }};
 };
 
 class InputPrintoutTest : public PrintTest, public zb::ui::InputPrintWindows {
  protected:
   PrintableWindow& BeamForm() override {
-    if (!beamForm) beamForm.emplace(*form, [] { return std::string(); });
+    if (!beamForm) beamForm.emplace(*form, [] { return zb::VfWindowStatus::Empty; });
     return *beamForm;
   }
   void AppendToBeamInfo(const std::string& text) override { form->AppendToInfo(text); }
@@ -73,20 +73,22 @@ TEST_F(InputPrintoutTest, BeamFormAloneWithHeadingAndWithoutButtonsTwice) {
 
 TEST_F(InputPrintoutTest, SideWindowsOnlyWhileTheyHoldAResult) {
   struct Case {
-    const char* vkTag;
+    zb::VfWindowStatus vk;
     bool pruningOpen;
-    const char* pruningTag;
+    zb::VfWindowStatus pruning;
     bool vkPrinted;
     bool pruningPrinted;
   };
   // A pruning window that was closed and opened anew has no result. Both
   // windows with results, and a closed pruning window, are printed from the
   // real windows in RealWindowsPrintoutTest.
-  for (const Case& c : {Case{"-", true, "-", false, false}, Case{"", true, "Optimieren", false, true},
-                        Case{"Aktiv", true, "", true, false}}) {
-    SCOPED_TRACE(std::string(c.vkTag) + "/" + c.pruningTag);
-    vk.tag = c.vkTag;
-    pruning.tag = c.pruningTag;
+  using Status = zb::VfWindowStatus;
+  for (const Case& c : {Case{Status::Loaded, true, Status::Loaded, false, false},
+                        Case{Status::Empty, true, Status::Pruned, false, true},
+                        Case{Status::Estimated, true, Status::Empty, true, false}}) {
+    SCOPED_TRACE(std::to_string(static_cast<int>(c.vk)) + "/" + std::to_string(static_cast<int>(c.pruning)));
+    vk.status = c.vk;
+    pruning.status = c.pruning;
     pruningOpen = c.pruningOpen;
     zb::ui::PrintInputs(platform, *this);
     EXPECT_EQ(PrintedPages(), 1 + c.vkPrinted + c.pruningPrinted);
@@ -96,7 +98,7 @@ TEST_F(InputPrintoutTest, SideWindowsOnlyWhileTheyHoldAResult) {
     EXPECT_FALSE(text.contains(QStringLiteral("Übernehmen")));
     for (SideWindow* window : {&vk, &pruning}) {
       EXPECT_TRUE(window->printTitle->isHidden());
-      EXPECT_FALSE(window->command1->isHidden());
+      EXPECT_FALSE(window->button->isHidden());
     }
   }
   EXPECT_TRUE(platform.messages.empty());
@@ -132,13 +134,13 @@ TEST_F(InputPrintoutTest, NoPrinterShowsTheBoxIgnoreGoesOnAbortShowsTheButtonsAg
 }
 
 TEST_F(InputPrintoutTest, AbortWithASideWindowToPrintLeavesEveryControlAsOnScreen) {
-  vk.tag = "Aktiv";
+  vk.status = zb::VfWindowStatus::Estimated;
   platform.printerInstalled = false;
   platform.answers = {MsgResult::Abort};
   Choose("mnuDatDruck");
   ASSERT_EQ(platform.messages.size(), 1u);
   EXPECT_TRUE(ButtonsVisible());
-  EXPECT_FALSE(vk.command1->isHidden());
+  EXPECT_FALSE(vk.button->isHidden());
   EXPECT_TRUE(vk.printTitle->isHidden());
   EXPECT_FALSE(platform.hourglass);
 }
