@@ -1,6 +1,8 @@
 #include "tools/wmfgen/DrawingDescription.h"
 
 #include <cmath>
+#include <functional>
+#include <map>
 #include <memory>
 
 #include "core/numbers/Cp1252.h"
@@ -137,6 +139,109 @@ WmfPoint ArrowHead(WmfWriter& out, WmfPoint from, WmfPoint to, int head) {
   return Round(to.x - ux * head * 0.8, to.y - uy * head * 0.8);
 }
 
+using Tokens = std::vector<Token>;
+
+PenStyle ToPenStyle(const Token& token) {
+  if (token.text == "solid") return PenStyle::kSolid;
+  if (token.text == "dash") return PenStyle::kDash;
+  if (token.text == "dot") return PenStyle::kDot;
+  if (token.text == "none") return PenStyle::kNull;
+  throw DescriptionError("unknown pen style " + token.text);
+}
+
+TextAlign ToTextAlign(const Token& token) {
+  if (token.text == "left") return TextAlign::kLeft;
+  if (token.text == "center") return TextAlign::kCenter;
+  if (token.text == "right") return TextAlign::kRight;
+  throw DescriptionError("text alignment must be left, center or right");
+}
+
+void Pen(WmfWriter& out, const Tokens& t) {
+  if (t.size() != 3 && t.size() != 4) throw DescriptionError("pen takes a width, a style and a colour");
+  const PenStyle style = ToPenStyle(t[2]);
+  out.SetPen(ToInt(t[1]), style, t.size() == 4 ? ToColor(t[3]) : 0);
+}
+
+void Brush(WmfWriter& out, const Tokens& t) {
+  Expect(t, 2);
+  if (t[1].text == "none")
+    out.SetBrush(false);
+  else
+    out.SetBrush(true, ToColor(t[1]));
+}
+
+void Font(WmfWriter& out, const Tokens& t) {
+  if (t.size() < 3 || !t[1].quoted) throw DescriptionError("font takes a quoted name and a height");
+  bool bold = false, italic = false;
+  for (std::size_t i = 3; i < t.size(); ++i) {
+    if (t[i].text == "bold")
+      bold = true;
+    else if (t[i].text == "italic")
+      italic = true;
+    else
+      throw DescriptionError("unknown font option " + t[i].text);
+  }
+  out.SetFont(t[1].text, ToInt(t[2]), bold, italic);
+}
+
+void Line(WmfWriter& out, const Tokens& t) { out.Polyline(ToPoints(t, 1, 2)); }
+
+void Polygon(WmfWriter& out, const Tokens& t) { out.Polygon(ToPoints(t, 1, 3)); }
+
+void Rect(WmfWriter& out, const Tokens& t) {
+  Expect(t, 5);
+  out.Rectangle(ToInt(t[1]), ToInt(t[2]), ToInt(t[3]), ToInt(t[4]));
+}
+
+void Circle(WmfWriter& out, const Tokens& t) {
+  Expect(t, 4);
+  const int cx = ToInt(t[1]), cy = ToInt(t[2]), r = ToInt(t[3]);
+  out.Ellipse(cx - r, cy - r, cx + r, cy + r);
+}
+
+// "arrow" has a head at its end; "dim" (a dimension line) at both ends.
+void Arrow(WmfWriter& out, const Tokens& t) {
+  Expect(t, 6);
+  WmfPoint a{ToInt(t[1]), ToInt(t[2])}, b{ToInt(t[3]), ToInt(t[4])};
+  const int head = ToInt(t[5]);
+  const WmfPoint shaftEnd = ArrowHead(out, a, b, head);
+  const WmfPoint shaftStart = t[0].text == "dim" ? ArrowHead(out, b, a, head) : a;
+  out.Polyline({shaftStart, shaftEnd});
+}
+
+void Text(WmfWriter& out, const Tokens& t) {
+  Expect(t, 5);
+  if (!t[4].quoted) throw DescriptionError("text must be quoted");
+  const TextAlign align = ToTextAlign(t[1]);
+  out.Text(ToInt(t[2]), ToInt(t[3]), align, ToCp1252(t[4].text));
+}
+
+// The drawing commands after "picture".
+using Command = void (*)(WmfWriter&, const Tokens&);
+const std::map<std::string, Command, std::less<>>& Commands() {
+  static const std::map<std::string, Command, std::less<>> commands = {
+      {"pen", Pen},   {"brush", Brush},   {"font", Font},   {"line", Line}, {"polygon", Polygon},
+      {"rect", Rect}, {"circle", Circle}, {"arrow", Arrow}, {"dim", Arrow}, {"text", Text}};
+  return commands;
+}
+
+// One line of the description; "picture" makes the writer.
+void ApplyLine(std::string_view line, std::unique_ptr<WmfWriter>& out) {
+  const Tokens t = SplitLine(line);
+  if (t.empty()) return;
+  const std::string& command = t[0].text;
+  if (command == "picture") {
+    Expect(t, 4);
+    if (out) throw DescriptionError("picture given twice");
+    out = std::make_unique<WmfWriter>(ToInt(t[1]), ToInt(t[2]), ToInt(t[3]));
+    return;
+  }
+  if (!out) throw DescriptionError("the first command must be picture");
+  const auto it = Commands().find(command);
+  if (it == Commands().end()) throw DescriptionError("unknown command " + command);
+  it->second(*out, t);
+}
+
 }  // namespace
 
 std::vector<std::uint8_t> GenerateWmf(std::string_view description, const std::string& sourceName) {
@@ -150,82 +255,7 @@ std::vector<std::uint8_t> GenerateWmf(std::string_view description, const std::s
     start = end + 1;
     ++lineNumber;
     try {
-      const std::vector<Token> t = SplitLine(line);
-      if (t.empty()) continue;
-      const std::string& command = t[0].text;
-      if (command == "picture") {
-        Expect(t, 4);
-        if (out) throw DescriptionError("picture given twice");
-        out = std::make_unique<WmfWriter>(ToInt(t[1]), ToInt(t[2]), ToInt(t[3]));
-        continue;
-      }
-      if (!out) throw DescriptionError("the first command must be picture");
-      if (command == "pen") {
-        if (t.size() != 3 && t.size() != 4) throw DescriptionError("pen takes a width, a style and a colour");
-        PenStyle style;
-        if (t[2].text == "solid")
-          style = PenStyle::kSolid;
-        else if (t[2].text == "dash")
-          style = PenStyle::kDash;
-        else if (t[2].text == "dot")
-          style = PenStyle::kDot;
-        else if (t[2].text == "none")
-          style = PenStyle::kNull;
-        else
-          throw DescriptionError("unknown pen style " + t[2].text);
-        out->SetPen(ToInt(t[1]), style, t.size() == 4 ? ToColor(t[3]) : 0);
-      } else if (command == "brush") {
-        Expect(t, 2);
-        if (t[1].text == "none")
-          out->SetBrush(false);
-        else
-          out->SetBrush(true, ToColor(t[1]));
-      } else if (command == "font") {
-        if (t.size() < 3 || !t[1].quoted) throw DescriptionError("font takes a quoted name and a height");
-        bool bold = false, italic = false;
-        for (std::size_t i = 3; i < t.size(); ++i) {
-          if (t[i].text == "bold")
-            bold = true;
-          else if (t[i].text == "italic")
-            italic = true;
-          else
-            throw DescriptionError("unknown font option " + t[i].text);
-        }
-        out->SetFont(t[1].text, ToInt(t[2]), bold, italic);
-      } else if (command == "line") {
-        out->Polyline(ToPoints(t, 1, 2));
-      } else if (command == "polygon") {
-        out->Polygon(ToPoints(t, 1, 3));
-      } else if (command == "rect") {
-        Expect(t, 5);
-        out->Rectangle(ToInt(t[1]), ToInt(t[2]), ToInt(t[3]), ToInt(t[4]));
-      } else if (command == "circle") {
-        Expect(t, 4);
-        const int cx = ToInt(t[1]), cy = ToInt(t[2]), r = ToInt(t[3]);
-        out->Ellipse(cx - r, cy - r, cx + r, cy + r);
-      } else if (command == "arrow" || command == "dim") {
-        Expect(t, 6);
-        WmfPoint a{ToInt(t[1]), ToInt(t[2])}, b{ToInt(t[3]), ToInt(t[4])};
-        const int head = ToInt(t[5]);
-        const WmfPoint shaftEnd = ArrowHead(*out, a, b, head);
-        const WmfPoint shaftStart = command == "dim" ? ArrowHead(*out, b, a, head) : a;
-        out->Polyline({shaftStart, shaftEnd});
-      } else if (command == "text") {
-        Expect(t, 5);
-        if (!t[4].quoted) throw DescriptionError("text must be quoted");
-        TextAlign align;
-        if (t[1].text == "left")
-          align = TextAlign::kLeft;
-        else if (t[1].text == "center")
-          align = TextAlign::kCenter;
-        else if (t[1].text == "right")
-          align = TextAlign::kRight;
-        else
-          throw DescriptionError("text alignment must be left, center or right");
-        out->Text(ToInt(t[2]), ToInt(t[3]), align, ToCp1252(t[4].text));
-      } else {
-        throw DescriptionError("unknown command " + command);
-      }
+      ApplyLine(line, out);
     } catch (const DescriptionError& e) {
       throw DescriptionError(sourceName + ":" + std::to_string(lineNumber) + ": " + e.what());
     } catch (const std::invalid_argument& e) {

@@ -71,6 +71,28 @@ void frmVk::BuildControls() {
   heightOrResonanceLabel_->setBuddy(heightOrResonanceEdit_);
   diameterOrWantedLabel_->setBuddy(diameterOrWantedEdit_);
 
+  BuildResultControls();
+
+  calculateButton_ = new QPushButton(QStringLiteral("&Rechnen"), clientArea_);
+  calculateButton_->setObjectName(QStringLiteral("Command1"));
+
+  printTitleLabel_ = NewPlainLabel("Label14", clientArea_);
+  printTitleLabel_->setFont(TahomaFont());
+  printTitleLabel_->hide();  // shown only on a printout of the window
+
+  SetTabOrder({frequencyOrLengthEdit_, heightOrResonanceEdit_, diameterOrWantedEdit_, calculateButton_});
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->setMenuBar(menuBar_);
+  layout->addWidget(clientArea_, 1);
+  ApplyModeTexts(zb::VfModeTexts());
+  PlaceControls();
+}
+
+// The results: captions and values, whose texts depend on the mode.
+void frmVk::BuildResultControls() {
   resultGroup_ = NewGroup("Frame1", "", clientArea_);
   slendernessOrLengthCaption_ = NewPlainLabel("Label6", resultGroup_);
   slendernessOrLengthValue_ = NewValueLabel("Label7", resultGroup_);
@@ -90,23 +112,6 @@ void frmVk::BuildControls() {
                                 std::pair{reflectorChangeCaption_, reflectorChangeValue_},
                                 std::pair{directorChangeCaption_, directorChangeValue_}})
     caption->setBuddy(value);
-
-  calculateButton_ = new QPushButton(QStringLiteral("&Rechnen"), clientArea_);
-  calculateButton_->setObjectName(QStringLiteral("Command1"));
-
-  printTitleLabel_ = NewPlainLabel("Label14", clientArea_);
-  printTitleLabel_->setFont(TahomaFont());
-  printTitleLabel_->hide();  // shown only on a printout of the window
-
-  SetTabOrder({frequencyOrLengthEdit_, heightOrResonanceEdit_, diameterOrWantedEdit_, calculateButton_});
-
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(0);
-  layout->setMenuBar(menuBar_);
-  layout->addWidget(clientArea_, 1);
-  ApplyModeTexts(zb::VfModeTexts());
-  PlaceControls();
 }
 
 void frmVk::BuildMenu() {
