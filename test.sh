@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: once normally, once
-# with AddressSanitizer and UndefinedBehaviorSanitizer. Everything runs as on
-# a German desktop (the desktop test also in the C locale).
+# with AddressSanitizer and UndefinedBehaviorSanitizer; checks the code's
+# layout and lint in between. Everything runs as on a German desktop (the
+# desktop test also in the C locale).
 set -euo pipefail
 cd "$(dirname "$0")"
 source tools/packages.sh
@@ -15,6 +16,9 @@ echo "== Build and test (build/)"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build
 ctest --test-dir build --output-on-failure -j "$jobs"
+
+# The layout and the curated clang-tidy checks, over build/'s compile commands.
+tools/lint.sh build
 
 echo "== Build and test with sanitizers (build-asan/)"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug \

@@ -12,6 +12,7 @@ ZB_PACKAGES=(
   cups printer-driver-cups-pdf
   dbus at-spi2-core python3-pyatspi qt6-gtk-platformtheme qt6-charts-dev
   locales qt6-serialport-dev
+  clang-format clang-tidy
 )
 
 # The locales the tests run in besides C (test.sh generates them): a German

@@ -3,7 +3,7 @@
 namespace zb {
 
 locale_t CLocale() {
-  static const locale_t c = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0));
+  static const locale_t c = newlocale(LC_ALL_MASK, "C", nullptr);
   return c;
 }
 

@@ -77,7 +77,7 @@ void frmAnalysator::StopAsking() {
 
 // The path of the listed analyser shown, or the path the user typed.
 QString frmAnalysator::ChosenPort() const {
-  const QString shown = portBox->currentText().trimmed();
+  QString shown = portBox->currentText().trimmed();
   for (int i = 0; i < portBox->count(); ++i)
     if (portBox->itemText(i) == shown) return portBox->itemData(i).toString();
   return shown;

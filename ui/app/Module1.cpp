@@ -34,7 +34,7 @@ QString Module1::FindDataFile(const QString& name) const {
 QString Module1::FindFileIn(const QStringList& folders, const QString& name, const QString& otherwise) {
   for (const QString& folder : folders) {
     if (folder.isEmpty()) continue;
-    const QString path = QDir(folder).filePath(name);
+    QString path = QDir(folder).filePath(name);
     if (QFileInfo(path).isFile()) return path;
   }
   return otherwise;

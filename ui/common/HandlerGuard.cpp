@@ -5,7 +5,7 @@
 
 namespace zb::ui {
 
-std::string HandlerErrorText(std::exception_ptr error, const std::string& lineBreak) {
+std::string HandlerErrorText(const std::exception_ptr& error, const std::string& lineBreak) {
   try {
     std::rethrow_exception(error);
   } catch (const zb::RuntimeError& runtimeError) {
@@ -18,7 +18,7 @@ std::string HandlerErrorText(std::exception_ptr error, const std::string& lineBr
   }
 }
 
-void ShowHandlerError(zb::Platform& platform, std::exception_ptr error,
+void ShowHandlerError(zb::Platform& platform, const std::exception_ptr& error,
                       const std::string& lineBreak) noexcept {
   try {
     platform.SetHourglass(false);

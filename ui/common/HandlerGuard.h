@@ -14,10 +14,10 @@ namespace zb::ui {
 // What the " Fehler " box says about the exception that ended a handler:
 // an overflow asks for smaller values, a run-time error gives its
 // description, anything else the general error text.
-std::string HandlerErrorText(std::exception_ptr error, const std::string& lineBreak);
+std::string HandlerErrorText(const std::exception_ptr& error, const std::string& lineBreak);
 
 // Shows the exception that ended a handler (exclamation icon, OK). Never throws.
-void ShowHandlerError(zb::Platform& platform, std::exception_ptr error,
+void ShowHandlerError(zb::Platform& platform, const std::exception_ptr& error,
                       const std::string& lineBreak) noexcept;
 
 // Runs an event handler; an exception ends the handler and is shown.

@@ -23,14 +23,14 @@ namespace zb::ui {
 namespace {
 
 // Larger files are not taken for drawings.
-constexpr qint64 kMaxFileBytes = 64 * 1024 * 1024;
+constexpr qint64 kMaxFileBytes = qint64{64} * 1024 * 1024;
 constexpr std::uint32_t kPlaceableKey = 0x9AC6CDD7;
 constexpr std::size_t kPlaceableHeaderBytes = 22;
 constexpr std::size_t kMetaHeaderBytes = 18;
 
 std::uint16_t Word(const QByteArray& b, std::size_t at) {
   return static_cast<std::uint16_t>(static_cast<unsigned char>(b[static_cast<qsizetype>(at)]) |
-                                    (static_cast<unsigned char>(b[static_cast<qsizetype>(at + 1)]) << 8));
+                                    (static_cast<unsigned char>(b[static_cast<qsizetype>(at) + 1]) << 8));
 }
 std::int16_t Short(const QByteArray& b, std::size_t at) { return static_cast<std::int16_t>(Word(b, at)); }
 std::uint32_t DWord(const QByteArray& b, std::size_t at) {

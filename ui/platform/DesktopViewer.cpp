@@ -100,14 +100,14 @@ QString FindDesktopEntryFile(const QString& desktopId, const QStringList& dataDi
   for (const QString& dataDir : dataDirs) {
     const QDir applications(QDir(dataDir).filePath(QStringLiteral("applications")));
     if (!applications.exists()) continue;
-    const QString direct = applications.filePath(desktopId);
+    QString direct = applications.filePath(desktopId);
     if (QFileInfo(direct).isFile()) return direct;
     // Entries in subfolders have the folder names joined with '-' in their id.
     if (!desktopId.contains(QLatin1Char('-'))) continue;
     QDirIterator it(applications.path(), {QStringLiteral("*.desktop")}, QDir::Files,
                     QDirIterator::Subdirectories);
     while (it.hasNext()) {
-      const QString file = it.next();
+      QString file = it.next();
       QString id = applications.relativeFilePath(file);
       id.replace(QLatin1Char('/'), QLatin1Char('-'));
       if (id == desktopId) return file;

@@ -40,7 +40,6 @@ class frmRTF : public QMainWindow, public TextViewWindow {
   static std::unique_ptr<QTextDocument> DocumentForPrinter(const QTextDocument& source,
                                                            const QTextCursor* selection, QPrinter& printer);
 
- public:
   static constexpr std::string_view kWindowClass = window_class::kQuickView;
 
   explicit frmRTF(Module1& module);

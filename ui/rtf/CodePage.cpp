@@ -57,7 +57,8 @@ std::optional<char16_t> Convert(iconv_t conversion, unsigned char byte) {
 // is lost.
 std::optional<UpperHalf> UpperHalfOf(const SupportedPage& page) {
   const iconv_t conversion = iconv_open("UTF-16LE", page.iconvName);
-  if (conversion == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
+  // iconv_open's failure value is (iconv_t)-1, a pointer made from an integer.
+  if (conversion == reinterpret_cast<iconv_t>(-1)) return std::nullopt;  // NOLINT(performance-no-int-to-ptr)
   UpperHalf half{};
   for (std::size_t i = 0; i < half.size(); ++i) {
     const auto byte = static_cast<unsigned char>(0x80 + i);
