@@ -13,11 +13,13 @@ ZB_PACKAGES=(
   dbus at-spi2-core python3-pyatspi qt6-gtk-platformtheme qt6-charts-dev
   locales qt6-serialport-dev
   clang-format clang-tidy
+  qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools
 )
 
 # The locales the tests run in besides C (test.sh generates them): a German
-# desktop's, where the C library writes numbers with a decimal comma.
-ZB_LOCALES=(de_DE.UTF-8)
+# desktop's, where the C library writes numbers with a decimal comma, and an
+# English one, where the program speaks English.
+ZB_LOCALES=(de_DE.UTF-8 en_US.UTF-8)
 
 zb_missing_packages() {
   local pkg

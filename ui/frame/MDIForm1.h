@@ -88,6 +88,7 @@ class MDIForm1 : public QMainWindow, public FrameWindow {
   //   OnPruningClicked mnuPruning       OnCoupledDipoleClicked mnuBerZusDipol
   //   OnSweepFileClicked mnuMessung     OnAnalyserClicked mnuAnalysator
   //   OnHelpClicked mnuHilfe            OnInfoClicked mnuInfo
+  //   BuildLanguageMenu mnuSprache (entries mnuDeutsch, mnuEnglish)
   void OnFileMenuOpening();
   void OnShowReportClicked();
   void OnPrintDrawingClicked();
@@ -122,6 +123,7 @@ class MDIForm1 : public QMainWindow, public FrameWindow {
   void BuildVariantMenu();
   void BuildCalculateMenu();
   void BuildHelpMenu();
+  void BuildLanguageMenu(QMenu* helpMenu);
   void ScheduleResize();
   void FocusWindowChanged(QWindow* window);
   void ChangeVariant(bool dreiQuertraeger);

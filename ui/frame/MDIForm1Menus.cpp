@@ -1,6 +1,7 @@
 // The frame's menus and what their entries do.
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
@@ -10,6 +11,7 @@
 #include "ui/app/AnalysatorWindow.h"
 #include "ui/app/MessungWindow.h"
 #include "ui/app/Module1.h"
+#include "ui/app/ProgramLanguage.h"
 #include "ui/app/VfPruningWindow.h"
 #include "ui/common/MenuEntries.h"
 #include "ui/common/Twips.h"
@@ -26,34 +28,33 @@ void MDIForm1::BuildMenus() {
 }
 
 void MDIForm1::BuildFileMenu() {
-  QMenu* fileMenu = AddSubmenu(this, "mnuDat", QStringLiteral("&Datei"));
+  QMenu* fileMenu = AddSubmenu(this, "mnuDat", tr("&Datei"));
   menuBar()->addMenu(fileMenu);
-  connect(AddEntry(fileMenu, "mnuAnzeigen", QStringLiteral("&Anzeigen/Drucken")), &QAction::triggered, this,
+  connect(AddEntry(fileMenu, "mnuAnzeigen", tr("&Anzeigen/Drucken")), &QAction::triggered, this,
           guarded_.Slot(this, &MDIForm1::OnShowReportClicked));
-  QMenu* printMenu = AddSubmenu(fileMenu, "mnuDruck", QStringLiteral("Drucken"));
+  QMenu* printMenu = AddSubmenu(fileMenu, "mnuDruck", tr("Drucken"));
   fileMenu->addMenu(printMenu);
-  connect(AddEntry(printMenu, "mnuZeichnDruck", QStringLiteral("Antennen&zeichnung ")), &QAction::triggered,
-          this, guarded_.Slot(this, &MDIForm1::OnPrintDrawingClicked));
-  printInputsAction_ = AddEntry(printMenu, "mnuDatDruck", QStringLiteral("&Eingaben"));
+  connect(AddEntry(printMenu, "mnuZeichnDruck", tr("Antennen&zeichnung ")), &QAction::triggered, this,
+          guarded_.Slot(this, &MDIForm1::OnPrintDrawingClicked));
+  printInputsAction_ = AddEntry(printMenu, "mnuDatDruck", tr("&Eingaben"));
   connect(printInputsAction_, &QAction::triggered, this,
           guarded_.Slot(this, &MDIForm1::OnPrintInputsClicked));
   AddSeparator(fileMenu, "mnuTrenn2");
-  connect(AddEntry(fileMenu, "mnuEnde", QStringLiteral("&Beenden"), QKeySequence(Qt::CTRL | Qt::Key_X)),
+  connect(AddEntry(fileMenu, "mnuEnde", tr("&Beenden"), QKeySequence(Qt::CTRL | Qt::Key_X)),
           &QAction::triggered, this, guarded_.Slot(this, &MDIForm1::OnQuitClicked));
   connect(fileMenu, &QMenu::aboutToShow, this, guarded_.Slot(this, &MDIForm1::OnFileMenuOpening));
 }
 
 void MDIForm1::BuildVariantMenu() {
-  QMenu* variantMenu = AddSubmenu(this, "mnuBauv", QStringLiteral("Bau&variante"));
+  QMenu* variantMenu = AddSubmenu(this, "mnuBauv", tr("Bau&variante"));
   menuBar()->addMenu(variantMenu);
-  twoSpreadersAction_ = AddEntry(variantMenu, "mnu2Querträger",
-                                 QStringLiteral("&2 Querträger (mit Spannseil)"), QKeySequence(Qt::Key_F2));
+  twoSpreadersAction_ =
+      AddEntry(variantMenu, "mnu2Querträger", tr("&2 Querträger (mit Spannseil)"), QKeySequence(Qt::Key_F2));
   twoSpreadersAction_->setCheckable(true);
   connect(twoSpreadersAction_, &QAction::triggered, this,
           guarded_.Slot(this, &MDIForm1::OnTwoSpreadersClicked));
   threeSpreadersAction_ =
-      AddEntry(variantMenu, "mnu3Querträger", QStringLiteral("&3 Querträger (ohne Spannseil)"),
-               QKeySequence(Qt::Key_F3));
+      AddEntry(variantMenu, "mnu3Querträger", tr("&3 Querträger (ohne Spannseil)"), QKeySequence(Qt::Key_F3));
   threeSpreadersAction_->setCheckable(true);
   connect(threeSpreadersAction_, &QAction::triggered, this,
           guarded_.Slot(this, &MDIForm1::OnThreeSpreadersClicked));
@@ -61,28 +62,27 @@ void MDIForm1::BuildVariantMenu() {
 }
 
 void MDIForm1::BuildCalculateMenu() {
-  QMenu* calculateMenu = AddSubmenu(this, "mnuBer", QStringLiteral("&Berechnen"));
+  QMenu* calculateMenu = AddSubmenu(this, "mnuBer", tr("&Berechnen"));
   menuBar()->addMenu(calculateMenu);
-  connect(AddEntry(calculateMenu, "mnuVk", QStringLiteral("1. &Verkürzungsfaktor"),
-                   QKeySequence(Qt::CTRL | Qt::Key_V)),
+  connect(AddEntry(calculateMenu, "mnuVk", tr("1. &Verkürzungsfaktor"), QKeySequence(Qt::CTRL | Qt::Key_V)),
           &QAction::triggered, this, guarded_.Slot(this, &MDIForm1::OnVelocityFactorClicked));
-  connect(AddEntry(calculateMenu, "mnuBerStromsAnt", QStringLiteral("2. &Zelvar-Beam"),
-                   QKeySequence(Qt::CTRL | Qt::Key_A)),
-          &QAction::triggered, this, guarded_.Slot(this, &MDIForm1::OnBeamClicked));
+  connect(
+      AddEntry(calculateMenu, "mnuBerStromsAnt", tr("2. &Zelvar-Beam"), QKeySequence(Qt::CTRL | Qt::Key_A)),
+      &QAction::triggered, this, guarded_.Slot(this, &MDIForm1::OnBeamClicked));
   AddSeparator(calculateMenu, "mnuTrenn1");
-  connect(AddEntry(calculateMenu, "mnuPruning", QStringLiteral("3. Pruning / Optimieren"),
+  connect(AddEntry(calculateMenu, "mnuPruning", tr("3. Pruning / Optimieren"),
                    QKeySequence(Qt::CTRL | Qt::Key_O)),
           &QAction::triggered, this, guarded_.Slot(this, &MDIForm1::OnPruningClicked));
   AddSeparator(calculateMenu, "mnuTrenn4");
-  connect(AddEntry(calculateMenu, "mnuMessung", QStringLiteral("4. &Messung auswerten\u2026"),
-                   QKeySequence(Qt::CTRL | Qt::Key_M)),
-          &QAction::triggered, this, guarded_.Slot(this, &MDIForm1::OnSweepFileClicked));
-  connect(AddEntry(calculateMenu, "mnuAnalysator", QStringLiteral("5. Am &Analysator messen\u2026"),
+  connect(
+      AddEntry(calculateMenu, "mnuMessung", tr("4. &Messung auswerten…"), QKeySequence(Qt::CTRL | Qt::Key_M)),
+      &QAction::triggered, this, guarded_.Slot(this, &MDIForm1::OnSweepFileClicked));
+  connect(AddEntry(calculateMenu, "mnuAnalysator", tr("5. Am &Analysator messen…"),
                    QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M)),
           &QAction::triggered, this, guarded_.Slot(this, &MDIForm1::OnAnalyserClicked));
   AddSeparator(calculateMenu, "mnuTrenn3")->setVisible(false);
   QAction* coupledDipoleAction =
-      AddEntry(calculateMenu, "mnuBerZusDipol", QStringLiteral("&Zusatzdipol (strahlungsgekoppelt)"));
+      AddEntry(calculateMenu, "mnuBerZusDipol", tr("&Zusatzdipol (strahlungsgekoppelt)"));
   coupledDipoleAction->setVisible(false);
   coupledDipoleAction->setEnabled(false);
   connect(coupledDipoleAction, &QAction::triggered, this,
@@ -92,10 +92,40 @@ void MDIForm1::BuildCalculateMenu() {
 void MDIForm1::BuildHelpMenu() {
   QMenu* helpMenu = AddSubmenu(this, "mnuHelp", QStringLiteral("&?"));
   menuBar()->addMenu(helpMenu);
-  connect(AddEntry(helpMenu, "mnuHilfe", QStringLiteral("&Hilfe"), QKeySequence(Qt::Key_F1)),
-          &QAction::triggered, this, guarded_.Slot(this, &MDIForm1::OnHelpClicked));
-  connect(AddEntry(helpMenu, "mnuInfo", QStringLiteral("&Info"), QKeySequence(Qt::CTRL | Qt::Key_F1)),
+  connect(AddEntry(helpMenu, "mnuHilfe", tr("&Hilfe"), QKeySequence(Qt::Key_F1)), &QAction::triggered, this,
+          guarded_.Slot(this, &MDIForm1::OnHelpClicked));
+  connect(AddEntry(helpMenu, "mnuInfo", tr("&Info"), QKeySequence(Qt::CTRL | Qt::Key_F1)),
           &QAction::triggered, this, guarded_.Slot(this, &MDIForm1::OnInfoClicked));
+  BuildLanguageMenu(helpMenu);
+}
+
+// "Sprache / Language": each language in its own words, so that someone who
+// reads only one of them finds it. The choice holds from the next start.
+void MDIForm1::BuildLanguageMenu(QMenu* helpMenu) {
+  QMenu* languageMenu = AddSubmenu(this, "mnuSprache", QStringLiteral("&Sprache / Language"));
+  helpMenu->addMenu(languageMenu);
+  auto* choices = new QActionGroup(languageMenu);
+  struct Choice {
+    const char* name;
+    const char* caption;
+    Language language;
+  };
+  for (const Choice& choice : {Choice{"mnuDeutsch", "&Deutsch (ab dem nächsten Start)", Language::German},
+                               Choice{"mnuEnglish", "&English (from the next start)", Language::English}}) {
+    QAction* entry = AddEntry(languageMenu, choice.name, QString::fromUtf8(choice.caption));
+    entry->setCheckable(true);
+    entry->setData(static_cast<int>(choice.language));
+    choices->addAction(entry);
+    connect(entry, &QAction::triggered, this,
+            [this, language = choice.language] { guarded_([language] { ChooseStartLanguage(language); }); });
+  }
+  // The check mark shows the language of the next start.
+  connect(languageMenu, &QMenu::aboutToShow, this, [this, choices] {
+    guarded_([choices] {
+      const int next = static_cast<int>(StartLanguage());
+      for (QAction* entry : choices->actions()) entry->setChecked(entry->data().toInt() == next);
+    });
+  });
 }
 
 // ------------------------------------------------------------------ menus

@@ -1,11 +1,10 @@
 // The desktop program: the frame with its windows.
 
-#include <QLibraryInfo>
-#include <QTranslator>
-
+#include "locale/Language.h"
 #include "locale/LocaleText.h"
 #include "ui/app/Application.h"
 #include "ui/app/Module1.h"
+#include "ui/app/ProgramLanguage.h"
 #include "ui/platform/QtPlatform.h"
 #include "ui/program/ProgramWindows.h"
 
@@ -15,11 +14,9 @@ int main(int argc, char* argv[]) {
   QApplication::setOrganizationName(QStringLiteral("Zelvar-Beam"));
   zb::ui::ApplyDecimalSeparator();
 
-  // The program speaks German, so do Qt's own buttons and dialogs ("Ja",
-  // "Abbrechen", "Wiederholen"), whatever the desktop's language.
-  QTranslator qtTexts;
-  if (qtTexts.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-    QApplication::installTranslator(&qtTexts);
+  // German as designed, or English; Qt's own buttons and dialogs ("Ja",
+  // "Abbrechen", "Wiederholen") speak the same language.
+  const zb::ui::Translations translations(zb::ui::StartLanguage());
 
   zb::ui::QtPlatform platform;
   app.SetPlatform(&platform);

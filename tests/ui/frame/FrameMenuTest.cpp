@@ -81,7 +81,10 @@ TEST_F(FrameMenuTest, MenuTreeHasTheCaptionsShortcutsAndOrderOfTheProgram) {
                  {"mnuTrenn3", "", {}, true},
                  {"mnuBerZusDipol", "&Zusatzdipol (strahlungsgekoppelt)", {}, false}});
   ExpectEntries(Menu("mnuHelp"), {{"mnuHilfe", "&Hilfe", QKeySequence("F1"), false},
-                                  {"mnuInfo", "&Info", QKeySequence("Ctrl+F1"), false}});
+                                  {"mnuInfo", "&Info", QKeySequence("Ctrl+F1"), false},
+                                  {"mnuSprache", "&Sprache / Language", {}, false}});
+  ExpectEntries(Menu("mnuSprache"), {{"mnuDeutsch", "&Deutsch (ab dem nächsten Start)", {}, false},
+                                     {"mnuEnglish", "&English (from the next start)", {}, false}});
   EXPECT_EQ(Menu("mnuDat")->actions().at(1)->menu(), Menu("mnuDruck"));
 }
 

@@ -1,0 +1,70 @@
+// Which language the program speaks: the desktop's list, the choice under
+// "?" -> "Sprache / Language" for the next start, and the frame in English.
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "locale/Language.h"
+#include "tests/ui/frame/FrameTestSupport.h"
+
+namespace zb::test {
+namespace {
+
+using zb::ui::Language;
+
+TEST(DesktopLanguage, TheFirstLanguageWithACatalogueElseGerman) {
+  const std::vector<std::pair<QStringList, Language>> cases = {
+      {{"de-DE", "de-Latn-DE", "de"}, Language::German},
+      {{"C"}, Language::German},
+      {{"en", "en-Latn-US", "en-US"}, Language::English},
+      {{"en-GB", "de", "de-DE"}, Language::English},
+      {{"fr", "fr-FR", "en", "en-US"}, Language::English},  // no French: English after it
+      {{"fr-FR", "fr"}, Language::German},                  // no English on the list
+      {{"nl", "de-DE", "en"}, Language::German},
+      {{}, Language::German}};
+  for (const auto& [list, expected] : cases)
+    EXPECT_EQ(zb::ui::DesktopLanguage(list), expected) << list.join(' ').toStdString();
+}
+
+class FrameLanguageTest : public FrameTest {
+ protected:
+  QAction* Entry(const char* name) { return Frame().findChild<QAction*>(QString::fromUtf8(name)); }
+  // Opens "?" -> "Sprache / Language" as the user does, so the marks are set.
+  void OpenLanguageMenu() { emit Frame().findChild<QMenu*>(QStringLiteral("mnuSprache"))->aboutToShow(); }
+};
+
+TEST_F(FrameLanguageTest, TheChoiceIsStoredForTheNextStartWhichSpeaksIt) {
+  Start();
+  OpenLanguageMenu();
+  EXPECT_TRUE(Entry("mnuDeutsch")->isChecked());  // the tests run on a German or C desktop
+  EXPECT_FALSE(Entry("mnuEnglish")->isChecked());
+  Entry("mnuEnglish")->trigger();
+  EXPECT_EQ(Stored("Sprache").toString(), QStringLiteral("en"));
+  // This session stays German.
+  EXPECT_EQ(Frame().menuBar()->actions().at(0)->text(), QStringLiteral("&Datei"));
+
+  {
+    const zb::ui::Translations english(Language::English);
+    NewModule();
+    Start();
+    OpenLanguageMenu();
+    EXPECT_TRUE(Entry("mnuEnglish")->isChecked());
+    QStringList top;
+    for (QAction* menu : Frame().menuBar()->actions()) top << menu->text();
+    EXPECT_EQ(top, (QStringList{"&File", "&Construction", "C&alculate", "&?"}));
+    EXPECT_EQ(Entry("mnuVk")->text(), QStringLiteral("1. &Velocity factor"));
+    Entry("mnuDeutsch")->trigger();
+    EXPECT_EQ(Stored("Sprache").toString(), QStringLiteral("de"));
+    module_.reset();
+  }
+  // An unknown stored value leaves the desktop's language.
+  Store(QStringLiteral("Sprache"), QStringLiteral("fr"));
+  NewModule();
+  Start();
+  OpenLanguageMenu();
+  EXPECT_TRUE(Entry("mnuDeutsch")->isChecked());
+}
+
+}  // namespace
+}  // namespace zb::test
