@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QLibraryInfo>
 
+#include "core/shared/Translate.h"
+
 namespace zb::ui {
 
 Language DesktopLanguage(const QStringList& uiLanguages) {
@@ -26,6 +28,13 @@ QString LanguageSetting(Language language) {
   return language == Language::English ? QStringLiteral("en") : QStringLiteral("de");
 }
 
+namespace {
+// core's texts through the same catalogue as the windows'.
+std::string QtTranslate(const char* context, const char* source) {
+  return QCoreApplication::translate(context, source).toStdString();
+}
+}  // namespace
+
 Translations::Translations(Language language) {
   const QString qtFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
   if (language == Language::German) {
@@ -33,11 +42,14 @@ Translations::Translations(Language language) {
     if (qtTexts_.load(QStringLiteral("qtbase_de"), qtFolder)) QCoreApplication::installTranslator(&qtTexts_);
     return;
   }
-  if (programTexts_.load(QStringLiteral(":/i18n/zelvar-beam_en.qm")))
+  if (programTexts_.load(QStringLiteral(":/i18n/zelvar-beam_en.qm"))) {
     QCoreApplication::installTranslator(&programTexts_);
+    zb::SetTextTranslator(&QtTranslate);
+  }
 }
 
 Translations::~Translations() {
+  zb::SetTextTranslator(nullptr);
   QCoreApplication::removeTranslator(&programTexts_);
   QCoreApplication::removeTranslator(&qtTexts_);
 }

@@ -2,6 +2,68 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="de">
 <context>
+    <name>Messages</name>
+    <message>
+        <source> Fehler </source>
+        <translation> Error </translation>
+    </message>
+    <message>
+        <source> Druck-Fehler </source>
+        <translation> Print error </translation>
+    </message>
+    <message>
+        <source>Bitte kleinere Werte verwenden.</source>
+        <translation>Please use smaller values.</translation>
+    </message>
+</context>
+<context>
+    <name>RuntimeError</name>
+    <message>
+        <source>Ungültiger Prozeduraufruf oder ungültiges Argument</source>
+        <translation>Invalid procedure call or argument</translation>
+    </message>
+    <message>
+        <source>Überlauf</source>
+        <translation>Overflow</translation>
+    </message>
+    <message>
+        <source>Index außerhalb des gültigen Bereichs</source>
+        <translation>Subscript out of range</translation>
+    </message>
+    <message>
+        <source>Division durch Null</source>
+        <translation>Division by zero</translation>
+    </message>
+    <message>
+        <source>Datei nicht gefunden</source>
+        <translation>File not found</translation>
+    </message>
+    <message>
+        <source>Datenträger voll</source>
+        <translation>Disk full</translation>
+    </message>
+    <message>
+        <source>Zugriff verweigert</source>
+        <translation>Permission denied</translation>
+    </message>
+    <message>
+        <source>Fehler beim Zugriff auf Pfad/Datei</source>
+        <translation>Path/file access error</translation>
+    </message>
+    <message>
+        <source>Pfad nicht gefunden</source>
+        <translation>Path not found</translation>
+    </message>
+    <message>
+        <source>Ungültiges Bild</source>
+        <translation>Invalid picture</translation>
+    </message>
+    <message>
+        <source>Anwendungs- oder objektdefinierter Fehler</source>
+        <translation>Application-defined or object-defined error</translation>
+    </message>
+</context>
+<context>
     <name>zb::ui::MDIForm1</name>
     <message>
         <source>&amp;Datei</source>

@@ -228,10 +228,10 @@ ReportInputs Run::CurrentReportInputs() {
 // The error box: the description (with a hint for overflows and ranges),
 // Abort, Retry and Ignore. The pointer is the default while it shows.
 ErrorTrap RunErrorTrap(const ModuleState& state) {
-  return {.title = kErrorTitle, .hourglass = true, .prompt = [&state](const RuntimeError& error) {
+  return {.title = ErrorTitle(), .hourglass = true, .prompt = [&state](const RuntimeError& error) {
             std::string message = error.Description();
             if (error.Number() == kOverflow || error.Number() == kOutOfRange)
-              message += state.Zeilenumbruch + kSmallerValuesHint;
+              message += state.Zeilenumbruch + SmallerValuesHint();
             return message;
           }};
 }

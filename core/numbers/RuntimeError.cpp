@@ -1,31 +1,33 @@
 #include "core/numbers/RuntimeError.h"
 
+#include "core/shared/Translate.h"
+
 namespace zb {
 
 std::string ErrorDescription(int number) {
   switch (number) {
     case kInvalidCall:
-      return "Ungültiger Prozeduraufruf oder ungültiges Argument";
+      return Tr("RuntimeError", "Ungültiger Prozeduraufruf oder ungültiges Argument");
     case kOverflow:
-      return "Überlauf";
+      return Tr("RuntimeError", "Überlauf");
     case kOutOfRange:
-      return "Index außerhalb des gültigen Bereichs";
+      return Tr("RuntimeError", "Index außerhalb des gültigen Bereichs");
     case kDivisionByZero:
-      return "Division durch Null";
+      return Tr("RuntimeError", "Division durch Null");
     case kFileNotFound:
-      return "Datei nicht gefunden";
+      return Tr("RuntimeError", "Datei nicht gefunden");
     case kDiskFull:
-      return "Datenträger voll";
+      return Tr("RuntimeError", "Datenträger voll");
     case kPermissionDenied:
-      return "Zugriff verweigert";
+      return Tr("RuntimeError", "Zugriff verweigert");
     case kPathFileAccess:
-      return "Fehler beim Zugriff auf Pfad/Datei";
+      return Tr("RuntimeError", "Fehler beim Zugriff auf Pfad/Datei");
     case kPathNotFound:
-      return "Pfad nicht gefunden";
+      return Tr("RuntimeError", "Pfad nicht gefunden");
     case kInvalidPicture:
-      return "Ungültiges Bild";
+      return Tr("RuntimeError", "Ungültiges Bild");
     default:
-      return "Anwendungs- oder objektdefinierter Fehler";
+      return Tr("RuntimeError", "Anwendungs- oder objektdefinierter Fehler");
   }
 }
 

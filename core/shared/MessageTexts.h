@@ -2,13 +2,17 @@
 // The titles and hints that more than one message box shows, so that every
 // box of a kind reads the same.
 
+#include <string>
+
+#include "core/shared/Translate.h"
+
 namespace zb {
 
 // A run-time error that a calculation or an event handler met.
-inline constexpr const char* kErrorTitle = " Fehler ";
+inline std::string ErrorTitle() { return Tr("Messages", " Fehler "); }
 // A run-time error while printing.
-inline constexpr const char* kPrintErrorTitle = " Druck-Fehler ";
+inline std::string PrintErrorTitle() { return Tr("Messages", " Druck-Fehler "); }
 // Added below an overflow's description.
-inline constexpr const char* kSmallerValuesHint = "Bitte kleinere Werte verwenden.";
+inline std::string SmallerValuesHint() { return Tr("Messages", "Bitte kleinere Werte verwenden."); }
 
 }  // namespace zb

@@ -29,7 +29,7 @@ void Module1::ShowTextFile(QString& fileName) {
     return StepEnd::Next;
   };
   ErrorTrap trap;
-  trap.title = kErrorTitle;
+  trap.title = ErrorTitle();
   trap.numberInTitle = true;
   RunSteps({{"LoadTextFile", loadTextFile}, {"ShowQuickView", showQuickView}}, platform_, trap);
 }

@@ -57,7 +57,7 @@ void Module1::UpdateFrameDrawing() {
   }
   // The frame keeps the drawing it had.
   platform_.SetHourglass(false);
-  platform_.MessageBox(problem, MsgButtons::Ok, MsgIcon::Exclamation, kErrorTitle);
+  platform_.MessageBox(problem, MsgButtons::Ok, MsgIcon::Exclamation, ErrorTitle());
 }
 
 }  // namespace zb::ui

@@ -10,7 +10,7 @@ std::string HandlerErrorText(const std::exception_ptr& error, const std::string&
     std::rethrow_exception(error);
   } catch (const zb::RuntimeError& runtimeError) {
     if (runtimeError.Number() == zb::kOverflow)
-      return runtimeError.Description() + lineBreak + zb::kSmallerValuesHint;
+      return runtimeError.Description() + lineBreak + zb::SmallerValuesHint();
     return runtimeError.Description();
   } catch (...) {
     // Library texts are English and technical; the user gets the general one.
@@ -23,7 +23,7 @@ void ShowHandlerError(zb::Platform& platform, const std::exception_ptr& error,
   try {
     platform.SetHourglass(false);
     platform.MessageBox(HandlerErrorText(error, lineBreak), zb::MsgButtons::Ok, zb::MsgIcon::Exclamation,
-                        zb::kErrorTitle);
+                        zb::ErrorTitle());
   } catch (...) {
     // Nothing more can be told; the program goes on.
   }

@@ -25,7 +25,7 @@ bool RunPrintSteps(zb::Platform& platform, const std::vector<PrintStep>& steps) 
                        return StepEnd::Next;
                      }});
   }
-  const ErrorTrap trap{kPrintErrorTitle, false, true, {}};
+  const ErrorTrap trap{PrintErrorTitle(), false, true, {}};
   return RunSteps(named, platform, trap).outcome != StepRun::Aborted;
 }
 

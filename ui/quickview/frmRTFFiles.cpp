@@ -116,7 +116,7 @@ frmRTF::SaveResult frmRTF::SaveAsRichText() {
   if (error != 0) {
     // The text is not stored: say so, and it still counts as changed.
     module_.Platform().MessageBox(ErrorDescription(error), MsgButtons::Ok, MsgIcon::Exclamation,
-                                  kErrorTitle + NumberText(error));
+                                  ErrorTitle() + NumberText(error));
     return SaveResult::Failed;
   }
   textModified_ = false;

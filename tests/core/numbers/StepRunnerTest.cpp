@@ -22,7 +22,7 @@ TEST(StepRunner, ThePrintoutsTrapRestoresThePointerAroundTheBox) {
   int printFails = 1, endFails = 5;
   std::vector<std::string> ran;
   ErrorTrap trap;
-  trap.title = kPrintErrorTitle;
+  trap.title = PrintErrorTitle();
   trap.hourglass = true;
   const StepRun run = RunSteps({Failing("PrintImage", printFails, ran), Failing("EndDoc", endFails, ran),
                                 Failing("Last", endFails, ran)},

@@ -5,6 +5,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "core/numbers/RuntimeError.h"
+#include "core/shared/MessageTexts.h"
 #include "locale/Language.h"
 #include "tests/ui/frame/FrameTestSupport.h"
 
@@ -54,10 +56,13 @@ TEST_F(FrameLanguageTest, TheChoiceIsStoredForTheNextStartWhichSpeaksIt) {
     for (QAction* menu : Frame().menuBar()->actions()) top << menu->text();
     EXPECT_EQ(top, (QStringList{"&File", "&Construction", "C&alculate", "&?"}));
     EXPECT_EQ(Entry("mnuVk")->text(), QStringLiteral("1. &Velocity factor"));
+    // core's texts come through the same catalogue.
+    EXPECT_EQ(zb::ErrorTitle() + zb::ErrorDescription(zb::kOverflow), " Error Overflow");
     Entry("mnuDeutsch")->trigger();
     EXPECT_EQ(Stored("Sprache").toString(), QStringLiteral("de"));
     module_.reset();
   }
+  EXPECT_EQ(zb::ErrorTitle() + zb::ErrorDescription(zb::kOverflow), " Fehler Überlauf");
   // An unknown stored value leaves the desktop's language.
   Store(QStringLiteral("Sprache"), QStringLiteral("fr"));
   NewModule();

@@ -1,0 +1,19 @@
+#pragma once
+// The one door through which core's texts for the user pass: German as the
+// source writes them, or the language the program speaks once the program
+// or the command line has installed a translator (Qt's, at their start).
+// core itself knows no Qt. lupdate reads Tr("context", "text") as a text to
+// translate (option -tr-function-alias translate+=Tr).
+
+#include <string>
+
+namespace zb {
+
+using TextTranslator = std::string (*)(const char* context, const char* source);
+
+// nullptr: every text stays German.
+void SetTextTranslator(TextTranslator translator);
+
+std::string Tr(const char* context, const char* source);
+
+}  // namespace zb
