@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="de">
 <context>
+    <name>BeamForm</name>
+    <message>
+        <source>andere</source>
+        <translation>other</translation>
+    </message>
+    <message>
+        <source>&amp;CW-Bereich</source>
+        <translation>C&amp;W segment</translation>
+    </message>
+    <message>
+        <source>&amp;SSB-Bereich</source>
+        <translation>&amp;SSB segment</translation>
+    </message>
+    <message>
+        <source>Band&amp;mitte</source>
+        <translation>Mid-ba&amp;nd</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source> Fehler </source>
@@ -64,6 +83,21 @@
     </message>
 </context>
 <context>
+    <name>Status</name>
+    <message>
+        <source>Status: Berechnung eines Zelvar-Beam</source>
+        <translation>Status: Calculating a Zelvar-Beam</translation>
+    </message>
+    <message>
+        <source>Status: Bereit zum Anzeigen der Berechnungsergebnisse</source>
+        <translation>Status: Ready to show the results</translation>
+    </message>
+    <message>
+        <source>Status: Bereit für Antennen-Berechnungen</source>
+        <translation>Status: Ready for antenna calculations</translation>
+    </message>
+</context>
+<context>
     <name>zb::ui::MDIForm1</name>
     <message>
         <source>&amp;Datei</source>
@@ -91,7 +125,7 @@
     </message>
     <message>
         <source>Bau&amp;variante</source>
-        <translation>&amp;Construction</translation>
+        <translation>&amp;Design</translation>
     </message>
     <message>
         <source>&amp;2 Querträger (mit Spannseil)</source>
@@ -103,7 +137,7 @@
     </message>
     <message>
         <source>&amp;Berechnen</source>
-        <translation>C&amp;alculate</translation>
+        <translation>&amp;Calculate</translation>
     </message>
     <message>
         <source>1. &amp;Verkürzungsfaktor</source>
@@ -136,6 +170,89 @@
     <message>
         <source>&amp;Info</source>
         <translation>&amp;About</translation>
+    </message>
+</context>
+<context>
+    <name>zb::ui::frmHauptform</name>
+    <message>
+        <source>Berechnung eines Zelvar-Beam nach Kalvex</source>
+        <translation>Calculating a Zelvar-Beam nach Kalvex</translation>
+    </message>
+    <message>
+        <source>Resonanzfrequenz [MHz]:</source>
+        <translation>Resonance frequency [MHz]:</translation>
+    </message>
+    <message>
+        <source>Gesamt Beam :</source>
+        <translation>Whole beam :</translation>
+    </message>
+    <message>
+        <source>Antenne berechnen für &amp;Band [MHz]:</source>
+        <translation>Calculate the antenna for &amp;band [MHz]:</translation>
+    </message>
+    <message>
+        <source>&amp;Resonanz im Band für:</source>
+        <translation>&amp;Resonance in the band for:</translation>
+    </message>
+    <message>
+        <source>&amp;Verkürzungsfaktor:</source>
+        <translation>&amp;Velocity factor:</translation>
+    </message>
+    <message>
+        <source> aus Schlankheitsgrad u. Antennenhöhe </source>
+        <translation> from slenderness ratio and antenna height </translation>
+    </message>
+    <message>
+        <source>Draht&amp;isolierung:</source>
+        <translation>Wire &amp;insulation:</translation>
+    </message>
+    <message>
+        <source>für zusätzlichen Verkürzungsfaktor bei isoliertem Draht</source>
+        <translation>for the extra velocity factor of insulated wire</translation>
+    </message>
+    <message>
+        <source>relative &amp;Dielektrizitätszahl :</source>
+        <translation>relative &amp;permittivity :</translation>
+    </message>
+    <message>
+        <source> Isolier-Material </source>
+        <translation> Insulation material </translation>
+    </message>
+    <message>
+        <source>Durchmesser [mm]</source>
+        <translation>Diameter [mm]</translation>
+    </message>
+    <message>
+        <source>Aussen:</source>
+        <translation>Outer:</translation>
+    </message>
+    <message>
+        <source> Gesamtdurchmesser </source>
+        <translation> Overall diameter </translation>
+    </message>
+    <message>
+        <source>Leiter:</source>
+        <translation>Conductor:</translation>
+    </message>
+    <message>
+        <source> Drahtdurchmesser </source>
+        <translation> Wire diameter </translation>
+    </message>
+    <message>
+        <source>&amp;Rechnen</source>
+        <translation>Ca&amp;lculate</translation>
+    </message>
+    <message>
+        <source> Berechnung durchführen  </source>
+        <translation> Run the calculation  </translation>
+    </message>
+    <message>
+        <source>&amp;Anzeigen</source>
+        <translation>Sh&amp;ow</translation>
+    </message>
+    <message>
+        <source> Ergebnisse anzeigen </source>
+        <translation> Show the results </translation>
     </message>
 </context>
 </TS>

@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "core/shared/Translate.h"
+
 namespace zb {
 
 enum Segment : std::int16_t { kSegmentCw = 1, kSegmentSsb = 2, kSegmentCentre = 3 };
@@ -53,7 +55,7 @@ inline constexpr int kBandOther = static_cast<int>(kAmateurBands.size());  // "a
 inline constexpr std::array<const char*, kBandButtonCount> kBandCaptions = [] {
   std::array<const char*, kBandButtonCount> captions{};
   for (std::size_t i = 0; i < kAmateurBands.size(); ++i) captions[i] = kAmateurBands[i].caption;
-  captions[kAmateurBands.size()] = "andere";
+  captions[kAmateurBands.size()] = TrMark("BeamForm", "andere");
   return captions;
 }();
 

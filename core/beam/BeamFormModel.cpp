@@ -5,6 +5,7 @@
 #include "core/beam/Insulation.h"
 #include "core/numbers/NumberText.h"
 #include "core/shared/Platform.h"
+#include "core/shared/Translate.h"
 
 namespace zb {
 
@@ -19,7 +20,7 @@ void BeamFormModel::Form_Load() {
 }
 
 void BeamFormModel::Form_Activate() {
-  form_.SetFrameStatus("Status: Berechnung eines Zelvar-Beam");
+  form_.SetFrameStatus(Tr("Status", "Status: Berechnung eines Zelvar-Beam"));
   form_.SetSpinnerValue(SpinnerValueOnActivate(ParseNumber(form_.VelocityFactorText())));
 }
 

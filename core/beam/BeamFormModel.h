@@ -10,6 +10,7 @@
 
 #include "core/beam/BandTable.h"
 #include "core/beam/BeamFormEntries.h"
+#include "core/shared/Translate.h"
 
 namespace zb {
 
@@ -17,7 +18,8 @@ class BeamFormControls;
 class Platform;
 
 // The segment buttons, left to right.
-inline constexpr std::array<const char*, 3> kSegmentCaptions = {"&CW-Bereich", "&SSB-Bereich", "Band&mitte"};
+inline constexpr std::array<const char*, 3> kSegmentCaptions = {
+    TrMark("BeamForm", "&CW-Bereich"), TrMark("BeamForm", "&SSB-Bereich"), TrMark("BeamForm", "Band&mitte")};
 
 // Box lengths in characters.
 inline constexpr std::size_t kFrequencyLength = 7;       // the frequency box

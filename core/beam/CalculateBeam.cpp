@@ -13,6 +13,7 @@
 #include "core/numbers/NumberText.h"
 #include "core/shared/ModuleState.h"
 #include "core/shared/Platform.h"
+#include "core/shared/Translate.h"
 #include "core/shared/VfWindowState.h"
 
 namespace zb {
@@ -204,7 +205,7 @@ void Run::WriteResultReport() { c.report.WriteResultReport(c.state, CurrentRepor
 
 void Run::EnableShowButton() { c.form.EnableShowButton(); }
 
-void Run::ReportReady() { c.form.SetFrameStatus(kReadyStatus); }
+void Run::ReportReady() { c.form.SetFrameStatus(Tr("Status", kReadyStatus)); }
 
 ReportInputs Run::CurrentReportInputs() {
   ReportInputs in;

@@ -10,6 +10,7 @@
 #include "core/numbers/RuntimeError.h"
 #include "core/numbers/StepRunner.h"
 #include "core/shared/MessageTexts.h"
+#include "core/shared/Translate.h"
 
 namespace zb {
 
@@ -43,7 +44,8 @@ inline constexpr const char* kPermittivityQuestion =
     "Ist die Eingabe der relative Dielektrizitätszahl korrekt ?";
 inline constexpr const char* kPermittivityTitle = " Schlechtes Isoliermaterial ?";
 inline constexpr const char* kDiameterNote = "Hinweis: Durchmesser zu gering!";
-inline constexpr const char* kReadyStatus = "Status: Bereit zum Anzeigen der Berechnungsergebnisse";
+inline constexpr const char* kReadyStatus =
+    TrMark("Status", "Status: Bereit zum Anzeigen der Berechnungsergebnisse");
 
 // The summary the run writes into the form's note area.
 std::string BeamSummary(float f, const BeamDimensions& d, bool dreiQuertraeger, const std::string& newline);

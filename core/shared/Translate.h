@@ -16,4 +16,10 @@ void SetTextTranslator(TextTranslator translator);
 
 std::string Tr(const char* context, const char* source);
 
+// Marks a text for the catalogue where it is stored rather than shown;
+// Tr with the same context translates it where it is shown. lupdate reads
+// TrMark("context", "text") (option -tr-function-alias
+// QT_TRANSLATE_NOOP+=TrMark).
+constexpr const char* TrMark(const char* /*context*/, const char* text) { return text; }
+
 }  // namespace zb

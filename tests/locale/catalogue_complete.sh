@@ -8,7 +8,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cp "$catalogue" "$work/en.ts"
 (cd "$src" && "$lupdate" -silent -I . core report cli ui -extensions cpp,h -no-obsolete -locations none \
-  -tr-function-alias translate+=Tr -ts "$work/en.ts")
+  -tr-function-alias translate+=Tr,QT_TRANSLATE_NOOP+=TrMark -ts "$work/en.ts")
 if grep -q 'type="unfinished"' "$work/en.ts"; then
   echo "Texts without an English translation; run 'cmake --build build --target update_translations'"
   echo "and translate them in $catalogue:"

@@ -65,9 +65,9 @@ void frmAnalysator::BuildControls() {
   portBox->setEditable(true);
   portBox->setInsertPolicy(QComboBox::NoInsert);
   portBox->setMinimumContentsLength(34);  // "/dev/ttyACM0 – NanoVNA-H 4 (1.2.27)" whole
-  fromBox = NewBox("txtVon", nullptr, this);
-  toBox = NewBox("txtBis", nullptr, this);
-  pointsBox = NewBox("txtPunkte", nullptr, this);
+  fromBox = NewBox("txtVon", QString(), this);
+  toBox = NewBox("txtBis", QString(), this);
+  pointsBox = NewBox("txtPunkte", QString(), this);
   AddRow(grid, 0, "lblAnschluss", "Anschluss:", portBox);
   AddRow(grid, 1, "lblVon", "Von [MHz]:", fromBox);
   AddRow(grid, 2, "lblBis", "Bis [MHz]:", toBox);

@@ -22,6 +22,7 @@
 #include "core/beam/Insulation.h"
 #include "core/numbers/Cp1252.h"
 #include "core/numbers/NumberText.h"
+#include "core/shared/Translate.h"
 #include "core/shared/VfWindowState.h"
 #include "locale/LocaleText.h"
 #include "report/ResultReport.h"
@@ -62,7 +63,7 @@ frmHauptform::frmHauptform(Module1& module)
       guarded_(module.Platform(), module.State().Zeilenumbruch),
       model_(*this, module.Platform()) {
   setObjectName(QStringLiteral("frmHauptform"));
-  setWindowTitle(QStringLiteral("Berechnung eines Zelvar-Beam nach Kalvex"));
+  setWindowTitle(tr("Berechnung eines Zelvar-Beam nach Kalvex"));
   setAttribute(Qt::WA_DeleteOnClose, false);
   BuildControls();
   ConnectEvents();
@@ -211,7 +212,7 @@ void frmHauptform::closeEvent(QCloseEvent* event) {
     return;
   }
   event->ignore();
-  SetFrameStatus("Status: Bereit für Antennen-Berechnungen");
+  SetFrameStatus(zb::Tr("Status", "Status: Bereit für Antennen-Berechnungen"));
   if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
     sub->hide();
   else
@@ -234,7 +235,7 @@ void frmHauptform::OnShowClicked() {
 
 void frmHauptform::OnShowButtonLeft() {
   showButton_->setEnabled(false);
-  SetFrameStatus("Status: Berechnung eines Zelvar-Beam");
+  SetFrameStatus(zb::Tr("Status", "Status: Berechnung eines Zelvar-Beam"));
 }
 
 void frmHauptform::OnVelocityFactorEdited() {

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "core/beam/BeamFormRules.h"
+#include "core/shared/Translate.h"
 #include "locale/LocaleText.h"
 #include "ui/app/FrameWindow.h"
 #include "ui/app/Module1.h"
@@ -28,7 +29,7 @@ namespace zb::ui {
 namespace {
 
 // A box of the form: the user types at most maxLength characters into it.
-QLineEdit* NewLimitedBox(const char* name, std::size_t maxLength, const char* toolTip, QWidget* parent) {
+QLineEdit* NewLimitedBox(const char* name, std::size_t maxLength, const QString& toolTip, QWidget* parent) {
   QLineEdit* box = NewBox(name, toolTip, parent);
   LimitTypedLength(box, static_cast<int>(maxLength));
   return box;
@@ -81,9 +82,9 @@ void frmHauptform::BuildControls() {
 }
 
 QGroupBox* frmHauptform::BuildFrequencyGroup() {
-  frequencyGroup_ = NewGroup("Frame3", "Resonanzfrequenz [MHz]:", this);
-  frequencyLabel_ = NewLabel("Label1", "Gesamt Beam :", frequencyGroup_);
-  frequencyEdit_ = NewLimitedBox("Text1", zb::kFrequencyLength, nullptr, frequencyGroup_);
+  frequencyGroup_ = NewGroup("Frame3", tr("Resonanzfrequenz [MHz]:"), this);
+  frequencyLabel_ = NewLabel("Label1", tr("Gesamt Beam :"), frequencyGroup_);
+  frequencyEdit_ = NewLimitedBox("Text1", zb::kFrequencyLength, QString(), frequencyGroup_);
   frequencyLabel_->setBuddy(frequencyEdit_);
   SetBoxText(frequencyEdit_, Q(zb::kBeamFormEntries.frequency));
   auto* row = new QHBoxLayout(frequencyGroup_);
@@ -93,10 +94,10 @@ QGroupBox* frmHauptform::BuildFrequencyGroup() {
 }
 
 QGroupBox* frmHauptform::BuildBandGroup() {
-  bandGroup_ = NewGroup("Frame2", "Antenne berechnen für &Band [MHz]:", this);
+  bandGroup_ = NewGroup("Frame2", tr("Antenne berechnen für &Band [MHz]:"), this);
   auto* grid = new QGridLayout(bandGroup_);
   for (std::size_t i = 0; i < bandButtons_.size(); ++i) {
-    bandButtons_[i] = new QRadioButton(QString::fromUtf8(kBandCaptions[i]), bandGroup_);
+    bandButtons_[i] = new QRadioButton(Q(zb::Tr("BeamForm", kBandCaptions[i])), bandGroup_);
     bandButtons_[i]->setObjectName(QStringLiteral("Option2(%1)").arg(i));
     grid->addWidget(bandButtons_[i], static_cast<int>(i % 6), static_cast<int>(i / 6));
   }
@@ -105,10 +106,10 @@ QGroupBox* frmHauptform::BuildBandGroup() {
 }
 
 QGroupBox* frmHauptform::BuildSegmentGroup() {
-  segmentGroup_ = NewGroup("Frame1", "&Resonanz im Band für:", this);
+  segmentGroup_ = NewGroup("Frame1", tr("&Resonanz im Band für:"), this);
   auto* column = new QVBoxLayout(segmentGroup_);
   for (std::size_t i = 0; i < segmentButtons_.size(); ++i) {
-    segmentButtons_[i] = new QRadioButton(QString::fromUtf8(kSegmentCaptions[i]), segmentGroup_);
+    segmentButtons_[i] = new QRadioButton(Q(zb::Tr("BeamForm", kSegmentCaptions[i])), segmentGroup_);
     segmentButtons_[i]->setObjectName(QStringLiteral("Option1(%1)").arg(i));
     column->addWidget(segmentButtons_[i]);
   }
@@ -118,9 +119,9 @@ QGroupBox* frmHauptform::BuildSegmentGroup() {
 
 // The row's controls are the form's own, as a screen reader lists them.
 QHBoxLayout* frmHauptform::BuildVelocityFactorRow() {
-  velocityFactorLabel_ = NewLabel("Label7", "&Verkürzungsfaktor:", this);
+  velocityFactorLabel_ = NewLabel("Label7", tr("&Verkürzungsfaktor:"), this);
   velocityFactorEdit_ =
-      NewLimitedBox("Text4", zb::kVelocityFactorLength, " aus Schlankheitsgrad u. Antennenhöhe ", this);
+      NewLimitedBox("Text4", zb::kVelocityFactorLength, tr(" aus Schlankheitsgrad u. Antennenhöhe "), this);
   SetBoxText(velocityFactorEdit_, Q(zb::kBeamFormEntries.velocityFactor));
   QFont bold = velocityFactorEdit_->font();
   bold.setBold(true);
@@ -145,24 +146,25 @@ QHBoxLayout* frmHauptform::BuildVelocityFactorRow() {
 }
 
 QGroupBox* frmHauptform::BuildInsulationGroup() {
-  insulationGroup_ = NewGroup("Frame5", "Draht&isolierung:", this);
-  insulationGroup_->setToolTip(QStringLiteral("für zusätzlichen Verkürzungsfaktor bei isoliertem Draht"));
-  permittivityLabel_ = NewLabel("Label8", "relative &Dielektrizitätszahl :", insulationGroup_);
+  insulationGroup_ = NewGroup("Frame5", tr("Draht&isolierung:"), this);
+  insulationGroup_->setToolTip(tr("für zusätzlichen Verkürzungsfaktor bei isoliertem Draht"));
+  permittivityLabel_ = NewLabel("Label8", tr("relative &Dielektrizitätszahl :"), insulationGroup_);
   insulationCombo_ = new QComboBox(insulationGroup_);
   insulationCombo_->setObjectName(QStringLiteral("Combo1"));
   insulationCombo_->setEditable(true);
   insulationCombo_->setInsertPolicy(QComboBox::NoInsert);
   insulationCombo_->setCompleter(nullptr);  // what is typed stays as typed
-  insulationCombo_->setToolTip(QStringLiteral(" Isolier-Material "));
+  insulationCombo_->setToolTip(tr(" Isolier-Material "));
   insulationCombo_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   permittivityLabel_->setBuddy(insulationCombo_);
   NameAfterCaption(insulationCombo_->lineEdit(), permittivityLabel_);
-  diameterLabel_ = NewLabel("Label9", "Durchmesser [mm]", insulationGroup_);
-  outerDiameterLabel_ = NewLabel("Label10", "Aussen:", insulationGroup_);
-  outerDiameterEdit_ = NewLimitedBox("Text6", zb::kDiameterLength, " Gesamtdurchmesser ", insulationGroup_);
-  conductorDiameterLabel_ = NewLabel("Label11", "Leiter:", insulationGroup_);
+  diameterLabel_ = NewLabel("Label9", tr("Durchmesser [mm]"), insulationGroup_);
+  outerDiameterLabel_ = NewLabel("Label10", tr("Aussen:"), insulationGroup_);
+  outerDiameterEdit_ =
+      NewLimitedBox("Text6", zb::kDiameterLength, tr(" Gesamtdurchmesser "), insulationGroup_);
+  conductorDiameterLabel_ = NewLabel("Label11", tr("Leiter:"), insulationGroup_);
   conductorDiameterEdit_ =
-      NewLimitedBox("Text7", zb::kDiameterLength, " Drahtdurchmesser ", insulationGroup_);
+      NewLimitedBox("Text7", zb::kDiameterLength, tr(" Drahtdurchmesser "), insulationGroup_);
   outerDiameterLabel_->setBuddy(outerDiameterEdit_);
   conductorDiameterLabel_->setBuddy(conductorDiameterEdit_);
 
@@ -183,13 +185,13 @@ QGroupBox* frmHauptform::BuildInsulationGroup() {
 }
 
 QHBoxLayout* frmHauptform::BuildButtonRow() {
-  calculateButton_ = new QPushButton(QStringLiteral("&Rechnen"), this);
+  calculateButton_ = new QPushButton(tr("&Rechnen"), this);
   calculateButton_->setObjectName(QStringLiteral("Command1"));
-  calculateButton_->setToolTip(QStringLiteral(" Berechnung durchführen  "));
+  calculateButton_->setToolTip(tr(" Berechnung durchführen  "));
   calculateButton_->setDefault(true);
-  showButton_ = new QPushButton(QStringLiteral("&Anzeigen"), this);
+  showButton_ = new QPushButton(tr("&Anzeigen"), this);
   showButton_->setObjectName(QStringLiteral("Command2"));
-  showButton_->setToolTip(QStringLiteral(" Ergebnisse anzeigen "));
+  showButton_->setToolTip(tr(" Ergebnisse anzeigen "));
   showButton_->setEnabled(false);
   auto* layout = new QHBoxLayout;
   layout->addStretch(1);

@@ -9,8 +9,8 @@
 
 namespace zb::ui {
 
-QLabel* NewLabel(const char* name, const char* caption, QWidget* parent) {
-  auto* label = new QLabel(QString::fromUtf8(caption), parent);
+QLabel* NewLabel(const char* name, const QString& caption, QWidget* parent) {
+  auto* label = new QLabel(caption, parent);
   label->setObjectName(QString::fromUtf8(name));
   return label;
 }
@@ -24,7 +24,7 @@ void NameAfterCaption(QWidget* control, const QLabel* caption) {
 }
 
 QLabel* NewPlainLabel(const char* name, QWidget* parent) {
-  QLabel* label = NewLabel(name, "", parent);
+  QLabel* label = NewLabel(name, QString(), parent);
   label->setTextFormat(Qt::PlainText);
   return label;
 }
@@ -51,15 +51,15 @@ QLabel* NewNotePanel(const char* name, int margin, QWidget* parent) {
   return label;
 }
 
-QLineEdit* NewBox(const char* name, const char* toolTip, QWidget* parent) {
+QLineEdit* NewBox(const char* name, const QString& toolTip, QWidget* parent) {
   auto* box = new QLineEdit(parent);
   box->setObjectName(QString::fromUtf8(name));
-  if (toolTip) box->setToolTip(QString::fromUtf8(toolTip));
+  if (!toolTip.isEmpty()) box->setToolTip(toolTip);
   return box;
 }
 
-QGroupBox* NewGroup(const char* name, const char* caption, QWidget* parent) {
-  auto* group = new QGroupBox(QString::fromUtf8(caption), parent);
+QGroupBox* NewGroup(const char* name, const QString& caption, QWidget* parent) {
+  auto* group = new QGroupBox(caption, parent);
   group->setObjectName(QString::fromUtf8(name));
   return group;
 }

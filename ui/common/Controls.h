@@ -11,11 +11,12 @@ class QFont;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QString;
 class QWidget;
 
 namespace zb::ui {
 
-QLabel* NewLabel(const char* name, const char* caption, QWidget* parent);
+QLabel* NewLabel(const char* name, const QString& caption, QWidget* parent);
 
 // A label the program fills with texts of its own making: they show as they
 // stand, never as rich text.
@@ -28,9 +29,9 @@ QLabel* NewValueLabel(const char* name, QWidget* parent);
 // around the text.
 QLabel* NewNotePanel(const char* name, int margin, QWidget* parent);
 
-// toolTip may be null (no tooltip).
-QLineEdit* NewBox(const char* name, const char* toolTip, QWidget* parent);
-QGroupBox* NewGroup(const char* name, const char* caption, QWidget* parent);
+// An empty toolTip: no tooltip.
+QLineEdit* NewBox(const char* name, const QString& toolTip, QWidget* parent);
+QGroupBox* NewGroup(const char* name, const QString& caption, QWidget* parent);
 
 // Tahoma where it is installed; otherwise the nearest sans-serif font.
 QFont TahomaFont();

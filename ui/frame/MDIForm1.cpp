@@ -19,6 +19,7 @@
 #include <exception>
 
 #include "assets/Assets.h"
+#include "core/shared/Translate.h"
 #include "locale/LocaleText.h"
 #include "ui/app/Module1.h"
 #include "ui/app/Settings.h"
@@ -69,7 +70,7 @@ MDIForm1::~MDIForm1() = default;
 // ------------------------------------------------------------ window events
 
 void MDIForm1::MDIForm_Activate() {
-  SetStatusText(QStringLiteral("Status: Bereit für Antennen-Berechnungen"));
+  SetStatusText(Q(zb::Tr("Status", "Status: Bereit für Antennen-Berechnungen")));
 }
 
 void MDIForm1::MDIForm_Resize() { module_.UpdateFrameDrawing(); }

@@ -61,11 +61,11 @@ void frmVk::BuildControls() {
   BuildMenu();
 
   frequencyOrLengthLabel_ = NewPlainLabel("Label1", clientArea_);
-  frequencyOrLengthEdit_ = NewBox("Text1", nullptr, clientArea_);
+  frequencyOrLengthEdit_ = NewBox("Text1", QString(), clientArea_);
   heightOrResonanceLabel_ = NewPlainLabel("Label2", clientArea_);
-  heightOrResonanceEdit_ = NewBox("Text2", nullptr, clientArea_);
+  heightOrResonanceEdit_ = NewBox("Text2", QString(), clientArea_);
   diameterOrWantedLabel_ = NewPlainLabel("Label3", clientArea_);
-  diameterOrWantedEdit_ = NewBox("Text3", nullptr, clientArea_);
+  diameterOrWantedEdit_ = NewBox("Text3", QString(), clientArea_);
   // The access key of a caption moves the focus to the box beside it.
   frequencyOrLengthLabel_->setBuddy(frequencyOrLengthEdit_);
   heightOrResonanceLabel_->setBuddy(heightOrResonanceEdit_);

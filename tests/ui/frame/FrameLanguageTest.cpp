@@ -4,11 +4,14 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
 
 #include "core/numbers/RuntimeError.h"
 #include "core/shared/MessageTexts.h"
 #include "locale/Language.h"
 #include "tests/ui/frame/FrameTestSupport.h"
+#include "ui/beamform/frmHauptform.h"
 
 namespace zb::test {
 namespace {
@@ -54,8 +57,15 @@ TEST_F(FrameLanguageTest, TheChoiceIsStoredForTheNextStartWhichSpeaksIt) {
     EXPECT_TRUE(Entry("mnuEnglish")->isChecked());
     QStringList top;
     for (QAction* menu : Frame().menuBar()->actions()) top << menu->text();
-    EXPECT_EQ(top, (QStringList{"&File", "&Construction", "C&alculate", "&?"}));
+    EXPECT_EQ(top, (QStringList{"&File", "&Design", "&Calculate", "&?"}));
     EXPECT_EQ(Entry("mnuVk")->text(), QStringLiteral("1. &Velocity factor"));
+    auto& form = module_->Windows().Default<zb::ui::frmHauptform>();
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("Calculating a Zelvar-Beam nach Kalvex"));
+    EXPECT_EQ(form.findChild<QPushButton*>(QStringLiteral("Command1"))->text(), QStringLiteral("Ca&lculate"));
+    QStringList choices;  // the band and segment buttons, from core's tables
+    for (auto* button : form.findChildren<QRadioButton*>()) choices << button->text();
+    EXPECT_TRUE(choices.contains(QStringLiteral("other")) && choices.contains(QStringLiteral("Mid-ba&nd")))
+        << choices.join(' ').toStdString();
     // core's texts come through the same catalogue.
     EXPECT_EQ(zb::ErrorTitle() + zb::ErrorDescription(zb::kOverflow), " Error Overflow");
     Entry("mnuDeutsch")->trigger();
