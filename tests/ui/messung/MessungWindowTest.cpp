@@ -353,6 +353,14 @@ TEST_F(MessungWindow, SavesTheChartsAsPngAndSvg) {
   EXPECT_EQ(platform.messages[0].icon, MsgIcon::Exclamation);
 }
 
+// The second is the optimised program's; the unoptimised build with
+// AddressSanitizer takes about twice as long, more on a busy machine.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr qint64 kShowBudgetMs = 4000;
+#else
+constexpr qint64 kShowBudgetMs = 1000;
+#endif
+
 TEST_F(MessungWindow, AHundredThousandPointsShowWithinASecond) {
   const QString file = Sweep(QStringLiteral("gross.s1p"), 100001);
   QElapsedTimer clock;
@@ -360,7 +368,7 @@ TEST_F(MessungWindow, AHundredThousandPointsShowWithinASecond) {
   ui::frmMessung* w = OpenWithCtrlM(file);
   ASSERT_NE(w, nullptr);
   w->repaint();
-  EXPECT_LT(clock.elapsed(), 1000);
+  EXPECT_LT(clock.elapsed(), kShowBudgetMs);
   EXPECT_EQ(w->lblWert[0]->text().left(7), QStringLiteral("100001 "));
   // Fewer points drawn, but the curve keeps its lowest point.
   QLineSeries* swr = Series(w->chtSwr, QStringLiteral("SWR"));
