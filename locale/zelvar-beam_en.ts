@@ -19,6 +19,109 @@
         <source>Band&amp;mitte</source>
         <translation>Mid-ba&amp;nd</translation>
     </message>
+    <message>
+        <source>Hinweis: </source>
+        <translation>Note: </translation>
+    </message>
+</context>
+<context>
+    <name>Insulation</name>
+    <message>
+        <source>   Vakuum</source>
+        <translation>   Vacuum</translation>
+    </message>
+    <message>
+        <source> Luft</source>
+        <translation> Air</translation>
+    </message>
+    <message>
+        <source>   Papier</source>
+        <translation>   Paper</translation>
+    </message>
+    <message>
+        <source>   PTFE GY</source>
+        <translation>   PTFE GY</translation>
+    </message>
+    <message>
+        <source>   Polyethylen PE</source>
+        <translation>   Polyethylene PE</translation>
+    </message>
+    <message>
+        <source> Öl</source>
+        <translation> Oil</translation>
+    </message>
+    <message>
+        <source> PTFE GX</source>
+        <translation> PTFE GX</translation>
+    </message>
+    <message>
+        <source>   Polystyrol</source>
+        <translation>   Polystyrene</translation>
+    </message>
+    <message>
+        <source>   Gummi</source>
+        <translation>   Rubber</translation>
+    </message>
+    <message>
+        <source>   Silikon SIR</source>
+        <translation>   Silicone SIR</translation>
+    </message>
+    <message>
+        <source>   Holz</source>
+        <translation>   Wood</translation>
+    </message>
+    <message>
+        <source>   Plexiglas</source>
+        <translation>   Acrylic glass</translation>
+    </message>
+    <message>
+        <source>   Polyamid PA</source>
+        <translation>   Polyamide PA</translation>
+    </message>
+    <message>
+        <source>   PVC</source>
+        <translation>   PVC</translation>
+    </message>
+    <message>
+        <source>   Epoxyd FR4</source>
+        <translation>   Epoxy FR4</translation>
+    </message>
+    <message>
+        <source>   Cevausit</source>
+        <translation>   Cevausit</translation>
+    </message>
+    <message>
+        <source>   Pertinax</source>
+        <translation>   Pertinax (SRBP)</translation>
+    </message>
+    <message>
+        <source>   Igelit</source>
+        <translation>   Igelit</translation>
+    </message>
+    <message>
+        <source>   Vinidur</source>
+        <translation>   Vinidur</translation>
+    </message>
+    <message>
+        <source>   Porzellan</source>
+        <translation>   Porcelain</translation>
+    </message>
+    <message>
+        <source>   Glas</source>
+        <translation>   Glass</translation>
+    </message>
+    <message>
+        <source> PTFE 3006</source>
+        <translation> PTFE 3006</translation>
+    </message>
+    <message>
+        <source>   Calit</source>
+        <translation>   Calit</translation>
+    </message>
+    <message>
+        <source>   Glimmer</source>
+        <translation>   Mica</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -170,6 +273,10 @@
     <message>
         <source>&amp;Info</source>
         <translation>&amp;About</translation>
+    </message>
+    <message>
+        <source>Kalvex Zelvar-Beam-Berechnung</source>
+        <translation>Kalvex Zelvar-Beam calculation</translation>
     </message>
 </context>
 <context>

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/beam/BandTable.h"
+#include "core/shared/Translate.h"
 
 namespace zb {
 
@@ -28,7 +29,7 @@ inline constexpr BeamFormEntries kBeamFormEntries = {
     .spinner = 0,
     .band = kBandOther,
     .segment = 1,  // SSB
-    .info = "Hinweis: ",
+    .info = TrMark("BeamForm", "Hinweis: "),
 };
 
 // The designed resonance frequency in MHz: what the form loads with and what

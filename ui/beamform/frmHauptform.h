@@ -25,6 +25,7 @@
 #include "core/beam/BeamFormAccess.h"
 #include "core/beam/BeamFormControls.h"
 #include "core/beam/BeamFormModel.h"
+#include "core/shared/Translate.h"
 #include "ui/app/BeamFormBoxes.h"
 #include "ui/app/NoteAreaWindow.h"
 #include "ui/app/WindowClasses.h"
@@ -124,7 +125,7 @@ class frmHauptform : public QWidget,
   Module1& module_;
   HandlerGuard guarded_;
   zb::BeamFormModel model_;
-  std::string infoCaption_ = zb::kBeamFormEntries.info;
+  std::string infoCaption_ = zb::Tr("BeamForm", zb::kBeamFormEntries.info);
   // Keys whose press reached the combo box; only their release is its KeyUp
   // (the Enter that closes an error box does not reach the combo).
   std::set<int> comboKeysDown_;

@@ -56,7 +56,7 @@ void frmHauptform::BuildControls() {
   top->setColumnStretch(1, 1);
 
   noteLabel_ = NewNotePanel("Info", 4, this);
-  noteLabel_->setText(QString::fromUtf8(zb::kBeamFormEntries.info));
+  noteLabel_->setText(Q(zb::Tr("BeamForm", zb::kBeamFormEntries.info)));
   noteLabel_->setWordWrap(true);
   noteLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   noteLabel_->setFont(TahomaFont());

@@ -48,7 +48,7 @@ MDIForm1::MDIForm1(Module1& module)
       guarded_(module.Platform(), module.State().Zeilenumbruch),
       folders_(InstalledProgramFolders()) {
   setObjectName(QStringLiteral("MDIForm1"));
-  setWindowTitle(QStringLiteral("Kalvex Zelvar-Beam-Berechnung"));
+  setWindowTitle(tr("Kalvex Zelvar-Beam-Berechnung"));
   setWindowIcon(ProgramIcon());
 
   clientArea_ = new FrameClientArea(this);
