@@ -25,6 +25,108 @@
     </message>
 </context>
 <context>
+    <name>CoupledDipolWindow</name>
+    <message>
+        <source> Bedingungen für die Richtigkeit der Berechnung:</source>
+        <translation> Conditions for the calculation to hold:</translation>
+    </message>
+    <message>
+        <source> · Der Erreger-Dipol muss auf der Frequenz des Zusatz-Dipol eine hochohmige </source>
+        <translation> · On the additional dipole&apos;s frequency the driven dipole must show a high </translation>
+    </message>
+    <message>
+        <source>   Impedanz aufweisen.</source>
+        <translation>   impedance.</translation>
+    </message>
+    <message>
+        <source> · Es kann nur ein zusätzlicher Dipol ausreichend genau berechnet werden. Solle zwei  </source>
+        <translation> · Only one additional dipole can be calculated accurately enough. If two  </translation>
+    </message>
+    <message>
+        <source>   oder mehr Zusatz-Dipole hinzu gefügt werden, so reichen die Abstandsberechnungen   </source>
+        <translation>   or more additional dipoles are added, the calculated spacings serve   </translation>
+    </message>
+    <message>
+        <source>   nur als grober Anhaltspunkt. Eigene Experimente sind dann notwendig.  </source>
+        <translation>   only as a rough guide. Then your own experiments are needed.  </translation>
+    </message>
+    <message>
+        <source> Hinweis:</source>
+        <translation> Note:</translation>
+    </message>
+    <message>
+        <source> · Die Eingaben zur Drahtisolierung und zur Berechnung des VF werden zur </source>
+        <translation> · The entries for the wire insulation and for the VF calculation are </translation>
+    </message>
+    <message>
+        <source>   Berechnung mit übernommen.</source>
+        <translation>   taken over into the calculation.</translation>
+    </message>
+    <message>
+        <source> · Der Zusatz-Dipol muss sich mittig und symmetrisch zum Speisepunkt befinden.        </source>
+        <translation> · The additional dipole must sit centred and symmetrical about the feed point.        </translation>
+    </message>
+    <message>
+        <source> · Der Zusatz-Dipol muss immer kürzer als der Erreger-Dipol sein und darf auch nicht  </source>
+        <translation> · The additional dipole must always be shorter than the driven dipole and must not  </translation>
+    </message>
+    <message>
+        <source>   über dessen Ende hinaus ragen.</source>
+        <translation>   reach beyond its ends.</translation>
+    </message>
+    <message>
+        <source>gewünschte Resonanz&amp;frequenz [MHz]:</source>
+        <translation>Wanted resonance &amp;frequency [MHz]:</translation>
+    </message>
+    <message>
+        <source>&amp;unterste Resonanzfrequenz [MHz]:</source>
+        <translation>L&amp;owest resonance frequency [MHz]:</translation>
+    </message>
+    <message>
+        <source>gewünschte &amp;Impedanz im Speisepunkt [Ohm]:</source>
+        <translation>Wanted &amp;impedance at the feed point [Ohm]:</translation>
+    </message>
+    <message>
+        <source>&amp;Draht-Durchmesser [mm]:</source>
+        <translation>Wire &amp;diameter [mm]:</translation>
+    </message>
+    <message>
+        <source>Dra&amp;ht-Durchmesser [mm]:</source>
+        <translation>Wi&amp;re diameter [mm]:</translation>
+    </message>
+    <message>
+        <source>&amp;Verkürzungsfaktor:</source>
+        <translation>&amp;Velocity factor:</translation>
+    </message>
+    <message>
+        <source>Strahlungsgekoppelten Dipol berechnen</source>
+        <translation>Calculate a radiation-coupled dipole</translation>
+    </message>
+    <message>
+        <source>&amp;Abstand zwischen den Antennendrähten [mm]:</source>
+        <translation>&amp;Spacing between the antenna wires [mm]:</translation>
+    </message>
+    <message>
+        <source>&amp;Länge Zusatzdipol [m]:</source>
+        <translation>Additional dipole &amp;length [m]:</translation>
+    </message>
+    <message>
+        <source> Info zur Berechnung eines strahlungsgekoppelten Dipol </source>
+        <translation> About calculating a radiation-coupled dipole </translation>
+    </message>
+</context>
+<context>
+    <name>Dialogs</name>
+    <message>
+        <source>Diese Datei ist nicht vorhanden.</source>
+        <translation>This file does not exist.</translation>
+    </message>
+    <message>
+        <source>Soll sie erstellt werden?</source>
+        <translation>Shall it be created?</translation>
+    </message>
+</context>
+<context>
     <name>Insulation</name>
     <message>
         <source>   Vakuum</source>
@@ -137,6 +239,41 @@
         <source>Bitte kleinere Werte verwenden.</source>
         <translation>Please use smaller values.</translation>
     </message>
+    <message>
+        <source>Laufzeitfehler </source>
+        <translation>Run-time error </translation>
+    </message>
+    <message>
+        <source>Die Datei </source>
+        <translation>The file </translation>
+    </message>
+    <message>
+        <source>ist nicht vorhanden!</source>
+        <translation>does not exist!</translation>
+    </message>
+    <message>
+        <source>Bitte selbst nach der Datei suchen.</source>
+        <translation>Please look for the file yourself.</translation>
+    </message>
+    <message>
+        <source> Datei nicht gefunden</source>
+        <translation> File not found</translation>
+    </message>
+</context>
+<context>
+    <name>Printout</name>
+    <message>
+        <source>Kann die Zeichnung gedruckt werden? </source>
+        <translation>Can the drawing be printed? </translation>
+    </message>
+    <message>
+        <source> Zeichnung </source>
+        <translation> Drawing </translation>
+    </message>
+    <message>
+        <source>Berechnung eines Zelvar-Beam nach Kalvex %1 am %2</source>
+        <translation>Calculation of a Zelvar-Beam nach Kalvex %1 on %2</translation>
+    </message>
 </context>
 <context>
     <name>RuntimeError</name>
@@ -198,6 +335,207 @@
     <message>
         <source>Status: Bereit für Antennen-Berechnungen</source>
         <translation>Status: Ready for antenna calculations</translation>
+    </message>
+    <message>
+        <source>Statusanzeige</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Computerzeit</source>
+        <translation>Computer time</translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>Status:</translation>
+    </message>
+</context>
+<context>
+    <name>SweepChart</name>
+    <message>
+        <source>Frequenz [MHz]</source>
+        <translation>Frequency [MHz]</translation>
+    </message>
+    <message>
+        <source>vorher: Resonanz außerhalb</source>
+        <translation>before: resonance outside</translation>
+    </message>
+    <message>
+        <source>vorher: Resonanz %1 MHz</source>
+        <translation>before: resonance %1 MHz</translation>
+    </message>
+</context>
+<context>
+    <name>Version</name>
+    <message>
+        <source>Zelvar-Beam-Berechnung nach Kalvex</source>
+        <translation>Zelvar-Beam nach Kalvex calculation</translation>
+    </message>
+    <message>
+        <source>Zelvar-Beam-Antennen-Berechnung</source>
+        <translation>Zelvar-Beam antenna calculation</translation>
+    </message>
+    <message>
+        <source>© 2026 Zelvar-Beam-Projekt</source>
+        <translation>© 2026 Zelvar-Beam project</translation>
+    </message>
+    <message>
+        <source>Freie Software für Funkamateure; Nutzung auf eigene Gefahr,</source>
+        <translation>Free software for radio amateurs; use at your own risk,</translation>
+    </message>
+    <message>
+        <source>ohne Gewähr für die Richtigkeit der berechneten Maße.</source>
+        <translation>without warranty that the calculated dimensions are right.</translation>
+    </message>
+</context>
+<context>
+    <name>VfWindow</name>
+    <message>
+        <source>Zelvar-Beam Vf errechnen</source>
+        <translation>Zelvar-Beam: estimating the VF</translation>
+    </message>
+    <message>
+        <source>Verkürzung in % durch </source>
+        <translation>Shortening in % by </translation>
+    </message>
+    <message>
+        <source>&amp;Frequenz [MHz]:</source>
+        <translation>&amp;Frequency [MHz]:</translation>
+    </message>
+    <message>
+        <source>&amp;Antennenhöhe [m]:</source>
+        <translation>Antenna &amp;height [m]:</translation>
+    </message>
+    <message>
+        <source>&amp;Drahtdurchmesser [mm]:</source>
+        <translation>Wire &amp;diameter [mm]:</translation>
+    </message>
+    <message>
+        <source>Antennenhöhe:</source>
+        <translation>Antenna height:</translation>
+    </message>
+    <message>
+        <source>Schlangheitsgrad:</source>
+        <translation>Slenderness ratio:</translation>
+    </message>
+    <message>
+        <source>voraussichtlicher Verkürzungsfaktor:</source>
+        <translation>Expected velocity factor:</translation>
+    </message>
+    <message>
+        <source>Länge lR ändern um [mm]:</source>
+        <translation>Change length lR by [mm]:</translation>
+    </message>
+    <message>
+        <source>Länge lD ändern um [mm]:</source>
+        <translation>Change length lD by [mm]:</translation>
+    </message>
+    <message>
+        <source> Verhältnis Antennenhöhe/Wellenlänge </source>
+        <translation> Ratio of antenna height to wavelength </translation>
+    </message>
+    <message>
+        <source> Verhältnis Wellenlänge/Drahtdurchmesser </source>
+        <translation> Ratio of wavelength to wire diameter </translation>
+    </message>
+    <message>
+        <source> Vk </source>
+        <translation> VF </translation>
+    </message>
+    <message>
+        <source> Resonanzfrequenz der Antenne </source>
+        <translation> Resonance frequency of the antenna </translation>
+    </message>
+    <message>
+        <source> Höhe über Erdboden </source>
+        <translation> Height above ground </translation>
+    </message>
+    <message>
+        <source> Leiterstärke </source>
+        <translation> Conductor diameter </translation>
+    </message>
+    <message>
+        <source> % </source>
+        <translation> % </translation>
+    </message>
+    <message>
+        <source> Vk 0 - 1 </source>
+        <translation> VF 0 - 1 </translation>
+    </message>
+    <message>
+        <source> Vk berechnen </source>
+        <translation> Calculate the VF </translation>
+    </message>
+    <message>
+        <source>Zelvar-Beam Pruning/Optimieren</source>
+        <translation>Zelvar-Beam pruning/trimming</translation>
+    </message>
+    <message>
+        <source> Neu: </source>
+        <translation> New: </translation>
+    </message>
+    <message>
+        <source>ist Antennenlänge lS[m]:</source>
+        <translation>Measured antenna length lS [m]:</translation>
+    </message>
+    <message>
+        <source>ist Resonanzfrequenz [MHz]:</source>
+        <translation>Measured resonance frequency [MHz]:</translation>
+    </message>
+    <message>
+        <source>soll Resonanzfrequenz [MHz]:</source>
+        <translation>Wanted resonance frequency [MHz]:</translation>
+    </message>
+    <message>
+        <source>VF gesamt:</source>
+        <translation>Overall VF:</translation>
+    </message>
+    <message>
+        <source>Antennenlänge lS:</source>
+        <translation>Antenna length lS:</translation>
+    </message>
+    <message>
+        <source>Länge lS ändern um [mm]:</source>
+        <translation>Change length lS by [mm]:</translation>
+    </message>
+    <message>
+        <source>gemessene Antennenlänge</source>
+        <translation>measured antenna length</translation>
+    </message>
+    <message>
+        <source>gemessene Resonanzfrequenz der Antenne</source>
+        <translation>measured resonance frequency of the antenna</translation>
+    </message>
+    <message>
+        <source>gewünschte Resonanzfrequenz der Antenne</source>
+        <translation>wanted resonance frequency of the antenna</translation>
+    </message>
+    <message>
+        <source>vorhandener Verkürzungsfaktor</source>
+        <translation>present velocity factor</translation>
+    </message>
+    <message>
+        <source>Neu berechnete Antennenlänge lS</source>
+        <translation>newly calculated antenna length lS</translation>
+    </message>
+    <message>
+        <source>Längen-Änderung</source>
+        <translation>change of length</translation>
+    </message>
+    <message>
+        <source>Längenänderung berechnen</source>
+        <translation>Calculate the change of length</translation>
+    </message>
+    <message>
+        <source> VF berechnen </source>
+        <translation> Calculate the VF </translation>
+    </message>
+    <message>
+        <source> Antennen-Pruning/Optimieren </source>
+        <translation> Antenna pruning/trimming </translation>
     </message>
 </context>
 <context>
@@ -277,6 +615,120 @@
     <message>
         <source>Kalvex Zelvar-Beam-Berechnung</source>
         <translation>Kalvex Zelvar-Beam calculation</translation>
+    </message>
+</context>
+<context>
+    <name>zb::ui::ZusatzDipol</name>
+    <message>
+        <source>&amp;Zusatzdipol</source>
+        <translation>&amp;Additional dipole</translation>
+    </message>
+    <message>
+        <source>strahlungsgekoppelt</source>
+        <translation>radiation-coupled</translation>
+    </message>
+    <message>
+        <source>für beide Dipole gleichen Wert verwenden!</source>
+        <translation>use the same value for both dipoles!</translation>
+    </message>
+    <message>
+        <source>Leiterdurchmesser</source>
+        <translation>conductor diameter</translation>
+    </message>
+    <message>
+        <source>Ergebnis A</source>
+        <translation>result A</translation>
+    </message>
+    <message>
+        <source>Ergebnis Drahtlänge</source>
+        <translation>result: wire length</translation>
+    </message>
+    <message>
+        <source>&amp;Erreger-Dipol (Stromsummenantenne o.ä.)</source>
+        <translation>Driv&amp;en dipole (fan dipole or similar)</translation>
+    </message>
+    <message>
+        <source>mit Speisepunkt</source>
+        <translation>with feed point</translation>
+    </message>
+    <message>
+        <source>tiefste Resonanzfrequenz</source>
+        <translation>lowest resonance frequency</translation>
+    </message>
+    <message>
+        <source>Vk</source>
+        <translation>VF</translation>
+    </message>
+    <message>
+        <source>I&amp;nfo</source>
+        <translation>I&amp;nfo</translation>
+    </message>
+    <message>
+        <source>&amp;Rechnen</source>
+        <translation>&amp;Calculate</translation>
+    </message>
+    <message>
+        <source>Aktion</source>
+        <translation>Action</translation>
+    </message>
+</context>
+<context>
+    <name>zb::ui::frmAnalysator</name>
+    <message>
+        <source>Messung am Analysator</source>
+        <translation>Measuring at the analyser</translation>
+    </message>
+    <message>
+        <source>Anschluss:</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>Von [MHz]:</source>
+        <translation>From [MHz]:</translation>
+    </message>
+    <message>
+        <source>Bis [MHz]:</source>
+        <translation>To [MHz]:</translation>
+    </message>
+    <message>
+        <source>Punkte:</source>
+        <translation>Points:</translation>
+    </message>
+    <message>
+        <source>Fortschritt der Messung</source>
+        <translation>Progress of the sweep</translation>
+    </message>
+    <message>
+        <source>%v von %m Punkten</source>
+        <translation>%v of %m points</translation>
+    </message>
+    <message>
+        <source>&amp;Messen</source>
+        <translation>&amp;Measure</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Bitte den Anschluss des Analysators wählen oder eingeben.</source>
+        <translation>Please choose or type the analyser&apos;s port.</translation>
+    </message>
+    <message>
+        <source>Von [MHz]: bitte eine Frequenz in MHz eingeben.</source>
+        <translation>From [MHz]: please enter a frequency in MHz.</translation>
+    </message>
+    <message>
+        <source>Bis [MHz]: bitte eine Frequenz in MHz eingeben.</source>
+        <translation>To [MHz]: please enter a frequency in MHz.</translation>
+    </message>
+    <message>
+        <source>Die Frequenz „Bis“ muss größer sein als „Von“.</source>
+        <translation>The frequency “To” must be higher than “From”.</translation>
+    </message>
+    <message>
+        <source>Punkte: bitte eine ganze Zahl von %1 bis %2 eingeben.</source>
+        <translation>Points: please enter a whole number from %1 to %2.</translation>
     </message>
 </context>
 <context>
@@ -360,6 +812,279 @@
     <message>
         <source> Ergebnisse anzeigen </source>
         <translation> Show the results </translation>
+    </message>
+</context>
+<context>
+    <name>zb::ui::frmMessung</name>
+    <message>
+        <source>Messung auswerten</source>
+        <translation>Evaluate a sweep</translation>
+    </message>
+    <message>
+        <source>SWR-Verlauf</source>
+        <translation>SWR curve</translation>
+    </message>
+    <message>
+        <source>Wirk- und Blindwiderstand</source>
+        <translation>Resistance and reactance</translation>
+    </message>
+    <message>
+        <source>An Pruning über&amp;geben</source>
+        <translation>&amp;Hand over to pruning</translation>
+    </message>
+    <message>
+        <source>Bild s&amp;peichern…</source>
+        <translation>Save &amp;picture…</translation>
+    </message>
+    <message>
+        <source>&amp;Wiederholen</source>
+        <translation>&amp;Repeat</translation>
+    </message>
+    <message>
+        <source>Fort&amp;laufend</source>
+        <translation>&amp;Continuous</translation>
+    </message>
+    <message>
+        <source>Fortschritt der Messung</source>
+        <translation>Progress of the sweep</translation>
+    </message>
+    <message>
+        <source>Messung: %v von %m Punkten</source>
+        <translation>Sweep: %v of %m points</translation>
+    </message>
+    <message>
+        <source>Als &amp;Touchstone speichern…</source>
+        <translation>Save as &amp;Touchstone…</translation>
+    </message>
+    <message>
+        <source>Datei:</source>
+        <translation>File:</translation>
+    </message>
+    <message>
+        <source>Messung öffnen</source>
+        <translation>Open a sweep</translation>
+    </message>
+    <message>
+        <source>Touchstone-Datei (*.s1p *.s2p *.ts)|*.s1p;*.s2p;*.ts|Alle Dateien (*.*)|*.*</source>
+        <translation>Touchstone file (*.s1p *.s2p *.ts)|*.s1p;*.s2p;*.ts|All files (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Resonanz %1 MHz</source>
+        <translation>Resonance %1 MHz</translation>
+    </message>
+    <message>
+        <source>Bild speichern</source>
+        <translation>Save picture</translation>
+    </message>
+    <message>
+        <source>PNG-Bild (*.png)|*.png|SVG-Grafik (*.svg)|*.svg</source>
+        <translation>PNG picture (*.png)|*.png|SVG drawing (*.svg)|*.svg</translation>
+    </message>
+    <message>
+        <source>Das Bild konnte nicht gespeichert werden:</source>
+        <translation>The picture could not be saved:</translation>
+    </message>
+    <message>
+        <source>Messung am Analysator</source>
+        <translation>Measuring at the analyser</translation>
+    </message>
+    <message>
+        <source>Als Touchstone speichern</source>
+        <translation>Save as Touchstone</translation>
+    </message>
+    <message>
+        <source>Touchstone-Datei (*.s1p)|*.s1p</source>
+        <translation>Touchstone file (*.s1p)|*.s1p</translation>
+    </message>
+</context>
+<context>
+    <name>zb::ui::frmRTF</name>
+    <message>
+        <source>Schnellansicht/Drucken</source>
+        <translation>Quick view/print</translation>
+    </message>
+    <message>
+        <source>Schnellansicht wirklich schliessen ?</source>
+        <translation>Really close the quick view ?</translation>
+    </message>
+    <message>
+        <source> Beenden</source>
+        <translation> Close</translation>
+    </message>
+    <message>
+        <source>Soll der Text gespeichert werden ?</source>
+        <translation>Save the text ?</translation>
+    </message>
+    <message>
+        <source> Text speichern ?</source>
+        <translation> Save text ?</translation>
+    </message>
+    <message>
+        <source>Öffnen</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Speichern unter</source>
+        <translation>Save as</translation>
+    </message>
+    <message>
+        <source>Bitte Suchtext eingeben.</source>
+        <translation>Please enter the text to find.</translation>
+    </message>
+    <message>
+        <source>Suchen</source>
+        <translation>Find</translation>
+    </message>
+    <message>
+        <source>Leider keine (weitere) Fundstelle</source>
+        <translation>Sorry, no (further) match</translation>
+    </message>
+    <message>
+        <source> Suchen</source>
+        <translation> Find</translation>
+    </message>
+    <message>
+        <source>&amp;Datei</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Öffnen</source>
+        <translation>&amp;Open</translation>
+    </message>
+    <message>
+        <source>&amp;Speichern</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>S&amp;uchen</source>
+        <translation>F&amp;ind</translation>
+    </message>
+    <message>
+        <source>&amp;weitersuchen</source>
+        <translation>Find &amp;next</translation>
+    </message>
+    <message>
+        <source>&amp;Drucken</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <source>&amp;Beenden</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>&amp;Format</source>
+        <translation>F&amp;ormat</translation>
+    </message>
+    <message>
+        <source>&amp;Schrift</source>
+        <translation>&amp;Font</translation>
+    </message>
+    <message>
+        <source>&amp;Formatvorlage</source>
+        <translation>St&amp;yle</translation>
+    </message>
+    <message>
+        <source>&amp;Standard</source>
+        <translation>&amp;Standard</translation>
+    </message>
+    <message>
+        <source>&amp;Listing</source>
+        <translation>&amp;Listing</translation>
+    </message>
+    <message>
+        <source>&amp;Text</source>
+        <translation>&amp;Text</translation>
+    </message>
+    <message>
+        <source>?</source>
+        <translation>?</translation>
+    </message>
+    <message>
+        <source>&amp;Hilfe</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;Info</source>
+        <translation>&amp;Info</translation>
+    </message>
+    <message>
+        <source>Öffnen *.RTF</source>
+        <translation>Open *.RTF</translation>
+    </message>
+    <message>
+        <source>Speichern als RTF</source>
+        <translation>Save as RTF</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Format: Schrift</source>
+        <translation>Format: font</translation>
+    </message>
+    <message>
+        <source>Format: Fett</source>
+        <translation>Format: bold</translation>
+    </message>
+    <message>
+        <source>Format: Kursiv</source>
+        <translation>Format: italic</translation>
+    </message>
+    <message>
+        <source>Format: Unterstreichen</source>
+        <translation>Format: underline</translation>
+    </message>
+    <message>
+        <source>Mit den Tasten Pos 1, Ende,Bild hoch, Bild runter, den Cursor-Tasten   </source>
+        <translation>With the keys Home, End, Page Up, Page Down, the cursor keys   </translation>
+    </message>
+    <message>
+        <source>oder mit der Maus  läßt sich der Text verschieben und betrachten. </source>
+        <translation>or with the mouse you can move through the text and read it. </translation>
+    </message>
+    <message>
+        <source>Der Text kann wie in einem Textverarbeitungs-Programm formatiert und   </source>
+        <translation>The text can be formatted and edited as in a word   </translation>
+    </message>
+    <message>
+        <source>bearbeitet werden. Danach kann der Text auch in der bearbeiteten Form   </source>
+        <translation>processor. Then the text can be saved and printed in its   </translation>
+    </message>
+    <message>
+        <source>gespeichert und gedruckt werden.</source>
+        <translation>edited form, too.</translation>
+    </message>
+    <message>
+        <source>Eine Suchfunktion ermöglicht es bestimmte Textstellen schnell zu finden.</source>
+        <translation>A search finds particular places in the text quickly.</translation>
+    </message>
+    <message>
+        <source>Letzteres ist alles im Menü &apos;Datei&apos; zu finden.</source>
+        <translation>All of this is in the &apos;File&apos; menu.</translation>
+    </message>
+    <message>
+        <source> Kurzhilfe</source>
+        <translation> Quick help</translation>
+    </message>
+</context>
+<context>
+    <name>zb::ui::frmVk</name>
+    <message>
+        <source>&amp;Rechnen</source>
+        <translation>&amp;Calculate</translation>
+    </message>
+    <message>
+        <source>&amp;Optionen</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>&amp;Vk übernehmen</source>
+        <translation>&amp;Take over the VF</translation>
+    </message>
+    <message>
+        <source>&amp;Erdbodenkorrektur</source>
+        <translation>&amp;Ground correction</translation>
     </message>
 </context>
 </TS>

@@ -12,6 +12,8 @@ namespace zb {
 inline std::string ErrorTitle() { return Tr("Messages", " Fehler "); }
 // A run-time error while printing.
 inline std::string PrintErrorTitle() { return Tr("Messages", " Druck-Fehler "); }
+// Before a run-time error's number: "Laufzeitfehler 6: Überlauf".
+inline std::string RuntimeErrorHeading() { return Tr("Messages", "Laufzeitfehler "); }
 // Added below an overflow's description.
 inline std::string SmallerValuesHint() { return Tr("Messages", "Bitte kleinere Werte verwenden."); }
 

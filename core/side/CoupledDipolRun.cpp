@@ -67,7 +67,7 @@ void ShowResult(ZusatzDipolFormAccess& form, const CoupledDipolResult& r, Platfo
 }
 
 void ShowError(const RuntimeError& error, const ModuleState& state, Platform& platform) {
-  std::string message = "Laufzeitfehler " + std::to_string(error.Number()) + ": " + error.Description();
+  std::string message = RuntimeErrorHeading() + std::to_string(error.Number()) + ": " + error.Description();
   if (error.Number() == kOverflow) message += state.Zeilenumbruch + SmallerValuesHint();
   platform.MessageBox(message, MsgButtons::Ok, MsgIcon::Exclamation, ErrorTitle());
 }

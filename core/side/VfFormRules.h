@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/shared/Translate.h"
 #include "core/shared/VfWindowState.h"
 
 namespace zb {
@@ -14,8 +15,8 @@ class VfFormAccess;
 
 // The window's two modes; each shows its own title.
 enum class VfWindowMode { Estimate, Pruning };
-inline constexpr const char* kVfTitle = " VF berechnen ";
-inline constexpr const char* kPruningTitle = " Antennen-Pruning/Optimieren ";
+inline constexpr const char* kVfTitle = TrMark("VfWindow", " VF berechnen ");
+inline constexpr const char* kPruningTitle = TrMark("VfWindow", " Antennen-Pruning/Optimieren ");
 
 // What Form_Load puts into the boxes, from the beam form's frequency and
 // conductor-diameter texts: the height is 3,0 m from 50 MHz up, else 10,0 m.
@@ -60,6 +61,9 @@ struct VfWindowModeTexts {
 };
 const VfWindowModeTexts& VfModeTexts();
 const VfWindowModeTexts& PruningModeTexts();
+
+// One of the tables' texts in the language the program speaks.
+inline std::string VfWindowText(const char* text) { return Tr("VfWindow", text); }
 
 // Where the "&Rechnen" button stands (twips from the top of the client area): a fixed
 // place in the velocity-factor window, otherwise a fixed distance above the

@@ -12,30 +12,35 @@ namespace {
 
 // Every line with its blanks as shown; no line break after the last one.
 constexpr const char* kInfoLines[] = {
-    " Bedingungen für die Richtigkeit der Berechnung:",
+    TrMark("CoupledDipolWindow", " Bedingungen für die Richtigkeit der Berechnung:"),
     "",
-    " · Der Erreger-Dipol muss auf der Frequenz des Zusatz-Dipol eine hochohmige ",
-    "   Impedanz aufweisen.",
-    " · Es kann nur ein zusätzlicher Dipol ausreichend genau berechnet werden. Solle zwei  ",
-    "   oder mehr Zusatz-Dipole hinzu gefügt werden, so reichen die Abstandsberechnungen   ",
-    "   nur als grober Anhaltspunkt. Eigene Experimente sind dann notwendig.  ",
+    TrMark("CoupledDipolWindow",
+           " · Der Erreger-Dipol muss auf der Frequenz des Zusatz-Dipol eine hochohmige "),
+    TrMark("CoupledDipolWindow", "   Impedanz aufweisen."),
+    TrMark("CoupledDipolWindow",
+           " · Es kann nur ein zusätzlicher Dipol ausreichend genau berechnet werden. Solle zwei  "),
+    TrMark("CoupledDipolWindow",
+           "   oder mehr Zusatz-Dipole hinzu gefügt werden, so reichen die Abstandsberechnungen   "),
+    TrMark("CoupledDipolWindow", "   nur als grober Anhaltspunkt. Eigene Experimente sind dann notwendig.  "),
     "",
-    " Hinweis:",
+    TrMark("CoupledDipolWindow", " Hinweis:"),
     "",
-    " · Die Eingaben zur Drahtisolierung und zur Berechnung des VF werden zur ",
-    "   Berechnung mit übernommen.",
-    " · Der Zusatz-Dipol muss sich mittig und symmetrisch zum Speisepunkt befinden.        ",
-    " · Der Zusatz-Dipol muss immer kürzer als der Erreger-Dipol sein und darf auch nicht  ",
-    "   über dessen Ende hinaus ragen.",
+    TrMark("CoupledDipolWindow", " · Die Eingaben zur Drahtisolierung und zur Berechnung des VF werden zur "),
+    TrMark("CoupledDipolWindow", "   Berechnung mit übernommen."),
+    TrMark("CoupledDipolWindow",
+           " · Der Zusatz-Dipol muss sich mittig und symmetrisch zum Speisepunkt befinden.        "),
+    TrMark("CoupledDipolWindow",
+           " · Der Zusatz-Dipol muss immer kürzer als der Erreger-Dipol sein und darf auch nicht  "),
+    TrMark("CoupledDipolWindow", "   über dessen Ende hinaus ragen."),
 };
 
 constexpr const char* kBoxCaptions[] = {
-    "gewünschte Resonanz&frequenz [MHz]:",         // wanted frequency
-    "&unterste Resonanzfrequenz [MHz]:",           // exciter resonance
-    "gewünschte &Impedanz im Speisepunkt [Ohm]:",  // impedance
-    "&Draht-Durchmesser [mm]:",                    // dipole diameter
-    "Dra&ht-Durchmesser [mm]:",                    // exciter diameter
-    "&Verkürzungsfaktor:",                         // exciter velocity factor
+    TrMark("CoupledDipolWindow", "gewünschte Resonanz&frequenz [MHz]:"),         // wanted frequency
+    TrMark("CoupledDipolWindow", "&unterste Resonanzfrequenz [MHz]:"),           // exciter resonance
+    TrMark("CoupledDipolWindow", "gewünschte &Impedanz im Speisepunkt [Ohm]:"),  // impedance
+    TrMark("CoupledDipolWindow", "&Draht-Durchmesser [mm]:"),                    // dipole diameter
+    TrMark("CoupledDipolWindow", "Dra&ht-Durchmesser [mm]:"),                    // exciter diameter
+    TrMark("CoupledDipolWindow", "&Verkürzungsfaktor:"),                         // exciter velocity factor
 };
 
 }  // namespace
@@ -64,8 +69,8 @@ ZusatzDipolLoadedTexts LoadedZusatzDipolTexts(VfWindowState& vfWindow, const std
 }
 
 std::string ZusatzDipolInfoText(const std::string& newline) {
-  std::string text = kInfoLines[0];
-  for (std::size_t i = 1; i < std::size(kInfoLines); ++i) text += newline + kInfoLines[i];
+  std::string text = ZusatzDipolText(kInfoLines[0]);
+  for (std::size_t i = 1; i < std::size(kInfoLines); ++i) text += newline + ZusatzDipolText(kInfoLines[i]);
   return text;
 }
 

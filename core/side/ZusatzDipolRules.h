@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "core/shared/Translate.h"
+
 namespace zb {
 
 class VfWindowState;
@@ -21,16 +23,21 @@ ZusatzDipolLoadedTexts LoadedZusatzDipolTexts(VfWindowState& vfWindow, const std
 // The velocity factor used whenever none is at hand.
 inline constexpr float kTypicalWireVf = 0.946f;
 
-inline constexpr const char* kZusatzDipolTitle = "Strahlungsgekoppelten Dipol berechnen";
-inline constexpr const char* kSpacingCaption = "&Abstand zwischen den Antennendrähten [mm]:";
-inline constexpr const char* kLengthCaption = "&Länge Zusatzdipol [m]:";
+inline constexpr const char* kZusatzDipolTitle =
+    TrMark("CoupledDipolWindow", "Strahlungsgekoppelten Dipol berechnen");
+inline constexpr const char* kSpacingCaption =
+    TrMark("CoupledDipolWindow", "&Abstand zwischen den Antennendrähten [mm]:");
+inline constexpr const char* kLengthCaption = TrMark("CoupledDipolWindow", "&Länge Zusatzdipol [m]:");
+
+// One of the window's texts in the language the program speaks.
+inline std::string ZusatzDipolText(const char* text) { return Tr("CoupledDipolWindow", text); }
 
 // The caption beside the box at this place (1 .. 6, as ZusatzDipolBox).
 const char* ZusatzDipolBoxCaption(int box);
 
 // "I&nfo": the conditions under which the result holds.
 inline constexpr const char* kZusatzDipolInfoTitle =
-    " Info zur Berechnung eines strahlungsgekoppelten Dipol ";
+    TrMark("CoupledDipolWindow", " Info zur Berechnung eines strahlungsgekoppelten Dipol ");
 std::string ZusatzDipolInfoText(const std::string& newline);
 
 }  // namespace zb

@@ -15,6 +15,7 @@
 
 #include "core/numbers/NumberText.h"
 #include "core/numbers/SkipOnError.h"
+#include "locale/LocaleText.h"
 #include "ui/analysator/AnalysatorInputs.h"
 #include "ui/app/AnalyserSweep.h"
 #include "ui/app/BeamFormBoxes.h"
@@ -28,16 +29,16 @@ namespace zb::ui {
 
 namespace {
 
-constexpr const char* kTitle = "Messung am Analysator";
+constexpr const char* kTitle = QT_TRANSLATE_NOOP("zb::ui::frmAnalysator", "Messung am Analysator");
 
-QPushButton* NewButton(const char* name, const char* caption, QWidget* parent) {
-  auto* button = new QPushButton(QString::fromUtf8(caption), parent);
+QPushButton* NewButton(const char* name, const QString& caption, QWidget* parent) {
+  auto* button = new QPushButton(caption, parent);
   button->setObjectName(QString::fromLatin1(name));
   return button;
 }
 
 // A caption in the grid with its box beside it, read together by a screen reader.
-void AddRow(QGridLayout* grid, int row, const char* name, const char* caption, QWidget* box) {
+void AddRow(QGridLayout* grid, int row, const char* name, const QString& caption, QWidget* box) {
   QLabel* label = NewLabel(name, caption, box->parentWidget());
   label->setBuddy(box);
   grid->addWidget(label, row, 0);
@@ -49,7 +50,7 @@ void AddRow(QGridLayout* grid, int row, const char* name, const char* caption, Q
 frmAnalysator::frmAnalysator(Module1& module)
     : module_(module), guarded_(module.Platform(), module.State().Zeilenumbruch) {
   setObjectName(QStringLiteral("frmAnalysator"));
-  setWindowTitle(QString::fromUtf8(kTitle));
+  setWindowTitle(tr(kTitle));
   // The sweep window must not change under a running sweep.
   setWindowModality(Qt::ApplicationModal);
   BuildControls();
@@ -68,23 +69,23 @@ void frmAnalysator::BuildControls() {
   fromBox = NewBox("txtVon", QString(), this);
   toBox = NewBox("txtBis", QString(), this);
   pointsBox = NewBox("txtPunkte", QString(), this);
-  AddRow(grid, 0, "lblAnschluss", "Anschluss:", portBox);
-  AddRow(grid, 1, "lblVon", "Von [MHz]:", fromBox);
-  AddRow(grid, 2, "lblBis", "Bis [MHz]:", toBox);
-  AddRow(grid, 3, "lblPunkte", "Punkte:", pointsBox);
+  AddRow(grid, 0, "lblAnschluss", tr("Anschluss:"), portBox);
+  AddRow(grid, 1, "lblVon", tr("Von [MHz]:"), fromBox);
+  AddRow(grid, 2, "lblBis", tr("Bis [MHz]:"), toBox);
+  AddRow(grid, 3, "lblPunkte", tr("Punkte:"), pointsBox);
   grid->setColumnStretch(1, 1);
   layout->addLayout(grid);
 
   progress = new QProgressBar(this);
   progress->setObjectName(QStringLiteral("prgMessung"));
-  progress->setAccessibleName(QStringLiteral("Fortschritt der Messung"));
-  progress->setFormat(QStringLiteral("%v von %m Punkten"));
+  progress->setAccessibleName(tr("Fortschritt der Messung"));
+  progress->setFormat(tr("%v von %m Punkten"));
   progress->setValue(0);
   layout->addWidget(progress);
 
   auto* buttons = new QHBoxLayout;
-  measureButton = NewButton("cmdMessen", "&Messen", this);
-  cancelButton = NewButton("cmdAbbrechen", "Abbrechen", this);
+  measureButton = NewButton("cmdMessen", tr("&Messen"), this);
+  cancelButton = NewButton("cmdAbbrechen", tr("Abbrechen"), this);
   measureButton->setDefault(true);
   buttons->addStretch(1);
   buttons->addWidget(measureButton);
@@ -133,15 +134,14 @@ void frmAnalysator::OnMeasureClicked() {
   const std::optional<double> from = ParseMHz(fromBox->text());
   const std::optional<double> to = ParseMHz(toBox->text());
   const std::optional<int> points = ParsePoints(pointsBox->text());
-  if (port.isEmpty() && Refused("Bitte den Anschluss des Analysators w\u00E4hlen oder eingeben.", portBox))
+  if (port.isEmpty() && Refused(U8(tr("Bitte den Anschluss des Analysators wählen oder eingeben.")), portBox))
     return;
-  if (!from && Refused("Von [MHz]: bitte eine Frequenz in MHz eingeben.", fromBox)) return;
-  if (!to && Refused("Bis [MHz]: bitte eine Frequenz in MHz eingeben.", toBox)) return;
-  if (*from >= *to &&
-      Refused("Die Frequenz \u201EBis\u201C muss gr\u00F6\u00DFer sein als \u201EVon\u201C.", toBox))
-    return;
-  if (!points && Refused("Punkte: bitte eine ganze Zahl von " + std::to_string(zb::kAnalyserFewestPoints) +
-                             " bis " + std::to_string(zb::kAnalyserMostPoints) + " eingeben.",
+  if (!from && Refused(U8(tr("Von [MHz]: bitte eine Frequenz in MHz eingeben.")), fromBox)) return;
+  if (!to && Refused(U8(tr("Bis [MHz]: bitte eine Frequenz in MHz eingeben.")), toBox)) return;
+  if (*from >= *to && Refused(U8(tr("Die Frequenz „Bis“ muss größer sein als „Von“.")), toBox)) return;
+  if (!points && Refused(U8(tr("Punkte: bitte eine ganze Zahl von %1 bis %2 eingeben.")
+                                .arg(zb::kAnalyserFewestPoints)
+                                .arg(zb::kAnalyserMostPoints)),
                          pointsBox))
     return;
   if (FamilyOfPort(module_.Platform(), port) == zb::AnalyserFamily::Binary &&
@@ -162,7 +162,7 @@ void frmAnalysator::OnMeasureClicked() {
 
 // Tells the user what is wrong and puts the focus where it is; always true.
 bool frmAnalysator::Refused(const std::string& message, QWidget* box) {
-  module_.Platform().MessageBox(message, MsgButtons::Ok, MsgIcon::Exclamation, kTitle);
+  module_.Platform().MessageBox(message, MsgButtons::Ok, MsgIcon::Exclamation, U8(tr(kTitle)));
   box->setFocus(Qt::OtherFocusReason);
   if (auto* edit = qobject_cast<QLineEdit*>(box)) edit->selectAll();
   return true;
@@ -183,14 +183,14 @@ void frmAnalysator::SweepFinished() {
   if (done->Fault() == zb::AnalyserFault::Cancelled) return;
   UiPlatform& platform = module_.Platform();
   if (done->Fault() != zb::AnalyserFault::None) {
-    platform.MessageBox(done->FaultText(), MsgButtons::Ok, MsgIcon::Exclamation, kTitle);
+    platform.MessageBox(done->FaultText(), MsgButtons::Ok, MsgIcon::Exclamation, U8(tr(kTitle)));
     return;
   }
   std::string error;
   const std::optional<AnalyserSweep> sweep =
       SweepOfSession(done->Session(), QDateTime::currentDateTime(), &error);
   if (!sweep) {
-    platform.MessageBox(error, MsgButtons::Ok, MsgIcon::Exclamation, kTitle);
+    platform.MessageBox(error, MsgButtons::Ok, MsgIcon::Exclamation, U8(tr(kTitle)));
     return;
   }
   hide();

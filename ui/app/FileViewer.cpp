@@ -1,5 +1,6 @@
 // Opening a document with the program the desktop has registered for it.
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include "locale/LocaleText.h"
@@ -11,9 +12,11 @@ namespace zb::ui {
 bool Module1::CheckFileExists(const QString& path) {
   if (QFileInfo(path).isFile()) return true;
   const std::string& nl = state_.Zeilenumbruch;
-  platform_.MessageBox(
-      "Die Datei " + nl + U8(path) + nl + "ist nicht vorhanden!" + nl + "Bitte selbst nach der Datei suchen.",
-      MsgButtons::Ok, MsgIcon::Critical, " Datei nicht gefunden");
+  platform_.MessageBox(U8(QCoreApplication::translate("Messages", "Die Datei ")) + nl + U8(path) + nl +
+                           U8(QCoreApplication::translate("Messages", "ist nicht vorhanden!")) + nl +
+                           U8(QCoreApplication::translate("Messages", "Bitte selbst nach der Datei suchen.")),
+                       MsgButtons::Ok, MsgIcon::Critical,
+                       U8(QCoreApplication::translate("Messages", " Datei nicht gefunden")));
   return false;
 }
 

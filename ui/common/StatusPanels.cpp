@@ -1,5 +1,6 @@
 #include "ui/common/StatusPanels.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QLabel>
 #include <QLocale>
@@ -24,17 +25,19 @@ StatusPanels::StatusPanels(QMainWindow* window) : QObject(window) {
   QStatusBar* bar = window->statusBar();
   bar->setObjectName(QStringLiteral("StatusBar1"));
   bar->setSizeGripEnabled(true);
-  const char* toolTips[3] = {"Statusanzeige", "Computerzeit", "Datum"};
+  const char* toolTips[3] = {QT_TRANSLATE_NOOP("Status", "Statusanzeige"),
+                             QT_TRANSLATE_NOOP("Status", "Computerzeit"),
+                             QT_TRANSLATE_NOOP("Status", "Datum")};
   for (std::size_t i = 0; i < panels_.size(); ++i) {
     QLabel* panel = new QLabel(bar);
     panel->setObjectName(QStringLiteral("StatusBar1Panel%1").arg(i + 1));
-    panel->setToolTip(QString::fromUtf8(toolTips[i]));
+    panel->setToolTip(QCoreApplication::translate("Status", toolTips[i]));
     panel->setFrameShape(QFrame::Panel);
     panel->setFrameShadow(QFrame::Sunken);
     panel->setIndent(3);
     panels_[i] = panel;
   }
-  panels_[0]->setText(QStringLiteral("Status:"));
+  panels_[0]->setText(QCoreApplication::translate("Status", "Status:"));
   panels_[0]->setMinimumWidth(TwipsToPixels(kStatusPanelMinWidth, window));
   bar->addWidget(panels_[0], 1);
   for (std::size_t i = 1; i < panels_.size(); ++i) {

@@ -11,13 +11,13 @@ void MDIForm1::OnInfoClicked() {
   const QString previous = StatusText();
   const std::string& nl = module_.State().Zeilenumbruch;
   using namespace zb::version;
-  const std::string message = " " + nl + kFileDescription + " " + nl + nl + " Version " +
+  const std::string message = " " + nl + Text(kFileDescription) + " " + nl + nl + " Version " +
                               std::to_string(kMajor) + "." + std::to_string(kMinor) + "." +
-                              std::to_string(kRevision) + " " + kLegalNotice + nl + nl + kUsageTerms1 + nl +
-                              kUsageTerms2 + nl;
+                              std::to_string(kRevision) + " " + Text(kLegalNotice) + nl + nl +
+                              Text(kUsageTerms1) + nl + Text(kUsageTerms2) + nl;
   SetStatusText(QStringLiteral("Info "));
   module_.Platform().MessageBox(message, MsgButtons::Ok, MsgIcon::Information,
-                                std::string(" ") + kProductName);
+                                std::string(" ") + Text(kProductName));
   SetStatusText(previous);
 }
 

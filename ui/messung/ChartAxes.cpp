@@ -1,6 +1,7 @@
 #include "ui/messung/ChartAxes.h"
 
 #include <QCategoryAxis>
+#include <QCoreApplication>
 #include <QValueAxis>
 #include <algorithm>
 #include <cmath>
@@ -28,7 +29,7 @@ QValueAxis* NewFrequencyAxis(double startMHz, double stopMHz) {
     stopMHz += 0.5;
   }
   auto* axis = new QValueAxis;
-  axis->setTitleText(QStringLiteral("Frequenz [MHz]"));
+  axis->setTitleText(QCoreApplication::translate("SweepChart", "Frequenz [MHz]"));
   axis->setRange(startMHz, stopMHz);
   const double step = RoundFrequencyStep(stopMHz - startMHz);
   axis->setTickType(QValueAxis::TicksDynamic);

@@ -3,6 +3,7 @@
 #include <QAreaSeries>
 #include <QCategoryAxis>
 #include <QChart>
+#include <QCoreApplication>
 #include <QGraphicsLayout>
 #include <QGraphicsSimpleTextItem>
 #include <QLegend>
@@ -149,8 +150,9 @@ double Reactance(const zb::MeasuredPoint& p) { return p.reactance; }
 
 QString PreviousLegend(const zb::Measurement& previous) {
   const zb::SweepEvaluation& e = previous.evaluation;
-  if (zb::ResonanceOutsideSweep(e.resonanceKind)) return QStringLiteral("vorher: Resonanz au\u00DFerhalb");
-  return QStringLiteral("vorher: Resonanz %1 MHz")
+  if (zb::ResonanceOutsideSweep(e.resonanceKind))
+    return QCoreApplication::translate("SweepChart", "vorher: Resonanz außerhalb");
+  return QCoreApplication::translate("SweepChart", "vorher: Resonanz %1 MHz")
       .arg(QString::fromStdString(zb::SweepMHzText(e.resonanceMHz)));
 }
 

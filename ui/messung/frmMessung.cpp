@@ -37,7 +37,7 @@ namespace zb::ui {
 
 namespace {
 
-constexpr const char* kTitle = "Messung auswerten";
+constexpr const char* kTitle = QT_TRANSLATE_NOOP("zb::ui::frmMessung", "Messung auswerten");
 constexpr QSize kDesignedSize(760, 720);
 
 // The folder of the last sweep opened, kept beside the frame's placement.
@@ -49,18 +49,18 @@ std::filesystem::path PathOf(const QString& file) { return QFile::encodeName(fil
 constexpr std::array<const char*, frmMessung::kRows> kValueNames = {
     "lblMesspunkte", "lblResonanz", "lblSwrMin", "lblSwr2", "lblSwr15", "lblR", "lblX"};
 
-QChartView* NewChartView(const char* name, const char* accessibleName, QWidget* parent) {
+QChartView* NewChartView(const char* name, const QString& accessibleName, QWidget* parent) {
   auto* view = new QChartView(parent);
   view->setObjectName(QString::fromLatin1(name));
-  view->setAccessibleName(QString::fromUtf8(accessibleName));
-  view->viewport()->setAccessibleName(QString::fromUtf8(accessibleName));  // the part that takes the focus
+  view->setAccessibleName(accessibleName);
+  view->viewport()->setAccessibleName(accessibleName);  // the part that takes the focus
   view->setRenderHint(QPainter::Antialiasing);
   view->setMinimumSize(300, 120);  // fits the designed frame's client area
   return view;
 }
 
-QPushButton* NewButton(const char* name, const char* caption, QWidget* parent) {
-  auto* button = new QPushButton(QString::fromUtf8(caption), parent);
+QPushButton* NewButton(const char* name, const QString& caption, QWidget* parent) {
+  auto* button = new QPushButton(caption, parent);
   button->setObjectName(QString::fromLatin1(name));
   return button;
 }
@@ -70,7 +70,7 @@ QPushButton* NewButton(const char* name, const char* caption, QWidget* parent) {
 frmMessung::frmMessung(Module1& module)
     : module_(module), guarded_(module.Platform(), module.State().Zeilenumbruch) {
   setObjectName(QStringLiteral("frmMessung"));
-  setWindowTitle(QString::fromUtf8(kTitle));
+  setWindowTitle(tr(kTitle));
   BuildControls();
   connect(cmdPruning, &QPushButton::clicked, this, [this] { guarded_([this] { OnPruningClicked(); }); });
   connect(cmdBild, &QPushButton::clicked, this, [this] { guarded_([this] { OnSavePictureClicked(); }); });
@@ -91,19 +91,19 @@ void frmMessung::BuildControls() {
 
   picCharts = new QWidget(this);
   picCharts->setObjectName(QStringLiteral("picCharts"));
-  picCharts->setWindowTitle(QString::fromUtf8(kTitle));
+  picCharts->setWindowTitle(tr(kTitle));
   auto* charts = new QVBoxLayout(picCharts);
   charts->setContentsMargins(0, 0, 0, 0);
-  chtSwr = NewChartView("chtSwr", "SWR-Verlauf", picCharts);
-  chtImpedanz = NewChartView("chtImpedanz", "Wirk- und Blindwiderstand", picCharts);
+  chtSwr = NewChartView("chtSwr", tr("SWR-Verlauf"), picCharts);
+  chtImpedanz = NewChartView("chtImpedanz", tr("Wirk- und Blindwiderstand"), picCharts);
   charts->addWidget(chtSwr, 1);
   charts->addWidget(chtImpedanz, 1);
   layout->addWidget(picCharts, 1);
   layout->addWidget(BuildAnalyserRow());
 
   auto* buttons = new QHBoxLayout;
-  cmdPruning = NewButton("cmdPruning", "An Pruning über&geben", this);
-  cmdBild = NewButton("cmdBild", "Bild s&peichern…", this);
+  cmdPruning = NewButton("cmdPruning", tr("An Pruning über&geben"), this);
+  cmdBild = NewButton("cmdBild", tr("Bild s&peichern…"), this);
   buttons->addStretch(1);
   buttons->addWidget(cmdPruning);
   buttons->addWidget(cmdBild);
@@ -118,19 +118,19 @@ QWidget* frmMessung::BuildAnalyserRow() {
   analyserRow->setObjectName(QStringLiteral("picAnalysator"));
   auto* row = new QHBoxLayout(analyserRow);
   row->setContentsMargins(0, 0, 0, 0);
-  repeatButton = NewButton("cmdWiederholen", "&Wiederholen", analyserRow);
-  continuousBox = new QCheckBox(QStringLiteral("Fort&laufend"), analyserRow);
+  repeatButton = NewButton("cmdWiederholen", tr("&Wiederholen"), analyserRow);
+  continuousBox = new QCheckBox(tr("Fort&laufend"), analyserRow);
   continuousBox->setObjectName(QStringLiteral("chkFortlaufend"));
   sweepProgress = new QProgressBar(analyserRow);
   sweepProgress->setObjectName(QStringLiteral("prgWiederholen"));
-  sweepProgress->setAccessibleName(QStringLiteral("Fortschritt der Messung"));
-  sweepProgress->setFormat(QStringLiteral("Messung: %v von %m Punkten"));
+  sweepProgress->setAccessibleName(tr("Fortschritt der Messung"));
+  sweepProgress->setFormat(tr("Messung: %v von %m Punkten"));
   // Keeps its room while hidden, so the row does not jump at each sweep.
   QSizePolicy keep = sweepProgress->sizePolicy();
   keep.setRetainSizeWhenHidden(true);
   sweepProgress->setSizePolicy(keep);
   sweepProgress->hide();
-  saveTouchstoneButton = NewButton("cmdTouchstone", "Als &Touchstone speichern\u2026", analyserRow);
+  saveTouchstoneButton = NewButton("cmdTouchstone", tr("Als &Touchstone speichern…"), analyserRow);
   row->addWidget(repeatButton);
   row->addWidget(continuousBox);
   row->addWidget(sweepProgress, 1);
@@ -165,7 +165,7 @@ QWidget* frmMessung::BuildRows() {
   auto* rows = new QWidget(this);
   auto* grid = new QGridLayout(rows);
   grid->setContentsMargins(0, 0, 0, 0);
-  QLabel* fileCaption = NewLabel("lblDateiCaption", "Datei:", rows);
+  QLabel* fileCaption = NewLabel("lblDateiCaption", tr("Datei:"), rows);
   lblDatei = NewValueLabel("lblDatei", rows);
   fileCaption->setBuddy(lblDatei);  // a screen reader reads the value with its caption
   grid->addWidget(fileCaption, 0, 0, Qt::AlignTop);
@@ -195,10 +195,9 @@ void frmMessung::Form_Load() {
 void frmMessung::OpenMeasurement() {
   guarded_([this] {
     FileDialogOptions options;
-    options.title = QStringLiteral("Messung öffnen");
+    options.title = tr("Messung öffnen");
     // Touchstone 2 files often end in ".ts".
-    options.filter =
-        QStringLiteral("Touchstone-Datei (*.s1p *.s2p *.ts)|*.s1p;*.s2p;*.ts|Alle Dateien (*.*)|*.*");
+    options.filter = tr("Touchstone-Datei (*.s1p *.s2p *.ts)|*.s1p;*.s2p;*.ts|Alle Dateien (*.*)|*.*");
     options.folder = GetSetting(kFolderKey).value_or(QString());
     UiPlatform& platform = module_.Platform();
     const std::optional<QString> file = platform.OpenFileDialog(this, options);
@@ -211,7 +210,7 @@ void frmMessung::OpenMeasurement() {
       platform.SetHourglass(false);
       platform.MessageBox(
           QFileInfo(*file).fileName().toStdString() + module_.State().Zeilenumbruch + read.error.message,
-          MsgButtons::Ok, MsgIcon::Exclamation, kTitle);
+          MsgButtons::Ok, MsgIcon::Exclamation, U8(tr(kTitle)));
       return;
     }
     ForgetAnalyserSweep();
@@ -251,7 +250,7 @@ void frmMessung::ShowMeasurement(const QString& source, const QString& baseName,
   }
   resonanceMHz_ = e.resonanceMHz;
   resonanceOutside_ = zb::ResonanceOutsideText(e.resonanceKind);
-  ShowCharts(measurement, QStringLiteral("Resonanz %1 MHz").arg(Q(zb::SweepMHzText(e.resonanceMHz))));
+  ShowCharts(measurement, tr("Resonanz %1 MHz").arg(Q(zb::SweepMHzText(e.resonanceMHz))));
 }
 
 // The views own their charts; a new chart replaces and deletes the old one,
@@ -276,7 +275,7 @@ void frmMessung::OnPruningClicked() {
   if (!resonanceMHz_) return;
   // The sweep's edge is no resonance: the pruning would cut far too little.
   if (!resonanceOutside_.empty()) {
-    module_.Platform().MessageBox(resonanceOutside_, MsgButtons::Ok, MsgIcon::Exclamation, kTitle);
+    module_.Platform().MessageBox(resonanceOutside_, MsgButtons::Ok, MsgIcon::Exclamation, U8(tr(kTitle)));
     return;
   }
   QWidget* pruning = module_.Frame().OpenedPruningWindow();
@@ -287,8 +286,8 @@ void frmMessung::OnPruningClicked() {
 
 void frmMessung::OnSavePictureClicked() {
   FileDialogOptions options;
-  options.title = QStringLiteral("Bild speichern");
-  options.filter = QStringLiteral("PNG-Bild (*.png)|*.png|SVG-Grafik (*.svg)|*.svg");
+  options.title = tr("Bild speichern");
+  options.filter = tr("PNG-Bild (*.png)|*.png|SVG-Grafik (*.svg)|*.svg");
   options.proposedName = QFileInfo(fileName_).completeBaseName() + QStringLiteral(".png");
   options.promptOverwrite = true;
   options.extensionFromFilter = true;
@@ -298,9 +297,9 @@ void frmMessung::OnSavePictureClicked() {
   // A desktop dialog that adds no extension itself: the first format's.
   if (QFileInfo(*file).suffix().isEmpty()) *file += QStringLiteral(".png");
   if (!SavePicture(*picCharts, *file))
-    platform.MessageBox("Das Bild konnte nicht gespeichert werden:" + module_.State().Zeilenumbruch +
+    platform.MessageBox(U8(tr("Das Bild konnte nicht gespeichert werden:")) + module_.State().Zeilenumbruch +
                             QDir::toNativeSeparators(*file).toStdString(),
-                        MsgButtons::Ok, MsgIcon::Exclamation, kTitle);
+                        MsgButtons::Ok, MsgIcon::Exclamation, U8(tr(kTitle)));
 }
 
 }  // namespace zb::ui

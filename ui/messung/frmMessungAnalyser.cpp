@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "core/numbers/RuntimeError.h"
+#include "locale/LocaleText.h"
 #include "report/SafeFile.h"
 #include "ui/app/AnalyserSweep.h"
 #include "ui/app/Module1.h"
@@ -23,7 +24,7 @@ namespace zb::ui {
 
 namespace {
 
-constexpr const char* kAnalyserTitle = "Messung am Analysator";
+constexpr const char* kAnalyserTitle = QT_TRANSLATE_NOOP("zb::ui::frmMessung", "Messung am Analysator");
 
 // The sweep's name as a file: the port's ("ttyACM0.s1p").
 QString SweepFileName(const AnalyserSweep& sweep) {
@@ -92,7 +93,7 @@ void frmMessung::SweepFinished() {
 // A fault ends the repeating and leaves the charts as they were.
 void frmMessung::SweepFailed(const std::string& message) {
   continuousBox->setChecked(false);
-  module_.Platform().MessageBox(message, MsgButtons::Ok, MsgIcon::Exclamation, kAnalyserTitle);
+  module_.Platform().MessageBox(message, MsgButtons::Ok, MsgIcon::Exclamation, U8(tr(kAnalyserTitle)));
 }
 
 void frmMessung::StopSweeping() {
@@ -111,8 +112,8 @@ void frmMessung::ForgetAnalyserSweep() {
 void frmMessung::OnSaveTouchstoneClicked() {
   if (!sweep_) return;
   FileDialogOptions options;
-  options.title = QStringLiteral("Als Touchstone speichern");
-  options.filter = QStringLiteral("Touchstone-Datei (*.s1p)|*.s1p");
+  options.title = tr("Als Touchstone speichern");
+  options.filter = tr("Touchstone-Datei (*.s1p)|*.s1p");
   options.proposedName = fileName_;
   options.promptOverwrite = true;
   options.extensionFromFilter = true;
@@ -125,7 +126,7 @@ void frmMessung::OnSaveTouchstoneClicked() {
   } catch (const zb::RuntimeError& error) {
     platform.MessageBox(
         QDir::toNativeSeparators(*file).toStdString() + module_.State().Zeilenumbruch + error.Description(),
-        MsgButtons::Ok, MsgIcon::Exclamation, kAnalyserTitle);
+        MsgButtons::Ok, MsgIcon::Exclamation, U8(tr(kAnalyserTitle)));
   }
 }
 

@@ -245,7 +245,9 @@ std::optional<QString> QtPlatform::SaveFileDialog(QWidget* parent, const FileDia
     const QString chosen = dialog.selectedFiles().first();
     if (!options.promptCreate || QFileInfo::exists(chosen)) return chosen;
     const std::string question =
-        chosen.toStdString() + "\r\nDiese Datei ist nicht vorhanden.\r\nSoll sie erstellt werden?";
+        chosen.toStdString() + "\r\n" +
+        QCoreApplication::translate("Dialogs", "Diese Datei ist nicht vorhanden.").toStdString() + "\r\n" +
+        QCoreApplication::translate("Dialogs", "Soll sie erstellt werden?").toStdString();
     if (MessageBox(question, MsgButtons::YesNo, MsgIcon::Question, options.title.toStdString()) ==
         MsgResult::Yes)
       return chosen;

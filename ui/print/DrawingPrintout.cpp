@@ -1,5 +1,6 @@
 #include "ui/print/DrawingPrintout.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QPageLayout>
 #include <QPrinter>
@@ -7,6 +8,7 @@
 
 #include "core/beam/BandTable.h"
 #include "core/numbers/RuntimeError.h"
+#include "locale/LocaleText.h"
 #include "ui/drawing/WmfPicture.h"
 #include "ui/platform/UiPlatform.h"
 #include "ui/print/DrawingPrintFrame.h"
@@ -52,8 +54,9 @@ std::int16_t PrintedSide(std::int16_t frameSide, std::int16_t pageSide) {
 }
 
 void PrintDrawing(UiPlatform& platform, DrawingPrintFrame& frame) {
-  if (platform.MessageBox("Kann die Zeichnung gedruckt werden? ", MsgButtons::OkCancel, MsgIcon::Question,
-                          " Zeichnung ") != MsgResult::Ok)
+  if (platform.MessageBox(U8(QCoreApplication::translate("Printout", "Kann die Zeichnung gedruckt werden? ")),
+                          MsgButtons::OkCancel, MsgIcon::Question,
+                          U8(QCoreApplication::translate("Printout", " Zeichnung "))) != MsgResult::Ok)
     return;
 
   PrintJob job(platform);

@@ -1,5 +1,6 @@
 #include "ui/print/InputPrintout.h"
 
+#include <QCoreApplication>
 #include <map>
 #include <utility>
 #include <vector>
@@ -68,8 +69,8 @@ void AddSideWindowSteps(std::vector<PrintStep>& steps, UiPlatform& platform, Pri
 }  // namespace
 
 std::string InputPrintHeading(const QDate& today) {
-  return std::string("Berechnung eines Zelvar-Beam nach Kalvex ") + version::kLegalNotice + " am " +
-         U8(ShortDate(today));
+  return U8(QCoreApplication::translate("Printout", "Berechnung eines Zelvar-Beam nach Kalvex %1 am %2")
+                .arg(Q(version::Text(version::kLegalNotice)), ShortDate(today)));
 }
 
 void PrintInputs(UiPlatform& platform, InputPrintWindows& windows) {

@@ -65,7 +65,7 @@ constexpr double kTextPointSize = 10;
 frmRTF::frmRTF(Module1& module) : module_(module), guarded_(module.Platform(), module.State().Zeilenumbruch) {
   setObjectName(QStringLiteral("frmRTF"));
   setAttribute(Qt::WA_DeleteOnClose);
-  setWindowTitle(QStringLiteral("Schnellansicht/Drucken"));
+  setWindowTitle(tr("Schnellansicht/Drucken"));
 
   client_ = new QWidget(this);
   client_->setObjectName(QStringLiteral("client"));
@@ -151,14 +151,14 @@ void frmRTF::LayOutClientArea() {
 
 void frmRTF::Form_QueryUnload(bool& cancel) {
   zb::Platform& platform = module_.Platform();
-  if (platform.MessageBox("Schnellansicht wirklich schliessen ?", MsgButtons::YesNo, MsgIcon::Question,
-                          " Beenden") != MsgResult::Yes) {
+  if (platform.MessageBox(U8(tr("Schnellansicht wirklich schliessen ?")), MsgButtons::YesNo,
+                          MsgIcon::Question, U8(tr(" Beenden"))) != MsgResult::Yes) {
     cancel = true;
     return;
   }
   if (!textBox_->document()->isEmpty() && textModified_) {
-    if (platform.MessageBox("Soll der Text gespeichert werden ?", MsgButtons::YesNo, MsgIcon::Question,
-                            " Text speichern ?") == MsgResult::Yes) {
+    if (platform.MessageBox(U8(tr("Soll der Text gespeichert werden ?")), MsgButtons::YesNo,
+                            MsgIcon::Question, U8(tr(" Text speichern ?"))) == MsgResult::Yes) {
       platform.DoEvents();
       // The user asked for the text to be kept: when the save is cancelled
       // or fails, the window stays open with the text.

@@ -62,7 +62,7 @@ void frmRTF::ShowAgain() {
 void frmRTF::OnOpenClicked() {
   const QString folder = QDir::currentPath();
   FileDialogOptions options;
-  options.title = QStringLiteral("Öffnen");
+  options.title = tr("Öffnen");
   options.filter = QString::fromUtf8(kQuickViewFileFilter);
   hide();
   const std::optional<QString> chosen = module_.Platform().OpenFileDialog(this, options);
@@ -93,7 +93,7 @@ void frmRTF::OnOpenClicked() {
 frmRTF::SaveResult frmRTF::SaveAsRichText() {
   const QString folder = QDir::currentPath();
   FileDialogOptions options;
-  options.title = QStringLiteral("Speichern unter");
+  options.title = tr("Speichern unter");
   options.filter = QString::fromUtf8(kQuickViewFileFilter);
   options.proposedName = fileName_;
   options.promptOverwrite = true;
@@ -183,7 +183,7 @@ void frmRTF::SearchText(bool again) {
   what.replace(QChar::Nbsp, QChar(' '));
   if (!again) {
     const std::optional<std::string> answer =
-        module_.Platform().InputBox("Bitte Suchtext eingeben.", "Suchen", U8(what));
+        module_.Platform().InputBox(U8(tr("Bitte Suchtext eingeben.")), U8(tr("Suchen")), U8(what));
     what = answer ? Q(*answer) : QString();
   }
   if (what.isEmpty()) return;
@@ -195,8 +195,8 @@ void frmRTF::SearchText(bool again) {
   } else {
     cursor.setPosition(0);
     textBox_->setTextCursor(cursor);
-    module_.Platform().MessageBox("Leider keine (weitere) Fundstelle", MsgButtons::Ok, MsgIcon::Information,
-                                  " Suchen");
+    module_.Platform().MessageBox(U8(tr("Leider keine (weitere) Fundstelle")), MsgButtons::Ok,
+                                  MsgIcon::Information, U8(tr(" Suchen")));
   }
   textBox_->setFocus();
 }

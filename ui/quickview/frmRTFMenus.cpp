@@ -73,45 +73,36 @@ void frmRTF::BuildMenus() {
     connect(AddEntry(menu, name, caption, shortcut), &QAction::triggered, this, guarded_.Slot(this, handler));
   };
 
-  QMenu* file = bar->addMenu(QStringLiteral("&Datei"));
+  QMenu* file = bar->addMenu(tr("&Datei"));
   file->setObjectName(QStringLiteral("mnuFile"));
-  addAction(file, "mnuOpen", QStringLiteral("&Öffnen"), QKeySequence(Qt::CTRL | Qt::Key_O),
-            &frmRTF::OnOpenClicked);
-  addAction(file, "mnuSave", QStringLiteral("&Speichern"), QKeySequence(Qt::CTRL | Qt::Key_S),
-            &frmRTF::OnSaveClicked);
+  addAction(file, "mnuOpen", tr("&Öffnen"), QKeySequence(Qt::CTRL | Qt::Key_O), &frmRTF::OnOpenClicked);
+  addAction(file, "mnuSave", tr("&Speichern"), QKeySequence(Qt::CTRL | Qt::Key_S), &frmRTF::OnSaveClicked);
   AddSeparator(file, "mnuSep1");
-  addAction(file, "mnuSuchen", QStringLiteral("S&uchen"), QKeySequence(), &frmRTF::OnFindClicked);
-  addAction(file, "mnuSuchWeiter", QStringLiteral("&weitersuchen"), QKeySequence(Qt::Key_F3),
-            &frmRTF::OnFindNextClicked);
+  addAction(file, "mnuSuchen", tr("S&uchen"), QKeySequence(), &frmRTF::OnFindClicked);
+  addAction(file, "mnuSuchWeiter", tr("&weitersuchen"), QKeySequence(Qt::Key_F3), &frmRTF::OnFindNextClicked);
   AddSeparator(file, "mnuSep2");
-  addAction(file, "mnuPrint", QStringLiteral("&Drucken"), QKeySequence(Qt::CTRL | Qt::Key_D),
-            &frmRTF::OnPrintClicked);
+  addAction(file, "mnuPrint", tr("&Drucken"), QKeySequence(Qt::CTRL | Qt::Key_D), &frmRTF::OnPrintClicked);
   AddSeparator(file, "mnuSep3");
-  addAction(file, "mnuExit", QStringLiteral("&Beenden"), QKeySequence(Qt::CTRL | Qt::Key_B),
-            &frmRTF::OnCloseClicked);
+  addAction(file, "mnuExit", tr("&Beenden"), QKeySequence(Qt::CTRL | Qt::Key_B), &frmRTF::OnCloseClicked);
 
-  QMenu* format = bar->addMenu(QStringLiteral("&Format"));
+  QMenu* format = bar->addMenu(tr("&Format"));
   format->setObjectName(QStringLiteral("mnuFormat"));
-  addAction(format, "mnuFont", QStringLiteral("&Schrift"), QKeySequence(Qt::CTRL | Qt::Key_F),
-            &frmRTF::OnFontClicked);
-  QMenu* templates = format->addMenu(QStringLiteral("&Formatvorlage"));
+  addAction(format, "mnuFont", tr("&Schrift"), QKeySequence(Qt::CTRL | Qt::Key_F), &frmRTF::OnFontClicked);
+  QMenu* templates = format->addMenu(tr("&Formatvorlage"));
   templates->setObjectName(QStringLiteral("mnuVorlage"));
-  addAction(templates, "mnuStandard", QStringLiteral("&Standard"), QKeySequence(),
-            &frmRTF::OnStandardViewClicked);
-  addAction(templates, "mnuListing", QStringLiteral("&Listing"), QKeySequence(),
-            &frmRTF::OnListingViewClicked);
-  addAction(templates, "mnuText", QStringLiteral("&Text"), QKeySequence(), &frmRTF::OnTextViewClicked);
+  addAction(templates, "mnuStandard", tr("&Standard"), QKeySequence(), &frmRTF::OnStandardViewClicked);
+  addAction(templates, "mnuListing", tr("&Listing"), QKeySequence(), &frmRTF::OnListingViewClicked);
+  addAction(templates, "mnuText", tr("&Text"), QKeySequence(), &frmRTF::OnTextViewClicked);
 
   // A disabled bar in the menu line divides the commands from the help.
   QAction* divider = bar->addAction(QStringLiteral("|"));
   divider->setObjectName(QStringLiteral("mnuhTrenn1"));
   divider->setEnabled(false);
 
-  QMenu* help = bar->addMenu(QStringLiteral("?"));
+  QMenu* help = bar->addMenu(tr("?"));
   help->setObjectName(QStringLiteral("mnuHelp"));
-  addAction(help, "mnuHilfe", QStringLiteral("&Hilfe"), QKeySequence(Qt::Key_F1),
-            &frmRTF::OnQuickHelpClicked);
-  addAction(help, "mnuInfo", QStringLiteral("&Info"), QKeySequence(Qt::Key_F2), &frmRTF::OnInfoClicked);
+  addAction(help, "mnuHilfe", tr("&Hilfe"), QKeySequence(Qt::Key_F1), &frmRTF::OnQuickHelpClicked);
+  addAction(help, "mnuInfo", tr("&Info"), QKeySequence(Qt::Key_F2), &frmRTF::OnInfoClicked);
 }
 
 void frmRTF::BuildToolbars() {
@@ -132,24 +123,24 @@ void frmRTF::BuildToolbars() {
       QAction* action = toolbar->addAction(QuickViewButtonImage(key, style()), key);
       action->setObjectName(key);
       action->setData(key);
-      action->setToolTip(QString::fromUtf8(button.tooltip));
-      // A screen reader names the button by its German tooltip, not by its
-      // English key.
-      if (QWidget* widget = toolbar->widgetForAction(action))
-        widget->setAccessibleName(QString::fromUtf8(button.tooltip));
+      action->setToolTip(tr(button.tooltip));
+      // A screen reader names the button by its tooltip, not by its key.
+      if (QWidget* widget = toolbar->widgetForAction(action)) widget->setAccessibleName(tr(button.tooltip));
       connect(action, &QAction::triggered, this,
               [this, handler, key] { guarded_([&] { (this->*handler)(key); }); });
     }
     return toolbar;
   };
-  fileToolbar_ =
-      build("Toolbar1", {{"Open", "Öffnen *.RTF"}, {"Save", "Speichern als RTF"}, {"Print", "Drucken"}},
-            &frmRTF::OnFileButtonClicked);
+  fileToolbar_ = build("Toolbar1",
+                       {{"Open", QT_TR_NOOP("Öffnen *.RTF")},
+                        {"Save", QT_TR_NOOP("Speichern als RTF")},
+                        {"Print", QT_TR_NOOP("Drucken")}},
+                       &frmRTF::OnFileButtonClicked);
   formatToolbar_ = build("Toolbar2",
-                         {{"Font", "Format: Schrift"},
-                          {"Bold", "Format: Fett"},
-                          {"Kursiv", "Format: Kursiv"},
-                          {"Underline", "Format: Unterstreichen"}},
+                         {{"Font", QT_TR_NOOP("Format: Schrift")},
+                          {"Bold", QT_TR_NOOP("Format: Fett")},
+                          {"Kursiv", QT_TR_NOOP("Format: Kursiv")},
+                          {"Underline", QT_TR_NOOP("Format: Unterstreichen")}},
                          &frmRTF::OnFormatButtonClicked);
 }
 
@@ -258,15 +249,15 @@ void frmRTF::OnFormatButtonClicked(const QString& key) {
 void frmRTF::OnQuickHelpClicked() {
   const std::string& nl = module_.State().Zeilenumbruch;
   const std::string text =
-      JoinLines({"Mit den Tasten Pos 1, Ende,Bild hoch, Bild runter, den Cursor-Tasten   ",
-                 "oder mit der Maus  läßt sich der Text verschieben und betrachten. ", "",
-                 "Der Text kann wie in einem Textverarbeitungs-Programm formatiert und   ",
-                 "bearbeitet werden. Danach kann der Text auch in der bearbeiteten Form   ",
-                 "gespeichert und gedruckt werden.",
-                 "Eine Suchfunktion ermöglicht es bestimmte Textstellen schnell zu finden.",
-                 "Letzteres ist alles im Menü 'Datei' zu finden."},
+      JoinLines({U8(tr("Mit den Tasten Pos 1, Ende,Bild hoch, Bild runter, den Cursor-Tasten   ")),
+                 U8(tr("oder mit der Maus  läßt sich der Text verschieben und betrachten. ")), "",
+                 U8(tr("Der Text kann wie in einem Textverarbeitungs-Programm formatiert und   ")),
+                 U8(tr("bearbeitet werden. Danach kann der Text auch in der bearbeiteten Form   ")),
+                 U8(tr("gespeichert und gedruckt werden.")),
+                 U8(tr("Eine Suchfunktion ermöglicht es bestimmte Textstellen schnell zu finden.")),
+                 U8(tr("Letzteres ist alles im Menü 'Datei' zu finden."))},
                 nl);
-  module_.Platform().MessageBox(text, MsgButtons::Ok, MsgIcon::Information, " Kurzhilfe");
+  module_.Platform().MessageBox(text, MsgButtons::Ok, MsgIcon::Information, U8(tr(" Kurzhilfe")));
 }
 
 void frmRTF::OnInfoClicked() {
@@ -274,9 +265,10 @@ void frmRTF::OnInfoClicked() {
   const std::string& nl = module_.State().Zeilenumbruch;
   const std::string version = "Version " + std::to_string(v::kMajor) + "." + std::to_string(v::kMinor) + "." +
                               std::to_string(v::kRevision);
-  const std::string text = JoinLines({" ", v::kFileDescription, "", version, v::kLegalNotice, "",
-                                      std::string(v::kUsageTerms1) + " " + v::kUsageTerms2, " "},
-                                     nl);
+  const std::string text =
+      JoinLines({" ", v::Text(v::kFileDescription), "", version, v::Text(v::kLegalNotice), "",
+                 v::Text(v::kUsageTerms1) + " " + v::Text(v::kUsageTerms2), " "},
+                nl);
   module_.Platform().MessageBox(text, MsgButtons::Ok, MsgIcon::Information, " Info");
 }
 

@@ -61,7 +61,7 @@ void frmVk::OpenInVfMode() {
   for (QLabel* label :
        {reflectorChangeCaption_, reflectorChangeValue_, directorChangeCaption_, directorChangeValue_})
     label->hide();
-  printTitleLabel_->setText(QString::fromUtf8(zb::VfModeTexts().printTitle));
+  printTitleLabel_->setText(Q(zb::VfWindowText(zb::VfModeTexts().printTitle)));
   SetHeightTwips(zb::VfModeTexts().heightTwips);
   PlaceOnFirstShowing();
   module_.Frame().ShowChildWindow(this);
@@ -72,7 +72,7 @@ void frmVk::OpenInPruningMode() {
   const zb::VfWindowModeTexts& pruning = zb::PruningModeTexts();
   SetHeightTwips(pruning.heightTwips);
   ApplyModeTexts(pruning);  // title, captions, tooltips; the options menu goes
-  printTitleLabel_->setText(QString::fromUtf8(pruning.printTitle));
+  printTitleLabel_->setText(Q(zb::VfWindowText(pruning.printTitle)));
   SetStatus(zb::VfWindowStatus::Empty);
   for (QLabel* label :
        {slendernessOrLengthValue_, heightShareOrVfValue_, estimateOrRadiatorValue_, directorChangeValue_})

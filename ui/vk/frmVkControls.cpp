@@ -16,6 +16,7 @@
 #include <utility>
 
 #include "core/side/VfFormRules.h"
+#include "locale/LocaleText.h"
 #include "ui/common/Controls.h"
 #include "ui/common/MenuEntries.h"
 #include "ui/common/Twips.h"
@@ -49,7 +50,7 @@ constexpr int kFrameIndent = 8;  // pixels the frame's captions stand in from th
 int CaptionWidth(const QFontMetrics& metrics, std::initializer_list<const char*> captions) {
   int width = 0;
   for (const char* caption : captions)
-    width = std::max(width, metrics.horizontalAdvance(QString::fromUtf8(caption).remove(QLatin1Char('&'))));
+    width = std::max(width, metrics.horizontalAdvance(Q(zb::VfWindowText(caption)).remove(QLatin1Char('&'))));
   return width + 4;
 }
 
@@ -73,7 +74,7 @@ void frmVk::BuildControls() {
 
   BuildResultControls();
 
-  calculateButton_ = new QPushButton(QStringLiteral("&Rechnen"), clientArea_);
+  calculateButton_ = new QPushButton(tr("&Rechnen"), clientArea_);
   calculateButton_->setObjectName(QStringLiteral("Command1"));
 
   printTitleLabel_ = NewPlainLabel("Label14", clientArea_);
@@ -117,12 +118,12 @@ void frmVk::BuildResultControls() {
 void frmVk::BuildMenu() {
   menuBar_ = new QMenuBar(this);
   menuBar_->setObjectName(QStringLiteral("menuBar"));
-  optionsMenu_ = AddSubmenu(menuBar_, "mnuOpt", QStringLiteral("&Optionen"));
+  optionsMenu_ = AddSubmenu(menuBar_, "mnuOpt", tr("&Optionen"));
   menuBar_->addMenu(optionsMenu_);
-  takeOverVfAction_ = AddEntry(optionsMenu_, "mnuVkübernehmen", QStringLiteral("&Vk übernehmen"));
+  takeOverVfAction_ = AddEntry(optionsMenu_, "mnuVkübernehmen", tr("&Vk übernehmen"));
   takeOverVfAction_->setCheckable(true);
   takeOverVfAction_->setChecked(true);
-  groundCorrectionAction_ = AddEntry(optionsMenu_, "mnuErdbodenKor", QStringLiteral("&Erdbodenkorrektur"));
+  groundCorrectionAction_ = AddEntry(optionsMenu_, "mnuErdbodenKor", tr("&Erdbodenkorrektur"));
   groundCorrectionAction_->setCheckable(true);
 }
 
@@ -130,11 +131,11 @@ void frmVk::BuildMenu() {
 // height are the opening commands' part.
 void frmVk::ApplyModeTexts(const zb::VfWindowModeTexts& texts) {
   auto set = [](QWidget* widget, const char* caption, const char* tip) {
-    if (auto* label = qobject_cast<QLabel*>(widget)) label->setText(QString::fromUtf8(caption));
-    widget->setToolTip(QString::fromUtf8(tip));
+    if (auto* label = qobject_cast<QLabel*>(widget)) label->setText(Q(zb::VfWindowText(caption)));
+    widget->setToolTip(Q(zb::VfWindowText(tip)));
   };
-  setWindowTitle(QString::fromUtf8(texts.title));
-  resultGroup_->setTitle(QString::fromUtf8(texts.resultGroup));
+  setWindowTitle(Q(zb::VfWindowText(texts.title)));
+  resultGroup_->setTitle(Q(zb::VfWindowText(texts.resultGroup)));
   set(frequencyOrLengthLabel_, texts.frequencyOrLength, "");
   set(heightOrResonanceLabel_, texts.heightOrResonance, "");
   set(diameterOrWantedLabel_, texts.diameterOrWanted, "");
@@ -143,15 +144,15 @@ void frmVk::ApplyModeTexts(const zb::VfWindowModeTexts& texts) {
   set(estimateOrRadiatorCaption_, texts.estimateOrRadiator, texts.estimateOrRadiatorTip);
   set(reflectorChangeCaption_, texts.reflectorChange, "");
   set(directorChangeCaption_, texts.directorChange, "");
-  frequencyOrLengthEdit_->setToolTip(QString::fromUtf8(texts.frequencyOrLengthBoxTip));
-  heightOrResonanceEdit_->setToolTip(QString::fromUtf8(texts.heightOrResonanceBoxTip));
-  diameterOrWantedEdit_->setToolTip(QString::fromUtf8(texts.diameterOrWantedBoxTip));
-  heightShareOrVfValue_->setToolTip(QString::fromUtf8(texts.heightShareOrVfValueTip));
-  slendernessOrLengthValue_->setToolTip(QString::fromUtf8(texts.slendernessOrLengthValueTip));
-  estimateOrRadiatorValue_->setToolTip(QString::fromUtf8(texts.estimateOrRadiatorValueTip));
-  reflectorChangeValue_->setToolTip(QString::fromUtf8(texts.reflectorChangeValueTip));
-  directorChangeValue_->setToolTip(QString::fromUtf8(texts.directorChangeValueTip));
-  calculateButton_->setToolTip(QString::fromUtf8(texts.calculateTip));
+  frequencyOrLengthEdit_->setToolTip(Q(zb::VfWindowText(texts.frequencyOrLengthBoxTip)));
+  heightOrResonanceEdit_->setToolTip(Q(zb::VfWindowText(texts.heightOrResonanceBoxTip)));
+  diameterOrWantedEdit_->setToolTip(Q(zb::VfWindowText(texts.diameterOrWantedBoxTip)));
+  heightShareOrVfValue_->setToolTip(Q(zb::VfWindowText(texts.heightShareOrVfValueTip)));
+  slendernessOrLengthValue_->setToolTip(Q(zb::VfWindowText(texts.slendernessOrLengthValueTip)));
+  estimateOrRadiatorValue_->setToolTip(Q(zb::VfWindowText(texts.estimateOrRadiatorValueTip)));
+  reflectorChangeValue_->setToolTip(Q(zb::VfWindowText(texts.reflectorChangeValueTip)));
+  directorChangeValue_->setToolTip(Q(zb::VfWindowText(texts.directorChangeValueTip)));
+  calculateButton_->setToolTip(Q(zb::VfWindowText(texts.calculateTip)));
   menuBar_->setVisible(texts.optionsMenuVisible);
   optionsMenu_->menuAction()->setVisible(texts.optionsMenuVisible);
 }

@@ -26,24 +26,27 @@ namespace {
 
 const QColor kBlue(0, 0, 255);
 
+// A text of the rules shared with the command line, in the program's language.
+QString RulesText(const char* text) { return Q(zb::ZusatzDipolText(text)); }
+
 // Room for a frequency like "21,225" or a diameter like "1,5" and a little more.
-QLineEdit* NewWideBox(const char* name, const char* toolTip, QWidget* parent) {
+QLineEdit* NewWideBox(const char* name, const QString& toolTip, QWidget* parent) {
   QLineEdit* box = NewBox(name, toolTip, parent);
   box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0000,0000")) + 12);
   return box;
 }
 
 // A blue caption beside a result.
-QLabel* NewResultCaption(const char* name, const char* caption, QWidget* parent) {
+QLabel* NewResultCaption(const char* name, const QString& caption, QWidget* parent) {
   QLabel* label = NewLabel(name, caption, parent);
   SetTextColour(label, kBlue);
   return label;
 }
 
 // A result in the tooltip colours, as wide as the boxes above it.
-QLabel* NewResultLabel(const char* name, const char* toolTip, QWidget* parent, int width) {
+QLabel* NewResultLabel(const char* name, const QString& toolTip, QWidget* parent, int width) {
   QLabel* label = NewNotePanel(name, 2, parent);
-  label->setToolTip(QString::fromUtf8(toolTip));
+  label->setToolTip(toolTip);
   label->setFixedWidth(width);
   return label;
 }
@@ -63,7 +66,7 @@ ZusatzDipol::ZusatzDipol(Module1& module, QWidget* parent)
       state_(module.State()),
       guarded_(platform_, state_.Zeilenumbruch) {
   setObjectName(QStringLiteral("ZusatzDipol"));
-  setWindowTitle(QString::fromUtf8(zb::kZusatzDipolTitle));
+  setWindowTitle(RulesText(zb::kZusatzDipolTitle));
   setAttribute(Qt::WA_DeleteOnClose);
   BuildControls();
   // Nothing typed ends the program: a failure ends only the handler.
@@ -88,19 +91,19 @@ void ZusatzDipol::BuildControls() {
 }
 
 QGroupBox* ZusatzDipol::BuildDipolFrame() {
-  dipoleGroup_ = NewGroup("Frame1", "&Zusatzdipol", this);
-  dipoleGroup_->setToolTip(QStringLiteral("strahlungsgekoppelt"));
-  wantedFrequencyLabel_ = NewLabel("Label1", zb::ZusatzDipolBoxCaption(1), dipoleGroup_);
-  wantedFrequencyEdit_ = NewWideBox("Text1", nullptr, dipoleGroup_);
-  impedanceLabel_ = NewLabel("Label3", zb::ZusatzDipolBoxCaption(3), dipoleGroup_);
-  impedanceEdit_ = NewWideBox("Text3", "für beide Dipole gleichen Wert verwenden!", dipoleGroup_);
-  dipoleDiameterLabel_ = NewLabel("Label4", zb::ZusatzDipolBoxCaption(4), dipoleGroup_);
-  dipoleDiameterEdit_ = NewWideBox("Text4", "Leiterdurchmesser", dipoleGroup_);
-  spacingCaption_ = NewResultCaption("Label7", zb::kSpacingCaption, dipoleGroup_);
-  spacingValue_ = NewResultLabel("Label8", "Ergebnis A", dipoleGroup_, wantedFrequencyEdit_->width());
-  lengthCaption_ = NewResultCaption("Label9", zb::kLengthCaption, dipoleGroup_);
+  dipoleGroup_ = NewGroup("Frame1", tr("&Zusatzdipol"), this);
+  dipoleGroup_->setToolTip(tr("strahlungsgekoppelt"));
+  wantedFrequencyLabel_ = NewLabel("Label1", RulesText(zb::ZusatzDipolBoxCaption(1)), dipoleGroup_);
+  wantedFrequencyEdit_ = NewWideBox("Text1", QString(), dipoleGroup_);
+  impedanceLabel_ = NewLabel("Label3", RulesText(zb::ZusatzDipolBoxCaption(3)), dipoleGroup_);
+  impedanceEdit_ = NewWideBox("Text3", tr("für beide Dipole gleichen Wert verwenden!"), dipoleGroup_);
+  dipoleDiameterLabel_ = NewLabel("Label4", RulesText(zb::ZusatzDipolBoxCaption(4)), dipoleGroup_);
+  dipoleDiameterEdit_ = NewWideBox("Text4", tr("Leiterdurchmesser"), dipoleGroup_);
+  spacingCaption_ = NewResultCaption("Label7", RulesText(zb::kSpacingCaption), dipoleGroup_);
+  spacingValue_ = NewResultLabel("Label8", tr("Ergebnis A"), dipoleGroup_, wantedFrequencyEdit_->width());
+  lengthCaption_ = NewResultCaption("Label9", RulesText(zb::kLengthCaption), dipoleGroup_);
   lengthValue_ =
-      NewResultLabel("Label10", "Ergebnis Drahtlänge", dipoleGroup_, wantedFrequencyEdit_->width());
+      NewResultLabel("Label10", tr("Ergebnis Drahtlänge"), dipoleGroup_, wantedFrequencyEdit_->width());
   wantedFrequencyLabel_->setBuddy(wantedFrequencyEdit_);
   impedanceLabel_->setBuddy(impedanceEdit_);
   dipoleDiameterLabel_->setBuddy(dipoleDiameterEdit_);
@@ -116,14 +119,14 @@ QGroupBox* ZusatzDipol::BuildDipolFrame() {
 }
 
 QGroupBox* ZusatzDipol::BuildExciterFrame() {
-  exciterGroup_ = NewGroup("Frame2", "&Erreger-Dipol (Stromsummenantenne o.ä.)", this);
-  exciterGroup_->setToolTip(QStringLiteral("mit Speisepunkt"));
-  exciterResonanceLabel_ = NewLabel("Label2", zb::ZusatzDipolBoxCaption(2), exciterGroup_);
-  exciterResonanceEdit_ = NewWideBox("Text2", "tiefste Resonanzfrequenz", exciterGroup_);
-  exciterDiameterLabel_ = NewLabel("Label5", zb::ZusatzDipolBoxCaption(5), exciterGroup_);
-  exciterDiameterEdit_ = NewWideBox("Text5", "Leiterdurchmesser", exciterGroup_);
-  exciterVfLabel_ = NewLabel("Label6", zb::ZusatzDipolBoxCaption(6), exciterGroup_);
-  exciterVfEdit_ = NewWideBox("Text6", "Vk", exciterGroup_);
+  exciterGroup_ = NewGroup("Frame2", tr("&Erreger-Dipol (Stromsummenantenne o.ä.)"), this);
+  exciterGroup_->setToolTip(tr("mit Speisepunkt"));
+  exciterResonanceLabel_ = NewLabel("Label2", RulesText(zb::ZusatzDipolBoxCaption(2)), exciterGroup_);
+  exciterResonanceEdit_ = NewWideBox("Text2", tr("tiefste Resonanzfrequenz"), exciterGroup_);
+  exciterDiameterLabel_ = NewLabel("Label5", RulesText(zb::ZusatzDipolBoxCaption(5)), exciterGroup_);
+  exciterDiameterEdit_ = NewWideBox("Text5", tr("Leiterdurchmesser"), exciterGroup_);
+  exciterVfLabel_ = NewLabel("Label6", RulesText(zb::ZusatzDipolBoxCaption(6)), exciterGroup_);
+  exciterVfEdit_ = NewWideBox("Text6", tr("Vk"), exciterGroup_);
   exciterResonanceLabel_->setBuddy(exciterResonanceEdit_);
   exciterDiameterLabel_->setBuddy(exciterDiameterEdit_);
   exciterVfLabel_->setBuddy(exciterVfEdit_);
@@ -142,11 +145,11 @@ QGroupBox* ZusatzDipol::BuildExciterFrame() {
 
 QWidget* ZusatzDipol::BuildButtonRow() {
   auto* row = new QWidget(this);
-  infoButton_ = new QPushButton(QStringLiteral("I&nfo"), row);
+  infoButton_ = new QPushButton(tr("I&nfo"), row);
   infoButton_->setObjectName(QStringLiteral("Command2"));
-  calculateButton_ = new QPushButton(QStringLiteral("&Rechnen"), row);
+  calculateButton_ = new QPushButton(tr("&Rechnen"), row);
   calculateButton_->setObjectName(QStringLiteral("Command1"));
-  calculateButton_->setToolTip(QStringLiteral("Aktion"));
+  calculateButton_->setToolTip(tr("Aktion"));
   auto* layout = new QHBoxLayout(row);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(infoButton_);
@@ -178,7 +181,7 @@ void ZusatzDipol::OnCalculateClicked() {
 
 void ZusatzDipol::OnInfoClicked() {
   platform_.MessageBox(zb::ZusatzDipolInfoText(state_.Zeilenumbruch), zb::MsgButtons::Ok,
-                       zb::MsgIcon::Information, zb::kZusatzDipolInfoTitle);
+                       zb::MsgIcon::Information, zb::ZusatzDipolText(zb::kZusatzDipolInfoTitle));
 }
 
 // ------------------------------------------------ ZusatzDipolFormAccess
