@@ -21,8 +21,10 @@ text field does with the same keys.
   atspi_check.py window-extents WINDOW         the same of a window, its title bar included
   atspi_check.py has WINDOW ROLE NAME          exit 0 when such a control is showing
   atspi_check.py has-window WINDOW   exit 0 when such a window is showing
+  atspi_check.py german              fails when a name, description or text shown holds a German word
 """
 
+import re
 import subprocess
 import sys
 import time
@@ -315,6 +317,31 @@ def unnamed(titles):
         raise Failure("; ".join(missing))
 
 
+# Words and letters that only German texts have; the design's proper name
+# "Zelvar-Beam nach Kalvex" is not counted.
+GERMAN = re.compile(r"[äöüÄÖÜß]|\b(und|oder|bei|bis|nicht|bitte|mit|ohne|für|Datei|Drucken|Beenden|Hilfe|"
+                    r"Berechnung|Berechnen|Messung|Fehler|Abbrechen|Speichern|Suchen|Resonanz|Frequenz|"
+                    r"Widerstand|Punkte|Anschluss|Bauvariante|Hinweis|Ergebnis|Zeichnung|Bereit|Tabelle|"
+                    r"Länge|Antenne|Antennen|Draht|Isolierung|Durchmesser|Querträger|Spannseil)\b")
+
+
+def german():
+    found = set()
+    for node in descendants(application()):
+        if not showing(node):
+            continue
+        texts = [node.name or "", node.description or ""]
+        try:
+            texts.append(node.queryText().getText(0, -1))
+        except NotImplementedError:
+            pass
+        for text in texts:
+            if GERMAN.search(text.replace("Zelvar-Beam nach Kalvex", "")):
+                found.add(f"{node.getRoleName()} \"{text[:120]}\"")
+    if found:
+        raise Failure("German on the English desktop: " + "; ".join(sorted(found)))
+
+
 def main(argv):
     command, args = argv[1], argv[2:]
     if command == "edit-beamform":
@@ -350,6 +377,8 @@ def main(argv):
             raise Failure(f"\"{args[1]}\" has not the focus")
     elif command == "has-window":
         window(args[0])
+    elif command == "german":
+        german()
     else:
         raise SystemExit(f"unknown command {command}")
 
