@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "core/beam/BeamFormRules.h"
+#include "core/beam/CalculateBeam.h"
 #include "core/shared/Translate.h"
 #include "locale/LocaleText.h"
 #include "ui/app/FrameWindow.h"
@@ -60,9 +61,10 @@ void frmHauptform::BuildControls() {
   noteLabel_->setWordWrap(true);
   noteLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   noteLabel_->setFont(TahomaFont());
-  // Room for the summary's seven lines without wrapping its longest one.
-  const QString longestLine = QStringLiteral(
-      "Berechnet für die Resonanzfrequenz = 144,0 MHz / Bauvariante: drei Querträger ohne Spannseil");
+  // Room for the summary's seven lines without wrapping its longest one, the
+  // first at 144,0 MHz with three spreaders, in the language shown.
+  const std::string summary = zb::BeamSummary(144.0f, zb::BeamDimensions{}, true, "\n");
+  const QString longestLine = Q(summary.substr(0, summary.find('\n')));
   noteLabel_->setMinimumWidth(noteLabel_->fontMetrics().horizontalAdvance(longestLine) +
                               2 * noteLabel_->margin() + 8);
   noteLabel_->setMinimumHeight(noteLabel_->fontMetrics().lineSpacing() * 7 + 2 * noteLabel_->margin() + 8);
