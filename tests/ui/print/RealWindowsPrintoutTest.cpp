@@ -3,6 +3,9 @@
 // a page of its own while it holds a result, under its title line, without
 // its button and without its menu bar.
 
+#include <optional>
+
+#include "locale/Language.h"
 #include "tests/ui/print/PrintTestSupport.h"
 #include "tests/ui/vk/VfTestSupport.h"
 
@@ -49,6 +52,35 @@ TEST_F(RealWindowsPrintoutTest, EstimateAndPruningWindowsWhileTheyHoldAResult) {
   EXPECT_TRUE(text.contains(QStringLiteral("Zelvar-Beam Vf errechnen")));
   EXPECT_FALSE(text.contains(QStringLiteral("Pruning")));
   EXPECT_TRUE(platform.messages.empty());
+}
+
+// The same on paper under the English interface: the heading, the windows'
+// captions and the beam form are English.
+class EnglishPrintoutTest : public RealWindowsPrintoutTest {
+ protected:
+  void SetUp() override {
+    english_.emplace(zb::ui::Language::English);
+    RealWindowsPrintoutTest::SetUp();
+  }
+  std::optional<zb::ui::Translations> english_;
+};
+
+TEST_F(EnglishPrintoutTest, TheInputsPrintInEnglish) {
+  zb::ui::frmVk& vf = OpenVf();
+  EnterAndCompute(vf, "50.2", "3", "2");
+  zb::ui::frmVk* pruning = OpenPruning();
+  ASSERT_NE(pruning, nullptr);
+  EnterAndCompute(*pruning, "3.20", "49.8", "50.2");
+  Choose("mnuDatDruck");
+  EXPECT_EQ(PrintedPages(), 3);
+  const QString text = PrintedText();
+  for (const char* english : {"Calculation of a Zelvar-Beam nach Kalvex", "Zelvar-Beam: estimating the VF",
+                              "Expected velocity factor:", "Zelvar-Beam pruning/trimming", "Overall VF:"})
+    EXPECT_TRUE(text.contains(QString::fromUtf8(english))) << english << " in: " << text.toStdString();
+  for (const char* german : {"Berechnung", "Verkürzung", "Antennenhöhe", "Resonanzfrequenz", " am "})
+    EXPECT_FALSE(text.contains(QString::fromUtf8(german))) << german << " in: " << text.toStdString();
+  if (const QByteArray keep = qgetenv("ZB_KEEP_PRINTOUT"); !keep.isEmpty())
+    QFile::copy(platform.printFile, QString::fromLocal8Bit(keep));
 }
 
 }  // namespace
