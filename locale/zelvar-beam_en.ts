@@ -23,6 +23,22 @@
         <source>Hinweis: </source>
         <translation>Note: </translation>
     </message>
+    <message>
+        <source> Bitte einen Verkürzungsfaktor von 0 - 1,0 !(typisch 0,946) eintragen</source>
+        <translation> Please enter a velocity factor from 0 - 1.0 ! (typically 0.946)</translation>
+    </message>
+    <message>
+        <source>Ist die Eingabe der relative Dielektrizitätszahl korrekt ?</source>
+        <translation>Is the relative permittivity entered correctly ?</translation>
+    </message>
+    <message>
+        <source> Schlechtes Isoliermaterial ?</source>
+        <translation> Poor insulation material ?</translation>
+    </message>
+    <message>
+        <source>Hinweis: Durchmesser zu gering!</source>
+        <translation>Note: diameter too small!</translation>
+    </message>
 </context>
 <context>
     <name>CoupledDipolWindow</name>
@@ -276,6 +292,161 @@
     </message>
 </context>
 <context>
+    <name>Report</name>
+    <message>
+        <source>CW-Band: </source>
+        <translation>for the CW segment: </translation>
+    </message>
+    <message>
+        <source>für SSB-Band: </source>
+        <translation>for the SSB segment: </translation>
+    </message>
+    <message>
+        <source>für Bandmitte: </source>
+        <translation>for mid-band: </translation>
+    </message>
+    <message>
+        <source>Antenne berechnet </source>
+        <translation>Antenna calculated </translation>
+    </message>
+    <message>
+        <source>Resonanzfrequenz: </source>
+        <translation>Resonance frequency: </translation>
+    </message>
+    <message>
+        <source>Drahtdurchmesser: </source>
+        <translation>Wire diameter: </translation>
+    </message>
+    <message>
+        <source>Antennenhöhe: </source>
+        <translation>Antenna height: </translation>
+    </message>
+    <message>
+        <source>Verkürzungsfaktor des Drahtes: </source>
+        <translation>Velocity factor of the wire: </translation>
+    </message>
+    <message>
+        <source> (Zusatz-Vf durch Drahtisolierung: </source>
+        <translation> (extra VF from the wire insulation: </translation>
+    </message>
+    <message>
+        <source>Größte Antennenbreite: ~ </source>
+        <translation>Largest antenna width: ~ </translation>
+    </message>
+    <message>
+        <source>Gesamte Boomlänge: ~ </source>
+        <translation>Overall boom length: ~ </translation>
+    </message>
+    <message>
+        <source>Aufbauvariante: drei Querträger ohne Spannseil</source>
+        <translation>Variant: three spreaders without guy line</translation>
+    </message>
+    <message>
+        <source>Aufbauvariante: zwei Querträger mit Spannseil</source>
+        <translation>Variant: two spreaders with guy line</translation>
+    </message>
+    <message>
+        <source>Drahtlängen:</source>
+        <translation>Wire lengths:</translation>
+    </message>
+    <message>
+        <source> Direktor:</source>
+        <translation> Director:</translation>
+    </message>
+    <message>
+        <source> Dipol (Strahler):</source>
+        <translation> Dipole (driven element):</translation>
+    </message>
+    <message>
+        <source> Reflektor:</source>
+        <translation> Reflector:</translation>
+    </message>
+    <message>
+        <source> Alle Winkel der drei Elemente betragen 45° bzw. 90°.</source>
+        <translation> All angles of the three elements are 45° or 90°.</translation>
+    </message>
+    <message>
+        <source>Abstände:</source>
+        <translation>Spacings:</translation>
+    </message>
+    <message>
+        <source>Breitenmaße:</source>
+        <translation>Widths:</translation>
+    </message>
+    <message>
+        <source>Querträger 3 = </source>
+        <translation>Spreader 3 = </translation>
+    </message>
+    <message>
+        <source>(für den Direktor)</source>
+        <translation>(for the director)</translation>
+    </message>
+    <message>
+        <source>Querträger 2 = </source>
+        <translation>Spreader 2 = </translation>
+    </message>
+    <message>
+        <source>(für den Dipol)</source>
+        <translation>(for the dipole)</translation>
+    </message>
+    <message>
+        <source>Querträger 1 = </source>
+        <translation>Spreader 1 = </translation>
+    </message>
+    <message>
+        <source>(für den Reflektor)</source>
+        <translation>(for the reflector)</translation>
+    </message>
+    <message>
+        <source>(vorne)</source>
+        <translation>(front)</translation>
+    </message>
+    <message>
+        <source>(hinten)</source>
+        <translation>(rear)</translation>
+    </message>
+    <message>
+        <source>Boom:</source>
+        <translation>Boom:</translation>
+    </message>
+    <message>
+        <source>Mindestabstände zu anderen Antennen/Metallflächen/Erdboden o.Ä.:</source>
+        <translation>Minimum clearances to other antennas/metal surfaces/ground etc.:</translation>
+    </message>
+    <message>
+        <source> oberhalb/unterhalb = </source>
+        <translation> above/below = </translation>
+    </message>
+    <message>
+        <source> nach hinten        = </source>
+        <translation> behind      = </translation>
+    </message>
+    <message>
+        <source>Technische Antennendaten:</source>
+        <translation>Technical antenna data:</translation>
+    </message>
+    <message>
+        <source> Gewinn G: </source>
+        <translation> Gain G: </translation>
+    </message>
+    <message>
+        <source> Vor-Rück-Verhältnis: min 22 dB bis max 61 dB (frequenzabhängig)</source>
+        <translation> Front-to-back ratio: min 22 dB to max 61 dB (depending on frequency)</translation>
+    </message>
+    <message>
+        <source> Speise-Pkt.: </source>
+        <translation> Feed point: </translation>
+    </message>
+    <message>
+        <source> Ohm / 50 Ohm über 4:1-Balun an der N-Buchse</source>
+        <translation> Ohm / 50 Ohm via a 4:1 balun at the N socket</translation>
+    </message>
+    <message>
+        <source>Berechnung am </source>
+        <translation>Calculated on </translation>
+    </message>
+</context>
+<context>
     <name>RuntimeError</name>
     <message>
         <source>Ungültiger Prozeduraufruf oder ungültiges Argument</source>
@@ -351,6 +522,29 @@
     <message>
         <source>Status:</source>
         <translation>Status:</translation>
+    </message>
+</context>
+<context>
+    <name>Summary</name>
+    <message>
+        <source>drei Querträger ohne Spannseil</source>
+        <translation>three spreaders without guy line</translation>
+    </message>
+    <message>
+        <source>zwei Querträger mit Spannseil</source>
+        <translation>two spreaders with guy line</translation>
+    </message>
+    <message>
+        <source>Berechnet für die Resonanzfrequenz = </source>
+        <translation>Calculated for the resonance frequency = </translation>
+    </message>
+    <message>
+        <source> MHz / Bauvariante: </source>
+        <translation> MHz / variant: </translation>
+    </message>
+    <message>
+        <source>Tabelle liegt als Textfile &apos;Zelvar-Beam.txt&apos; vor.  </source>
+        <translation>The table is in the text file 'Zelvar-Beam.txt'.  </translation>
     </message>
 </context>
 <context>

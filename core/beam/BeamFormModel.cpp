@@ -35,7 +35,7 @@ void BeamFormModel::OnVelocityFactorLeft() {
       form_.SetDiametersEnabled(false);
       break;
     case VelocityFactorLeave::OutOfRange:
-      form_.SetInfoCaption(kVelocityFactorNote);
+      form_.SetInfoCaption(Tr("BeamForm", kVelocityFactorNote));
       form_.SetVelocityFactorText(kTypicalVelocityFactor);
       break;
   }

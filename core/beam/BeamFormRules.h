@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/shared/Translate.h"
+
 namespace zb {
 
 // The segment the band buttons read: 1 CW, 2 SSB, 3 band centre for the
@@ -48,7 +50,7 @@ VelocityFactorLeave LeaveVelocityFactor(std::string_view velocityFactorText);
 // Texts written when the velocity factor is exactly 1 or out of range.
 inline constexpr const char* kIdealWireCombo = "1,0";
 inline constexpr const char* kVelocityFactorNote =
-    " Bitte einen Verkürzungsfaktor von 0 - 1,0 !(typisch 0,946) eintragen";
+    TrMark("BeamForm", " Bitte einen Verkürzungsfaktor von 0 - 1,0 !(typisch 0,946) eintragen");
 inline constexpr const char* kTypicalVelocityFactor = "0,946";
 
 // The spinner moved to `value` (user or code): the value the spinner must be

@@ -20,8 +20,9 @@ namespace zb {
 
 namespace {
 
-const char* VariantText(bool dreiQuertraeger) {
-  return dreiQuertraeger ? "drei Querträger ohne Spannseil" : "zwei Querträger mit Spannseil";
+std::string VariantText(bool dreiQuertraeger) {
+  return dreiQuertraeger ? Tr("Summary", "drei Querträger ohne Spannseil")
+                         : Tr("Summary", "zwei Querträger mit Spannseil");
 }
 
 // The run's own values, shared by its steps. Each step is one of the run's
@@ -157,8 +158,8 @@ void Run::CheckInsulation() {
 StepEnd Run::ConfirmPermittivity() {
   if (bareWire || !(permittivity > kImplausiblePermittivity)) return StepEnd::Next;
   c.platform.Beep();
-  const MsgResult answer =
-      c.platform.MessageBox(kPermittivityQuestion, MsgButtons::YesNo, MsgIcon::Question, kPermittivityTitle);
+  const MsgResult answer = c.platform.MessageBox(Tr("BeamForm", kPermittivityQuestion), MsgButtons::YesNo,
+                                                 MsgIcon::Question, Tr("BeamForm", kPermittivityTitle));
   if (answer == MsgResult::Yes) return StepEnd::Next;
   c.form.FocusPermittivity();
   return StepEnd::EndRun;
@@ -172,7 +173,7 @@ StepEnd Run::CheckDiameters() {
   c.platform.Beep();
   c.platform.DoEvents();
   c.form.FocusConductorDiameter();
-  c.form.SetInfoCaption(kDiameterNote);
+  c.form.SetInfoCaption(Tr("BeamForm", kDiameterNote));
   return StepEnd::EndRun;
 }
 
@@ -242,8 +243,8 @@ ErrorTrap RunErrorTrap(const ModuleState& state) {
 std::string BeamSummary(float f, const BeamDimensions& d, bool dreiQuertraeger, const std::string& nl) {
   const auto F = [](double x) { return FormatNumber(x, "###0.0##"); };
   const auto m = [&](const char* name, double x) { return std::string(name) + "=" + F(x) + " m / "; };
-  std::string s = "Berechnet für die Resonanzfrequenz = " + F(f) +
-                  " MHz / Bauvariante: " + VariantText(dreiQuertraeger) + nl;
+  std::string s = Tr("Summary", "Berechnet für die Resonanzfrequenz = ") + F(f) +
+                  Tr("Summary", " MHz / Bauvariante: ") + VariantText(dreiQuertraeger) + nl;
   s += m("lD", d.lD) + m("lDs", d.lDs) + m("lS", d.lS) + m("lSs", d.lSs) + m("lR", d.lR) + m("lRs", d.lRs) +
        nl;
   s += m("A1", d.A1) + m("A2", d.A2);
@@ -253,7 +254,7 @@ std::string BeamSummary(float f, const BeamDimensions& d, bool dreiQuertraeger, 
   s += dreiQuertraeger ? m("lBoom", d.lBoom) + m("geslBoom", BoomWithEnds(d))
                        : m("lBoom", d.lBoom) + m("C", d.C) + m("geslBoom", d.geslBoom);
   s += nl;
-  s += nl + "Tabelle liegt als Textfile 'Zelvar-Beam.txt' vor.  ";
+  s += nl + Tr("Summary", "Tabelle liegt als Textfile 'Zelvar-Beam.txt' vor.  ");
   return s;
 }
 

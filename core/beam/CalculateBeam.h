@@ -41,9 +41,9 @@ CalculationResult CalculateBeam(CalculationContext& context);
 
 // The texts the run shows.
 inline constexpr const char* kPermittivityQuestion =
-    "Ist die Eingabe der relative Dielektrizitätszahl korrekt ?";
-inline constexpr const char* kPermittivityTitle = " Schlechtes Isoliermaterial ?";
-inline constexpr const char* kDiameterNote = "Hinweis: Durchmesser zu gering!";
+    TrMark("BeamForm", "Ist die Eingabe der relative Dielektrizitätszahl korrekt ?");
+inline constexpr const char* kPermittivityTitle = TrMark("BeamForm", " Schlechtes Isoliermaterial ?");
+inline constexpr const char* kDiameterNote = TrMark("BeamForm", "Hinweis: Durchmesser zu gering!");
 inline constexpr const char* kReadyStatus =
     TrMark("Status", "Status: Bereit zum Anzeigen der Berechnungsergebnisse");
 
