@@ -544,7 +544,86 @@
     </message>
     <message>
         <source>Tabelle liegt als Textfile &apos;Zelvar-Beam.txt&apos; vor.  </source>
-        <translation>The table is in the text file 'Zelvar-Beam.txt'.  </translation>
+        <translation>The table is in the text file &apos;Zelvar-Beam.txt&apos;.  </translation>
+    </message>
+</context>
+<context>
+    <name>Sweep</name>
+    <message>
+        <source>Blindwiderstand null</source>
+        <translation>reactance zero</translation>
+    </message>
+    <message>
+        <source>beim kleinsten SWR, kein Nulldurchgang des Blindwiderstands</source>
+        <translation>at the lowest SWR, no zero crossing of the reactance</translation>
+    </message>
+    <message>
+        <source>unendlich</source>
+        <translation>infinite</translation>
+    </message>
+    <message>
+        <source>unbestimmt</source>
+        <translation>undefined</translation>
+    </message>
+    <message>
+        <source>nicht erreicht</source>
+        <translation>not reached</translation>
+    </message>
+    <message>
+        <source>%1%2 bis %3%4 MHz</source>
+        <translation>%1%2 to %3%4 MHz</translation>
+    </message>
+    <message>
+        <source> (Messbereichsanfang)</source>
+        <translation> (start of sweep)</translation>
+    </message>
+    <message>
+        <source> (Messbereichsende)</source>
+        <translation> (end of sweep)</translation>
+    </message>
+    <message>
+        <source>Resonanz unterhalb des Messbereichs – bitte tiefer messen</source>
+        <translation>Resonance below the sweep – please sweep lower</translation>
+    </message>
+    <message>
+        <source>Resonanz oberhalb des Messbereichs – bitte höher messen</source>
+        <translation>Resonance above the sweep – please sweep higher</translation>
+    </message>
+    <message>
+        <source>%1 MHz (%2)</source>
+        <translation>%1 MHz (%2)</translation>
+    </message>
+    <message>
+        <source>Messpunkte:</source>
+        <translation>Points:</translation>
+    </message>
+    <message>
+        <source>%1 von %2 bis %3 MHz</source>
+        <translation>%1 from %2 to %3 MHz</translation>
+    </message>
+    <message>
+        <source>Resonanz:</source>
+        <translation>Resonance:</translation>
+    </message>
+    <message>
+        <source>Kleinstes SWR:</source>
+        <translation>Lowest SWR:</translation>
+    </message>
+    <message>
+        <source>%1 bei %2 MHz</source>
+        <translation>%1 at %2 MHz</translation>
+    </message>
+    <message>
+        <source>Wirkwiderstand R bei Resonanz [Ω]:</source>
+        <translation>Resistance R at resonance [Ω]:</translation>
+    </message>
+    <message>
+        <source>Blindwiderstand X bei Resonanz [Ω]:</source>
+        <translation>Reactance X at resonance [Ω]:</translation>
+    </message>
+    <message>
+        <source>ohne Optionszeile: GHz, S, MA, R 50 angenommen</source>
+        <translation>no option line: GHz, S, MA, R 50 assumed</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "core/numbers/NumberText.h"
+#include "core/shared/Translate.h"
 
 namespace zb {
 
@@ -17,34 +18,36 @@ std::string Shown(double value, std::string_view mask) {
   return text;
 }
 
-const char* ResonanceKindText(ResonanceKind kind) {
-  return kind == ResonanceKind::ReactanceZero ? "Blindwiderstand null"
-                                              : "beim kleinsten SWR, kein Nulldurchgang des Blindwiderstands";
+std::string ResonanceKindText(ResonanceKind kind) {
+  return kind == ResonanceKind::ReactanceZero
+             ? Tr("Sweep", "Blindwiderstand null")
+             : Tr("Sweep", "beim kleinsten SWR, kein Nulldurchgang des Blindwiderstands");
 }
 
 }  // namespace
 
 std::string SweepMHzText(double mhz) { return Shown(mhz, "0.000"); }
 
-std::string SwrText(double swr) { return std::isinf(swr) ? "unendlich" : Shown(swr, "0.00"); }
+std::string SwrText(double swr) { return std::isinf(swr) ? Tr("Sweep", "unendlich") : Shown(swr, "0.00"); }
 
 std::string OhmsText(double ohms) {
-  if (std::isnan(ohms)) return "unbestimmt";
-  if (std::isinf(ohms)) return ohms > 0 ? "unendlich" : "-unendlich";
+  if (std::isnan(ohms)) return Tr("Sweep", "unbestimmt");
+  if (std::isinf(ohms)) return (ohms > 0 ? "" : "-") + Tr("Sweep", "unendlich");
   return Shown(ohms, "0.0");
 }
 
 std::string SwrBandText(const std::optional<SwrBand>& band) {
-  if (!band) return "nicht erreicht";
-  return SweepMHzText(band->lowMHz) + (band->lowOpen ? " (Messbereichsanfang)" : "") + " bis " +
-         SweepMHzText(band->highMHz) + (band->highOpen ? " (Messbereichsende)" : "") + " MHz";
+  if (!band) return Tr("Sweep", "nicht erreicht");
+  return Fill(Tr("Sweep", "%1%2 bis %3%4 MHz"),
+              {SweepMHzText(band->lowMHz), band->lowOpen ? Tr("Sweep", " (Messbereichsanfang)") : "",
+               SweepMHzText(band->highMHz), band->highOpen ? Tr("Sweep", " (Messbereichsende)") : ""});
 }
 
 std::string ResonanceOutsideText(ResonanceKind kind) {
   if (kind == ResonanceKind::BelowSweep)
-    return "Resonanz unterhalb des Messbereichs \u2013 bitte tiefer messen";
+    return Tr("Sweep", "Resonanz unterhalb des Messbereichs – bitte tiefer messen");
   if (kind == ResonanceKind::AboveSweep)
-    return "Resonanz oberhalb des Messbereichs \u2013 bitte h\u00F6her messen";
+    return Tr("Sweep", "Resonanz oberhalb des Messbereichs – bitte höher messen");
   return "";
 }
 
@@ -54,25 +57,27 @@ namespace {
 // the sweep is never offered as the resonance.
 std::string ResonanceText(const SweepEvaluation& e) {
   if (ResonanceOutsideSweep(e.resonanceKind)) return ResonanceOutsideText(e.resonanceKind);
-  return SweepMHzText(e.resonanceMHz) + " MHz (" + ResonanceKindText(e.resonanceKind) + ")";
+  return Fill(Tr("Sweep", "%1 MHz (%2)"), {SweepMHzText(e.resonanceMHz), ResonanceKindText(e.resonanceKind)});
 }
 
 }  // namespace
 
 std::vector<SweepRow> SweepEvaluationRows(const SweepEvaluation& e) {
   return {
-      {"Messpunkte:", std::to_string(e.points) + " von " + SweepMHzText(e.fStartMHz) + " bis " +
-                          SweepMHzText(e.fStopMHz) + " MHz"},
-      {"Resonanz:", ResonanceText(e)},
-      {"Kleinstes SWR:", SwrText(e.swrMin) + " bei " + SweepMHzText(e.swrMinMHz) + " MHz"},
+      {Tr("Sweep", "Messpunkte:"),
+       Fill(Tr("Sweep", "%1 von %2 bis %3 MHz"),
+            {std::to_string(e.points), SweepMHzText(e.fStartMHz), SweepMHzText(e.fStopMHz)})},
+      {Tr("Sweep", "Resonanz:"), ResonanceText(e)},
+      {Tr("Sweep", "Kleinstes SWR:"),
+       Fill(Tr("Sweep", "%1 bei %2 MHz"), {SwrText(e.swrMin), SweepMHzText(e.swrMinMHz)})},
       {"SWR \u2264 2:", SwrBandText(e.swr2)},
       {"SWR \u2264 " + FormatNumber(kSwrBandNarrow, "0.0") + ":", SwrBandText(e.swr15)},
-      {"Wirkwiderstand R bei Resonanz [\u03A9]:", OhmsText(e.resistance)},
-      {"Blindwiderstand X bei Resonanz [\u03A9]:", OhmsText(e.reactance)},
+      {Tr("Sweep", "Wirkwiderstand R bei Resonanz [Ω]:"), OhmsText(e.resistance)},
+      {Tr("Sweep", "Blindwiderstand X bei Resonanz [Ω]:"), OhmsText(e.reactance)},
   };
 }
 
-std::string AssumedOptionsNote() { return "ohne Optionszeile: GHz, S, MA, R 50 angenommen"; }
+std::string AssumedOptionsNote() { return Tr("Sweep", "ohne Optionszeile: GHz, S, MA, R 50 angenommen"); }
 
 std::string MeasuredResonanceText(double mhz) { return FormatNumber(mhz, "0.0##"); }
 

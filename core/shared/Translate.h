@@ -5,6 +5,7 @@
 // core itself knows no Qt. lupdate reads Tr("context", "text") as a text to
 // translate (option -tr-function-alias translate+=Tr).
 
+#include <initializer_list>
 #include <string>
 
 namespace zb {
@@ -15,6 +16,10 @@ using TextTranslator = std::string (*)(const char* context, const char* source);
 void SetTextTranslator(TextTranslator translator);
 
 std::string Tr(const char* context, const char* source);
+
+// The pattern with %1, %2, ... replaced by the arguments in turn, so that a
+// translation may put them in another order: Fill("%1 bis %2 MHz", {a, b}).
+std::string Fill(const std::string& pattern, std::initializer_list<std::string> arguments);
 
 // Marks a text for the catalogue where it is stored rather than shown;
 // Tr with the same context translates it where it is shown. lupdate reads
