@@ -889,6 +889,18 @@
         <source>Kalvex Zelvar-Beam-Berechnung</source>
         <translation>Kalvex Zelvar-Beam calculation</translation>
     </message>
+    <message>
+        <source>Acrobat Reader o.ä. nicht gefunden!</source>
+        <translation>No PDF viewer (Acrobat Reader or similar) found!</translation>
+    </message>
+    <message>
+        <source>Hilfe finden Sie in der Datei </source>
+        <translation>You will find the help in the file </translation>
+    </message>
+    <message>
+        <source> Hilfe</source>
+        <translation> Help</translation>
+    </message>
 </context>
 <context>
     <name>zb::ui::ZusatzDipol</name>

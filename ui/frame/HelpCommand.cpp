@@ -39,9 +39,9 @@ void MDIForm1::OnHelpClicked() {
       return;
     }
     const std::string& nl = module_.State().Zeilenumbruch;
-    module_.Platform().MessageBox("Acrobat Reader o.ä. nicht gefunden!" + nl +
-                                      "Hilfe finden Sie in der Datei " + nl + U8(document) + nl,
-                                  MsgButtons::Ok, MsgIcon::Critical, " Hilfe");
+    module_.Platform().MessageBox(U8(tr("Acrobat Reader o.ä. nicht gefunden!")) + nl +
+                                      U8(tr("Hilfe finden Sie in der Datei ")) + nl + U8(document) + nl,
+                                  MsgButtons::Ok, MsgIcon::Critical, U8(tr(" Hilfe")));
   } catch (const std::exception&) {
     // Anything else that goes wrong in the help command passes silently.
   }
