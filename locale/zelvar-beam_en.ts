@@ -2,6 +2,65 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="de">
 <context>
+    <name>Analyser</name>
+    <message>
+        <source>„%1“</source>
+        <translation>“%1”</translation>
+    </message>
+    <message>
+        <source>Den Anschluss %1 gibt es nicht. Ist der Analysator angesteckt und eingeschaltet?</source>
+        <translation>The port %1 does not exist. Is the analyser plugged in and switched on?</translation>
+    </message>
+    <message>
+        <source>Keine Berechtigung für den Anschluss %1. Bitte der Gruppe dialout beitreten (sudo adduser $USER dialout) und sich danach neu anmelden.</source>
+        <translation>No permission for the port %1. Please join the group dialout (sudo adduser $USER dialout) and log in again afterwards.</translation>
+    </message>
+    <message>
+        <source>Der Anschluss %1 ist belegt: ein anderes Programm verwendet ihn. Bitte das andere Programm beenden und noch einmal messen.</source>
+        <translation>The port %1 is busy: another program is using it. Please close the other program and measure again.</translation>
+    </message>
+    <message>
+        <source>Der Anschluss %1 lässt sich nicht öffnen: %2.</source>
+        <translation>The port %1 cannot be opened: %2.</translation>
+    </message>
+    <message>
+        <source>Der Analysator an %1 spricht das Binärprotokoll einer anderen Gerätefamilie, deren Messwerte über USB nicht kalibriert sind. Bitte die Messung auf dem Gerät als Touchstone-Datei speichern und mit „Messung auswerten“ öffnen.</source>
+        <translation>The analyser at %1 speaks the binary protocol of another family of devices, whose values over USB are not calibrated. Please save the sweep on the device as a Touchstone file and open it with “Evaluate a sweep”.</translation>
+    </message>
+    <message>
+        <source>Der Analysator an %1 meldet sich nicht: keine Eingabeaufforderung „ch&gt;“ innerhalb von 3 s. Ist es eingeschaltet, und ist es ein Analysator mit Textbefehlen?</source>
+        <translation>The analyser at %1 does not answer: no prompt “ch&gt;” within 3 s. Is it switched on, and is it an analyser with text commands?</translation>
+    </message>
+    <message>
+        <source>Der Analysator an %1 schweigt seit 3 s. Die Messung ist abgebrochen.</source>
+        <translation>The analyser at %1 has been silent for 3 s. The sweep is cancelled.</translation>
+    </message>
+    <message>
+        <source>Der Analysator an %1 hat nicht innerhalb von 10 s zu Ende geantwortet. Die Messung ist abgebrochen.</source>
+        <translation>The analyser at %1 did not finish its answer within 10 s. The sweep is cancelled.</translation>
+    </message>
+    <message>
+        <source>Der Analysator an %1 hat eine unverständliche Zeile geschickt: %2</source>
+        <translation>The analyser at %1 sent a line that cannot be understood: %2</translation>
+    </message>
+    <message>
+        <source>Der Analysator an %1 hat den Messbefehl nicht angenommen: %2</source>
+        <translation>The analyser at %1 did not accept the sweep command: %2</translation>
+    </message>
+    <message>
+        <source>Der Analysator an %1 hat weniger Zeilen als Messpunkte geschickt (%2).</source>
+        <translation>The analyser at %1 sent fewer lines than sweep points (%2).</translation>
+    </message>
+    <message>
+        <source>Die Verbindung zum Analysator an %1 ist abgerissen (Gerät abgezogen?).</source>
+        <translation>The connection to the analyser at %1 was lost (device unplugged?).</translation>
+    </message>
+    <message>
+        <source>Die Verbindung zum Analysator an %1 ist abgerissen (Gerät abgezogen?): %2.</source>
+        <translation>The connection to the analyser at %1 was lost (device unplugged?): %2.</translation>
+    </message>
+</context>
+<context>
     <name>BeamForm</name>
     <message>
         <source>andere</source>
@@ -639,6 +698,161 @@
     <message>
         <source>vorher: Resonanz %1 MHz</source>
         <translation>before: resonance %1 MHz</translation>
+    </message>
+</context>
+<context>
+    <name>Touchstone</name>
+    <message>
+        <source>Die Datei ist leer.</source>
+        <translation>The file is empty.</translation>
+    </message>
+    <message>
+        <source>Die Datei enthält keine Messwerte.</source>
+        <translation>The file holds no measured values.</translation>
+    </message>
+    <message>
+        <source>[Number of Frequencies] nennt %1 Frequenzen, die Datei enthält aber %2.</source>
+        <translation>[Number of Frequencies] names %1 frequencies, but the file holds %2.</translation>
+    </message>
+    <message>
+        <source>Werte außerhalb von [Network Data]: %1.</source>
+        <translation>Values outside [Network Data]: %1.</translation>
+    </message>
+    <message>
+        <source>Dem Schlüsselwort %1 fehlt &quot;]&quot;.</source>
+        <translation>The keyword %1 lacks "]".</translation>
+    </message>
+    <message>
+        <source>Das Schlüsselwort %1 gehört zu Touchstone 2.0, die Datei beginnt aber nicht mit [Version] 2.0.</source>
+        <translation>The keyword %1 belongs to Touchstone 2.0, but the file does not begin with [Version] 2.0.</translation>
+    </message>
+    <message>
+        <source>Zu [Reference] fehlen Widerstände.</source>
+        <translation>[Reference] lacks impedances.</translation>
+    </message>
+    <message>
+        <source>Touchstone-Version %1 wird nicht gelesen (nur 1.x, 2.0 und 2.1).</source>
+        <translation>Touchstone version %1 is not read (only 1.x, 2.0 and 2.1).</translation>
+    </message>
+    <message>
+        <source>[Two-Port Data Order] ist 12_21 oder 21_12, nicht %1.</source>
+        <translation>[Two-Port Data Order] is 12_21 or 21_12, not %1.</translation>
+    </message>
+    <message>
+        <source>[Number of Frequencies] braucht eine ganze Zahl ab 1, nicht %1.</source>
+        <translation>[Number of Frequencies] needs a whole number from 1, not %1.</translation>
+    </message>
+    <message>
+        <source>[Matrix Format] ist Full, Lower oder Upper, nicht %1.</source>
+        <translation>[Matrix Format] is Full, Lower or Upper, not %1.</translation>
+    </message>
+    <message>
+        <source>Gemischte Moden ([Mixed-Mode Order]) werden nicht gelesen.</source>
+        <translation>Mixed modes ([Mixed-Mode Order]) are not read.</translation>
+    </message>
+    <message>
+        <source>%1 steht vor [Number of Ports].</source>
+        <translation>%1 comes before [Number of Ports].</translation>
+    </message>
+    <message>
+        <source>[Reference] nennt mehr Widerstände als die Datei Tore hat.</source>
+        <translation>[Reference] names more impedances than the file has ports.</translation>
+    </message>
+    <message>
+        <source>Der Bezugswiderstand muss größer als 0 sein, nicht %1.</source>
+        <translation>The reference impedance must be greater than 0, not %1.</translation>
+    </message>
+    <message>
+        <source>Die Optionszeile steht nach den ersten Messwerten.</source>
+        <translation>The option line comes after the first measured values.</translation>
+    </message>
+    <message>
+        <source>%1-Parameter werden nicht gelesen; die Datei muss S-, Z- oder Y-Parameter enthalten.</source>
+        <translation>%1 parameters are not read; the file must hold S, Z or Y parameters.</translation>
+    </message>
+    <message>
+        <source>Nach R fehlt in der Optionszeile der Bezugswiderstand.</source>
+        <translation>The option line lacks the reference impedance after R.</translation>
+    </message>
+    <message>
+        <source>%1 ist in der Optionszeile unbekannt.</source>
+        <translation>%1 is unknown in the option line.</translation>
+    </message>
+    <message>
+        <source>Eine Messzeile hat 3 Werte (Eintor) oder 9 Werte (Zweitor), diese hat %1.</source>
+        <translation>A data line has 3 values (one-port) or 9 values (two-port); this one has %1.</translation>
+    </message>
+    <message>
+        <source>Zu wenige Werte: %1 erwartet, %2 gefunden.</source>
+        <translation>Too few values: %1 expected, %2 found.</translation>
+    </message>
+    <message>
+        <source>Zu viele Werte: %1 erwartet, %2 gefunden.</source>
+        <translation>Too many values: %1 expected, %2 found.</translation>
+    </message>
+    <message>
+        <source>Die Frequenz %1 ist zu groß.</source>
+        <translation>The frequency %1 is too large.</translation>
+    </message>
+    <message>
+        <source>Die Frequenz darf nicht negativ sein.</source>
+        <translation>The frequency must not be negative.</translation>
+    </message>
+    <message>
+        <source>Die Frequenzen steigen nicht an: %1 folgt auf %2.</source>
+        <translation>The frequencies do not rise: %1 follows %2.</translation>
+    </message>
+    <message>
+        <source>Die Werte ergeben keinen endlichen Reflexionsfaktor.</source>
+        <translation>The values give no finite reflection coefficient.</translation>
+    </message>
+    <message>
+        <source>Die Datei gibt es nicht.</source>
+        <translation>The file does not exist.</translation>
+    </message>
+    <message>
+        <source>Das ist keine gewöhnliche Datei.</source>
+        <translation>This is not a regular file.</translation>
+    </message>
+    <message>
+        <source>Die Datei lässt sich nicht lesen.</source>
+        <translation>The file cannot be read.</translation>
+    </message>
+    <message>
+        <source>Die Datei ist größer als 50 MB und wird nicht gelesen.</source>
+        <translation>The file is larger than 50 MB and is not read.</translation>
+    </message>
+    <message>
+        <source>Die Datei lässt sich nicht öffnen.</source>
+        <translation>The file cannot be opened.</translation>
+    </message>
+    <message>
+        <source>„%1“</source>
+        <translation>“%1”</translation>
+    </message>
+    <message>
+        <source>%1 ist keine Zahl.</source>
+        <translation>%1 is not a number.</translation>
+    </message>
+    <message>
+        <source>%1 ist keine endliche Zahl.</source>
+        <translation>%1 is not a finite number.</translation>
+    </message>
+    <message>
+        <source>[Number of Ports] braucht eine ganze Zahl, nicht %1.</source>
+        <translation>[Number of Ports] needs a whole number, not %1.</translation>
+    </message>
+    <message>
+        <source>[Number of Ports] muss mindestens 1 sein.</source>
+        <translation>[Number of Ports] must be at least 1.</translation>
+    </message>
+    <message>
+        <source>Die Datei beschreibt ein %1-Tor; gelesen werden nur Eintore und Zweitore (.s1p, .s2p).</source>
+        <translation>The file describes a %1-port; only one-ports and two-ports are read (.s1p, .s2p).</translation>
+    </message>
+    <message>
+        <source>Zeile %1: %2</source>
+        <translation>Line %1: %2</translation>
     </message>
 </context>
 <context>

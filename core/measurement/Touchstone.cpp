@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "core/measurement/TouchstoneWords.h"
+#include "core/shared/Translate.h"
 
 namespace zb {
 
@@ -21,7 +22,7 @@ class Reader {
   Sweep Read() {
     // An editor on another desktop may have put a byte-order mark before the text.
     if (text_.starts_with(kUtf8ByteOrderMark)) text_.remove_prefix(kUtf8ByteOrderMark.size());
-    if (text_.empty()) Refuse(0, "Die Datei ist leer.");
+    if (text_.empty()) Refuse(0, Tr("Touchstone", "Die Datei ist leer."));
     int lineNumber = 0;
     std::size_t at = 0;
     while (at < text_.size() && !ended_) {
@@ -32,12 +33,12 @@ class Reader {
       if (!line.empty()) Line(line, lineNumber);
     }
     FinishData();
-    if (sweep_.frequencyMHz.empty()) Refuse(0, "Die Datei enthält keine Messwerte.");
+    if (sweep_.frequencyMHz.empty()) Refuse(0, Tr("Touchstone", "Die Datei enthält keine Messwerte."));
     if (expectedFrequencies_ >= 0 &&
         static_cast<std::size_t>(expectedFrequencies_) != sweep_.frequencyMHz.size())
-      Refuse(frequenciesLine_, "[Number of Frequencies] nennt " + std::to_string(expectedFrequencies_) +
-                                   " Frequenzen, die Datei enthält aber " +
-                                   std::to_string(sweep_.frequencyMHz.size()) + ".");
+      Refuse(frequenciesLine_,
+             Fill(Tr("Touchstone", "[Number of Frequencies] nennt %1 Frequenzen, die Datei enthält aber %2."),
+                  {std::to_string(expectedFrequencies_), std::to_string(sweep_.frequencyMHz.size())}));
     sweep_.optionLineGiven = optionSeen_;
     sweep_.z0 = Reference(0);
     sweep_.ports = ports_;
@@ -79,7 +80,7 @@ class Reader {
     if (referencePending_) return ReferenceValues(line, number);
     if (inNoise_) return;
     if (version_ == 2 && !inNetworkData_)
-      Refuse(number, "Werte außerhalb von [Network Data]: " + Quoted(line) + ".");
+      Refuse(number, Fill(Tr("Touchstone", "Werte außerhalb von [Network Data]: %1."), {Quoted(line)}));
     DataLine(line, number);
   }
 
@@ -87,7 +88,7 @@ class Reader {
   std::pair<std::string, std::string_view> KeywordName(std::string_view line, int number) {
     const std::size_t close = line.find(']');
     if (close == std::string_view::npos)
-      Refuse(number, "Dem Schlüsselwort " + Quoted(line) + " fehlt \"]\".");
+      Refuse(number, Fill(Tr("Touchstone", "Dem Schlüsselwort %1 fehlt \"]\"."), {Quoted(line)}));
     std::string name = Lowered(Trimmed(line.substr(1, close - 1)));
     // Blanks inside the name count as one.
     std::string single;
@@ -101,12 +102,16 @@ class Reader {
   void Keyword(std::string_view line, int number) {
     const auto [name, rest] = KeywordName(line, number);
     if (version_ != 2)
-      Refuse(number, "Das Schlüsselwort " + Quoted(line.substr(0, line.find(']') + 1)) +
-                         " gehört zu Touchstone 2.0, die Datei beginnt aber nicht mit [Version] 2.0.");
-    if (referencePending_) Refuse(referenceLine_, "Zu [Reference] fehlen Widerstände.");
+      Refuse(number, Fill(Tr("Touchstone",
+                             "Das Schlüsselwort %1 gehört zu Touchstone 2.0, die Datei beginnt aber nicht "
+                             "mit [Version] 2.0."),
+                          {Quoted(line.substr(0, line.find(']') + 1))}));
+    if (referencePending_) Refuse(referenceLine_, Tr("Touchstone", "Zu [Reference] fehlen Widerstände."));
     if (name == "version") {
       if (rest != "2.0" && rest != "2.1")
-        Refuse(number, "Touchstone-Version " + Quoted(rest) + " wird nicht gelesen (nur 1.x, 2.0 und 2.1).");
+        Refuse(number,
+               Fill(Tr("Touchstone", "Touchstone-Version %1 wird nicht gelesen (nur 1.x, 2.0 und 2.1)."),
+                    {Quoted(rest)}));
     } else if (name == "number of ports") {
       const int count = ReadPortCount(rest, number);
       if (count > 2) Refuse(number, PortRefusal(count));
@@ -114,14 +119,17 @@ class Reader {
     } else if (name == "two-port data order") {
       const std::string order = Lowered(rest);
       if (order != "12_21" && order != "21_12")
-        Refuse(number, "[Two-Port Data Order] ist 12_21 oder 21_12, nicht " + Quoted(rest) + ".");
+        Refuse(number, Fill(Tr("Touchstone", "[Two-Port Data Order] ist 12_21 oder 21_12, nicht %1."),
+                            {Quoted(rest)}));
     } else if (name == "number of frequencies") {
       std::string_view words = rest;
       const std::string_view word = NextWord(words);
       long long count = -1;
       const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), count);
       if (word.empty() || error != std::errc() || end != word.data() + word.size() || count < 1)
-        Refuse(number, "[Number of Frequencies] braucht eine ganze Zahl ab 1, nicht " + Quoted(rest) + ".");
+        Refuse(number,
+               Fill(Tr("Touchstone", "[Number of Frequencies] braucht eine ganze Zahl ab 1, nicht %1."),
+                    {Quoted(rest)}));
       expectedFrequencies_ = count;
       frequenciesLine_ = number;
     } else if (name == "reference") {
@@ -139,9 +147,10 @@ class Reader {
       else if (format == "upper")
         matrix_ = MatrixFormat::Upper;
       else
-        Refuse(number, "[Matrix Format] ist Full, Lower oder Upper, nicht " + Quoted(rest) + ".");
+        Refuse(number, Fill(Tr("Touchstone", "[Matrix Format] ist Full, Lower oder Upper, nicht %1."),
+                            {Quoted(rest)}));
     } else if (name == "mixed-mode order") {
-      Refuse(number, "Gemischte Moden ([Mixed-Mode Order]) werden nicht gelesen.");
+      Refuse(number, Tr("Touchstone", "Gemischte Moden ([Mixed-Mode Order]) werden nicht gelesen."));
     } else if (name == "begin information") {
       inInformation_ = true;
     } else if (name == "network data") {
@@ -160,7 +169,8 @@ class Reader {
   }
 
   void NeedPorts(int number, const char* keyword) {
-    if (ports_ == 0) Refuse(number, std::string(keyword) + " steht vor [Number of Ports].");
+    if (ports_ == 0)
+      Refuse(number, Fill(Tr("Touchstone", "%1 steht vor [Number of Ports]."), {std::string(keyword)}));
   }
 
   void ReferenceValues(std::string_view line, int number) {
@@ -168,10 +178,11 @@ class Reader {
       const std::string_view word = NextWord(rest);
       if (word.empty()) break;
       if (referenceCount_ >= ports_)
-        Refuse(number, "[Reference] nennt mehr Widerstände als die Datei Tore hat.");
+        Refuse(number, Tr("Touchstone", "[Reference] nennt mehr Widerstände als die Datei Tore hat."));
       const double r = ReadNumber(word, number);
       if (!(r > 0))
-        Refuse(number, "Der Bezugswiderstand muss größer als 0 sein, nicht " + Quoted(word) + ".");
+        Refuse(number, Fill(Tr("Touchstone", "Der Bezugswiderstand muss größer als 0 sein, nicht %1."),
+                            {Quoted(word)}));
       reference_[static_cast<std::size_t>(referenceCount_++)] = r;
     }
     if (referenceCount_ == ports_) {
@@ -183,7 +194,7 @@ class Reader {
   void OptionLine(std::string_view options, int number) {
     if (optionSeen_) return;  // only the first option line counts
     if (!sweep_.frequencyMHz.empty() || !pending_.empty())
-      Refuse(number, "Die Optionszeile steht nach den ersten Messwerten.");
+      Refuse(number, Tr("Touchstone", "Die Optionszeile steht nach den ersten Messwerten."));
     optionSeen_ = true;
     for (std::string_view rest = options;;) {
       const std::string_view word = NextWord(rest);
@@ -204,9 +215,11 @@ class Reader {
       else if (w == "y")
         parameter_ = Parameter::Y;
       else if (w == "h" || w == "g")
-        Refuse(number,
-               std::string(w == "h" ? "H" : "G") +
-                   "-Parameter werden nicht gelesen; die Datei muss S-, Z- oder Y-Parameter enthalten.");
+        Refuse(
+            number,
+            Fill(Tr("Touchstone",
+                    "%1-Parameter werden nicht gelesen; die Datei muss S-, Z- oder Y-Parameter enthalten."),
+                 {std::string(w == "h" ? "H" : "G")}));
       else if (w == "ri")
         format_ = Format::RI;
       else if (w == "ma")
@@ -215,13 +228,15 @@ class Reader {
         format_ = Format::DB;
       else if (w == "r") {
         const std::string_view value = NextWord(rest);
-        if (value.empty()) Refuse(number, "Nach R fehlt in der Optionszeile der Bezugswiderstand.");
+        if (value.empty())
+          Refuse(number, Tr("Touchstone", "Nach R fehlt in der Optionszeile der Bezugswiderstand."));
         const double r = ReadNumber(value, number);
         if (!(r > 0))
-          Refuse(number, "Der Bezugswiderstand muss größer als 0 sein, nicht " + Quoted(value) + ".");
+          Refuse(number, Fill(Tr("Touchstone", "Der Bezugswiderstand muss größer als 0 sein, nicht %1."),
+                              {Quoted(value)}));
         optionR_ = r;
       } else {
-        Refuse(number, Quoted(word) + " ist in der Optionszeile unbekannt.");
+        Refuse(number, Fill(Tr("Touchstone", "%1 ist in der Optionszeile unbekannt."), {Quoted(word)}));
       }
     }
   }
@@ -241,8 +256,9 @@ class Reader {
       else if (count == 9)
         ports_ = 2;
       else
-        Refuse(number, "Eine Messzeile hat 3 Werte (Eintor) oder 9 Werte (Zweitor), diese hat " +
-                           std::to_string(count) + ".");
+        Refuse(number, Fill(Tr("Touchstone",
+                               "Eine Messzeile hat 3 Werte (Eintor) oder 9 Werte (Zweitor), diese hat %1."),
+                            {std::to_string(count)}));
     }
     const std::size_t needed = ValuesPerPoint();
     std::array<double, 9> values{};
@@ -285,11 +301,12 @@ class Reader {
   }
 
   static std::string TooFew(std::size_t needed, std::size_t count) {
-    return "Zu wenige Werte: " + std::to_string(needed) + " erwartet, " + std::to_string(count) +
-           " gefunden.";
+    return Fill(Tr("Touchstone", "Zu wenige Werte: %1 erwartet, %2 gefunden."),
+                {std::to_string(needed), std::to_string(count)});
   }
   static std::string TooMany(std::size_t needed, std::size_t count) {
-    return "Zu viele Werte: " + std::to_string(needed) + " erwartet, " + std::to_string(count) + " gefunden.";
+    return Fill(Tr("Touchstone", "Zu viele Werte: %1 erwartet, %2 gefunden."),
+                {std::to_string(needed), std::to_string(count)});
   }
 
   double FrequencyFactor() const { return toMHz_; }
@@ -302,11 +319,12 @@ class Reader {
   // One frequency point: v[0] the frequency, then the value pairs.
   void Point(const double* v, int number) {
     const double f = v[0] * FrequencyFactor();
-    if (!std::isfinite(f)) Refuse(number, "Die Frequenz " + Quoted(ShortText(v[0])) + " ist zu groß.");
-    if (f < 0) Refuse(number, "Die Frequenz darf nicht negativ sein.");
+    if (!std::isfinite(f))
+      Refuse(number, Fill(Tr("Touchstone", "Die Frequenz %1 ist zu groß."), {Quoted(ShortText(v[0]))}));
+    if (f < 0) Refuse(number, Tr("Touchstone", "Die Frequenz darf nicht negativ sein."));
     if (!sweep_.frequencyMHz.empty() && !(f > sweep_.frequencyMHz.back()))
-      Refuse(number, "Die Frequenzen steigen nicht an: " + Quoted(ShortText(v[0])) + " folgt auf " +
-                         Quoted(ShortText(lastFileFrequency_)) + ".");
+      Refuse(number, Fill(Tr("Touchstone", "Die Frequenzen steigen nicht an: %1 folgt auf %2."),
+                          {Quoted(ShortText(v[0])), Quoted(ShortText(lastFileFrequency_))}));
     lastFileFrequency_ = v[0];
     const std::complex<double> p11 = Pair(v[1], v[2], format_);
     std::complex<double> gamma;
@@ -320,7 +338,7 @@ class Reader {
       gamma = TwoPort(p11, p12, p21, p22);
     }
     if (!std::isfinite(gamma.real()) || !std::isfinite(gamma.imag()))
-      Refuse(number, "Die Werte ergeben keinen endlichen Reflexionsfaktor.");
+      Refuse(number, Tr("Touchstone", "Die Werte ergeben keinen endlichen Reflexionsfaktor."));
     sweep_.frequencyMHz.push_back(f);
     sweep_.gamma.push_back(gamma);
   }

@@ -4,7 +4,7 @@
 // point is the reflection coefficient at port 1 (S11), also where the file
 // holds Z or Y parameters. Plain C++, no Qt.
 //
-// Bad input never ends the program: the reader answers with a German message
+// Bad input never ends the program: the reader answers with a message
 // that names the line ("Zeile 17: ...").
 
 #include <complex>
@@ -33,7 +33,7 @@ struct Sweep {
 // Why a file was not read.
 struct TouchstoneError {
   int line = 0;         // 1-based line at fault; 0 where the file as a whole is (missing, too large, empty)
-  std::string message;  // complete German sentence(s), "Zeile 17: ..." where line > 0
+  std::string message;  // complete sentence(s) in the language shown, "Zeile 17: ..." where line > 0
 };
 
 // A sweep, or why there is none.

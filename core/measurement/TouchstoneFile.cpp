@@ -7,6 +7,7 @@
 
 #include "core/measurement/Touchstone.h"
 #include "core/measurement/TouchstoneWords.h"
+#include "core/shared/Translate.h"
 
 namespace zb {
 
@@ -26,25 +27,25 @@ TouchstoneRead ReadTouchstoneFile(const std::filesystem::path& path) {
   std::error_code error;
   const std::filesystem::file_status status = std::filesystem::status(path, error);
   if (!std::filesystem::exists(status)) {
-    read.error.message = "Die Datei gibt es nicht.";
+    read.error.message = Tr("Touchstone", "Die Datei gibt es nicht.");
     return read;
   }
   if (!std::filesystem::is_regular_file(status)) {
-    read.error.message = "Das ist keine gewöhnliche Datei.";
+    read.error.message = Tr("Touchstone", "Das ist keine gewöhnliche Datei.");
     return read;
   }
   const std::uintmax_t size = std::filesystem::file_size(path, error);
   if (error) {
-    read.error.message = "Die Datei lässt sich nicht lesen.";
+    read.error.message = Tr("Touchstone", "Die Datei lässt sich nicht lesen.");
     return read;
   }
   if (size > kLargestTouchstoneFile) {
-    read.error.message = "Die Datei ist größer als 50 MB und wird nicht gelesen.";
+    read.error.message = Tr("Touchstone", "Die Datei ist größer als 50 MB und wird nicht gelesen.");
     return read;
   }
   std::ifstream file(path, std::ios::binary);
   if (!file) {
-    read.error.message = "Die Datei lässt sich nicht öffnen.";
+    read.error.message = Tr("Touchstone", "Die Datei lässt sich nicht öffnen.");
     return read;
   }
   // Never more than the size checked above, even if the file grew meanwhile.
@@ -52,7 +53,7 @@ TouchstoneRead ReadTouchstoneFile(const std::filesystem::path& path) {
   file.read(text.data(), static_cast<std::streamsize>(size));
   text.resize(static_cast<std::size_t>(file.gcount()));
   if (file.bad()) {
-    read.error.message = "Die Datei lässt sich nicht lesen.";
+    read.error.message = Tr("Touchstone", "Die Datei lässt sich nicht lesen.");
     return read;
   }
   return ParseTouchstone(text, PortsFromFileName(path));

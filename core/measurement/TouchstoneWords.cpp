@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "core/numbers/CLocale.h"
+#include "core/shared/Translate.h"
 
 namespace zb::touchstone {
 
@@ -41,7 +42,7 @@ std::string Quoted(std::string_view word) {
     shown += c >= 0x20 && c < 0x7F ? static_cast<char>(c) : '?';
   }
   if (word.size() > 24) shown += "...";
-  return "\u201E" + shown + "\u201C";
+  return Fill(Tr("Touchstone", "„%1“"), {shown});
 }
 
 // The next word of text at blanks; empty at the end.
@@ -76,9 +77,10 @@ double ReadNumber(std::string_view word, int line) {
   const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
   if (digits.empty() || signAgain || end != digits.data() + digits.size() ||
       (error != std::errc() && error != std::errc::result_out_of_range))
-    Refuse(line, Quoted(word) + " ist keine Zahl.");
+    Refuse(line, Fill(Tr("Touchstone", "%1 ist keine Zahl."), {Quoted(word)}));
   if (error == std::errc::result_out_of_range) value = ReadWithCLibrary(digits);
-  if (!std::isfinite(value)) Refuse(line, Quoted(word) + " ist keine endliche Zahl.");
+  if (!std::isfinite(value))
+    Refuse(line, Fill(Tr("Touchstone", "%1 ist keine endliche Zahl."), {Quoted(word)}));
   return value;
 }
 
@@ -88,14 +90,16 @@ int ReadPortCount(std::string_view text, int line) {
   int count = 0;
   const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), count);
   if (word.empty() || error != std::errc() || end != word.data() + word.size() || !Trimmed(rest).empty())
-    Refuse(line, "[Number of Ports] braucht eine ganze Zahl, nicht " + Quoted(text) + ".");
-  if (count < 1) Refuse(line, "[Number of Ports] muss mindestens 1 sein.");
+    Refuse(line,
+           Fill(Tr("Touchstone", "[Number of Ports] braucht eine ganze Zahl, nicht %1."), {Quoted(text)}));
+  if (count < 1) Refuse(line, Tr("Touchstone", "[Number of Ports] muss mindestens 1 sein."));
   return count;
 }
 
 std::string PortRefusal(long long ports) {
-  return "Die Datei beschreibt ein " + std::to_string(ports) +
-         "-Tor; gelesen werden nur Eintore und Zweitore (.s1p, .s2p).";
+  return Fill(Tr("Touchstone",
+                 "Die Datei beschreibt ein %1-Tor; gelesen werden nur Eintore und Zweitore (.s1p, .s2p)."),
+              {std::to_string(ports)});
 }
 
 constexpr double kDegree = std::numbers::pi / 180.0;
@@ -116,7 +120,9 @@ std::complex<double> Pair(double a, double b, Format format) {
 }
 
 std::string WithLine(const Refusal& refusal) {
-  return refusal.line > 0 ? "Zeile " + std::to_string(refusal.line) + ": " + refusal.text : refusal.text;
+  return refusal.line > 0
+             ? Fill(Tr("Touchstone", "Zeile %1: %2"), {std::to_string(refusal.line), refusal.text})
+             : refusal.text;
 }
 
 }  // namespace zb::touchstone

@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "core/measurement/AnalyserSession.h"
+#include "core/measurement/Touchstone.h"
 #include "core/numbers/RuntimeError.h"
 #include "core/shared/MessageTexts.h"
 #include "locale/Language.h"
@@ -68,11 +70,18 @@ TEST_F(FrameLanguageTest, TheChoiceIsStoredForTheNextStartWhichSpeaksIt) {
         << choices.join(' ').toStdString();
     // core's texts come through the same catalogue.
     EXPECT_EQ(zb::ErrorTitle() + zb::ErrorDescription(zb::kOverflow), " Error Overflow");
+    // A sweep file's refusal, its numbers in the English sentence's places.
+    EXPECT_EQ(zb::ParseTouchstone("# MHz S RI R 50\n14.0 0.1\n", 1).error.message,
+              "Line 2: Too few values: 3 expected, 2 found.");
+    EXPECT_EQ(zb::AnalyserFaultText(zb::AnalyserFault::Silence, "/dev/ttyACM0", ""),
+              "The analyser at /dev/ttyACM0 has been silent for 3 s. The sweep is cancelled.");
     Entry("mnuDeutsch")->trigger();
     EXPECT_EQ(Stored("Sprache").toString(), QStringLiteral("de"));
     module_.reset();
   }
   EXPECT_EQ(zb::ErrorTitle() + zb::ErrorDescription(zb::kOverflow), " Fehler Überlauf");
+  EXPECT_EQ(zb::ParseTouchstone("# MHz S RI R 50\n14.0 0.1\n", 1).error.message,
+            "Zeile 2: Zu wenige Werte: 3 erwartet, 2 gefunden.");
   // An unknown stored value leaves the desktop's language.
   Store(QStringLiteral("Sprache"), QStringLiteral("fr"));
   NewModule();
