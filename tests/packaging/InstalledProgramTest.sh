@@ -53,9 +53,10 @@ done
 
 # The manual pages read without roff warnings, and the command line's page
 # names every option that --help prints, a subcommand's in its own section.
-for page in zelvar-beam-cli zelvar-beam; do
-  file=$share/man/man1/$page.1.gz
-  warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$file" 2>&1 > "$work/$page.txt") ||
+for page in zelvar-beam-cli zelvar-beam en/zelvar-beam; do
+  file=$share/man/${page%/*}/man1/${page#*/}.1.gz
+  [[ $page == */* ]] || file=$share/man/man1/$page.1.gz
+  warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$file" 2>&1 > "$work/${page//\//-}.txt") ||
     fail "man $page"
   [[ -z $warnings ]] || fail "man $page: $warnings"
   lexgrog "$file" > /dev/null || fail "lexgrog $page"
