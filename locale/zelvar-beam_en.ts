@@ -398,11 +398,11 @@
     </message>
     <message>
         <source>Aufbauvariante: drei Querträger ohne Spannseil</source>
-        <translation>Variant: three spreaders without guy line</translation>
+        <translation>Variant: three spreaders without tensioning line</translation>
     </message>
     <message>
         <source>Aufbauvariante: zwei Querträger mit Spannseil</source>
-        <translation>Variant: two spreaders with guy line</translation>
+        <translation>Variant: two spreaders with tensioning line</translation>
     </message>
     <message>
         <source>Drahtlängen:</source>
@@ -587,11 +587,11 @@
     <name>Summary</name>
     <message>
         <source>drei Querträger ohne Spannseil</source>
-        <translation>three spreaders without guy line</translation>
+        <translation>three spreaders without tensioning line</translation>
     </message>
     <message>
         <source>zwei Querträger mit Spannseil</source>
-        <translation>two spreaders with guy line</translation>
+        <translation>two spreaders with tensioning line</translation>
     </message>
     <message>
         <source>Berechnet für die Resonanzfrequenz = </source>
@@ -720,7 +720,7 @@
     </message>
     <message>
         <source>Dem Schlüsselwort %1 fehlt &quot;]&quot;.</source>
-        <translation>The keyword %1 lacks "]".</translation>
+        <translation>The keyword %1 lacks &quot;]&quot;.</translation>
     </message>
     <message>
         <source>Das Schlüsselwort %1 gehört zu Touchstone 2.0, die Datei beginnt aber nicht mit [Version] 2.0.</source>
@@ -1114,6 +1114,10 @@
     <message>
         <source> Hilfe</source>
         <translation> Help</translation>
+    </message>
+    <message>
+        <source>Zelvar-Beam_Hilfe.pdf</source>
+        <translation>Zelvar-Beam_Help.pdf</translation>
     </message>
 </context>
 <context>

@@ -12,19 +12,16 @@
 
 namespace zb::ui {
 
-namespace {
-
-const QString kHelpDocument = QStringLiteral("Zelvar-Beam_Hilfe.pdf");
-
-}  // namespace
-
 void MDIForm1::SetProgramFolders(const QString& programFolder, const QString& dataFolder) {
   folders_ = {programFolder, dataFolder};
 }
 
 QString MDIForm1::HelpDocumentPath() const {
-  const QString besideProgram = QDir(folders_.program).filePath(kHelpDocument);
-  const QString found = Module1::FindFileIn(folders_.InOrder(), kHelpDocument, besideProgram);
+  // The document in the language the program speaks: the English catalogue
+  // names the English one.
+  const QString document = tr("Zelvar-Beam_Hilfe.pdf");
+  const QString besideProgram = QDir(folders_.program).filePath(document);
+  const QString found = Module1::FindFileIn(folders_.InOrder(), document, besideProgram);
   return QDir::toNativeSeparators(found);
 }
 

@@ -29,17 +29,20 @@ TEST(ProgramData, DrawingsStandBesideTheProgram) {
   }
 }
 
-TEST(ProgramData, HelpDocumentIsAPdfOfSeveralPages) {
-  const QByteArray pdf = Read(QStringLiteral(ZB_PROGRAM_DIR "/Zelvar-Beam_Hilfe.pdf"));
-  ASSERT_FALSE(pdf.isEmpty()) << "Zelvar-Beam_Hilfe.pdf is missing beside the program";
-  EXPECT_TRUE(pdf.startsWith("%PDF-"));
-  EXPECT_TRUE(pdf.trimmed().endsWith("%%EOF"));
-  EXPECT_GT(pdf.size(), 50 * 1024);
-  // Page objects, not the page tree ("/Type /Pages").
-  const qsizetype pages = pdf.count("/Type /Page\n") + pdf.count("/Type /Page ") + pdf.count("/Type /Page/") +
-                          pdf.count("/Type /Page>");
-  EXPECT_GE(pages, 5);
-  EXPECT_TRUE(pdf.contains("/Title")) << "title in the document information";
+TEST(ProgramData, HelpDocumentsArePdfsOfSeveralPages) {
+  for (const char* name : {"Zelvar-Beam_Hilfe.pdf", "Zelvar-Beam_Help.pdf"}) {
+    SCOPED_TRACE(name);
+    const QByteArray pdf = Read(QStringLiteral(ZB_PROGRAM_DIR "/") + QLatin1String(name));
+    ASSERT_FALSE(pdf.isEmpty()) << name << " is missing beside the program";
+    EXPECT_TRUE(pdf.startsWith("%PDF-"));
+    EXPECT_TRUE(pdf.trimmed().endsWith("%%EOF"));
+    EXPECT_GT(pdf.size(), 50 * 1024);
+    // Page objects, not the page tree ("/Type /Pages").
+    const qsizetype pages = pdf.count("/Type /Page\n") + pdf.count("/Type /Page ") +
+                            pdf.count("/Type /Page/") + pdf.count("/Type /Page>");
+    EXPECT_GE(pages, 5);
+    EXPECT_TRUE(pdf.contains("/Title")) << "title in the document information";
+  }
 }
 
 TEST(IconResources, AreFoundAfterInitAssets) {

@@ -3,6 +3,7 @@
 
 #include <QDir>
 
+#include "locale/Language.h"
 #include "tests/ui/frame/FrameTestSupport.h"
 
 namespace zb::test {
@@ -79,6 +80,20 @@ TEST_F(HelpCommandTest, ViewerIsStartedWithTheDocumentAsOneArgument) {
   ASSERT_EQ(platform_.started.size(), 1u);
   EXPECT_EQ(platform_.started[0], (QStringList{viewer_, BesideProgram()}));
   EXPECT_EQ(platform_.events.back(), "doevents");
+}
+
+TEST_F(HelpCommandTest, AnEnglishInterfaceOpensTheEnglishDocument) {
+  const zb::ui::Translations english(zb::ui::Language::English);
+  NewModule();
+  Frame().SetProgramFolders(programFolder_, dataFolder_);
+  WriteFile(BesideProgram(), "%PDF-1.4\n");
+  const QString englishDocument = programFolder_ + QStringLiteral("/Zelvar-Beam_Help.pdf");
+  WriteFile(englishDocument, "%PDF-1.4\n");
+  platform_.viewer = viewer_;
+  Frame().OnHelpClicked();
+  ASSERT_EQ(platform_.started.size(), 1u);
+  EXPECT_EQ(platform_.started[0], (QStringList{viewer_, englishDocument}));
+  module_.reset();
 }
 
 TEST_F(HelpCommandTest, DocumentOnlyInTheDataFolderIsOpenedFromThere) {
