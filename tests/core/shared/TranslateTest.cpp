@@ -19,7 +19,7 @@ TEST(Fill, PutsTheArgumentsWhereThePatternSaysInAnyOrder) {
   EXPECT_EQ(Fill("%1 von %2 bis %3 MHz", {"5", "13,900", "14,300"}), "5 von 13,900 bis 14,300 MHz");
   EXPECT_EQ(Fill("%2 vor %1", {"a", "b"}), "b vor a");
   EXPECT_EQ(Fill("100 % bei %1 und %3", {"x"}), "100 % bei x und %3");  // no third argument: kept
-  EXPECT_EQ(Fill("%1", {"%2"}), "%2");  // an argument is not filled again
+  EXPECT_EQ(Fill("%1", {"%2"}), "%2");                                  // an argument is not filled again
 }
 
 TEST(Translate, TheInstalledTranslatorDecidesAndGermanComesBack) {
