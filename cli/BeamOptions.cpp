@@ -3,6 +3,7 @@
 #include <cctype>
 
 #include "cli/SubcommandOptions.h"
+#include "core/shared/Translate.h"
 
 namespace zb {
 
@@ -20,7 +21,7 @@ Apply Typing(void (*type)(HeadlessBeamForm&, const std::string&)) {
 
 void ClickBand(BeamCall& call, const std::string&, const std::string& caption) {
   const int index = HeadlessBeamForm::BandIndexOf(caption);
-  if (index < 0) throw UsageError{"Unbekanntes Band: " + caption};
+  if (index < 0) throw UsageError{Fill(Tr("CommandLine", "Unbekanntes Band: %1"), {caption})};
   call.actions.push_back({[index](HeadlessBeamForm& form) { form.ClickBand(index); }, "", ""});
 }
 
@@ -33,7 +34,8 @@ int SegmentIndex(const std::string& name) {
 
 void ClickSegment(BeamCall& call, const std::string&, const std::string& segment) {
   const int index = SegmentIndex(segment);
-  if (index < 0) throw UsageError{"Unbekannter Bandbereich: " + segment + " (cw, ssb oder mitte)"};
+  if (index < 0)
+    throw UsageError{Fill(Tr("CommandLine", "Unbekannter Bandbereich: %1 (cw, ssb oder mitte)"), {segment})};
   call.actions.push_back({[index](HeadlessBeamForm& form) { form.ClickSegment(index); }, "", ""});
 }
 
@@ -49,53 +51,69 @@ bool BeginsWithLetter(std::string_view text) {
 // and compute bare wire: a misspelt "PCV" is refused instead.
 void EnterInsulation(BeamCall& call, const std::string& option, const std::string& text) {
   if (BeginsWithLetter(text) && HeadlessBeamForm::InsulationIndexOf(text) < 0)
-    throw UsageError{"Unbekannte Isolierung: " + text + " (bekannt: " + HeadlessBeamForm::InsulationNames() +
-                     ")"};
+    throw UsageError{Fill(Tr("CommandLine", "Unbekannte Isolierung: %1 (bekannt: %2)"),
+                          {text, HeadlessBeamForm::InsulationNames()})};
   call.actions.push_back({[text](HeadlessBeamForm& form) { form.EnterInsulation(text); }, option, text});
 }
 
 void ChooseVariant(BeamCall& call, const std::string&, const std::string& variant) {
-  if (variant != "2" && variant != "3") throw UsageError{"Bauvariante 2 oder 3 angeben, nicht " + variant};
+  if (variant != "2" && variant != "3")
+    throw UsageError{Fill(Tr("CommandLine", "Bauvariante 2 oder 3 angeben, nicht %1"), {variant})};
   call.dreiQuertraeger = variant == "3";
 }
 
 const std::vector<BeamOption>& Options() {
   static const std::vector<BeamOption> options{
-      {{"--frequenz", "TEXT", "Resonanzfrequenz in MHz eintippen (höchstens 7 Zeichen)"},
+      {{"--frequenz", "TEXT",
+        TrMark("CommandLine", "Resonanzfrequenz in MHz eintippen (höchstens 7 Zeichen)")},
        Typing([](HeadlessBeamForm& f, const std::string& t) { f.TypeFrequency(t); })},
-      {{"--band", "BAND", "Bandknopf anklicken: 1.8 3.5 7.0 10 14 18 21 24 28 50 andere"}, ClickBand},
-      {{"--segment", "cw|ssb|mitte", "Resonanz im Band für CW-Bereich, SSB-Bereich oder Bandmitte"},
+      {{"--band", "BAND",
+        TrMark("CommandLine", "Bandknopf anklicken: 1.8 3.5 7.0 10 14 18 21 24 28 50 andere")},
+       ClickBand},
+      {{"--segment", "cw|ssb|mitte",
+        TrMark("CommandLine", "Resonanz im Band für CW-Bereich, SSB-Bereich oder Bandmitte")},
        ClickSegment},
-      {{"--vk", "TEXT", "Verkürzungsfaktor eintippen und das Feld verlassen"},
+      {{"--vk", "TEXT", TrMark("CommandLine", "Verkürzungsfaktor eintippen und das Feld verlassen")},
        Typing([](HeadlessBeamForm& f, const std::string& t) { f.TypeVelocityFactor(t); })},
       {{"--isolierung", "TEXT",
-        "relative Dielektrizitätszahl: Zahl oder Listeneintrag, z. B. \"2,2   PTFE GY\" oder kurz \"PTFE "
-        "GY\" "
-        "(auch \"ptfe gy\"; ein Name, der nicht in der Liste steht, ist ein falscher Aufruf)"},
+        TrMark(
+            "CommandLine",
+            "relative Dielektrizitätszahl: Zahl oder Listeneintrag, z. B. \"2,2   PTFE GY\" oder kurz \"PTFE "
+            "GY\" "
+            "(auch \"ptfe gy\"; ein Name, der nicht in der Liste steht, ist ein falscher Aufruf)")},
        EnterInsulation},
-      {{"--aussen", "TEXT", "Außendurchmesser des isolierten Drahtes in mm"},
+      {{"--aussen", "TEXT", TrMark("CommandLine", "Außendurchmesser des isolierten Drahtes in mm")},
        Typing([](HeadlessBeamForm& f, const std::string& t) { f.TypeOuterDiameter(t); })},
-      {{"--leiter", "TEXT", "Leiterdurchmesser in mm (der Außendurchmesser bleibt mindestens 0,1 mm größer)"},
+      {{"--leiter", "TEXT",
+        TrMark("CommandLine",
+               "Leiterdurchmesser in mm (der Außendurchmesser bleibt mindestens 0,1 mm größer)")},
        Typing([](HeadlessBeamForm& f, const std::string& t) { f.TypeConductorDiameter(t); })},
       {{"--variante", "2|3",
-        "Bauvariante: 2 Querträger mit Spannseil oder 3 Querträger ohne Spannseil (Vorgabe)"},
+        TrMark("CommandLine",
+               "Bauvariante: 2 Querträger mit Spannseil oder 3 Querträger ohne Spannseil (Vorgabe)")},
        ChooseVariant},
       {{"--vf-hoehe", "TEXT",
-        "wie ein Verkürzungsfaktor-Fenster mit fertiger Berechnung: Antennenhöhe in m (nur zusammen mit "
-        "--vf-durchmesser)"},
+        TrMark(
+            "CommandLine",
+            "wie ein Verkürzungsfaktor-Fenster mit fertiger Berechnung: Antennenhöhe in m (nur zusammen mit "
+            "--vf-durchmesser)")},
        [](BeamCall& c, const std::string&, const std::string& v) { c.vfHeight = v; }},
-      {{"--vf-durchmesser", "TEXT", "dazu der Drahtdurchmesser in mm"},
+      {{"--vf-durchmesser", "TEXT", TrMark("CommandLine", "dazu der Drahtdurchmesser in mm")},
        [](BeamCall& c, const std::string&, const std::string& v) { c.vfDiameter = v; }},
-      {{"--erdbodenkorrektur", "", "dazu mit Erdbodenkorrektur"},
+      {{"--erdbodenkorrektur", "", TrMark("CommandLine", "dazu mit Erdbodenkorrektur")},
        [](BeamCall& c, const std::string&, const std::string&) { c.groundCorrection = true; }},
-      {{"--ja", "", "Frage nach einer Dielektrizitätszahl über 20 mit Ja beantworten (sonst Nein)"},
+      {{"--ja", "",
+        TrMark("CommandLine",
+               "Frage nach einer Dielektrizitätszahl über 20 mit Ja beantworten (sonst Nein)")},
        [](BeamCall& c, const std::string&, const std::string&) { c.answerYes = true; }},
-      {{"--json", "", "statt der Zusammenfassung alle Werte als JSON ausgeben"},
+      {{"--json", "", TrMark("CommandLine", "statt der Zusammenfassung alle Werte als JSON ausgeben")},
        [](BeamCall& c, const std::string&, const std::string&) { c.json = true; }},
       {{"--streng", "",
-        "Eingaben ablehnen (Rückgabewert 2), von denen das Fenster Zeichen verwerfen oder abschneiden würde"},
+        TrMark("CommandLine",
+               "Eingaben ablehnen (Rückgabewert 2), von denen das Fenster Zeichen verwerfen oder abschneiden "
+               "würde")},
        [](BeamCall& c, const std::string&, const std::string&) { c.strict = true; }},
-      {{"--help", "", "diese Hilfe"},
+      {{"--help", "", TrMark("CommandLine", "diese Hilfe")},
        [](BeamCall& c, const std::string&, const std::string&) { c.help = true; }},
   };
   return options;
@@ -114,38 +132,57 @@ const UsageSection& BeamUsage() {
   static const UsageSection section = [] {
     UsageSection s{
         "",
-        {"Berechnet einen Zelvar-Beam nach Kalvex wie das Eingabefenster \"Berechnung eines Zelvar-Beam nach "
-         "Kalvex\": Die Optionen wirken wie Eingaben in ein frisch geöffnetes Fenster, in der angegebenen "
-         "Reihenfolge; danach wird einmal \"Rechnen\" gedrückt. Die Ergebnistabelle wird als "
-         "\"Zelvar-Beam.txt\" "
-         "(Windows-1252) ins Arbeitsverzeichnis geschrieben, die Zusammenfassung erscheint auf der "
-         "Standardausgabe.",
-         "In die Zahlenfelder lassen sich wie im Fenster nur Ziffern, Komma und Punkt tippen; andere Zeichen "
-         "werden "
-         "verworfen, und was über die Länge des Feldes hinausgeht, wird abgeschnitten. Welche Option dabei "
-         "Zeichen "
-         "verloren hat und was stattdessen getippt wurde, steht auf der Fehlerausgabe (z. B. --frequenz: "
-         "„1e3“ "
-         "getippt als „13“); --streng lehnt solche Eingaben mit Rückgabewert 2 ab. Ein leerer Text leert das "
-         "Feld.",
-         "Jeder Hinweis, den eine Feldregel oder die Berechnung in das Hinweisfeld des Fensters schreibt (z. "
-         "B. "
-         "\"Bitte einen Verkürzungsfaktor von 0 - 1,0 !(typisch 0,946) eintragen\"), steht auf der "
-         "Fehlerausgabe. "
-         "Was das Fenster rot zeigt (ein Verkürzungsfaktor unter 0,8), ist in der Textausgabe markiert, z. "
-         "B. "
-         "\"(rot: unter 0,8)\"."},
+        {TrMark("CommandLine",
+                "Berechnet einen Zelvar-Beam nach Kalvex wie das Eingabefenster \"Berechnung eines "
+                "Zelvar-Beam nach "
+                "Kalvex\": Die Optionen wirken wie Eingaben in ein frisch geöffnetes Fenster, in der "
+                "angegebenen "
+                "Reihenfolge; danach wird einmal \"Rechnen\" gedrückt. Die Ergebnistabelle wird als "
+                "\"Zelvar-Beam.txt\" "
+                "(Windows-1252) ins Arbeitsverzeichnis geschrieben, die Zusammenfassung erscheint auf der "
+                "Standardausgabe."),
+         TrMark(
+             "CommandLine",
+             "In die Zahlenfelder lassen sich wie im Fenster nur Ziffern, Komma und Punkt tippen; andere "
+             "Zeichen "
+             "werden "
+             "verworfen, und was über die Länge des Feldes hinausgeht, wird abgeschnitten. Welche Option "
+             "dabei "
+             "Zeichen "
+             "verloren hat und was stattdessen getippt wurde, steht auf der Fehlerausgabe (z. B. --frequenz: "
+             "„1e3“ "
+             "getippt als „13“); --streng lehnt solche Eingaben mit Rückgabewert 2 ab. Ein leerer Text leert "
+             "das "
+             "Feld."),
+         TrMark("CommandLine",
+                "Jeder Hinweis, den eine Feldregel oder die Berechnung in das Hinweisfeld des Fensters "
+                "schreibt (z. "
+                "B. "
+                "\"Bitte einen Verkürzungsfaktor von 0 - 1,0 !(typisch 0,946) eintragen\"), steht auf der "
+                "Fehlerausgabe. "
+                "Was das Fenster rot zeigt (ein Verkürzungsfaktor unter 0,8), ist in der Textausgabe "
+                "markiert, z. "
+                "B. "
+                "\"(rot: unter 0,8)\".")},
         {},
-        {"Das Dezimaltrennzeichen folgt der Spracheinstellung (LC_ALL, LC_NUMERIC, LANG).",
-         "Rückgabewerte: 0 Berechnung vollständig, 1 Berechnung vorzeitig beendet (Hinweis oder Frage auf "
-         "der "
-         "Fehlerausgabe), 2 falscher Aufruf oder mit --streng eine verworfene Eingabe, 3 Laufzeitfehler "
-         "(Nummer und Beschreibung auf der Fehlerausgabe; es wird "
-         "nichts halb geschrieben).",
-         "Die Nebenrechner sind eigene Befehle: vk (Verkürzungsfaktor schätzen), pruning (Antennen-Pruning/"
-         "Optimieren), zusatzdipol (strahlungsgekoppelter Zusatzdipol) und messung (Messdatei eines "
-         "Antennenanalysators auswerten); ihre Optionen zeigt zelvar-beam-cli BEFEHL --help.",
-         "geraete listet die angeschlossenen Antennenanalysatoren; mit messung --geraet misst einer selbst."},
+        {TrMark("CommandLine",
+                "Das Dezimaltrennzeichen folgt der Spracheinstellung (LC_ALL, LC_NUMERIC, LANG)."),
+         TrMark(
+             "CommandLine",
+             "Rückgabewerte: 0 Berechnung vollständig, 1 Berechnung vorzeitig beendet (Hinweis oder Frage "
+             "auf "
+             "der "
+             "Fehlerausgabe), 2 falscher Aufruf oder mit --streng eine verworfene Eingabe, 3 Laufzeitfehler "
+             "(Nummer und Beschreibung auf der Fehlerausgabe; es wird "
+             "nichts halb geschrieben)."),
+         TrMark("CommandLine",
+                "Die Nebenrechner sind eigene Befehle: vk (Verkürzungsfaktor schätzen), pruning "
+                "(Antennen-Pruning/"
+                "Optimieren), zusatzdipol (strahlungsgekoppelter Zusatzdipol) und messung (Messdatei eines "
+                "Antennenanalysators auswerten); ihre Optionen zeigt zelvar-beam-cli BEFEHL --help."),
+         TrMark("CommandLine",
+                "geraete listet die angeschlossenen Antennenanalysatoren; mit messung --geraet misst einer "
+                "selbst.")},
     };
     for (const BeamOption& option : Options()) s.rows.push_back(option.row);
     return s;
@@ -157,16 +194,17 @@ BeamCall ReadBeamCall(const std::vector<std::string>& args) {
   BeamCall call;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const BeamOption* option = OptionNamed(args[i]);
-    if (!option) throw UsageError{"Unbekannte Option: " + args[i]};
+    if (!option) throw UsageError{Fill(Tr("CommandLine", "Unbekannte Option: %1"), {args[i]})};
     std::string value;
     if (!option->row.argument.empty()) {
-      if (i + 1 >= args.size()) throw UsageError{"Zur Option " + args[i] + " fehlt der Wert."};
+      if (i + 1 >= args.size())
+        throw UsageError{Fill(Tr("CommandLine", "Zur Option %1 fehlt der Wert."), {args[i]})};
       value = args[++i];
     }
     option->apply(call, std::string(option->row.option), value);
   }
   if (call.vfHeight.has_value() != call.vfDiameter.has_value() || (call.groundCorrection && !call.vfHeight))
-    throw UsageError{"--vf-hoehe und --vf-durchmesser gehören zusammen (--erdbodenkorrektur nur mit ihnen)."};
+    throw UsageError{VfWindowOptionsApart()};
   return call;
 }
 

@@ -15,6 +15,7 @@
 #include "core/beam/BeamFormRules.h"
 #include "core/beam/CalculateBeam.h"
 #include "core/shared/ModuleState.h"
+#include "core/shared/Translate.h"
 #include "report/ResultReport.h"
 
 namespace zb {
@@ -69,9 +70,11 @@ std::optional<int> ActOnForm(const BeamCall& call, HeadlessBeamForm& form, std::
       const std::string infoBefore = form.Info();
       action(form);
       if (!action.option.empty() && form.LastTyped() != action.given) {
-        err << action.option << ": „" << action.given << "“ getippt als „" << form.LastTyped() << "“\n";
+        err << Fill(Tr("CommandLine", "%1: „%2“ getippt als „%3“"),
+                    {action.option, action.given, form.LastTyped()})
+            << "\n";
         if (call.strict) {
-          err << "--streng: Eingabe abgelehnt.\n";
+          err << Tr("CommandLine", "--streng: Eingabe abgelehnt.") << "\n";
           return kExitUsage;
         }
       }
@@ -79,7 +82,7 @@ std::optional<int> ActOnForm(const BeamCall& call, HeadlessBeamForm& form, std::
         err << WithoutCarriageReturns(form.Info()) << "\n";
     }
   } catch (const RuntimeError& error) {  // a typed number beyond the 4-byte range
-    err << "Laufzeitfehler " << error.Number() << ": " << error.Description() << "\n";
+    err << RuntimeErrorLine(error);
     return kExitRuntimeError;
   }
   return std::nullopt;
@@ -101,11 +104,12 @@ int PrintOutcome(const BeamCall& call, const CalculationResult& result, const Mo
                  HeadlessBeamForm& form, const CliPlatform& platform, std::ostream& out, std::ostream& err) {
   switch (result.outcome) {
     case CalculationResult::Aborted:
-      err << "Laufzeitfehler " << result.lastError->Number() << ": " << result.lastError->Description()
-          << "\n";
+      err << RuntimeErrorLine(*result.lastError);
       return kExitRuntimeError;
     case CalculationResult::EndedEarly:
-      for (const std::string& shown : platform.Shown()) err << shown << " Nein\n";
+      // The question's answer, as the window's No button says it.
+      for (const std::string& shown : platform.Shown())
+        err << shown << " " << Tr("CommandLine", "Nein") << "\n";
       if (!form.Info().empty()) err << WithoutCarriageReturns(form.Info()) << "\n";
       return kExitEndedEarly;
     case CalculationResult::Completed:
@@ -117,7 +121,8 @@ int PrintOutcome(const BeamCall& call, const CalculationResult& result, const Mo
     out << WithoutCarriageReturns(form.Info()) << "\n";
     // The window shows a velocity factor below 0,8 in red.
     if (IsLowVelocityFactor(form.VelocityFactorText()))
-      out << "Verkürzungsfaktor: " << form.VelocityFactorText() << " (rot: unter 0,8)\n";
+      out << Fill(Tr("CommandLine", "Verkürzungsfaktor: %1 (rot: unter 0,8)"), {form.VelocityFactorText()})
+          << "\n";
   }
   return kExitCompleted;
 }

@@ -9,6 +9,7 @@
 #include "cli/JsonText.h"
 #include "cli/SubcommandOptions.h"
 #include "cli/Subcommands.h"
+#include "core/shared/Translate.h"
 
 namespace zb {
 
@@ -24,7 +25,7 @@ struct Listed {
 Listed Asked(const FoundAnalyser& found) {
   Listed listed{found, {}, {}};
   if (found.family != AnalyserFamily::Shell) {
-    listed.fault = "anderes Protokoll, nicht unterstützt";
+    listed.fault = Tr("CommandLine", "anderes Protokoll, nicht unterstützt");
     return listed;
   }
   AnalyserSession session(found.port, AnalyserPlan{});
@@ -32,14 +33,15 @@ Listed Asked(const FoundAnalyser& found) {
   if (session.GetState() == AnalyserSession::State::Done)
     listed.identity = session.Identity();
   else
-    listed.fault = "keine Auskunft: " + session.FaultText();
+    listed.fault = Fill(Tr("CommandLine", "keine Auskunft: %1"), {session.FaultText()});
   return listed;
 }
 
 // "NanoVNA-H 4 (1.2.27)": the board, the firmware in brackets.
 std::string IdentityText(const AnalyserIdentity& identity) {
-  const std::string board = identity.board.empty() ? "unbekannte Platine" : identity.board;
-  return board + " (" + (identity.firmware.empty() ? "Firmware ohne Versionsnummer" : identity.firmware) +
+  const std::string board = identity.board.empty() ? Tr("CommandLine", "unbekannte Platine") : identity.board;
+  return board + " (" +
+         (identity.firmware.empty() ? Tr("CommandLine", "Firmware ohne Versionsnummer") : identity.firmware) +
          ")";
 }
 
@@ -60,7 +62,7 @@ std::string Json(const Listed& listed) {
 
 int List(const GivenOptions& given, std::ostream& out, std::ostream& err) {
   const std::vector<FoundAnalyser> found = FindAnalysers();
-  if (found.empty()) err << "Kein Antennenanalysator angeschlossen.\n";
+  if (found.empty()) err << Tr("CommandLine", "Kein Antennenanalysator angeschlossen.") << "\n";
   const bool json = given.contains("--json");
   std::string items;
   for (const FoundAnalyser& analyser : found) {
@@ -79,18 +81,24 @@ int List(const GivenOptions& given, std::ostream& out, std::ostream& err) {
 const UsageSection& GeraeteUsage() {
   static const UsageSection section{
       "geraete",
-      {"Listet die angeschlossenen Antennenanalysatoren, an ihrer USB-Kennung erkannt (0483:5740 mit "
-       "Textbefehlen, 04b4:0008 mit einem anderen, nicht unterstützten Protokoll), eines je Zeile: "
-       "Anschluss, "
-       "USB-Kennung, Platine und in Klammern die Firmware, wie das Gerät sie nennt. Ein Gerät, das keine "
-       "Auskunft gibt, steht mit dem Grund in Klammern da."},
+      {TrMark(
+          "CommandLine",
+          "Listet die angeschlossenen Antennenanalysatoren, an ihrer USB-Kennung erkannt (0483:5740 mit "
+          "Textbefehlen, 04b4:0008 mit einem anderen, nicht unterstützten Protokoll), eines je Zeile: "
+          "Anschluss, "
+          "USB-Kennung, Platine und in Klammern die Firmware, wie das Gerät sie nennt. Ein Gerät, das keine "
+          "Auskunft gibt, steht mit dem Grund in Klammern da.")},
       {
-          {"--json", "", "die Geräte als JSON-Liste ausgeben (port, usbId, family, board, firmware, fault)"},
-          {"--help", "", "diese Hilfe"},
+          {"--json", "",
+           TrMark("CommandLine",
+                  "die Geräte als JSON-Liste ausgeben (port, usbId, family, board, firmware, fault)")},
+          {"--help", "", TrMark("CommandLine", "diese Hilfe")},
       },
-      {"Rückgabewerte: 0 gesucht (auch wenn keines angeschlossen ist; das steht dann auf der Fehlerausgabe), "
-       "2 "
-       "falscher Aufruf."},
+      {TrMark("CommandLine",
+              "Rückgabewerte: 0 gesucht (auch wenn keines angeschlossen ist; das steht dann auf der "
+              "Fehlerausgabe), "
+              "2 "
+              "falscher Aufruf.")},
   };
   return section;
 }

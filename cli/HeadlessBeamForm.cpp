@@ -100,11 +100,13 @@ void HeadlessBeamForm::SetSpinnerValue(int value) {
   model_.OnSpinnerChanged();
 }
 
+// An entry or a material's name, as the list shows it or by its German name.
 int HeadlessBeamForm::InsulationIndexOf(std::string_view text) {
-  const std::vector<std::string> list = InsulationMaterialList();
-  for (std::size_t i = 0; i < list.size(); ++i) {
-    const bool named = !Trimmed(text).empty() && SameLetters(Trimmed(text), MaterialName(list[i]));
-    if (list[i] == text || named) return static_cast<int>(i);
+  for (const std::vector<std::string>& list : {InsulationMaterialList(), GermanInsulationMaterialList()}) {
+    for (std::size_t i = 0; i < list.size(); ++i) {
+      const bool named = !Trimmed(text).empty() && SameLetters(Trimmed(text), MaterialName(list[i]));
+      if (list[i] == text || named) return static_cast<int>(i);
+    }
   }
   return -1;
 }

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "core/shared/Translate.h"
+
 namespace zb {
 
 namespace {
@@ -39,9 +41,10 @@ std::string Escaped(char32_t code) {
 
 // The option bold and its argument in italics; `blank` goes between them.
 std::string OptionText(const UsageRow& row, std::string_view blank = " ") {
-  if (IsOperand(row)) return "\\fI" + RoffText(row.argument) + "\\fR";
+  if (IsOperand(row)) return "\\fI" + RoffText(ShownArgument(row.argument)) + "\\fR";
   std::string text = "\\fB" + RoffText(row.option) + "\\fR";
-  if (!row.argument.empty()) text += std::string(blank) + "\\fI" + RoffText(row.argument) + "\\fR";
+  if (!row.argument.empty())
+    text += std::string(blank) + "\\fI" + RoffText(ShownArgument(row.argument)) + "\\fR";
   return text;
 }
 
@@ -62,14 +65,14 @@ std::string Synopsis(const UsageSection& section) {
 
 std::string Paragraphs(const std::vector<std::string_view>& paragraphs) {
   std::string out;
-  for (std::string_view paragraph : paragraphs) out += ".PP\n" + RoffText(paragraph) + "\n";
+  for (std::string_view paragraph : paragraphs) out += ".PP\n" + RoffText(UsageWords(paragraph)) + "\n";
   return out;
 }
 
 std::string Options(const std::vector<UsageRow>& rows) {
   std::string out;
   for (const UsageRow& row : rows) {
-    out += ".TP\n" + OptionText(row) + "\n" + RoffText(row.description) + "\n";
+    out += ".TP\n" + OptionText(row) + "\n" + RoffText(UsageWords(row.description)) + "\n";
   }
   return out;
 }
@@ -86,27 +89,30 @@ std::string RoffText(std::string_view utf8) {
 
 std::string ManualPage(const std::vector<UsageSection>& sections, std::string_view version) {
   std::string page = ".TH ZELVAR\\-BEAM\\-CLI 1 \"\" \"Zelvar\\-Beam " + RoffText(version) + "\" \"" +
-                     RoffText("Benutzerbefehle") + "\"\n";
-  page += ".SH NAME\nzelvar\\-beam\\-cli \\- " + RoffText("Zelvar-Beam nach Kalvex ohne Fenster berechnen") +
-          "\n";
-  page += ".SH " + RoffText("ÜBERSICHT") + "\n";
+                     RoffText(Tr("ManualPage", "Benutzerbefehle")) + "\"\n";
+  page += ".SH NAME\nzelvar\\-beam\\-cli \\- " +
+          RoffText(Tr("ManualPage", "Zelvar-Beam nach Kalvex ohne Fenster berechnen")) + "\n";
+  page += ".SH " + RoffText(Tr("ManualPage", "ÜBERSICHT")) + "\n";
   page += ".na\n";  // ragged lines: a justified synopsis scatters the options
   for (const UsageSection& section : sections) page += Synopsis(section);
   page += ".ad\n";
   for (std::size_t i = 0; i < sections.size(); ++i) {
     const UsageSection& section = sections[i];
     if (i == 0) {
-      page += ".SH BESCHREIBUNG\n" + Paragraphs(section.introduction) + ".SH OPTIONEN\n";
+      page += ".SH " + RoffText(Tr("ManualPage", "BESCHREIBUNG")) + "\n" + Paragraphs(section.introduction) +
+              ".SH " + RoffText(Tr("ManualPage", "OPTIONEN")) + "\n";
     } else {
-      page += ".SH \"BEFEHL " + RoffText(section.command) + "\"\n" + Paragraphs(section.introduction) +
-              ".SS Optionen\n";
+      page += ".SH \"" + RoffText(Tr("ManualPage", "BEFEHL")) + " " + RoffText(section.command) + "\"\n" +
+              Paragraphs(section.introduction) + ".SS " + RoffText(Tr("ManualPage", "Optionen")) + "\n";
     }
     page += Options(section.rows) + Paragraphs(section.closing);
   }
-  page += ".SH DATEIEN\n.TP\n.I Zelvar\\-Beam.txt\n" +
-          RoffText("Die Ergebnistabelle im Arbeitsverzeichnis, bei jeder vollständigen Berechnung ersetzt.") +
-          "\n";
-  page += ".SH \"SIEHE AUCH\"\n.BR zelvar\\-beam (1)\n";
+  page +=
+      ".SH " + RoffText(Tr("ManualPage", "DATEIEN")) + "\n.TP\n.I Zelvar\\-Beam.txt\n" +
+      RoffText(Tr("ManualPage",
+                  "Die Ergebnistabelle im Arbeitsverzeichnis, bei jeder vollständigen Berechnung ersetzt.")) +
+      "\n";
+  page += ".SH \"" + RoffText(Tr("ManualPage", "SIEHE AUCH")) + "\"\n.BR zelvar\\-beam (1)\n";
   return page;
 }
 

@@ -13,6 +13,7 @@
 #include "core/measurement/SweepEvaluation.h"
 #include "core/measurement/SweepTexts.h"
 #include "core/numbers/NumberText.h"
+#include "core/shared/Translate.h"
 
 namespace zb {
 
@@ -20,7 +21,7 @@ namespace {
 
 std::string Rows(const SweepEvaluation& e) {
   std::string rows;
-  for (const SweepRow& row : SweepEvaluationRows(e)) rows += ShownRow(row.caption.c_str(), row.value);
+  for (const SweepRow& row : SweepEvaluationRows(e)) rows += ShownRow(row.caption, row.value);
   return rows;
 }
 
@@ -46,11 +47,14 @@ std::string EvaluationJson(const SweepEvaluation& e) {
 
 int Evaluate(const GivenOptions& given, std::ostream& out, std::ostream& err) {
   const bool file = given.contains("DATEI"), device = given.contains("--geraet");
-  if (file && device) throw UsageError{"DATEI und --geraet schließen einander aus."};
+  if (file && device)
+    throw UsageError{
+        Fill(Tr("CommandLine", "%1 und --geraet schließen einander aus."), {ShownArgument("DATEI")})};
   if (device) return MeasureWithAnalyser(given, out, err);
-  if (!file) throw UsageError{"Das Argument DATEI fehlt."};
+  if (!file) throw UsageError{MissingArgument(ShownArgument("DATEI"))};
   for (const char* option : {"--von", "--bis", "--punkte", "--speichern"})
-    if (given.contains(option)) throw UsageError{std::string(option) + " gilt nur mit --geraet."};
+    if (given.contains(option))
+      throw UsageError{Fill(Tr("CommandLine", "%1 gilt nur mit --geraet."), {option})};
   const std::optional<Measurement> measurement = ReadMeasurementFor(given.at("DATEI"), err);
   if (!measurement) return kExitUnreadableFile;
   PrintEvaluation(given, measurement->evaluation, out);
@@ -78,44 +82,65 @@ std::optional<Measurement> ReadMeasurementFor(const std::string& path, std::ostr
 const UsageSection& MessungUsage() {
   static const UsageSection section{
       "messung",
-      {"Wertet den Frequenzdurchlauf eines Antennen- oder Netzwerkanalysators aus, gespeichert als "
-       "Touchstone-Datei "
-       "(.s1p, .s2p; Version 1 oder 2.0; S-, Z- oder Y-Parameter, bei Zweitoren gilt S11): die Resonanz (wo "
-       "der "
-       "Blindwiderstand von kapazitiv zu induktiv wechselt, sonst beim kleinsten SWR), das kleinste SWR, die "
-       "Bereiche mit SWR bis 2 und bis 1,5 sowie Wirk- und Blindwiderstand bei der Resonanz.",
-       "Ist der Blindwiderstand im ganzen Durchlauf induktiv, liegt die Resonanz darunter (\"Resonanz "
-       "unterhalb "
-       "des Messbereichs \u2013 bitte tiefer messen\", JSON resonanceKind belowSweep), ist er durchweg "
-       "kapazitiv, "
-       "darüber (\"Resonanz oberhalb des Messbereichs \u2013 bitte höher messen\", aboveSweep). Einer Datei "
-       "ohne "
-       "Optionszeile gelten GHz, S, MA, R 50; die Fehlerausgabe sagt das.",
-       "Die Resonanz lässt sich mit zelvar-beam-cli pruning --messung DATEI gleich an das Pruning "
-       "weitergeben."},
+      {TrMark("CommandLine",
+              "Wertet den Frequenzdurchlauf eines Antennen- oder Netzwerkanalysators aus, gespeichert als "
+              "Touchstone-Datei "
+              "(.s1p, .s2p; Version 1 oder 2.0; S-, Z- oder Y-Parameter, bei Zweitoren gilt S11): die "
+              "Resonanz (wo "
+              "der "
+              "Blindwiderstand von kapazitiv zu induktiv wechselt, sonst beim kleinsten SWR), das kleinste "
+              "SWR, die "
+              "Bereiche mit SWR bis 2 und bis 1,5 sowie Wirk- und Blindwiderstand bei der Resonanz."),
+       TrMark(
+           "CommandLine",
+           "Ist der Blindwiderstand im ganzen Durchlauf induktiv, liegt die Resonanz darunter (\"Resonanz "
+           "unterhalb "
+           "des Messbereichs \u2013 bitte tiefer messen\", JSON resonanceKind belowSweep), ist er durchweg "
+           "kapazitiv, "
+           "darüber (\"Resonanz oberhalb des Messbereichs \u2013 bitte höher messen\", aboveSweep). Einer "
+           "Datei "
+           "ohne "
+           "Optionszeile gelten GHz, S, MA, R 50; die Fehlerausgabe sagt das."),
+       TrMark("CommandLine",
+              "Die Resonanz lässt sich mit zelvar-beam-cli pruning --messung DATEI gleich an das Pruning "
+              "weitergeben.")},
       {
-          {"", "DATEI", "die Touchstone-Datei (höchstens 50 MB)"},
+          {"", "DATEI", TrMark("CommandLine", "die Touchstone-Datei (höchstens 50 MB)")},
           {"--json", "",
-           "alle Werte als JSON ausgeben (Zahlen in kürzester Schreibweise, ein unendliches SWR als null)"},
+           TrMark("CommandLine",
+                  "alle Werte als JSON ausgeben (Zahlen in kürzester Schreibweise, ein unendliches SWR als "
+                  "null)")},
           {"--geraet", "PORT",
-           "statt DATEI den Durchlauf selbst messen, mit dem Antennenanalysator an diesem Anschluss (z. B. "
-           "/dev/ttyACM0) oder mit auto dem ersten angeschlossenen (USB-Kennung 0483:5740)"},
-          {"--von", "MHZ", "mit --geraet: Anfang des Durchlaufs in MHz (Komma oder Punkt)"},
-          {"--bis", "MHZ", "mit --geraet: Ende des Durchlaufs in MHz, über --von"},
-          {"--punkte", "N", "mit --geraet: Zahl der Messpunkte, 2 bis 10001 (Vorgabe 201)"},
-          {"--speichern", "DATEI.s1p", "mit --geraet: den Durchlauf auch als Touchstone-Datei speichern"},
-          {"--help", "", "diese Hilfe"},
+           TrMark("CommandLine",
+                  "statt DATEI den Durchlauf selbst messen, mit dem Antennenanalysator an diesem Anschluss "
+                  "(z. B. "
+                  "/dev/ttyACM0) oder mit auto dem ersten angeschlossenen (USB-Kennung 0483:5740)")},
+          {"--von", "MHZ",
+           TrMark("CommandLine", "mit --geraet: Anfang des Durchlaufs in MHz (Komma oder Punkt)")},
+          {"--bis", "MHZ", TrMark("CommandLine", "mit --geraet: Ende des Durchlaufs in MHz, über --von")},
+          {"--punkte", "N",
+           TrMark("CommandLine", "mit --geraet: Zahl der Messpunkte, 2 bis 10001 (Vorgabe 201)")},
+          {"--speichern", "DATEI.s1p",
+           TrMark("CommandLine", "mit --geraet: den Durchlauf auch als Touchstone-Datei speichern")},
+          {"--help", "", TrMark("CommandLine", "diese Hilfe")},
       },
-      {"Das Dezimaltrennzeichen der Ausgabe folgt der Spracheinstellung (LC_ALL, LC_NUMERIC, LANG).",
-       "Rückgabewerte: 0 ausgewertet, 2 falscher Aufruf, 4 Datei nicht lesbar (der Grund, bei fehlerhaftem "
-       "Inhalt "
-       "mit der Zeilennummer, steht auf der Fehlerausgabe).",
-       "Mit --geraet misst zelvar-beam-cli über die Textbefehle des Analysators in Stücken von höchstens 101 "
-       "Punkten und gibt dasselbe aus wie für eine Datei mit diesem Durchlauf; fehlt das Gerät, ist es "
-       "belegt, "
-       "antwortet es nicht oder bricht die Messung ab, ist der Rückgabewert 4 (der Grund mit dem Anschluss "
-       "auf der "
-       "Fehlerausgabe), und es wird keine Datei geschrieben."},
+      {TrMark("CommandLine",
+              "Das Dezimaltrennzeichen der Ausgabe folgt der Spracheinstellung (LC_ALL, LC_NUMERIC, LANG)."),
+       TrMark("CommandLine",
+              "Rückgabewerte: 0 ausgewertet, 2 falscher Aufruf, 4 Datei nicht lesbar (der Grund, bei "
+              "fehlerhaftem "
+              "Inhalt "
+              "mit der Zeilennummer, steht auf der Fehlerausgabe)."),
+       TrMark(
+           "CommandLine",
+           "Mit --geraet misst zelvar-beam-cli über die Textbefehle des Analysators in Stücken von höchstens "
+           "101 "
+           "Punkten und gibt dasselbe aus wie für eine Datei mit diesem Durchlauf; fehlt das Gerät, ist es "
+           "belegt, "
+           "antwortet es nicht oder bricht die Messung ab, ist der Rückgabewert 4 (der Grund mit dem "
+           "Anschluss "
+           "auf der "
+           "Fehlerausgabe), und es wird keine Datei geschrieben.")},
   };
   return section;
 }

@@ -11,6 +11,7 @@
 #include "cli/CommandLine.h"
 #include "core/measurement/AnalyserSession.h"
 #include "core/numbers/RuntimeError.h"
+#include "core/shared/Translate.h"
 #include "report/SafeFile.h"
 
 namespace zb {
@@ -21,10 +22,11 @@ namespace {
 constexpr double kHighestMHz = 1e9;
 
 std::int64_t HzOf(const GivenOptions& given, const std::string& option) {
-  if (!given.contains(option)) throw UsageError{"Die Option " + option + " fehlt."};
+  if (!given.contains(option)) throw UsageError{MissingOption(option)};
   const double mhz = NumberOption(given, option);
   if (!(mhz > 0 && mhz < kHighestMHz))
-    throw UsageError{option + " erwartet eine Frequenz in MHz über 0, nicht " + given.at(option)};
+    throw UsageError{Fill(Tr("CommandLine", "%1 erwartet eine Frequenz in MHz über 0, nicht %2"),
+                          {option, given.at(option)})};
   return std::llround(mhz * 1e6);
 }
 
@@ -35,17 +37,18 @@ int PointsOf(const GivenOptions& given) {
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), points);
   if (error != std::errc() || end != text.data() + text.size() || points < kAnalyserFewestPoints ||
       points > kAnalyserMostPoints)
-    throw UsageError{"--punkte erwartet eine ganze Zahl von " + std::to_string(kAnalyserFewestPoints) +
-                     " bis " + std::to_string(kAnalyserMostPoints) + ", nicht " + text};
+    throw UsageError{
+        Fill(Tr("CommandLine", "--punkte erwartet eine ganze Zahl von %1 bis %2, nicht %3"),
+             {std::to_string(kAnalyserFewestPoints), std::to_string(kAnalyserMostPoints), text})};
   return points;
 }
 
 AnalyserPlan PlanOf(const GivenOptions& given) {
   const AnalyserPlan plan{HzOf(given, "--von"), HzOf(given, "--bis"), PointsOf(given)};
-  if (plan.startHz >= plan.stopHz) throw UsageError{"--von muss unter --bis liegen."};
+  if (plan.startHz >= plan.stopHz) throw UsageError{Tr("CommandLine", "--von muss unter --bis liegen.")};
   // Points closer than a hertz would repeat a frequency.
   if (plan.stopHz - plan.startHz < plan.points - 1)
-    throw UsageError{"Zwischen --von und --bis liegen weniger Hertz als Messpunkte."};
+    throw UsageError{Tr("CommandLine", "Zwischen --von und --bis liegen weniger Hertz als Messpunkte.")};
   return plan;
 }
 
@@ -63,9 +66,11 @@ std::optional<std::string> PortOf(const std::string& given, std::ostream& err) {
   if (!found.empty())
     err << AnalyserFaultText(AnalyserFault::BinaryProtocol, found.front().port) << "\n";
   else
-    err << "Kein Antennenanalysator gefunden (USB-Kennung "
-        << UsbIdText(kShellAnalyserVendor, kShellAnalyserProduct)
-        << "); bitte anschließen oder den Anschluss mit --geraet angeben.\n";
+    err << Fill(Tr("CommandLine",
+                   "Kein Antennenanalysator gefunden (USB-Kennung %1); bitte anschließen oder den Anschluss "
+                   "mit --geraet angeben."),
+                {UsbIdText(kShellAnalyserVendor, kShellAnalyserProduct)})
+        << "\n";
   return std::nullopt;
 }
 

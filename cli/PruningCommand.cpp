@@ -13,6 +13,7 @@
 #include "core/measurement/SweepTexts.h"
 #include "core/numbers/NumberText.h"
 #include "core/shared/ModuleState.h"
+#include "core/shared/Translate.h"
 #include "core/side/PruningRun.h"
 #include "core/side/VfFormRules.h"
 
@@ -23,12 +24,13 @@ namespace {
 std::string ScreenRows(HeadlessVfForm& form) {
   const VfWindowModeTexts& t = PruningModeTexts();
   // A VF gesamt above 1 is red in the window, marked here.
-  const std::string red = form.HeightShareOrVfColour() == TextColour::Red ? " (rot: über 1)" : "";
-  return ShownRow(t.slendernessOrLength, form.SlendernessOrLength()) +
-         ShownRow(t.heightShareOrVf, form.HeightShareOrVf() + red) +
-         ShownRow(t.estimateOrRadiator, form.EstimateOrRadiator()) +
-         ShownRow(t.reflectorChange, form.ReflectorChange()) +
-         ShownRow(t.directorChange, form.DirectorChange());
+  const std::string red =
+      form.HeightShareOrVfColour() == TextColour::Red ? Tr("CommandLine", " (rot: über 1)") : "";
+  return ShownRow(VfWindowText(t.slendernessOrLength), form.SlendernessOrLength()) +
+         ShownRow(VfWindowText(t.heightShareOrVf), form.HeightShareOrVf() + red) +
+         ShownRow(VfWindowText(t.estimateOrRadiator), form.EstimateOrRadiator()) +
+         ShownRow(VfWindowText(t.reflectorChange), form.ReflectorChange()) +
+         ShownRow(VfWindowText(t.directorChange), form.DirectorChange());
 }
 
 std::string ResultJson(const PruningResult& r) {
@@ -61,13 +63,13 @@ std::string FocusNote(HeadlessVfForm& form) {
   const char* caption = form.Focus() == Box::FrequencyOrLength   ? t.frequencyOrLength
                         : form.Focus() == Box::HeightOrResonance ? t.heightOrResonance
                                                                  : t.diameterOrWanted;
-  return "Feld „" + ShownCaption(caption) + "“\n";
+  return FocusedBox(VfWindowText(caption)) + "\n";
 }
 
 // The --ist text: as given, or the measured resonance of --messung.
 std::optional<std::string> MeasuredText(const GivenOptions& given, std::ostream& err) {
   const bool typed = given.contains("--ist"), measured = given.contains("--messung");
-  if (typed == measured) throw UsageError{"Entweder --ist oder --messung angeben."};
+  if (typed == measured) throw UsageError{Tr("CommandLine", "Entweder --ist oder --messung angeben.")};
   if (typed) return given.at("--ist");
   const std::string& path = given.at("--messung");
   const std::optional<Measurement> measurement = ReadMeasurementFor(path, err);
@@ -103,32 +105,43 @@ int Prune(const GivenOptions& given, std::ostream& out, std::ostream& err) {
 const UsageSection& PruningUsage() {
   static const UsageSection section{
       "pruning",
-      {"Rechnet wie das Fenster \"Antennen-Pruning/Optimieren\" aus der gemessenen Strahlerlänge und der "
-       "gemessenen und gewünschten Resonanzfrequenz den tatsächlichen Verkürzungsfaktor, die neue Länge lS "
-       "und die Längenänderungen von lS, lR und lD. Die Texte kommen wie eingetippt oder eingefügt in die "
-       "Felder eines frisch geöffneten Fensters, danach wird einmal \"Rechnen\" gedrückt."},
+      {TrMark(
+          "CommandLine",
+          "Rechnet wie das Fenster \"Antennen-Pruning/Optimieren\" aus der gemessenen Strahlerlänge und der "
+          "gemessenen und gewünschten Resonanzfrequenz den tatsächlichen Verkürzungsfaktor, die neue Länge "
+          "lS "
+          "und die Längenänderungen von lS, lR und lD. Die Texte kommen wie eingetippt oder eingefügt in die "
+          "Felder eines frisch geöffneten Fensters, danach wird einmal \"Rechnen\" gedrückt.")},
       {
-          {"--laenge", "TEXT", "gemessene Antennenlänge lS in m", true},
-          {"--ist", "TEXT", "gemessene Resonanzfrequenz in MHz (oder --messung)"},
+          {"--laenge", "TEXT", TrMark("CommandLine", "gemessene Antennenlänge lS in m"), true},
+          {"--ist", "TEXT", TrMark("CommandLine", "gemessene Resonanzfrequenz in MHz (oder --messung)")},
           {"--messung", "DATEI",
-           "statt --ist: die Resonanz aus dieser Touchstone-Datei wie bei zelvar-beam-cli messung, als Text "
-           "mit bis zu drei Nachkommastellen"},
-          {"--soll", "TEXT", "gewünschte Resonanzfrequenz in MHz", true},
-          {"--json", "", "Feldtexte, Farbe und Ergebnis als JSON ausgeben"},
-          {"--help", "", "diese Hilfe"},
+           TrMark("CommandLine",
+                  "statt --ist: die Resonanz aus dieser Touchstone-Datei wie bei zelvar-beam-cli messung, "
+                  "als Text "
+                  "mit bis zu drei Nachkommastellen")},
+          {"--soll", "TEXT", TrMark("CommandLine", "gewünschte Resonanzfrequenz in MHz"), true},
+          {"--json", "", TrMark("CommandLine", "Feldtexte, Farbe und Ergebnis als JSON ausgeben")},
+          {"--help", "", TrMark("CommandLine", "diese Hilfe")},
       },
-      {"Eine Länge oder Frequenz von 0 oder darunter gilt als fehlend. Ein \"VF gesamt\" über 1 zeigt das "
-       "Fenster rot; die Textausgabe markiert ihn mit \"(rot: über 1)\".",
-       "JSON-Namen: vfGesamt, vfGesamtColour, lengthNew, changeS, changeR, changeD (die Texte des Fensters) "
-       "und "
-       "result (die Zahlen). Veraltet: die Schlüssel nach den Steuerelementen des Fensters (Label5, "
-       "Label5Colour, Label7, Label9, Label11, Label13) stehen noch für eine Version mit denselben Werten "
-       "daneben.",
-       "Rückgabewerte: 0 berechnet, 1 vorzeitig beendet (das Feld, auf dem der Fokus steht, nennt die "
-       "Fehlerausgabe mit seiner Beschriftung, z. B. Feld „soll Resonanzfrequenz [MHz]:“), 2 falscher "
-       "Aufruf, "
-       "4 Messdatei nicht lesbar oder ihre Resonanz außerhalb des Messbereichs (der Grund auf der "
-       "Fehlerausgabe)."},
+      {TrMark("CommandLine",
+              "Eine Länge oder Frequenz von 0 oder darunter gilt als fehlend. Ein \"VF gesamt\" über 1 zeigt "
+              "das "
+              "Fenster rot; die Textausgabe markiert ihn mit \"(rot: über 1)\"."),
+       TrMark("CommandLine",
+              "JSON-Namen: vfGesamt, vfGesamtColour, lengthNew, changeS, changeR, changeD (die Texte des "
+              "Fensters) "
+              "und "
+              "result (die Zahlen). Veraltet: die Schlüssel nach den Steuerelementen des Fensters (Label5, "
+              "Label5Colour, Label7, Label9, Label11, Label13) stehen noch für eine Version mit denselben "
+              "Werten "
+              "daneben."),
+       TrMark("CommandLine",
+              "Rückgabewerte: 0 berechnet, 1 vorzeitig beendet (das Feld, auf dem der Fokus steht, nennt die "
+              "Fehlerausgabe mit seiner Beschriftung, z. B. Feld „soll Resonanzfrequenz [MHz]:“), 2 falscher "
+              "Aufruf, "
+              "4 Messdatei nicht lesbar oder ihre Resonanz außerhalb des Messbereichs (der Grund auf der "
+              "Fehlerausgabe).")},
   };
   return section;
 }

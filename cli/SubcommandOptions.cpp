@@ -4,6 +4,8 @@
 #include <ostream>
 
 #include "cli/CommandLine.h"
+#include "core/shared/MessageTexts.h"
+#include "core/shared/Translate.h"
 
 namespace zb {
 
@@ -27,15 +29,17 @@ GivenOptions ParseArguments(const UsageSection& usage, const std::vector<std::st
   for (std::size_t i = 0; i < args.size(); ++i) {
     if (!args[i].starts_with('-')) {
       const UsageRow* operand = FreeOperand(usage, given);
-      if (!operand) throw UsageError{"Überzähliges Argument: " + args[i]};
+      if (!operand) throw UsageError{Fill(Tr("CommandLine", "Überzähliges Argument: %1"), {args[i]})};
       given[std::string(RowKey(*operand))] = args[i];
       continue;
     }
     const UsageRow* row = FindRow(usage, args[i]);
-    if (!row || IsOperand(*row)) throw UsageError{"Unbekannte Option: " + args[i]};
+    if (!row || IsOperand(*row))
+      throw UsageError{Fill(Tr("CommandLine", "Unbekannte Option: %1"), {args[i]})};
     std::string value;
     if (!row->argument.empty()) {
-      if (i + 1 >= args.size()) throw UsageError{"Zur Option " + args[i] + " fehlt der Wert."};
+      if (i + 1 >= args.size())
+        throw UsageError{Fill(Tr("CommandLine", "Zur Option %1 fehlt der Wert."), {args[i]})};
       value = args[++i];
     }
     given[std::string(row->option)] = value;
@@ -43,8 +47,8 @@ GivenOptions ParseArguments(const UsageSection& usage, const std::vector<std::st
   if (given.contains("--help")) return given;
   for (const UsageRow& row : usage.rows)
     if (row.required && !given.contains(RowKey(row)))
-      throw UsageError{IsOperand(row) ? "Das Argument " + std::string(row.argument) + " fehlt."
-                                      : "Die Option " + std::string(row.option) + " fehlt."};
+      throw UsageError{IsOperand(row) ? MissingArgument(ShownArgument(row.argument))
+                                      : MissingOption(std::string(row.option))};
   return given;
 }
 
@@ -80,8 +84,29 @@ double NumberOption(const GivenOptions& given, const std::string& option) {
   double value = 0.0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
   if (error != std::errc() || end != text.data() + text.size())
-    throw UsageError{option + " erwartet eine Zahl, nicht " + given.at(option)};
+    throw UsageError{Fill(Tr("CommandLine", "%1 erwartet eine Zahl, nicht %2"), {option, given.at(option)})};
   return value;
+}
+
+std::string MissingOption(const std::string& option) {
+  return Fill(Tr("CommandLine", "Die Option %1 fehlt."), {option});
+}
+
+std::string MissingArgument(const std::string& argument) {
+  return Fill(Tr("CommandLine", "Das Argument %1 fehlt."), {argument});
+}
+
+std::string VfWindowOptionsApart() {
+  return Tr("CommandLine",
+            "--vf-hoehe und --vf-durchmesser gehören zusammen (--erdbodenkorrektur nur mit ihnen).");
+}
+
+std::string RuntimeErrorLine(const RuntimeError& error) {
+  return RuntimeErrorHeading() + std::to_string(error.Number()) + ": " + error.Description() + "\n";
+}
+
+std::string FocusedBox(const std::string& caption) {
+  return Fill(Tr("CommandLine", "Feld „%1“"), {ShownCaption(caption)});
 }
 
 std::string UsageErrorText(const std::string& reason, const UsageSection& usage) {
@@ -97,7 +122,7 @@ std::string ShownCaption(const std::string& caption) {
   return shown;
 }
 
-std::string ShownRow(const char* caption, const std::string& value) {
+std::string ShownRow(const std::string& caption, const std::string& value) {
   return ShownCaption(caption) + " " + value + "\n";
 }
 

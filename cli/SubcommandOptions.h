@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/Usage.h"
+#include "core/numbers/RuntimeError.h"
 
 namespace zb {
 
@@ -32,6 +33,17 @@ int RunSubcommand(const UsageSection& usage, const std::vector<std::string>& arg
 // or after it; anything else is a wrong call naming the option.
 double NumberOption(const GivenOptions& given, const std::string& option);
 
+// The refusals more than one command gives.
+std::string MissingOption(const std::string& option);
+std::string MissingArgument(const std::string& argument);
+std::string VfWindowOptionsApart();
+
+// "Laufzeitfehler 6: Überlauf" and a line end, as err shows a run-time error.
+std::string RuntimeErrorLine(const RuntimeError& error);
+
+// The focus note's start: the box by its shown caption, "Feld „Antennenhöhe [m]:“".
+std::string FocusedBox(const std::string& caption);
+
 // What a wrong call prints on err: the reason, then the help text.
 std::string UsageErrorText(const std::string& reason, const UsageSection& usage);
 
@@ -52,6 +64,6 @@ std::string ShownCaption(const std::string& caption);
 
 // A row of a window as the command prints it: the shown caption, a blank,
 // the value, a line end.
-std::string ShownRow(const char* caption, const std::string& value);
+std::string ShownRow(const std::string& caption, const std::string& value);
 
 }  // namespace zb

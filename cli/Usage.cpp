@@ -3,12 +3,18 @@
 #include <algorithm>
 
 #include "cli/Subcommands.h"
+#include "core/shared/Translate.h"
 
 namespace zb {
 
 namespace {
 
 constexpr std::size_t kTerminalWidth = 79;
+// The argument names of the tables that are words; TEXT, BAND, PORT and the
+// like read the same in English.
+[[maybe_unused]] constexpr const char* kArgumentWords[] = {
+    TrMark("CommandLine", "DATEI"), TrMark("CommandLine", "ZAHL"), TrMark("CommandLine", "DATEI.s1p")};
+
 constexpr std::size_t kLongestOptionColumn = 30;  // longer options put their description below
 
 std::size_t Columns(std::string_view utf8) {
@@ -55,9 +61,9 @@ std::string Wrapped(std::string_view text, std::size_t indent, std::size_t first
 }
 
 std::string OptionColumn(const UsageRow& row) {
-  if (IsOperand(row)) return std::string(row.argument);
+  if (IsOperand(row)) return ShownArgument(row.argument);
   std::string text(row.option);
-  if (!row.argument.empty()) text += ' ' + std::string(row.argument);
+  if (!row.argument.empty()) text += ' ' + ShownArgument(row.argument);
   return text;
 }
 
@@ -77,26 +83,26 @@ std::string OptionLines(const std::vector<UsageRow>& rows) {
     } else {
       out += std::string(indent - Columns(option), ' ');
     }
-    out += Wrapped(row.description, indent, indent);
+    out += Wrapped(UsageWords(row.description), indent, indent);
   }
   return out;
 }
 
 std::string Paragraphs(const std::vector<std::string_view>& paragraphs) {
   std::string out;
-  for (std::string_view paragraph : paragraphs) out += Wrapped(paragraph, 0, 0) + '\n';
+  for (std::string_view paragraph : paragraphs) out += Wrapped(UsageWords(paragraph), 0, 0) + '\n';
   return out;
 }
 
 // "Aufruf: zelvar-beam-cli vk --frequenz TEXT ... [--json]"; an option and
 // its argument stay on one line.
 std::string SynopsisLines(const UsageSection& section) {
-  const std::string label = "Aufruf: ";
+  const std::string label = Tr("CommandLine", "Aufruf: ");
   std::vector<std::string> items{"zelvar-beam-cli"};
   if (!section.command.empty()) items.emplace_back(section.command);
   for (const UsageRow& row : section.rows)
     if (InSynopsis(row)) items.push_back(SynopsisItem(row));
-  return label + Wrapped(items, label.size(), label.size());
+  return label + Wrapped(items, Columns(label), Columns(label));
 }
 
 }  // namespace
@@ -104,6 +110,10 @@ std::string SynopsisLines(const UsageSection& section) {
 std::vector<UsageSection> UsageSections() {
   return {BeamUsage(), VfUsage(), PruningUsage(), ZusatzDipolUsage(), MessungUsage(), GeraeteUsage()};
 }
+
+std::string UsageWords(std::string_view text) { return Tr("CommandLine", std::string(text).c_str()); }
+
+std::string ShownArgument(std::string_view argument) { return UsageWords(argument); }
 
 bool InSynopsis(const UsageRow& row) { return row.option != "--help"; }
 

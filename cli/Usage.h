@@ -12,10 +12,11 @@ namespace zb {
 // A row is an option, or an operand where it has no option name: an argument
 // of its own, such as the file of "messung DATEI".
 struct UsageRow {
-  std::string_view option;       // "--band"; empty for an operand
-  std::string_view argument;     // "BAND"; empty for a switch; the operand's name
-  std::string_view description;  // one line of German text, wrapped where it is printed
-  bool required = false;         // a call without it is refused
+  std::string_view option;    // "--band"; empty for an operand
+  std::string_view argument;  // "BAND"; empty for a switch; the operand's name
+  std::string_view
+      description;        // one line of German text, marked for the catalogue; wrapped where it is printed
+  bool required = false;  // a call without it is refused
 };
 
 struct UsageSection {
@@ -42,6 +43,13 @@ bool InSynopsis(const UsageRow& row);
 
 // "--frequenz TEXT" of a required row, "[--json]" of any other.
 std::string SynopsisItem(const UsageRow& row);
+
+// A text of the tables in the language the command line speaks.
+std::string UsageWords(std::string_view text);
+
+// An argument's name as shown ("DATEI" is "FILE" in English); the option
+// tables keep the German name, by which an operand is found.
+std::string ShownArgument(std::string_view argument);
 
 // The --help text of one section, wrapped to fit an 80-column terminal.
 std::string UsageText(const UsageSection& section);

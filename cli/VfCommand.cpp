@@ -10,6 +10,7 @@
 #include "cli/SubcommandOptions.h"
 #include "cli/Subcommands.h"
 #include "core/shared/ModuleState.h"
+#include "core/shared/Translate.h"
 #include "core/side/VfEstimationRun.h"
 #include "core/side/VfFormRules.h"
 
@@ -19,20 +20,24 @@ namespace {
 
 // What the window shows in red is marked in the text.
 std::string Red(TextColour colour, const char* why) {
-  return colour == TextColour::Red ? std::string(" (rot: ") + why + ")" : std::string();
+  return colour == TextColour::Red ? Fill(Tr("CommandLine", " (rot: %1)"), {Tr("CommandLine", why)})
+                                   : std::string();
 }
 
 // The two shares of the shortening are percentages, labelled as such (the
 // window's "Antennenhöhe:" beside a percentage reads like a height).
 std::string ScreenRows(HeadlessVfForm& form) {
   const VfWindowModeTexts& t = VfModeTexts();
-  return ShownRow(t.diameterOrWanted,
-                  form.DiameterOrWanted() + Red(form.DiameterOrWantedColour(), "begrenzt")) +
-         ShownRow("Verkürzung durch Schlankheitsgrad [%]:",
-                  form.SlendernessOrLength() + Red(form.SlendernessOrLengthColour(), "außerhalb 2 - 9 %")) +
-         ShownRow("Verkürzung durch Antennenhöhe [%]:",
-                  form.HeightShareOrVf() + Red(form.HeightShareOrVfColour(), "außerhalb 2 - 10 %")) +
-         ShownRow(t.estimateOrRadiator, form.EstimateOrRadiator());
+  return ShownRow(VfWindowText(t.diameterOrWanted),
+                  form.DiameterOrWanted() +
+                      Red(form.DiameterOrWantedColour(), TrMark("CommandLine", "begrenzt"))) +
+         ShownRow(Tr("CommandLine", "Verkürzung durch Schlankheitsgrad [%]:"),
+                  form.SlendernessOrLength() +
+                      Red(form.SlendernessOrLengthColour(), TrMark("CommandLine", "außerhalb 2 - 9 %"))) +
+         ShownRow(Tr("CommandLine", "Verkürzung durch Antennenhöhe [%]:"),
+                  form.HeightShareOrVf() +
+                      Red(form.HeightShareOrVfColour(), TrMark("CommandLine", "außerhalb 2 - 10 %"))) +
+         ShownRow(VfWindowText(t.estimateOrRadiator), form.EstimateOrRadiator());
 }
 
 std::string EstimateJson(const VfEstimationOutcome& outcome) {
@@ -71,9 +76,10 @@ std::string FormJson(HeadlessVfForm& form, const VfEstimationOutcome& outcome) {
 std::string FocusNote(HeadlessVfForm& form) {
   const VfWindowModeTexts& t = VfModeTexts();
   if (form.Focus() == HeadlessVfForm::Box::FrequencyOrLength)
-    return "Feld „" + ShownCaption(t.frequencyOrLength) + "“\n";
-  return "Feld „" + ShownCaption(t.heightOrResonance) + "“, das Feld enthält jetzt \"" + form.HeightText() +
-         "\"\n";
+    return FocusedBox(VfWindowText(t.frequencyOrLength)) + "\n";
+  return Fill(Tr("CommandLine", "%1, das Feld enthält jetzt \"%2\""),
+              {FocusedBox(VfWindowText(t.heightOrResonance)), form.HeightText()}) +
+         "\n";
 }
 
 int Estimate(const GivenOptions& given, std::ostream& out, std::ostream& err) {
@@ -95,29 +101,39 @@ int Estimate(const GivenOptions& given, std::ostream& out, std::ostream& err) {
 const UsageSection& VfUsage() {
   static const UsageSection section{
       "vk",
-      {"Schätzt den Verkürzungsfaktor eines blanken Drahtdipols wie das Fenster \"VF berechnen\": Die Texte "
-       "kommen wie eingetippt oder eingefügt in die Felder eines frisch geöffneten Fensters, danach wird "
-       "einmal \"Rechnen\" gedrückt. Ausgegeben werden die Zeilen des Fensters nach der Rechnung."},
+      {TrMark(
+          "CommandLine",
+          "Schätzt den Verkürzungsfaktor eines blanken Drahtdipols wie das Fenster \"VF berechnen\": Die "
+          "Texte "
+          "kommen wie eingetippt oder eingefügt in die Felder eines frisch geöffneten Fensters, danach wird "
+          "einmal \"Rechnen\" gedrückt. Ausgegeben werden die Zeilen des Fensters nach der Rechnung.")},
       {
-          {"--frequenz", "TEXT", "Resonanzfrequenz in MHz", true},
-          {"--hoehe", "TEXT", "Antennenhöhe über Erdboden in m (mindestens 0,01)", true},
-          {"--durchmesser", "TEXT", "Drahtdurchmesser in mm", true},
-          {"--erdbodenkorrektur", "", "mit Erdbodenkorrektur"},
-          {"--json", "", "Feldtexte, Farben und Schätzwerte als JSON ausgeben"},
-          {"--help", "", "diese Hilfe"},
+          {"--frequenz", "TEXT", TrMark("CommandLine", "Resonanzfrequenz in MHz"), true},
+          {"--hoehe", "TEXT", TrMark("CommandLine", "Antennenhöhe über Erdboden in m (mindestens 0,01)"),
+           true},
+          {"--durchmesser", "TEXT", TrMark("CommandLine", "Drahtdurchmesser in mm"), true},
+          {"--erdbodenkorrektur", "", TrMark("CommandLine", "mit Erdbodenkorrektur")},
+          {"--json", "", TrMark("CommandLine", "Feldtexte, Farben und Schätzwerte als JSON ausgeben")},
+          {"--help", "", TrMark("CommandLine", "diese Hilfe")},
       },
-      {"Was das Fenster rot zeigt, ist in der Textausgabe markiert: ein begrenzter Drahtdurchmesser \"(rot: "
-       "begrenzt)\", ein Anteil außerhalb seines üblichen Bereichs \"(rot: außerhalb 2 - 9 %)\" bzw. \"(rot: "
-       "außerhalb 2 - 10 %)\". Die beiden Anteile heißen in der Textausgabe \"Verkürzung durch "
-       "Schlankheitsgrad "
-       "[%]\" und \"Verkürzung durch Antennenhöhe [%]\".",
-       "JSON-Namen: frequencyText, heightText, diameterText, diameterColour, slendernessPercentText, "
-       "slendernessPercentColour, heightPercentText, heightPercentColour, vfText und estimate. Veraltet: die "
-       "Schlüssel nach den Steuerelementen des Fensters (Text1, Text2, Text3, Text3Colour, Label7, "
-       "Label7Colour, "
-       "Label5, Label5Colour, Label9) stehen noch für eine Version mit denselben Werten daneben.",
-       "Rückgabewerte: 0 berechnet, 1 vorzeitig beendet (das Feld, auf dem der Fokus steht, nennt die "
-       "Fehlerausgabe mit seiner Beschriftung, z. B. Feld „Antennenhöhe [m]:“), 2 falscher Aufruf."},
+      {TrMark("CommandLine",
+              "Was das Fenster rot zeigt, ist in der Textausgabe markiert: ein begrenzter Drahtdurchmesser "
+              "\"(rot: "
+              "begrenzt)\", ein Anteil außerhalb seines üblichen Bereichs \"(rot: außerhalb 2 - 9 %)\" bzw. "
+              "\"(rot: "
+              "außerhalb 2 - 10 %)\". Die beiden Anteile heißen in der Textausgabe \"Verkürzung durch "
+              "Schlankheitsgrad "
+              "[%]\" und \"Verkürzung durch Antennenhöhe [%]\"."),
+       TrMark("CommandLine",
+              "JSON-Namen: frequencyText, heightText, diameterText, diameterColour, slendernessPercentText, "
+              "slendernessPercentColour, heightPercentText, heightPercentColour, vfText und estimate. "
+              "Veraltet: die "
+              "Schlüssel nach den Steuerelementen des Fensters (Text1, Text2, Text3, Text3Colour, Label7, "
+              "Label7Colour, "
+              "Label5, Label5Colour, Label9) stehen noch für eine Version mit denselben Werten daneben."),
+       TrMark("CommandLine",
+              "Rückgabewerte: 0 berechnet, 1 vorzeitig beendet (das Feld, auf dem der Fokus steht, nennt die "
+              "Fehlerausgabe mit seiner Beschriftung, z. B. Feld „Antennenhöhe [m]:“), 2 falscher Aufruf.")},
   };
   return section;
 }

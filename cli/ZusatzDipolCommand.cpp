@@ -13,6 +13,7 @@
 #include "cli/SubcommandOptions.h"
 #include "cli/Subcommands.h"
 #include "core/shared/ModuleState.h"
+#include "core/shared/Translate.h"
 #include "core/side/CoupledDipolRun.h"
 
 namespace zb {
@@ -30,7 +31,7 @@ double ReadIsolierVf(const GivenOptions& given) {
 std::unique_ptr<HeadlessVfForm> VfWindow(const GivenOptions& given, HeadlessBeamForm& beamForm) {
   const bool height = given.contains("--vf-hoehe"), diameter = given.contains("--vf-durchmesser");
   if (height != diameter || (given.contains("--erdbodenkorrektur") && !height))
-    throw UsageError{"--vf-hoehe und --vf-durchmesser gehören zusammen (--erdbodenkorrektur nur mit ihnen)."};
+    throw UsageError{VfWindowOptionsApart()};
   auto window = std::make_unique<HeadlessVfForm>(beamForm.FrequencyText(), beamForm.ConductorDiameterText());
   if (height) {
     window->SetBoxes(window->FrequencyText(), given.at("--vf-hoehe"), given.at("--vf-durchmesser"));
@@ -41,8 +42,9 @@ std::unique_ptr<HeadlessVfForm> VfWindow(const GivenOptions& given, HeadlessBeam
 }
 
 std::string ScreenRows(HeadlessZusatzDipolForm& form) {
-  return ShownRow(kSpacingCaption, form.Spacing()) + ShownRow(kLengthCaption, form.Length()) +
-         ShownRow(ZusatzDipolBoxCaption(6), form.Box(6));
+  return ShownRow(ZusatzDipolText(kSpacingCaption), form.Spacing()) +
+         ShownRow(ZusatzDipolText(kLengthCaption), form.Length()) +
+         ShownRow(ZusatzDipolText(ZusatzDipolBoxCaption(6)), form.Box(6));
 }
 
 std::string ResultJson(const CoupledDipolResult& r) {
@@ -66,8 +68,9 @@ std::string FormJson(HeadlessZusatzDipolForm& form, const CoupledDipolResult& r)
 
 std::string FocusNote(HeadlessZusatzDipolForm& form) {
   const int box = form.Focus();
-  return "Feld „" + ShownCaption(ZusatzDipolBoxCaption(box)) + "“, das Feld enthält \"" + form.Box(box) +
-         "\"\n";
+  return Fill(Tr("CommandLine", "%1, das Feld enthält \"%2\""),
+              {FocusedBox(ZusatzDipolText(ZusatzDipolBoxCaption(box))), form.Box(box)}) +
+         "\n";
 }
 
 int Compute(const GivenOptions& given, std::ostream& out, std::ostream& err) {
@@ -82,7 +85,7 @@ int Compute(const GivenOptions& given, std::ostream& out, std::ostream& err) {
 
   const CoupledDipolOutcome outcome = RunCoupledDipol(form, *vfWindow, state, platform);
   if (outcome.error) {
-    err << "Laufzeitfehler " << outcome.error->Number() << ": " << outcome.error->Description() << "\n";
+    err << RuntimeErrorLine(*outcome.error);
     return kExitRuntimeError;
   }
   // The focus note also follows the warning of a wanted frequency below the exciter's.
@@ -97,31 +100,43 @@ int Compute(const GivenOptions& given, std::ostream& out, std::ostream& err) {
 const UsageSection& ZusatzDipolUsage() {
   static const UsageSection section{
       "zusatzdipol",
-      {"Rechnet wie das Fenster \"Strahlungsgekoppelten Dipol berechnen\" Drahtlänge und Abstand eines "
-       "strahlungsgekoppelten Zusatzdipols neben einem gespeisten Erreger-Dipol. Die Texte kommen wie "
-       "eingetippt oder eingefügt in die Felder eines frisch geöffneten Fensters, danach wird einmal "
-       "\"Rechnen\" gedrückt."},
+      {TrMark(
+          "CommandLine",
+          "Rechnet wie das Fenster \"Strahlungsgekoppelten Dipol berechnen\" Drahtlänge und Abstand eines "
+          "strahlungsgekoppelten Zusatzdipols neben einem gespeisten Erreger-Dipol. Die Texte kommen wie "
+          "eingetippt oder eingefügt in die Felder eines frisch geöffneten Fensters, danach wird einmal "
+          "\"Rechnen\" gedrückt.")},
       {
-          {"--erreger-frequenz", "TEXT", "unterste Resonanzfrequenz des Erreger-Dipols in MHz", true},
-          {"--frequenz", "TEXT", "gewünschte Resonanzfrequenz des Zusatzdipols in MHz", true},
-          {"--impedanz", "TEXT", "gewünschte Impedanz im Speisepunkt in Ohm", true},
-          {"--erreger-durchmesser", "TEXT", "Drahtdurchmesser des Erreger-Dipols in mm", true},
-          {"--durchmesser", "TEXT", "Drahtdurchmesser des Zusatzdipols in mm", true},
-          {"--vk", "TEXT", "Verkürzungsfaktor des Erreger-Drahtes", true},
-          {"--isolier-vk", "ZAHL", "zusätzliche Verkürzung durch die Isolierung als Anteil (Vorgabe 0)"},
-          {"--vf-hoehe", "TEXT", "wie ein Verkürzungsfaktor-Fenster mit fertiger Berechnung:"},
-          {"--vf-durchmesser", "TEXT", "Antennenhöhe in m und Drahtdurchmesser in mm"},
-          {"--erdbodenkorrektur", "", "dazu mit Erdbodenkorrektur"},
-          {"--json", "", "Feldtexte und Ergebnis als JSON ausgeben"},
-          {"--help", "", "diese Hilfe"},
+          {"--erreger-frequenz", "TEXT",
+           TrMark("CommandLine", "unterste Resonanzfrequenz des Erreger-Dipols in MHz"), true},
+          {"--frequenz", "TEXT", TrMark("CommandLine", "gewünschte Resonanzfrequenz des Zusatzdipols in MHz"),
+           true},
+          {"--impedanz", "TEXT", TrMark("CommandLine", "gewünschte Impedanz im Speisepunkt in Ohm"), true},
+          {"--erreger-durchmesser", "TEXT",
+           TrMark("CommandLine", "Drahtdurchmesser des Erreger-Dipols in mm"), true},
+          {"--durchmesser", "TEXT", TrMark("CommandLine", "Drahtdurchmesser des Zusatzdipols in mm"), true},
+          {"--vk", "TEXT", TrMark("CommandLine", "Verkürzungsfaktor des Erreger-Drahtes"), true},
+          {"--isolier-vk", "ZAHL",
+           TrMark("CommandLine", "zusätzliche Verkürzung durch die Isolierung als Anteil (Vorgabe 0)")},
+          {"--vf-hoehe", "TEXT",
+           TrMark("CommandLine", "wie ein Verkürzungsfaktor-Fenster mit fertiger Berechnung:")},
+          {"--vf-durchmesser", "TEXT", TrMark("CommandLine", "Antennenhöhe in m und Drahtdurchmesser in mm")},
+          {"--erdbodenkorrektur", "", TrMark("CommandLine", "dazu mit Erdbodenkorrektur")},
+          {"--json", "", TrMark("CommandLine", "Feldtexte und Ergebnis als JSON ausgeben")},
+          {"--help", "", TrMark("CommandLine", "diese Hilfe")},
       },
-      {"JSON-Namen: diameterText, exciterDiameterText, vfText, spacingText, lengthText (die Texte des "
-       "Fensters) und result (die Zahlen). Veraltet: die Schlüssel nach den Steuerelementen des Fensters "
-       "(Text4, Text5, Text6, Label8, Label10) stehen noch für eine Version mit denselben Werten daneben.",
-       "Rückgabewerte: 0 berechnet, 1 vorzeitig beendet (das Feld, auf dem der Fokus steht, nennt die "
-       "Fehlerausgabe mit seiner Beschriftung), 2 falscher Aufruf, 3 Laufzeitfehler (Nummer und Beschreibung "
-       "auf der "
-       "Fehlerausgabe)."},
+      {TrMark(
+           "CommandLine",
+           "JSON-Namen: diameterText, exciterDiameterText, vfText, spacingText, lengthText (die Texte des "
+           "Fensters) und result (die Zahlen). Veraltet: die Schlüssel nach den Steuerelementen des Fensters "
+           "(Text4, Text5, Text6, Label8, Label10) stehen noch für eine Version mit denselben Werten "
+           "daneben."),
+       TrMark("CommandLine",
+              "Rückgabewerte: 0 berechnet, 1 vorzeitig beendet (das Feld, auf dem der Fokus steht, nennt die "
+              "Fehlerausgabe mit seiner Beschriftung), 2 falscher Aufruf, 3 Laufzeitfehler (Nummer und "
+              "Beschreibung "
+              "auf der "
+              "Fehlerausgabe).")},
   };
   return section;
 }

@@ -100,6 +100,453 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Unbekanntes Band: %1</source>
+        <translation>Unknown band: %1</translation>
+    </message>
+    <message>
+        <source>Unbekannter Bandbereich: %1 (cw, ssb oder mitte)</source>
+        <translation>Unknown band segment: %1 (cw, ssb or mitte)</translation>
+    </message>
+    <message>
+        <source>Unbekannte Isolierung: %1 (bekannt: %2)</source>
+        <translation>Unknown insulation: %1 (known: %2)</translation>
+    </message>
+    <message>
+        <source>Bauvariante 2 oder 3 angeben, nicht %1</source>
+        <translation>Give construction variant 2 or 3, not %1</translation>
+    </message>
+    <message>
+        <source>Resonanzfrequenz in MHz eintippen (höchstens 7 Zeichen)</source>
+        <translation>type the resonance frequency in MHz (at most 7 characters)</translation>
+    </message>
+    <message>
+        <source>Bandknopf anklicken: 1.8 3.5 7.0 10 14 18 21 24 28 50 andere</source>
+        <translation>click a band button: 1.8 3.5 7.0 10 14 18 21 24 28 50 andere (other)</translation>
+    </message>
+    <message>
+        <source>Resonanz im Band für CW-Bereich, SSB-Bereich oder Bandmitte</source>
+        <translation>resonance in the band for the CW segment, the SSB segment or mid-band (mitte)</translation>
+    </message>
+    <message>
+        <source>Verkürzungsfaktor eintippen und das Feld verlassen</source>
+        <translation>type the velocity factor and leave the box</translation>
+    </message>
+    <message>
+        <source>relative Dielektrizitätszahl: Zahl oder Listeneintrag, z. B. &quot;2,2   PTFE GY&quot; oder kurz &quot;PTFE GY&quot; (auch &quot;ptfe gy&quot;; ein Name, der nicht in der Liste steht, ist ein falscher Aufruf)</source>
+        <translation>relative permittivity: a number or a list entry, e.g. "2.2   PTFE GY" or just "PTFE GY" (also "ptfe gy"; English and German material names both work; a name not on the list is a wrong call)</translation>
+    </message>
+    <message>
+        <source>Außendurchmesser des isolierten Drahtes in mm</source>
+        <translation>outer diameter of the insulated wire in mm</translation>
+    </message>
+    <message>
+        <source>Leiterdurchmesser in mm (der Außendurchmesser bleibt mindestens 0,1 mm größer)</source>
+        <translation>conductor diameter in mm (the outer diameter stays at least 0.1 mm larger)</translation>
+    </message>
+    <message>
+        <source>Bauvariante: 2 Querträger mit Spannseil oder 3 Querträger ohne Spannseil (Vorgabe)</source>
+        <translation>construction variant: 2 spreaders with a tensioning line or 3 spreaders without one (default)</translation>
+    </message>
+    <message>
+        <source>wie ein Verkürzungsfaktor-Fenster mit fertiger Berechnung: Antennenhöhe in m (nur zusammen mit --vf-durchmesser)</source>
+        <translation>as a velocity-factor window with a finished estimate: antenna height in m (only together with --vf-durchmesser)</translation>
+    </message>
+    <message>
+        <source>dazu der Drahtdurchmesser in mm</source>
+        <translation>with the wire diameter in mm</translation>
+    </message>
+    <message>
+        <source>dazu mit Erdbodenkorrektur</source>
+        <translation>and with ground correction</translation>
+    </message>
+    <message>
+        <source>Frage nach einer Dielektrizitätszahl über 20 mit Ja beantworten (sonst Nein)</source>
+        <translation>answer Yes to the question about a permittivity above 20 (otherwise No)</translation>
+    </message>
+    <message>
+        <source>statt der Zusammenfassung alle Werte als JSON ausgeben</source>
+        <translation>print every value as JSON instead of the summary</translation>
+    </message>
+    <message>
+        <source>Eingaben ablehnen (Rückgabewert 2), von denen das Fenster Zeichen verwerfen oder abschneiden würde</source>
+        <translation>refuse entries (exit status 2) of which the window would drop or cut off characters</translation>
+    </message>
+    <message>
+        <source>diese Hilfe</source>
+        <translation>this help</translation>
+    </message>
+    <message>
+        <source>Berechnet einen Zelvar-Beam nach Kalvex wie das Eingabefenster &quot;Berechnung eines Zelvar-Beam nach Kalvex&quot;: Die Optionen wirken wie Eingaben in ein frisch geöffnetes Fenster, in der angegebenen Reihenfolge; danach wird einmal &quot;Rechnen&quot; gedrückt. Die Ergebnistabelle wird als &quot;Zelvar-Beam.txt&quot; (Windows-1252) ins Arbeitsverzeichnis geschrieben, die Zusammenfassung erscheint auf der Standardausgabe.</source>
+        <translation>Calculates a Zelvar-Beam nach Kalvex as the input window "Calculating a Zelvar-Beam nach Kalvex" does: the options act like entries in a freshly opened window, in the order given; then "Calculate" is pressed once. The result table is written as "Zelvar-Beam.txt" (Windows-1252) to the working folder, the summary appears on standard output.</translation>
+    </message>
+    <message>
+        <source>In die Zahlenfelder lassen sich wie im Fenster nur Ziffern, Komma und Punkt tippen; andere Zeichen werden verworfen, und was über die Länge des Feldes hinausgeht, wird abgeschnitten. Welche Option dabei Zeichen verloren hat und was stattdessen getippt wurde, steht auf der Fehlerausgabe (z. B. --frequenz: „1e3“ getippt als „13“); --streng lehnt solche Eingaben mit Rückgabewert 2 ab. Ein leerer Text leert das Feld.</source>
+        <translation>As in the window, only digits, comma and point can be typed into the number boxes; other characters are dropped, and what goes beyond the length of the box is cut off. Which option lost characters and what was typed instead is shown on standard error (e.g. --frequenz: “1e3” typed as “13”); --streng refuses such entries with exit status 2. An empty text empties the box.</translation>
+    </message>
+    <message>
+        <source>Jeder Hinweis, den eine Feldregel oder die Berechnung in das Hinweisfeld des Fensters schreibt (z. B. &quot;Bitte einen Verkürzungsfaktor von 0 - 1,0 !(typisch 0,946) eintragen&quot;), steht auf der Fehlerausgabe. Was das Fenster rot zeigt (ein Verkürzungsfaktor unter 0,8), ist in der Textausgabe markiert, z. B. &quot;(rot: unter 0,8)&quot;.</source>
+        <translation>Every note that a box rule or the calculation writes into the window's note area (e.g. "Please enter a velocity factor from 0 - 1.0 ! (typically 0.946)") is shown on standard error. What the window shows in red (a velocity factor below 0.8) is marked in the text output, e.g. "(red: below 0.8)".</translation>
+    </message>
+    <message>
+        <source>Das Dezimaltrennzeichen folgt der Spracheinstellung (LC_ALL, LC_NUMERIC, LANG).</source>
+        <translation>The decimal separator follows the locale (LC_ALL, LC_NUMERIC, LANG).</translation>
+    </message>
+    <message>
+        <source>Rückgabewerte: 0 Berechnung vollständig, 1 Berechnung vorzeitig beendet (Hinweis oder Frage auf der Fehlerausgabe), 2 falscher Aufruf oder mit --streng eine verworfene Eingabe, 3 Laufzeitfehler (Nummer und Beschreibung auf der Fehlerausgabe; es wird nichts halb geschrieben).</source>
+        <translation>Exit status: 0 calculation complete, 1 calculation ended early (note or question on standard error), 2 wrong call or, with --streng, a dropped entry, 3 run-time error (number and description on standard error; nothing is left half written).</translation>
+    </message>
+    <message>
+        <source>Die Nebenrechner sind eigene Befehle: vk (Verkürzungsfaktor schätzen), pruning (Antennen-Pruning/Optimieren), zusatzdipol (strahlungsgekoppelter Zusatzdipol) und messung (Messdatei eines Antennenanalysators auswerten); ihre Optionen zeigt zelvar-beam-cli BEFEHL --help.</source>
+        <translation>The side calculators are commands of their own: vk (estimate the velocity factor), pruning (antenna pruning/trimming), zusatzdipol (radiation-coupled additional dipole) and messung (evaluate an antenna analyser's sweep file); zelvar-beam-cli COMMAND --help shows their options.</translation>
+    </message>
+    <message>
+        <source>geraete listet die angeschlossenen Antennenanalysatoren; mit messung --geraet misst einer selbst.</source>
+        <translation>geraete lists the connected antenna analysers; with messung --geraet one of them measures itself.</translation>
+    </message>
+    <message>
+        <source>Unbekannte Option: %1</source>
+        <translation>Unknown option: %1</translation>
+    </message>
+    <message>
+        <source>Zur Option %1 fehlt der Wert.</source>
+        <translation>The option %1 needs a value.</translation>
+    </message>
+    <message>
+        <source>%1: „%2“ getippt als „%3“</source>
+        <translation>%1: “%2” typed as “%3”</translation>
+    </message>
+    <message>
+        <source>--streng: Eingabe abgelehnt.</source>
+        <translation>--streng: entry refused.</translation>
+    </message>
+    <message>
+        <source>Nein</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Verkürzungsfaktor: %1 (rot: unter 0,8)</source>
+        <translation>Velocity factor: %1 (red: below 0.8)</translation>
+    </message>
+    <message>
+        <source>anderes Protokoll, nicht unterstützt</source>
+        <translation>other protocol, not supported</translation>
+    </message>
+    <message>
+        <source>keine Auskunft: %1</source>
+        <translation>no answer: %1</translation>
+    </message>
+    <message>
+        <source>unbekannte Platine</source>
+        <translation>unknown board</translation>
+    </message>
+    <message>
+        <source>Firmware ohne Versionsnummer</source>
+        <translation>firmware without version number</translation>
+    </message>
+    <message>
+        <source>Kein Antennenanalysator angeschlossen.</source>
+        <translation>No antenna analyser connected.</translation>
+    </message>
+    <message>
+        <source>Listet die angeschlossenen Antennenanalysatoren, an ihrer USB-Kennung erkannt (0483:5740 mit Textbefehlen, 04b4:0008 mit einem anderen, nicht unterstützten Protokoll), eines je Zeile: Anschluss, USB-Kennung, Platine und in Klammern die Firmware, wie das Gerät sie nennt. Ein Gerät, das keine Auskunft gibt, steht mit dem Grund in Klammern da.</source>
+        <translation>Lists the connected antenna analysers, recognised by their USB id (0483:5740 with text commands, 04b4:0008 with another protocol that is not supported), one per line: port, USB id, board and, in brackets, the firmware as the device names it. A device that gives no answer is listed with the reason in brackets.</translation>
+    </message>
+    <message>
+        <source>die Geräte als JSON-Liste ausgeben (port, usbId, family, board, firmware, fault)</source>
+        <translation>print the devices as a JSON list (port, usbId, family, board, firmware, fault)</translation>
+    </message>
+    <message>
+        <source>Rückgabewerte: 0 gesucht (auch wenn keines angeschlossen ist; das steht dann auf der Fehlerausgabe), 2 falscher Aufruf.</source>
+        <translation>Exit status: 0 searched (also when none is connected; standard error says so), 2 wrong call.</translation>
+    </message>
+    <message>
+        <source>%1 und --geraet schließen einander aus.</source>
+        <translation>%1 and --geraet exclude each other.</translation>
+    </message>
+    <message>
+        <source>%1 gilt nur mit --geraet.</source>
+        <translation>%1 only applies with --geraet.</translation>
+    </message>
+    <message>
+        <source>Wertet den Frequenzdurchlauf eines Antennen- oder Netzwerkanalysators aus, gespeichert als Touchstone-Datei (.s1p, .s2p; Version 1 oder 2.0; S-, Z- oder Y-Parameter, bei Zweitoren gilt S11): die Resonanz (wo der Blindwiderstand von kapazitiv zu induktiv wechselt, sonst beim kleinsten SWR), das kleinste SWR, die Bereiche mit SWR bis 2 und bis 1,5 sowie Wirk- und Blindwiderstand bei der Resonanz.</source>
+        <translation>Evaluates the frequency sweep of an antenna or network analyser, saved as a Touchstone file (.s1p, .s2p; version 1 or 2.0; S, Z or Y parameters, for two-ports S11 counts): the resonance (where the reactance changes from capacitive to inductive, otherwise at the lowest SWR), the lowest SWR, the ranges with SWR up to 2 and up to 1.5, and resistance and reactance at resonance.</translation>
+    </message>
+    <message>
+        <source>Ist der Blindwiderstand im ganzen Durchlauf induktiv, liegt die Resonanz darunter (&quot;Resonanz unterhalb des Messbereichs – bitte tiefer messen&quot;, JSON resonanceKind belowSweep), ist er durchweg kapazitiv, darüber (&quot;Resonanz oberhalb des Messbereichs – bitte höher messen&quot;, aboveSweep). Einer Datei ohne Optionszeile gelten GHz, S, MA, R 50; die Fehlerausgabe sagt das.</source>
+        <translation>If the reactance is inductive over the whole sweep, the resonance lies below it ("Resonance below the sweep – please sweep lower", JSON resonanceKind belowSweep); if it is capacitive throughout, above it ("Resonance above the sweep – please sweep higher", aboveSweep). A file without an option line is read as GHz, S, MA, R 50; standard error says so.</translation>
+    </message>
+    <message>
+        <source>Die Resonanz lässt sich mit zelvar-beam-cli pruning --messung DATEI gleich an das Pruning weitergeben.</source>
+        <translation>zelvar-beam-cli pruning --messung FILE passes the resonance straight on to pruning.</translation>
+    </message>
+    <message>
+        <source>die Touchstone-Datei (höchstens 50 MB)</source>
+        <translation>the Touchstone file (at most 50 MB)</translation>
+    </message>
+    <message>
+        <source>alle Werte als JSON ausgeben (Zahlen in kürzester Schreibweise, ein unendliches SWR als null)</source>
+        <translation>print every value as JSON (numbers in their shortest form, an infinite SWR as null)</translation>
+    </message>
+    <message>
+        <source>statt DATEI den Durchlauf selbst messen, mit dem Antennenanalysator an diesem Anschluss (z. B. /dev/ttyACM0) oder mit auto dem ersten angeschlossenen (USB-Kennung 0483:5740)</source>
+        <translation>instead of FILE, measure the sweep, with the antenna analyser at this port (e.g. /dev/ttyACM0) or with auto the first one connected (USB id 0483:5740)</translation>
+    </message>
+    <message>
+        <source>mit --geraet: Anfang des Durchlaufs in MHz (Komma oder Punkt)</source>
+        <translation>with --geraet: start of the sweep in MHz (comma or point)</translation>
+    </message>
+    <message>
+        <source>mit --geraet: Ende des Durchlaufs in MHz, über --von</source>
+        <translation>with --geraet: end of the sweep in MHz, above --von</translation>
+    </message>
+    <message>
+        <source>mit --geraet: Zahl der Messpunkte, 2 bis 10001 (Vorgabe 201)</source>
+        <translation>with --geraet: number of points, 2 to 10001 (default 201)</translation>
+    </message>
+    <message>
+        <source>mit --geraet: den Durchlauf auch als Touchstone-Datei speichern</source>
+        <translation>with --geraet: also save the sweep as a Touchstone file</translation>
+    </message>
+    <message>
+        <source>Das Dezimaltrennzeichen der Ausgabe folgt der Spracheinstellung (LC_ALL, LC_NUMERIC, LANG).</source>
+        <translation>The decimal separator of the output follows the locale (LC_ALL, LC_NUMERIC, LANG).</translation>
+    </message>
+    <message>
+        <source>Rückgabewerte: 0 ausgewertet, 2 falscher Aufruf, 4 Datei nicht lesbar (der Grund, bei fehlerhaftem Inhalt mit der Zeilennummer, steht auf der Fehlerausgabe).</source>
+        <translation>Exit status: 0 evaluated, 2 wrong call, 4 file not readable (the reason, for faulty content with the line number, is on standard error).</translation>
+    </message>
+    <message>
+        <source>Mit --geraet misst zelvar-beam-cli über die Textbefehle des Analysators in Stücken von höchstens 101 Punkten und gibt dasselbe aus wie für eine Datei mit diesem Durchlauf; fehlt das Gerät, ist es belegt, antwortet es nicht oder bricht die Messung ab, ist der Rückgabewert 4 (der Grund mit dem Anschluss auf der Fehlerausgabe), und es wird keine Datei geschrieben.</source>
+        <translation>With --geraet, zelvar-beam-cli measures through the analyser's text commands in pieces of at most 101 points and prints the same as for a file holding that sweep; if the device is missing or busy, does not answer or breaks off the measurement, the exit status is 4 (the reason with the port on standard error) and no file is written.</translation>
+    </message>
+    <message>
+        <source>%1 erwartet eine Frequenz in MHz über 0, nicht %2</source>
+        <translation>%1 expects a frequency in MHz above 0, not %2</translation>
+    </message>
+    <message>
+        <source>--punkte erwartet eine ganze Zahl von %1 bis %2, nicht %3</source>
+        <translation>--punkte expects a whole number from %1 to %2, not %3</translation>
+    </message>
+    <message>
+        <source>--von muss unter --bis liegen.</source>
+        <translation>--von must lie below --bis.</translation>
+    </message>
+    <message>
+        <source>Zwischen --von und --bis liegen weniger Hertz als Messpunkte.</source>
+        <translation>There are fewer hertz between --von and --bis than points.</translation>
+    </message>
+    <message>
+        <source>Kein Antennenanalysator gefunden (USB-Kennung %1); bitte anschließen oder den Anschluss mit --geraet angeben.</source>
+        <translation>No antenna analyser found (USB id %1); please connect one or give its port with --geraet.</translation>
+    </message>
+    <message>
+        <source> (rot: über 1)</source>
+        <translation> (red: above 1)</translation>
+    </message>
+    <message>
+        <source>Entweder --ist oder --messung angeben.</source>
+        <translation>Give either --ist or --messung.</translation>
+    </message>
+    <message>
+        <source>Rechnet wie das Fenster &quot;Antennen-Pruning/Optimieren&quot; aus der gemessenen Strahlerlänge und der gemessenen und gewünschten Resonanzfrequenz den tatsächlichen Verkürzungsfaktor, die neue Länge lS und die Längenänderungen von lS, lR und lD. Die Texte kommen wie eingetippt oder eingefügt in die Felder eines frisch geöffneten Fensters, danach wird einmal &quot;Rechnen&quot; gedrückt.</source>
+        <translation>Calculates as the window "Antenna pruning/trimming" does, from the measured length of the driven element and the measured and wanted resonance frequencies: the actual velocity factor, the new length lS and the length changes of lS, lR and lD. The texts go into the boxes of a freshly opened window as if typed or pasted, then "Calculate" is pressed once.</translation>
+    </message>
+    <message>
+        <source>gemessene Antennenlänge lS in m</source>
+        <translation>measured antenna length lS in m</translation>
+    </message>
+    <message>
+        <source>gemessene Resonanzfrequenz in MHz (oder --messung)</source>
+        <translation>measured resonance frequency in MHz (or --messung)</translation>
+    </message>
+    <message>
+        <source>statt --ist: die Resonanz aus dieser Touchstone-Datei wie bei zelvar-beam-cli messung, als Text mit bis zu drei Nachkommastellen</source>
+        <translation>instead of --ist: the resonance from this Touchstone file as zelvar-beam-cli messung finds it, as a text with up to three decimals</translation>
+    </message>
+    <message>
+        <source>gewünschte Resonanzfrequenz in MHz</source>
+        <translation>wanted resonance frequency in MHz</translation>
+    </message>
+    <message>
+        <source>Feldtexte, Farbe und Ergebnis als JSON ausgeben</source>
+        <translation>print the box texts, colour and result as JSON</translation>
+    </message>
+    <message>
+        <source>Eine Länge oder Frequenz von 0 oder darunter gilt als fehlend. Ein &quot;VF gesamt&quot; über 1 zeigt das Fenster rot; die Textausgabe markiert ihn mit &quot;(rot: über 1)&quot;.</source>
+        <translation>A length or frequency of 0 or below counts as missing. The window shows an "Overall VF" above 1 in red; the text output marks it with "(red: above 1)".</translation>
+    </message>
+    <message>
+        <source>JSON-Namen: vfGesamt, vfGesamtColour, lengthNew, changeS, changeR, changeD (die Texte des Fensters) und result (die Zahlen). Veraltet: die Schlüssel nach den Steuerelementen des Fensters (Label5, Label5Colour, Label7, Label9, Label11, Label13) stehen noch für eine Version mit denselben Werten daneben.</source>
+        <translation>JSON names: vfGesamt, vfGesamtColour, lengthNew, changeS, changeR, changeD (the window's texts) and result (the numbers). Deprecated: the keys named after the window's controls (Label5, Label5Colour, Label7, Label9, Label11, Label13) stay beside them with the same values for one more release.</translation>
+    </message>
+    <message>
+        <source>Rückgabewerte: 0 berechnet, 1 vorzeitig beendet (das Feld, auf dem der Fokus steht, nennt die Fehlerausgabe mit seiner Beschriftung, z. B. Feld „soll Resonanzfrequenz [MHz]:“), 2 falscher Aufruf, 4 Messdatei nicht lesbar oder ihre Resonanz außerhalb des Messbereichs (der Grund auf der Fehlerausgabe).</source>
+        <translation>Exit status: 0 calculated, 1 ended early (standard error names the box that has the focus by its caption, e.g. box “Wanted resonance frequency [MHz]:”), 2 wrong call, 4 sweep file not readable or its resonance outside the sweep (the reason on standard error).</translation>
+    </message>
+    <message>
+        <source>Überzähliges Argument: %1</source>
+        <translation>Surplus argument: %1</translation>
+    </message>
+    <message>
+        <source>%1 erwartet eine Zahl, nicht %2</source>
+        <translation>%1 expects a number, not %2</translation>
+    </message>
+    <message>
+        <source>Die Option %1 fehlt.</source>
+        <translation>The option %1 is missing.</translation>
+    </message>
+    <message>
+        <source>Das Argument %1 fehlt.</source>
+        <translation>The argument %1 is missing.</translation>
+    </message>
+    <message>
+        <source>--vf-hoehe und --vf-durchmesser gehören zusammen (--erdbodenkorrektur nur mit ihnen).</source>
+        <translation>--vf-hoehe and --vf-durchmesser go together (--erdbodenkorrektur only with them).</translation>
+    </message>
+    <message>
+        <source>Feld „%1“</source>
+        <translation>box “%1”</translation>
+    </message>
+    <message>
+        <source>DATEI</source>
+        <translation>FILE</translation>
+    </message>
+    <message>
+        <source>ZAHL</source>
+        <translation>NUMBER</translation>
+    </message>
+    <message>
+        <source>DATEI.s1p</source>
+        <translation>FILE.s1p</translation>
+    </message>
+    <message>
+        <source>Aufruf: </source>
+        <translation>Usage: </translation>
+    </message>
+    <message>
+        <source> (rot: %1)</source>
+        <translation> (red: %1)</translation>
+    </message>
+    <message>
+        <source>begrenzt</source>
+        <translation>limited</translation>
+    </message>
+    <message>
+        <source>Verkürzung durch Schlankheitsgrad [%]:</source>
+        <translation>Shortening by slenderness ratio [%]:</translation>
+    </message>
+    <message>
+        <source>außerhalb 2 - 9 %</source>
+        <translation>outside 2 - 9 %</translation>
+    </message>
+    <message>
+        <source>Verkürzung durch Antennenhöhe [%]:</source>
+        <translation>Shortening by antenna height [%]:</translation>
+    </message>
+    <message>
+        <source>außerhalb 2 - 10 %</source>
+        <translation>outside 2 - 10 %</translation>
+    </message>
+    <message>
+        <source>%1, das Feld enthält jetzt &quot;%2&quot;</source>
+        <translation>%1, the box now holds "%2"</translation>
+    </message>
+    <message>
+        <source>Schätzt den Verkürzungsfaktor eines blanken Drahtdipols wie das Fenster &quot;VF berechnen&quot;: Die Texte kommen wie eingetippt oder eingefügt in die Felder eines frisch geöffneten Fensters, danach wird einmal &quot;Rechnen&quot; gedrückt. Ausgegeben werden die Zeilen des Fensters nach der Rechnung.</source>
+        <translation>Estimates the velocity factor of a bare wire dipole as the window "Calculate the VF" does: the texts go into the boxes of a freshly opened window as if typed or pasted, then "Calculate" is pressed once. The output is the window's rows after the calculation.</translation>
+    </message>
+    <message>
+        <source>Resonanzfrequenz in MHz</source>
+        <translation>resonance frequency in MHz</translation>
+    </message>
+    <message>
+        <source>Antennenhöhe über Erdboden in m (mindestens 0,01)</source>
+        <translation>antenna height above ground in m (at least 0.01)</translation>
+    </message>
+    <message>
+        <source>Drahtdurchmesser in mm</source>
+        <translation>wire diameter in mm</translation>
+    </message>
+    <message>
+        <source>mit Erdbodenkorrektur</source>
+        <translation>with ground correction</translation>
+    </message>
+    <message>
+        <source>Feldtexte, Farben und Schätzwerte als JSON ausgeben</source>
+        <translation>print the box texts, colours and estimates as JSON</translation>
+    </message>
+    <message>
+        <source>Was das Fenster rot zeigt, ist in der Textausgabe markiert: ein begrenzter Drahtdurchmesser &quot;(rot: begrenzt)&quot;, ein Anteil außerhalb seines üblichen Bereichs &quot;(rot: außerhalb 2 - 9 %)&quot; bzw. &quot;(rot: außerhalb 2 - 10 %)&quot;. Die beiden Anteile heißen in der Textausgabe &quot;Verkürzung durch Schlankheitsgrad [%]&quot; und &quot;Verkürzung durch Antennenhöhe [%]&quot;.</source>
+        <translation>What the window shows in red is marked in the text output: a limited wire diameter "(red: limited)", a share outside its usual range "(red: outside 2 - 9 %)" or "(red: outside 2 - 10 %)". In the text output the two shares are called "Shortening by slenderness ratio [%]" and "Shortening by antenna height [%]".</translation>
+    </message>
+    <message>
+        <source>JSON-Namen: frequencyText, heightText, diameterText, diameterColour, slendernessPercentText, slendernessPercentColour, heightPercentText, heightPercentColour, vfText und estimate. Veraltet: die Schlüssel nach den Steuerelementen des Fensters (Text1, Text2, Text3, Text3Colour, Label7, Label7Colour, Label5, Label5Colour, Label9) stehen noch für eine Version mit denselben Werten daneben.</source>
+        <translation>JSON names: frequencyText, heightText, diameterText, diameterColour, slendernessPercentText, slendernessPercentColour, heightPercentText, heightPercentColour, vfText and estimate. Deprecated: the keys named after the window's controls (Text1, Text2, Text3, Text3Colour, Label7, Label7Colour, Label5, Label5Colour, Label9) stay beside them with the same values for one more release.</translation>
+    </message>
+    <message>
+        <source>Rückgabewerte: 0 berechnet, 1 vorzeitig beendet (das Feld, auf dem der Fokus steht, nennt die Fehlerausgabe mit seiner Beschriftung, z. B. Feld „Antennenhöhe [m]:“), 2 falscher Aufruf.</source>
+        <translation>Exit status: 0 calculated, 1 ended early (standard error names the box that has the focus by its caption, e.g. box “Antenna height [m]:”), 2 wrong call.</translation>
+    </message>
+    <message>
+        <source>%1, das Feld enthält &quot;%2&quot;</source>
+        <translation>%1, the box holds "%2"</translation>
+    </message>
+    <message>
+        <source>Rechnet wie das Fenster &quot;Strahlungsgekoppelten Dipol berechnen&quot; Drahtlänge und Abstand eines strahlungsgekoppelten Zusatzdipols neben einem gespeisten Erreger-Dipol. Die Texte kommen wie eingetippt oder eingefügt in die Felder eines frisch geöffneten Fensters, danach wird einmal &quot;Rechnen&quot; gedrückt.</source>
+        <translation>Calculates as the window "Calculate a radiation-coupled dipole" does the wire length and spacing of a radiation-coupled additional dipole beside a fed driven dipole. The texts go into the boxes of a freshly opened window as if typed or pasted, then "Calculate" is pressed once.</translation>
+    </message>
+    <message>
+        <source>unterste Resonanzfrequenz des Erreger-Dipols in MHz</source>
+        <translation>lowest resonance frequency of the driven dipole in MHz</translation>
+    </message>
+    <message>
+        <source>gewünschte Resonanzfrequenz des Zusatzdipols in MHz</source>
+        <translation>wanted resonance frequency of the additional dipole in MHz</translation>
+    </message>
+    <message>
+        <source>gewünschte Impedanz im Speisepunkt in Ohm</source>
+        <translation>wanted impedance at the feed point in ohms</translation>
+    </message>
+    <message>
+        <source>Drahtdurchmesser des Erreger-Dipols in mm</source>
+        <translation>wire diameter of the driven dipole in mm</translation>
+    </message>
+    <message>
+        <source>Drahtdurchmesser des Zusatzdipols in mm</source>
+        <translation>wire diameter of the additional dipole in mm</translation>
+    </message>
+    <message>
+        <source>Verkürzungsfaktor des Erreger-Drahtes</source>
+        <translation>velocity factor of the driven dipole's wire</translation>
+    </message>
+    <message>
+        <source>zusätzliche Verkürzung durch die Isolierung als Anteil (Vorgabe 0)</source>
+        <translation>additional shortening by the insulation as a fraction (default 0)</translation>
+    </message>
+    <message>
+        <source>wie ein Verkürzungsfaktor-Fenster mit fertiger Berechnung:</source>
+        <translation>as a velocity-factor window with a finished estimate:</translation>
+    </message>
+    <message>
+        <source>Antennenhöhe in m und Drahtdurchmesser in mm</source>
+        <translation>antenna height in m and wire diameter in mm</translation>
+    </message>
+    <message>
+        <source>Feldtexte und Ergebnis als JSON ausgeben</source>
+        <translation>print the box texts and the result as JSON</translation>
+    </message>
+    <message>
+        <source>JSON-Namen: diameterText, exciterDiameterText, vfText, spacingText, lengthText (die Texte des Fensters) und result (die Zahlen). Veraltet: die Schlüssel nach den Steuerelementen des Fensters (Text4, Text5, Text6, Label8, Label10) stehen noch für eine Version mit denselben Werten daneben.</source>
+        <translation>JSON names: diameterText, exciterDiameterText, vfText, spacingText, lengthText (the window's texts) and result (the numbers). Deprecated: the keys named after the window's controls (Text4, Text5, Text6, Label8, Label10) stay beside them with the same values for one more release.</translation>
+    </message>
+    <message>
+        <source>Rückgabewerte: 0 berechnet, 1 vorzeitig beendet (das Feld, auf dem der Fokus steht, nennt die Fehlerausgabe mit seiner Beschriftung), 2 falscher Aufruf, 3 Laufzeitfehler (Nummer und Beschreibung auf der Fehlerausgabe).</source>
+        <translation>Exit status: 0 calculated, 1 ended early (standard error names the box that has the focus by its caption), 2 wrong call, 3 run-time error (number and description on standard error).</translation>
+    </message>
+</context>
+<context>
     <name>CoupledDipolWindow</name>
     <message>
         <source> Bedingungen für die Richtigkeit der Berechnung:</source>
@@ -298,6 +745,49 @@
     <message>
         <source>   Glimmer</source>
         <translation>   Mica</translation>
+    </message>
+</context>
+<context>
+    <name>ManualPage</name>
+    <message>
+        <source>Benutzerbefehle</source>
+        <translation>User Commands</translation>
+    </message>
+    <message>
+        <source>Zelvar-Beam nach Kalvex ohne Fenster berechnen</source>
+        <translation>calculate a Zelvar-Beam nach Kalvex without a window</translation>
+    </message>
+    <message>
+        <source>ÜBERSICHT</source>
+        <translation>SYNOPSIS</translation>
+    </message>
+    <message>
+        <source>BESCHREIBUNG</source>
+        <translation>DESCRIPTION</translation>
+    </message>
+    <message>
+        <source>OPTIONEN</source>
+        <translation>OPTIONS</translation>
+    </message>
+    <message>
+        <source>BEFEHL</source>
+        <translation>COMMAND</translation>
+    </message>
+    <message>
+        <source>Optionen</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>DATEIEN</source>
+        <translation>FILES</translation>
+    </message>
+    <message>
+        <source>Die Ergebnistabelle im Arbeitsverzeichnis, bei jeder vollständigen Berechnung ersetzt.</source>
+        <translation>The result table in the working folder, replaced by every complete calculation.</translation>
+    </message>
+    <message>
+        <source>SIEHE AUCH</source>
+        <translation>SEE ALSO</translation>
     </message>
 </context>
 <context>

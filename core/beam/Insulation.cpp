@@ -43,14 +43,18 @@ constexpr Material kMaterials[] = {
     {7.0f, "#0.0#", TrMark("Insulation", "   Glimmer")},
 };
 
-}  // namespace
-
-std::vector<std::string> InsulationMaterialList() {
+std::vector<std::string> MaterialList(bool translated) {
   std::vector<std::string> list{"        "};
   for (const Material& m : kMaterials)
-    list.push_back(FormatNumber(m.permittivity, m.mask) + Tr("Insulation", m.name));
+    list.push_back(FormatNumber(m.permittivity, m.mask) + (translated ? Tr("Insulation", m.name) : m.name));
   return list;
 }
+
+}  // namespace
+
+std::vector<std::string> InsulationMaterialList() { return MaterialList(true); }
+
+std::vector<std::string> GermanInsulationMaterialList() { return MaterialList(false); }
 
 std::string AirMaterialText() { return FormatGeneral(kAirPermittivity) + Tr("Insulation", " Luft"); }
 

@@ -20,6 +20,10 @@ inline bool CountsAsInsulated(float permittivity) { return permittivity > kAirPe
 // decimal separator ("2,2   PTFE GY"); entry 0 is eight blanks.
 std::vector<std::string> InsulationMaterialList();
 
+// The same entries under their German names, whatever the program's language,
+// so that a script written on a German desktop runs on any other.
+std::vector<std::string> GermanInsulationMaterialList();
+
 // The permittivity box's start text: air ("1,00059 Luft").
 std::string AirMaterialText();
 

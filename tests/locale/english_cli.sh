@@ -39,4 +39,25 @@ numbers "$work/de/Zelvar-Beam.txt" >"$work/de/numbers"
 numbers "$report" >"$work/en/numbers"
 diff "$work/de/numbers" "$work/en/numbers" || fail "the reports differ in their numbers"
 cmp -s "$work/de/out.json" "$work/en/out.json" || fail "the JSON differs between the languages"
+
+# Every command's help in English: no German word once the option names
+# (which stay as they are) and the design's name are taken out.
+for command in "" vk pruning zusatzdipol messung geraete; do
+  LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 LANGUAGE=en "$cli" $command --help >"$work/help.txt"
+  sed -E 's/--[a-z-]+//g; s/Zelvar-Beam nach Kalvex//g' "$work/help.txt" |
+    grep -nwE '[^ ]*[äöüÄÖÜß][^ ]*|und|oder|der|die|das|mit|nicht|eine?|wird|Feld|Datei' &&
+    fail "German words in the English help of '$command'"
+  head -n 1 "$work/help.txt" | grep -q '^Usage: zelvar-beam-cli' || fail "no English synopsis for '$command'"
+done
+
+# A wrong call and a dropped character are told in English; a material's
+# German name still picks the same list entry as its English one.
+en() { LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 LANGUAGE=en "$cli" "$@"; }
+refusal=$(en --bogus 2>&1 >/dev/null || true)
+[[ ${refusal%%$'\n'*} == 'Unknown option: --bogus' ]] || fail "the refusal is not English: ${refusal%%$'\n'*}"
+(cd "$work/en" && en --frequenz 14x,2 2>&1 >/dev/null) | grep -qx -- '--frequenz: “14x,2” typed as “14,2”' ||
+  fail "the dropped character is not told in English"
+(cd "$work/en" && en --isolierung "Polyethylen PE" --json >pe-de.json && en --isolierung "polyethylene pe" --json >pe-en.json)
+cmp -s "$work/en/pe-de.json" "$work/en/pe-en.json" || fail "German and English material names differ"
+grep -q '"IsolierVk":0,' "$work/en/pe-en.json" && fail "the material name was not taken"
 echo "The English command line writes the same numbers in English."

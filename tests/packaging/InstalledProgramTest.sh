@@ -53,7 +53,7 @@ done
 
 # The manual pages read without roff warnings, and the command line's page
 # names every option that --help prints, a subcommand's in its own section.
-for page in zelvar-beam-cli zelvar-beam en/zelvar-beam; do
+for page in zelvar-beam-cli zelvar-beam en/zelvar-beam en/zelvar-beam-cli; do
   file=$share/man/${page%/*}/man1/${page#*/}.1.gz
   [[ $page == */* ]] || file=$share/man/man1/$page.1.gz
   warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$file" 2>&1 > "$work/${page//\//-}.txt") ||
@@ -70,12 +70,15 @@ done
 for option in $("$bin/zelvar-beam-cli" --help | grep -o -- '--[a-z-]*' | sort -u); do
   grep -q -- "$option" "$work/zelvar-beam-cli.txt" || fail "$option fehlt in der Handbuchseite"
 done
-for command in vk pruning zusatzdipol messung; do
-  section=$(awk -v heading="BEFEHL $command" '$0 == heading { on = 1; next } on && /^[^ ]/ { exit } on' \
-    "$work/zelvar-beam-cli.txt")
-  [[ -n $section ]] || fail "Abschnitt BEFEHL $command fehlt in der Handbuchseite"
-  for option in $("$bin/zelvar-beam-cli" "$command" --help | grep -o -- '--[a-z-]*' | sort -u); do
-    grep -q -- "$option" <<< "$section" || fail "$command $option fehlt in der Handbuchseite"
+# The English page has the same sections under English headings.
+for heading in BEFEHL:zelvar-beam-cli COMMAND:en-zelvar-beam-cli; do
+  for command in vk pruning zusatzdipol messung; do
+    section=$(awk -v heading="${heading%%:*} $command" '$0 == heading { on = 1; next } on && /^[^ ]/ { exit } on' \
+      "$work/${heading#*:}.txt")
+    [[ -n $section ]] || fail "Abschnitt ${heading%%:*} $command fehlt in ${heading#*:}"
+    for option in $("$bin/zelvar-beam-cli" "$command" --help | grep -o -- '--[a-z-]*' | sort -u); do
+      grep -q -- "$option" <<< "$section" || fail "$command $option fehlt in ${heading#*:}"
+    done
   done
 done
 
