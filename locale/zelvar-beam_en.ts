@@ -135,7 +135,7 @@
     </message>
     <message>
         <source>relative Dielektrizitätszahl: Zahl oder Listeneintrag, z. B. &quot;2,2   PTFE GY&quot; oder kurz &quot;PTFE GY&quot; (auch &quot;ptfe gy&quot;; ein Name, der nicht in der Liste steht, ist ein falscher Aufruf)</source>
-        <translation>relative permittivity: a number or a list entry, e.g. "2.2   PTFE GY" or just "PTFE GY" (also "ptfe gy"; English and German material names both work; a name not on the list is a wrong call)</translation>
+        <translation>relative permittivity: a number or a list entry, e.g. &quot;2.2   PTFE GY&quot; or just &quot;PTFE GY&quot; (also &quot;ptfe gy&quot;; English and German material names both work; a name not on the list is a wrong call)</translation>
     </message>
     <message>
         <source>Außendurchmesser des isolierten Drahtes in mm</source>
@@ -179,7 +179,7 @@
     </message>
     <message>
         <source>Berechnet einen Zelvar-Beam nach Kalvex wie das Eingabefenster &quot;Berechnung eines Zelvar-Beam nach Kalvex&quot;: Die Optionen wirken wie Eingaben in ein frisch geöffnetes Fenster, in der angegebenen Reihenfolge; danach wird einmal &quot;Rechnen&quot; gedrückt. Die Ergebnistabelle wird als &quot;Zelvar-Beam.txt&quot; (Windows-1252) ins Arbeitsverzeichnis geschrieben, die Zusammenfassung erscheint auf der Standardausgabe.</source>
-        <translation>Calculates a Zelvar-Beam nach Kalvex as the input window "Calculating a Zelvar-Beam nach Kalvex" does: the options act like entries in a freshly opened window, in the order given; then "Calculate" is pressed once. The result table is written as "Zelvar-Beam.txt" (Windows-1252) to the working folder, the summary appears on standard output.</translation>
+        <translation>Calculates a Zelvar-Beam nach Kalvex as the input window &quot;Calculating a Zelvar-Beam nach Kalvex&quot; does: the options act like entries in a freshly opened window, in the order given; then &quot;Calculate&quot; is pressed once. The result table is written as &quot;Zelvar-Beam.txt&quot; (Windows-1252) to the working folder, the summary appears on standard output.</translation>
     </message>
     <message>
         <source>In die Zahlenfelder lassen sich wie im Fenster nur Ziffern, Komma und Punkt tippen; andere Zeichen werden verworfen, und was über die Länge des Feldes hinausgeht, wird abgeschnitten. Welche Option dabei Zeichen verloren hat und was stattdessen getippt wurde, steht auf der Fehlerausgabe (z. B. --frequenz: „1e3“ getippt als „13“); --streng lehnt solche Eingaben mit Rückgabewert 2 ab. Ein leerer Text leert das Feld.</source>
@@ -187,7 +187,7 @@
     </message>
     <message>
         <source>Jeder Hinweis, den eine Feldregel oder die Berechnung in das Hinweisfeld des Fensters schreibt (z. B. &quot;Bitte einen Verkürzungsfaktor von 0 - 1,0 !(typisch 0,946) eintragen&quot;), steht auf der Fehlerausgabe. Was das Fenster rot zeigt (ein Verkürzungsfaktor unter 0,8), ist in der Textausgabe markiert, z. B. &quot;(rot: unter 0,8)&quot;.</source>
-        <translation>Every note that a box rule or the calculation writes into the window's note area (e.g. "Please enter a velocity factor from 0 - 1.0 ! (typically 0.946)") is shown on standard error. What the window shows in red (a velocity factor below 0.8) is marked in the text output, e.g. "(red: below 0.8)".</translation>
+        <translation>Every note that a box rule or the calculation writes into the window&apos;s note area (e.g. &quot;Please enter a velocity factor from 0 - 1.0 ! (typically 0.946)&quot;) is shown on standard error. What the window shows in red (a velocity factor below 0.8) is marked in the text output, e.g. &quot;(red: below 0.8)&quot;.</translation>
     </message>
     <message>
         <source>Das Dezimaltrennzeichen folgt der Spracheinstellung (LC_ALL, LC_NUMERIC, LANG).</source>
@@ -199,7 +199,7 @@
     </message>
     <message>
         <source>Die Nebenrechner sind eigene Befehle: vk (Verkürzungsfaktor schätzen), pruning (Antennen-Pruning/Optimieren), zusatzdipol (strahlungsgekoppelter Zusatzdipol) und messung (Messdatei eines Antennenanalysators auswerten); ihre Optionen zeigt zelvar-beam-cli BEFEHL --help.</source>
-        <translation>The side calculators are commands of their own: vk (estimate the velocity factor), pruning (antenna pruning/trimming), zusatzdipol (radiation-coupled additional dipole) and messung (evaluate an antenna analyser's sweep file); zelvar-beam-cli COMMAND --help shows their options.</translation>
+        <translation>The side calculators are commands of their own: vk (estimate the velocity factor), pruning (antenna pruning/trimming), zusatzdipol (radiation-coupled additional dipole) and messung (evaluate an antenna analyser&apos;s sweep file); zelvar-beam-cli COMMAND --help shows their options.</translation>
     </message>
     <message>
         <source>geraete listet die angeschlossenen Antennenanalysatoren; mit messung --geraet misst einer selbst.</source>
@@ -275,7 +275,7 @@
     </message>
     <message>
         <source>Ist der Blindwiderstand im ganzen Durchlauf induktiv, liegt die Resonanz darunter (&quot;Resonanz unterhalb des Messbereichs – bitte tiefer messen&quot;, JSON resonanceKind belowSweep), ist er durchweg kapazitiv, darüber (&quot;Resonanz oberhalb des Messbereichs – bitte höher messen&quot;, aboveSweep). Einer Datei ohne Optionszeile gelten GHz, S, MA, R 50; die Fehlerausgabe sagt das.</source>
-        <translation>If the reactance is inductive over the whole sweep, the resonance lies below it ("Resonance below the sweep – please sweep lower", JSON resonanceKind belowSweep); if it is capacitive throughout, above it ("Resonance above the sweep – please sweep higher", aboveSweep). A file without an option line is read as GHz, S, MA, R 50; standard error says so.</translation>
+        <translation>If the reactance is inductive over the whole sweep, the resonance lies below it (&quot;Resonance below the sweep – please sweep lower&quot;, JSON resonanceKind belowSweep); if it is capacitive throughout, above it (&quot;Resonance above the sweep – please sweep higher&quot;, aboveSweep). A file without an option line is read as GHz, S, MA, R 50; standard error says so.</translation>
     </message>
     <message>
         <source>Die Resonanz lässt sich mit zelvar-beam-cli pruning --messung DATEI gleich an das Pruning weitergeben.</source>
@@ -319,7 +319,7 @@
     </message>
     <message>
         <source>Mit --geraet misst zelvar-beam-cli über die Textbefehle des Analysators in Stücken von höchstens 101 Punkten und gibt dasselbe aus wie für eine Datei mit diesem Durchlauf; fehlt das Gerät, ist es belegt, antwortet es nicht oder bricht die Messung ab, ist der Rückgabewert 4 (der Grund mit dem Anschluss auf der Fehlerausgabe), und es wird keine Datei geschrieben.</source>
-        <translation>With --geraet, zelvar-beam-cli measures through the analyser's text commands in pieces of at most 101 points and prints the same as for a file holding that sweep; if the device is missing or busy, does not answer or breaks off the measurement, the exit status is 4 (the reason with the port on standard error) and no file is written.</translation>
+        <translation>With --geraet, zelvar-beam-cli measures through the analyser&apos;s text commands in pieces of at most 101 points and prints the same as for a file holding that sweep; if the device is missing or busy, does not answer or breaks off the measurement, the exit status is 4 (the reason with the port on standard error) and no file is written.</translation>
     </message>
     <message>
         <source>%1 erwartet eine Frequenz in MHz über 0, nicht %2</source>
@@ -351,7 +351,7 @@
     </message>
     <message>
         <source>Rechnet wie das Fenster &quot;Antennen-Pruning/Optimieren&quot; aus der gemessenen Strahlerlänge und der gemessenen und gewünschten Resonanzfrequenz den tatsächlichen Verkürzungsfaktor, die neue Länge lS und die Längenänderungen von lS, lR und lD. Die Texte kommen wie eingetippt oder eingefügt in die Felder eines frisch geöffneten Fensters, danach wird einmal &quot;Rechnen&quot; gedrückt.</source>
-        <translation>Calculates as the window "Antenna pruning/trimming" does, from the measured length of the driven element and the measured and wanted resonance frequencies: the actual velocity factor, the new length lS and the length changes of lS, lR and lD. The texts go into the boxes of a freshly opened window as if typed or pasted, then "Calculate" is pressed once.</translation>
+        <translation>Calculates as the window &quot;Antenna pruning/trimming&quot; does, from the measured length of the driven element and the measured and wanted resonance frequencies: the actual velocity factor, the new length lS and the length changes of lS, lR and lD. The texts go into the boxes of a freshly opened window as if typed or pasted, then &quot;Calculate&quot; is pressed once.</translation>
     </message>
     <message>
         <source>gemessene Antennenlänge lS in m</source>
@@ -375,11 +375,11 @@
     </message>
     <message>
         <source>Eine Länge oder Frequenz von 0 oder darunter gilt als fehlend. Ein &quot;VF gesamt&quot; über 1 zeigt das Fenster rot; die Textausgabe markiert ihn mit &quot;(rot: über 1)&quot;.</source>
-        <translation>A length or frequency of 0 or below counts as missing. The window shows an "Overall VF" above 1 in red; the text output marks it with "(red: above 1)".</translation>
+        <translation>A length or frequency of 0 or below counts as missing. The window shows an &quot;Overall VF&quot; above 1 in red; the text output marks it with &quot;(red: above 1)&quot;.</translation>
     </message>
     <message>
         <source>JSON-Namen: vfGesamt, vfGesamtColour, lengthNew, changeS, changeR, changeD (die Texte des Fensters) und result (die Zahlen). Veraltet: die Schlüssel nach den Steuerelementen des Fensters (Label5, Label5Colour, Label7, Label9, Label11, Label13) stehen noch für eine Version mit denselben Werten daneben.</source>
-        <translation>JSON names: vfGesamt, vfGesamtColour, lengthNew, changeS, changeR, changeD (the window's texts) and result (the numbers). Deprecated: the keys named after the window's controls (Label5, Label5Colour, Label7, Label9, Label11, Label13) stay beside them with the same values for one more release.</translation>
+        <translation>JSON names: vfGesamt, vfGesamtColour, lengthNew, changeS, changeR, changeD (the window&apos;s texts) and result (the numbers). Deprecated: the keys named after the window&apos;s controls (Label5, Label5Colour, Label7, Label9, Label11, Label13) stay beside them with the same values for one more release.</translation>
     </message>
     <message>
         <source>Rückgabewerte: 0 berechnet, 1 vorzeitig beendet (das Feld, auf dem der Fokus steht, nennt die Fehlerausgabe mit seiner Beschriftung, z. B. Feld „soll Resonanzfrequenz [MHz]:“), 2 falscher Aufruf, 4 Messdatei nicht lesbar oder ihre Resonanz außerhalb des Messbereichs (der Grund auf der Fehlerausgabe).</source>
@@ -451,11 +451,11 @@
     </message>
     <message>
         <source>%1, das Feld enthält jetzt &quot;%2&quot;</source>
-        <translation>%1, the box now holds "%2"</translation>
+        <translation>%1, the box now holds &quot;%2&quot;</translation>
     </message>
     <message>
         <source>Schätzt den Verkürzungsfaktor eines blanken Drahtdipols wie das Fenster &quot;VF berechnen&quot;: Die Texte kommen wie eingetippt oder eingefügt in die Felder eines frisch geöffneten Fensters, danach wird einmal &quot;Rechnen&quot; gedrückt. Ausgegeben werden die Zeilen des Fensters nach der Rechnung.</source>
-        <translation>Estimates the velocity factor of a bare wire dipole as the window "Calculate the VF" does: the texts go into the boxes of a freshly opened window as if typed or pasted, then "Calculate" is pressed once. The output is the window's rows after the calculation.</translation>
+        <translation>Estimates the velocity factor of a bare wire dipole as the window &quot;Calculate the VF&quot; does: the texts go into the boxes of a freshly opened window as if typed or pasted, then &quot;Calculate&quot; is pressed once. The output is the window&apos;s rows after the calculation.</translation>
     </message>
     <message>
         <source>Resonanzfrequenz in MHz</source>
@@ -479,11 +479,11 @@
     </message>
     <message>
         <source>Was das Fenster rot zeigt, ist in der Textausgabe markiert: ein begrenzter Drahtdurchmesser &quot;(rot: begrenzt)&quot;, ein Anteil außerhalb seines üblichen Bereichs &quot;(rot: außerhalb 2 - 9 %)&quot; bzw. &quot;(rot: außerhalb 2 - 10 %)&quot;. Die beiden Anteile heißen in der Textausgabe &quot;Verkürzung durch Schlankheitsgrad [%]&quot; und &quot;Verkürzung durch Antennenhöhe [%]&quot;.</source>
-        <translation>What the window shows in red is marked in the text output: a limited wire diameter "(red: limited)", a share outside its usual range "(red: outside 2 - 9 %)" or "(red: outside 2 - 10 %)". In the text output the two shares are called "Shortening by slenderness ratio [%]" and "Shortening by antenna height [%]".</translation>
+        <translation>What the window shows in red is marked in the text output: a limited wire diameter &quot;(red: limited)&quot;, a share outside its usual range &quot;(red: outside 2 - 9 %)&quot; or &quot;(red: outside 2 - 10 %)&quot;. In the text output the two shares are called &quot;Shortening by slenderness ratio [%]&quot; and &quot;Shortening by antenna height [%]&quot;.</translation>
     </message>
     <message>
         <source>JSON-Namen: frequencyText, heightText, diameterText, diameterColour, slendernessPercentText, slendernessPercentColour, heightPercentText, heightPercentColour, vfText und estimate. Veraltet: die Schlüssel nach den Steuerelementen des Fensters (Text1, Text2, Text3, Text3Colour, Label7, Label7Colour, Label5, Label5Colour, Label9) stehen noch für eine Version mit denselben Werten daneben.</source>
-        <translation>JSON names: frequencyText, heightText, diameterText, diameterColour, slendernessPercentText, slendernessPercentColour, heightPercentText, heightPercentColour, vfText and estimate. Deprecated: the keys named after the window's controls (Text1, Text2, Text3, Text3Colour, Label7, Label7Colour, Label5, Label5Colour, Label9) stay beside them with the same values for one more release.</translation>
+        <translation>JSON names: frequencyText, heightText, diameterText, diameterColour, slendernessPercentText, slendernessPercentColour, heightPercentText, heightPercentColour, vfText and estimate. Deprecated: the keys named after the window&apos;s controls (Text1, Text2, Text3, Text3Colour, Label7, Label7Colour, Label5, Label5Colour, Label9) stay beside them with the same values for one more release.</translation>
     </message>
     <message>
         <source>Rückgabewerte: 0 berechnet, 1 vorzeitig beendet (das Feld, auf dem der Fokus steht, nennt die Fehlerausgabe mit seiner Beschriftung, z. B. Feld „Antennenhöhe [m]:“), 2 falscher Aufruf.</source>
@@ -491,11 +491,11 @@
     </message>
     <message>
         <source>%1, das Feld enthält &quot;%2&quot;</source>
-        <translation>%1, the box holds "%2"</translation>
+        <translation>%1, the box holds &quot;%2&quot;</translation>
     </message>
     <message>
         <source>Rechnet wie das Fenster &quot;Strahlungsgekoppelten Dipol berechnen&quot; Drahtlänge und Abstand eines strahlungsgekoppelten Zusatzdipols neben einem gespeisten Erreger-Dipol. Die Texte kommen wie eingetippt oder eingefügt in die Felder eines frisch geöffneten Fensters, danach wird einmal &quot;Rechnen&quot; gedrückt.</source>
-        <translation>Calculates as the window "Calculate a radiation-coupled dipole" does the wire length and spacing of a radiation-coupled additional dipole beside a fed driven dipole. The texts go into the boxes of a freshly opened window as if typed or pasted, then "Calculate" is pressed once.</translation>
+        <translation>Calculates as the window &quot;Calculate a radiation-coupled dipole&quot; does the wire length and spacing of a radiation-coupled additional dipole beside a fed driven dipole. The texts go into the boxes of a freshly opened window as if typed or pasted, then &quot;Calculate&quot; is pressed once.</translation>
     </message>
     <message>
         <source>unterste Resonanzfrequenz des Erreger-Dipols in MHz</source>
@@ -519,7 +519,7 @@
     </message>
     <message>
         <source>Verkürzungsfaktor des Erreger-Drahtes</source>
-        <translation>velocity factor of the driven dipole's wire</translation>
+        <translation>velocity factor of the driven dipole&apos;s wire</translation>
     </message>
     <message>
         <source>zusätzliche Verkürzung durch die Isolierung als Anteil (Vorgabe 0)</source>
@@ -539,7 +539,7 @@
     </message>
     <message>
         <source>JSON-Namen: diameterText, exciterDiameterText, vfText, spacingText, lengthText (die Texte des Fensters) und result (die Zahlen). Veraltet: die Schlüssel nach den Steuerelementen des Fensters (Text4, Text5, Text6, Label8, Label10) stehen noch für eine Version mit denselben Werten daneben.</source>
-        <translation>JSON names: diameterText, exciterDiameterText, vfText, spacingText, lengthText (the window's texts) and result (the numbers). Deprecated: the keys named after the window's controls (Text4, Text5, Text6, Label8, Label10) stay beside them with the same values for one more release.</translation>
+        <translation>JSON names: diameterText, exciterDiameterText, vfText, spacingText, lengthText (the window&apos;s texts) and result (the numbers). Deprecated: the keys named after the window&apos;s controls (Text4, Text5, Text6, Label8, Label10) stay beside them with the same values for one more release.</translation>
     </message>
     <message>
         <source>Rückgabewerte: 0 berechnet, 1 vorzeitig beendet (das Feld, auf dem der Fokus steht, nennt die Fehlerausgabe mit seiner Beschriftung), 2 falscher Aufruf, 3 Laufzeitfehler (Nummer und Beschreibung auf der Fehlerausgabe).</source>
@@ -1188,6 +1188,10 @@
     <message>
         <source>vorher: Resonanz %1 MHz</source>
         <translation>before: resonance %1 MHz</translation>
+    </message>
+    <message>
+        <source>Resonanz</source>
+        <translation>Resonance</translation>
     </message>
 </context>
 <context>

@@ -78,8 +78,8 @@ void PlaceResonanceLabel(QChart* chart, QGraphicsSimpleTextItem* label, QAbstrac
 // The resonance: a vertical line over the whole value range and its value
 // above the plot beside it, kept there when the chart changes its size.
 void AddResonance(QChart* chart, double mhz, QValueAxis* x, QValueAxis* y, const QString& text) {
-  QLineSeries* line =
-      NewCurve(QStringLiteral("Resonanz"), {{mhz, y->min()}, {mhz, y->max()}}, kResonanceColour);
+  QLineSeries* line = NewCurve(QCoreApplication::translate("SweepChart", "Resonanz"),
+                               {{mhz, y->min()}, {mhz, y->max()}}, kResonanceColour);
   QPen pen = line->pen();
   pen.setStyle(Qt::DashLine);
   pen.setWidthF(2);

@@ -21,9 +21,12 @@
 #include <numbers>
 #include <set>
 
+#include "core/measurement/SweepEvaluation.h"
+#include "locale/Language.h"
 #include "tests/cli/CliTestSupport.h"
 #include "tests/ui/vk/VfTestSupport.h"
 #include "ui/messung/ChartAxes.h"
+#include "ui/messung/MessungCharts.h"
 #include "ui/messung/frmMessung.h"
 #include "ui/platform/QtPlatform.h"
 
@@ -257,6 +260,30 @@ TEST_F(MessungWindow, TheChartsShowTheDipLargeAndTheResonanceAtOneX) {
       }
     }
   }
+}
+
+// The charts are painted, not read by a screen reader: their words are checked
+// here, with the legend an analyser's earlier sweep gets.
+TEST_F(MessungWindow, TheChartsSpeakEnglishUnderAnEnglishInterface) {
+  const ui::Translations english(ui::Language::English);
+  const QString file = Sweep(QStringLiteral("beam10.s1p"), 201);
+  ui::frmMessung* w = OpenWithCtrlM(file);
+  ASSERT_NE(w, nullptr);
+  QApplication::processEvents();
+  QStringList words;
+  for (QChartView* view : {w->chtSwr, w->chtImpedanz}) {
+    for (QAbstractSeries* series : view->chart()->series()) words << series->name();
+    for (QAbstractAxis* axis : view->chart()->axes()) words << axis->titleText();
+    for (QGraphicsItem* item : view->chart()->childItems())
+      if (auto* text = dynamic_cast<QGraphicsSimpleTextItem*>(item)) words << text->text();
+  }
+  const MeasurementRead read = ReadMeasurement(file.toStdString());
+  ASSERT_TRUE(read.measurement.has_value());
+  words << ui::PreviousLegend(*read.measurement);
+  const QString all = words.join(QLatin1Char('|'));
+  EXPECT_TRUE(all.contains(QStringLiteral("Resonance"))) << all.toStdString();
+  for (const char* german : {"Resonanz", "Frequenz", "vorher", "außerhalb"})
+    EXPECT_FALSE(all.contains(QString::fromUtf8(german))) << german << " in " << all.toStdString();
 }
 
 TEST_F(MessungWindow, EveryRowShowsItsWholeText) {
