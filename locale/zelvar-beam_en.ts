@@ -649,6 +649,25 @@
     </message>
 </context>
 <context>
+    <name>Drawing</name>
+    <message>
+        <source>Zelvar3_Quer_klein.wmf</source>
+        <translation>Zelvar3_Quer_klein_en.wmf</translation>
+    </message>
+    <message>
+        <source>Zelvar2_Quer_klein.wmf</source>
+        <translation>Zelvar2_Quer_klein_en.wmf</translation>
+    </message>
+    <message>
+        <source>Zelvar3_klein.wmf</source>
+        <translation>Zelvar3_klein_en.wmf</translation>
+    </message>
+    <message>
+        <source>Zelvar2_klein.wmf</source>
+        <translation>Zelvar2_klein_en.wmf</translation>
+    </message>
+</context>
+<context>
     <name>Insulation</name>
     <message>
         <source>   Vakuum</source>

@@ -38,7 +38,7 @@ done < "$golden/cases.txt"
 [[ $cases -ge 40 ]] || fail "nur $cases Fälle gelesen"
 
 # The drawings and the help where the installed program looks for them.
-for file in Zelvar2_klein.wmf Zelvar3_klein.wmf Zelvar2_Quer_klein.wmf Zelvar3_Quer_klein.wmf Zelvar-Beam_Hilfe.pdf Zelvar-Beam_Help.pdf; do
+for file in Zelvar2_klein.wmf Zelvar3_klein.wmf Zelvar2_Quer_klein.wmf Zelvar3_Quer_klein.wmf Zelvar2_klein_en.wmf Zelvar3_klein_en.wmf Zelvar2_Quer_klein_en.wmf Zelvar3_Quer_klein_en.wmf Zelvar-Beam_Hilfe.pdf Zelvar-Beam_Help.pdf; do
   [[ -s $bin/$data_from_program/$file ]] || fail "$file fehlt in $bin/$data_from_program"
 done
 

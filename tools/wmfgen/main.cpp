@@ -1,5 +1,6 @@
-// zb_wmfgen DESCRIPTION.txt OUTPUT.wmf
-// Writes the placeable Windows metafile of a drawing description.
+// zb_wmfgen DESCRIPTION.txt OUTPUT.wmf [TABLE.tsv]
+// Writes the placeable Windows metafile of a drawing description; with a
+// table, with the drawing's texts in the table's language.
 
 #include <cstdio>
 #include <fstream>
@@ -8,21 +9,34 @@
 #include <sstream>
 
 #include "tools/wmfgen/DrawingDescription.h"
+#include "tools/wmfgen/TextTable.h"
 
-int main(int argc, char* argv[]) {
-  if (argc != 3) {
-    std::cerr << "usage: zb_wmfgen DESCRIPTION.txt OUTPUT.wmf\n";
-    return 2;
-  }
-  std::ifstream in(argv[1], std::ios::binary);
+namespace {
+
+bool ReadFile(const char* path, std::string& content) {
+  std::ifstream in(path, std::ios::binary);
   if (!in) {
-    std::cerr << "zb_wmfgen: cannot read " << argv[1] << "\n";
-    return 1;
+    std::cerr << "zb_wmfgen: cannot read " << path << "\n";
+    return false;
   }
   std::ostringstream text;
   text << in.rdbuf();
+  content = text.str();
+  return true;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  if (argc != 3 && argc != 4) {
+    std::cerr << "usage: zb_wmfgen DESCRIPTION.txt OUTPUT.wmf [TABLE.tsv]\n";
+    return 2;
+  }
+  std::string description, table;
+  if (!ReadFile(argv[1], description) || (argc == 4 && !ReadFile(argv[3], table))) return 1;
   try {
-    const auto bytes = zb::tools::GenerateWmf(text.str(), argv[1]);
+    if (argc == 4) description = zb::tools::TranslatedDescription(description, table);
+    const auto bytes = zb::tools::GenerateWmf(description, argv[1]);
     const std::string temp = std::string(argv[2]) + ".tmp";
     {
       std::ofstream out(temp, std::ios::binary | std::ios::trunc);

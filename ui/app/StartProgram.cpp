@@ -43,9 +43,12 @@ void Module1::UpdateFrameDrawing() {
   if (windowState & Qt::WindowMinimized) return;
   const bool wide = (windowState & (Qt::WindowMaximized | Qt::WindowFullScreen)) != 0;
   const bool drei = state_.DreiQuertraeger;
-  const QString name =
-      wide ? (drei ? QStringLiteral("Zelvar3_Quer_klein.wmf") : QStringLiteral("Zelvar2_Quer_klein.wmf"))
-           : (drei ? QStringLiteral("Zelvar3_klein.wmf") : QStringLiteral("Zelvar2_klein.wmf"));
+  // The catalogue names the drawing with the language's labels ("..._en.wmf").
+  const char* drawing = wide ? (drei ? QT_TRANSLATE_NOOP("Drawing", "Zelvar3_Quer_klein.wmf")
+                                     : QT_TRANSLATE_NOOP("Drawing", "Zelvar2_Quer_klein.wmf"))
+                             : (drei ? QT_TRANSLATE_NOOP("Drawing", "Zelvar3_klein.wmf")
+                                     : QT_TRANSLATE_NOOP("Drawing", "Zelvar2_klein.wmf"));
+  const QString name = QCoreApplication::translate("Drawing", drawing);
   std::string problem;
   try {
     frame.SetPicture(WmfPicture::Load(FindDataFile(name)), name);

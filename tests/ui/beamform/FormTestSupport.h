@@ -20,6 +20,7 @@
 #include "core/numbers/NumberText.h"
 #include "tests/support/DesktopInput.h"
 #include "tests/support/FakeUiPlatform.h"
+#include "tests/support/ProgramDrawings.h"
 #include "ui/app/Module1.h"
 #include "ui/beamform/frmHauptform.h"
 #include "ui/frame/MDIForm1.h"
@@ -36,9 +37,7 @@ class FormTest : public ::testing::Test {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
     previousDir = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(workDir.path()));
-    for (const char* name :
-         {"Zelvar3_klein.wmf", "Zelvar2_klein.wmf", "Zelvar3_Quer_klein.wmf", "Zelvar2_Quer_klein.wmf"})
-      QFile::copy(QStringLiteral(ZB_ASSETS_DIR "/") + name, workDir.filePath(QString::fromUtf8(name)));
+    CopyProgramDrawings([this](const QString& name) { return workDir.filePath(name); });
 
     module = std::make_unique<zb::ui::Module1>(platform);
     zb::ui::RegisterProgramWindows(*module);

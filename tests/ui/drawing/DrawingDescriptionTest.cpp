@@ -11,6 +11,7 @@
 
 #include "tools/wmfgen/DrawingDescription.h"
 #include "tools/wmfgen/FontMetrics.h"
+#include "tools/wmfgen/TextTable.h"
 
 namespace {
 
@@ -66,15 +67,50 @@ std::string Error(const std::string& description) {
   return "";
 }
 
-TEST(DrawingAssets, RegeneratingGivesTheCommittedBytes) {
-  for (const char* name : {"Zelvar2_klein", "Zelvar3_klein", "Zelvar2_Quer_klein", "Zelvar3_Quer_klein"}) {
-    SCOPED_TRACE(name);
-    const QByteArray description = ReadAsset(QStringLiteral("drawings/%1.txt").arg(QLatin1String(name)));
-    const auto generated = GenerateWmf(description.toStdString(), name);
-    const QByteArray committed = ReadAsset(QStringLiteral("%1.wmf").arg(QLatin1String(name)));
-    ASSERT_EQ(static_cast<qsizetype>(generated.size()), committed.size());
-    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(generated.data()), committed.size()), committed);
+// The texts a metafile draws, in Windows-1252 as stored.
+std::string DrawnTexts(const std::vector<std::uint8_t>& b) {
+  std::string texts;
+  for (const auto& r : Records(b)) {
+    if (r.function != 0x0521) continue;
+    for (std::uint16_t i = 0; i < Word(b, r.offset + 6); ++i)
+      texts += static_cast<char>(b.at(r.offset + 8 + i));
+    texts += '|';
   }
+  return texts;
+}
+
+// The German drawings and the English ones (texts from the table) both.
+TEST(DrawingAssets, RegeneratingGivesTheCommittedBytes) {
+  const std::string table = ReadAsset(QStringLiteral("drawings/english.tsv")).toStdString();
+  for (const char* name : {"Zelvar2_klein", "Zelvar3_klein", "Zelvar2_Quer_klein", "Zelvar3_Quer_klein"}) {
+    for (const bool english : {false, true}) {
+      SCOPED_TRACE(std::string(name) + (english ? " English" : ""));
+      std::string description =
+          ReadAsset(QStringLiteral("drawings/%1.txt").arg(QLatin1String(name))).toStdString();
+      if (english) description = zb::tools::TranslatedDescription(description, table);
+      const auto generated = GenerateWmf(description, name);
+      const QByteArray committed =
+          ReadAsset(QStringLiteral("%1%2.wmf").arg(QLatin1String(name), english ? "_en" : ""));
+      ASSERT_EQ(static_cast<qsizetype>(generated.size()), committed.size());
+      EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(generated.data()), committed.size()), committed);
+      // German words drawn in the German drawings only.
+      const std::string texts = DrawnTexts(generated);
+      for (const char* german : {"Strahler", "Direktor", "Reflektor", "Seite", "Bauvariante"})
+        EXPECT_EQ(texts.find(german) == std::string::npos, english) << german << " in " << texts;
+    }
+  }
+}
+
+// A sentence the table does not translate stops the drawing: no German
+// phrase slips into an English drawing. Single-word labels stay as they are.
+TEST(DrawingAssets, ATableMissingAPhraseIsAnError) {
+  const std::string table = "# comment\nDirektor\tDirector\n";
+  EXPECT_EQ(zb::tools::TranslatedDescription(
+                "font \"Arial\" 160\ntext left 0 0 \"Direktor\"\ntext left 0 0 \"lD\"", table),
+            "font \"Arial\" 160\ntext left 0 0 \"Director\"\ntext left 0 0 \"lD\"");
+  EXPECT_THROW(zb::tools::TranslatedDescription("text left 0 0 \"Ende je Seite\"\n", table),
+               DescriptionError);
+  EXPECT_THROW(zb::tools::TranslatedDescription("", "Direktor without a tab\n"), DescriptionError);
 }
 
 TEST(WmfFormat, HeadersDescribeTheFile) {

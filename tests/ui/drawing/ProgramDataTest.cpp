@@ -20,8 +20,9 @@ QByteArray Read(const QString& path) {
 }
 
 TEST(ProgramData, DrawingsStandBesideTheProgram) {
-  for (const char* name :
-       {"Zelvar2_klein.wmf", "Zelvar3_klein.wmf", "Zelvar2_Quer_klein.wmf", "Zelvar3_Quer_klein.wmf"}) {
+  for (const char* name : {"Zelvar2_klein.wmf", "Zelvar3_klein.wmf", "Zelvar2_Quer_klein.wmf",
+                           "Zelvar3_Quer_klein.wmf", "Zelvar2_klein_en.wmf", "Zelvar3_klein_en.wmf",
+                           "Zelvar2_Quer_klein_en.wmf", "Zelvar3_Quer_klein_en.wmf"}) {
     SCOPED_TRACE(name);
     const QByteArray beside = Read(QStringLiteral(ZB_PROGRAM_DIR "/") + QLatin1String(name));
     ASSERT_FALSE(beside.isEmpty());

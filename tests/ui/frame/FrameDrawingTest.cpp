@@ -1,8 +1,10 @@
 // The antenna drawing in the frame's background: which file for which window
 // state and variant, and what happens when a file is missing or unreadable.
 
+#include <QApplication>
 #include <QFile>
 
+#include "locale/Language.h"
 #include "tests/support/ProcessLocale.h"
 #include "tests/ui/frame/FrameTestSupport.h"
 
@@ -14,9 +16,11 @@ class FrameDrawingTest : public FrameTest {
   void SetVariant(bool drei) { module_->State().DreiQuertraeger = drei; }
   // The program's own drawings instead of the small stand-ins.
   void UseRealDrawings() {
-    for (const QString& name : kDrawingFiles) {
-      QFile::remove(WorkPath(name));
-      ASSERT_TRUE(QFile::copy(QStringLiteral(ZB_ASSETS_DIR "/") + name, WorkPath(name)));
+    for (const QString& german : kDrawingFiles) {
+      for (const QString& name : {german, EnglishDrawing(german)}) {
+        QFile::remove(WorkPath(name));
+        ASSERT_TRUE(QFile::copy(QStringLiteral(ZB_ASSETS_DIR "/") + name, WorkPath(name)));
+      }
     }
   }
   QString Drawing() { return Frame().CurrentDrawingFile(); }
@@ -28,6 +32,22 @@ TEST_F(FrameDrawingTest, FirstStartShowsTheThreeSpreaderSketch) {
   EXPECT_FALSE(Frame().Picture().IsNull());
   // Drawn at its own size: 1440 x 720 units at 1440 per inch.
   EXPECT_EQ(Frame().Picture().NaturalSizeTwips(), QSize(1440, 720));
+  EXPECT_TRUE(platform_.messages.empty());
+}
+
+// Under the English interface the frame shows the drawings with English
+// labels, the same shapes at the same size.
+TEST_F(FrameDrawingTest, TheEnglishInterfaceShowsTheEnglishDrawings) {
+  UseRealDrawings();
+  const ui::Translations english(ui::Language::English);
+  Start();
+  EXPECT_EQ(Drawing(), "Zelvar3_klein_en.wmf");
+  const QSize german = ui::WmfPicture::Load(WorkPath(QStringLiteral("Zelvar3_klein.wmf"))).NaturalSizeTwips();
+  EXPECT_EQ(Frame().Picture().NaturalSizeTwips(), german);
+  SetVariant(false);
+  Frame().setWindowState(Qt::WindowMaximized);
+  QApplication::processEvents();
+  EXPECT_EQ(Drawing(), "Zelvar2_Quer_klein_en.wmf");
   EXPECT_TRUE(platform_.messages.empty());
 }
 

@@ -25,6 +25,11 @@ namespace zb::test {
 inline const QStringList kDrawingFiles = {"Zelvar3_klein.wmf", "Zelvar2_klein.wmf", "Zelvar3_Quer_klein.wmf",
                                           "Zelvar2_Quer_klein.wmf"};
 
+// "Zelvar3_klein.wmf" -> "Zelvar3_klein_en.wmf", the drawing with English labels.
+inline QString EnglishDrawing(QString name) {
+  return name.replace(QStringLiteral(".wmf"), QStringLiteral("_en.wmf"));
+}
+
 // A placeable Windows metafile of one rectangle; its bounding box is
 // width x height units at unitsPerInch.
 inline QByteArray MinimalWmf(qint16 width, qint16 height, quint16 unitsPerInch) {
@@ -77,10 +82,12 @@ class FrameTest : public ::testing::Test {
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir_.path());
     previousDir_ = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(workDir_.path()));
-    // Each drawing gets its own size, so the tests can tell them apart.
+    // Each drawing gets its own size, so the tests can tell them apart; its
+    // English version ("_en") the same.
     qint16 width = 1440;
     for (const QString& name : kDrawingFiles) {
       WriteFile(WorkPath(name), MinimalWmf(width, 720, 1440));
+      WriteFile(WorkPath(EnglishDrawing(name)), MinimalWmf(width, 720, 1440));
       width = static_cast<qint16>(width + 144);
     }
     NewModule();

@@ -19,6 +19,7 @@
 #include <QToolBar>
 
 #include "locale/LocaleText.h"
+#include "tests/support/ProgramDrawings.h"
 #include "tests/ui/quickview/QuickViewTestSupport.h"
 #include "ui/app/WindowClasses.h"
 #include "ui/common/InstalledFamily.h"
@@ -493,9 +494,7 @@ TEST_F(Closing, FailedSaveIsReportedAndKeepsTheWindow) {
 void StartWithDrawings(Module1& module, const std::function<QString(const QString&)>& path) {
   // The frame stores its placement in a settings store of the test's own.
   QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, path(QStringLiteral("settings")));
-  for (const char* name :
-       {"Zelvar3_klein.wmf", "Zelvar2_klein.wmf", "Zelvar3_Quer_klein.wmf", "Zelvar2_Quer_klein.wmf"})
-    QFile::copy(QStringLiteral(ZB_ASSETS_DIR "/") + name, path(QString::fromUtf8(name)));
+  zb::test::CopyProgramDrawings(path);
   module.StartProgram();
 }
 

@@ -17,6 +17,7 @@
 #include "core/numbers/NumberText.h"
 #include "tests/support/DesktopInput.h"
 #include "tests/support/FakeUiPlatform.h"
+#include "tests/support/ProgramDrawings.h"
 #include "ui/app/Module1.h"
 #include "ui/beamform/frmHauptform.h"
 #include "ui/frame/MDIForm1.h"
@@ -33,9 +34,7 @@ class ZusatzDipolTest : public ::testing::Test {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, workDir.path());
     previousDir = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(workDir.path()));
-    for (const char* name :
-         {"Zelvar3_klein.wmf", "Zelvar2_klein.wmf", "Zelvar3_Quer_klein.wmf", "Zelvar2_Quer_klein.wmf"})
-      QFile::copy(QStringLiteral(ZB_ASSETS_DIR "/") + name, workDir.filePath(QString::fromUtf8(name)));
+    CopyProgramDrawings([this](const QString& name) { return workDir.filePath(name); });
     ui::RegisterProgramWindows(*module);
     module->StartProgram();
     QApplication::setActiveWindow(&Frame());
