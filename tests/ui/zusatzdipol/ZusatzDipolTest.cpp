@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "core/numbers/NumberText.h"
+#include "locale/Language.h"
 #include "tests/support/DesktopInput.h"
 #include "tests/support/FakeUiPlatform.h"
 #include "tests/support/ProgramDrawings.h"
@@ -69,6 +70,18 @@ class ZusatzDipolTest : public ::testing::Test {
                           window->dipoleDiameterEdit_,   window->exciterVfEdit_};
     for (int i = 0; i < 6; ++i) TypeInto(boxes[i], entries[i]);
     QTest::mouseClick(window->calculateButton_, Qt::LeftButton);
+  }
+  // Pictures of the window and the frame to look at, in German and in
+  // English: ZB_SHOT_DIR=folder runs them.
+  void SaveShots(const QString& suffix) {
+    const QString folder = qEnvironmentVariable("ZB_SHOT_DIR");
+    if (folder.isEmpty()) GTEST_SKIP() << "ZB_SHOT_DIR not set";
+    Open();
+    RunWorkedExample();
+    window->calculateButton_->setFocus();
+    QTest::qWait(300);
+    EXPECT_TRUE(window->grab().save(folder + "/zusatzdipol" + suffix + ".png"));
+    EXPECT_TRUE(Frame().grab().save(folder + "/zusatzdipol-frame" + suffix + ".png"));
   }
 
   QTemporaryDir workDir;
@@ -161,16 +174,18 @@ TEST_F(ZusatzDipolTest, TheFramesMenuShortcutsWinOverTheBoxes) {
   EXPECT_EQ(box->text(), "21,2");
 }
 
-TEST_F(ZusatzDipolTest, Screenshot) {
-  const QString folder = qEnvironmentVariable("ZB_SHOT_DIR");
-  if (folder.isEmpty()) GTEST_SKIP() << "ZB_SHOT_DIR not set";
-  Open();
-  RunWorkedExample();
-  window->calculateButton_->setFocus();
-  QTest::qWait(300);
-  EXPECT_TRUE(window->grab().save(folder + "/zusatzdipol.png"));
-  EXPECT_TRUE(Frame().grab().save(folder + "/zusatzdipol-frame.png"));
-}
+TEST_F(ZusatzDipolTest, Screenshot) { SaveShots(QString()); }
+
+class EnglishZusatzDipolTest : public ZusatzDipolTest {
+ protected:
+  void SetUp() override {
+    english_.emplace(ui::Language::English);
+    ZusatzDipolTest::SetUp();
+  }
+  std::optional<ui::Translations> english_;
+};
+
+TEST_F(EnglishZusatzDipolTest, Screenshot) { SaveShots(QStringLiteral("-en")); }
 
 }  // namespace
 }  // namespace zb::test
