@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QPainter>
 
+#include "locale/Language.h"
 #include "tests/support/ProcessLocale.h"
 #include "tests/ui/print/PrintTestSupport.h"
 #include "ui/drawing/WmfPicture.h"
@@ -105,6 +106,38 @@ TEST(DrawingPrintoutRule, EachSideShrinksToNineTenthsOfThePageOnlyWhenLarger) {
   // Halves go to the even neighbour: 13.5 -> 14, 4.5 -> 4.
   EXPECT_EQ(zb::ui::PrintedSide(20, 15), 14);
   EXPECT_EQ(zb::ui::PrintedSide(20, 5), 4);
+}
+
+// Under the English interface the question is English and the sketch on the
+// page is the English drawing (its labels are outlines, so the page differs).
+class EnglishDrawingPrintoutTest : public PrintTest {
+ protected:
+  void SetUp() override {
+    english_.emplace(ui::Language::English);
+    PrintTest::SetUp();
+  }
+  std::optional<ui::Translations> english_;
+};
+
+TEST_F(EnglishDrawingPrintoutTest, TheEnglishSketchIsPrinted) {
+  platform.answers = {MsgResult::Ok};
+  Choose("mnuZeichnDruck");
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].prompt, "Can the drawing be printed? ");
+  EXPECT_EQ(frame().CurrentDrawingFile(), "Zelvar3_klein_en.wmf");
+  EXPECT_EQ(PrintedPages(), 1);
+  const QByteArray english = PageImage();
+  ASSERT_FALSE(english.isEmpty());
+  if (const QByteArray keep = qgetenv("ZB_KEEP_PRINTOUT"); !keep.isEmpty())
+    QFile::copy(platform.printFile, QString::fromLocal8Bit(keep));
+  english_.reset();
+  frame().setWindowState(Qt::WindowMaximized);  // loads the German drawing anew
+  frame().setWindowState(Qt::WindowNoState);
+  QApplication::processEvents();
+  ASSERT_EQ(frame().CurrentDrawingFile(), "Zelvar3_klein.wmf");
+  platform.answers = {MsgResult::Ok};
+  Choose("mnuZeichnDruck");
+  EXPECT_NE(PageImage(), english);
 }
 
 }  // namespace
