@@ -860,6 +860,17 @@
     </message>
 </context>
 <context>
+    <name>QuickViewIcons</name>
+    <message>
+        <source>F</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>K</source>
+        <translation>I</translation>
+    </message>
+</context>
+<context>
     <name>Report</name>
     <message>
         <source>CW-Band: </source>

@@ -1,5 +1,6 @@
 #include "ui/quickview/QuickViewIcons.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QPainter>
 #include <QPainterPath>
@@ -76,10 +77,16 @@ QIcon QuickViewButtonImage(const QString& key, const QStyle* style) {
       p.setBrush(QColor(200, 30, 30));
       p.drawRect(QRectF(2, 12.5, 12, 2.5));
     });
-  if (key == QLatin1String("Bold"))
-    return Drawn([](QPainter& p) { Letter(p, QStringLiteral("F"), true, false, false); });
-  if (key == QLatin1String("Kursiv"))
-    return Drawn([](QPainter& p) { Letter(p, QStringLiteral("K"), false, true, true); });
+  // The letters say the style's name in the interface's language: F(ett) and
+  // K(ursiv) in German, B(old) and I(talic) in English.
+  if (key == QLatin1String("Bold")) {
+    const QString letter = QCoreApplication::translate("QuickViewIcons", "F");
+    return Drawn([letter](QPainter& p) { Letter(p, letter, true, false, false); });
+  }
+  if (key == QLatin1String("Kursiv")) {
+    const QString letter = QCoreApplication::translate("QuickViewIcons", "K");
+    return Drawn([letter](QPainter& p) { Letter(p, letter, false, true, true); });
+  }
   if (key == QLatin1String("Underline"))
     return Drawn([](QPainter& p) {
       Letter(p, QStringLiteral("U"), false, false, false, QRectF(0, -1, 16, 14));

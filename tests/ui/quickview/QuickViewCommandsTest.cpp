@@ -18,11 +18,13 @@
 #include <utility>
 
 #include "core/shared/VersionInfo.h"
+#include "locale/Language.h"
 #include "tests/support/ProcessLocale.h"
 #include "tests/ui/quickview/QuickViewTestSupport.h"
 #include "ui/common/InstalledFamily.h"
 #include "ui/frame/MDIForm1.h"
 #include "ui/platform/QtPlatform.h"
+#include "ui/quickview/QuickViewIcons.h"
 #include "ui/quickview/QuickViewRules.h"
 #include "ui/rtf/RtfDocument.h"
 
@@ -569,6 +571,19 @@ TEST_F(Help, InfoText) {
             std::string(" \r\nZelvar-Beam-Berechnung nach Kalvex\r\n\r\nVersion 1.0.0\r\n") +
                 zb::version::kLegalNotice + "\r\n\r\n" + zb::version::kUsageTerms1 + " " +
                 zb::version::kUsageTerms2 + "\r\n ");
+}
+
+// The bold and italic buttons show the style's initial in the interface's
+// language: F and K in German, B and I in English.
+TEST(QuickViewIcons, BoldAndItalicLettersFollowTheLanguage) {
+  const auto picture = [](const char* key) {
+    return QuickViewButtonImage(QString::fromLatin1(key), nullptr).pixmap(16).toImage();
+  };
+  const QImage bold = picture("Bold"), italic = picture("Kursiv"), underline = picture("Underline");
+  const Translations english(Language::English);
+  EXPECT_NE(picture("Bold"), bold);
+  EXPECT_NE(picture("Kursiv"), italic);
+  EXPECT_EQ(picture("Underline"), underline);
 }
 
 }  // namespace
