@@ -1378,6 +1378,30 @@
         <source>Zeile %1: %2</source>
         <translation>Line %1: %2</translation>
     </message>
+    <message>
+        <source>unbekannt</source>
+        <translation>unknown</translation>
+    </message>
+    <message>
+        <source>! Zelvar-Beam: Messung am Analysator</source>
+        <translation>! Zelvar-Beam: measured at the analyser</translation>
+    </message>
+    <message>
+        <source>! Analysator: %1</source>
+        <translation>! Analyser: %1</translation>
+    </message>
+    <message>
+        <source>! Firmware: %1</source>
+        <translation>! Firmware: %1</translation>
+    </message>
+    <message>
+        <source>! Anschluss: %1</source>
+        <translation>! Port: %1</translation>
+    </message>
+    <message>
+        <source>! Datum: %1</source>
+        <translation>! Date: %1</translation>
+    </message>
 </context>
 <context>
     <name>Version</name>

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "core/measurement/AnalyserAnswer.h"
+#include "core/shared/Translate.h"
 
 namespace zb {
 
@@ -252,11 +253,15 @@ int AnalyserSession::PointsDone() const {
 
 std::string AnalyserTouchstone(const AnalyserSession& session, std::string_view dateText) {
   const AnalyserIdentity& identity = session.Identity();
-  std::string text = "! Zelvar-Beam: Messung am Analysator\n";
-  text += "! Analysator: " + Printable(identity.board.empty() ? "unbekannt" : identity.board) + "\n";
-  text += "! Firmware: " + Printable(identity.firmware.empty() ? "unbekannt" : identity.firmware) + "\n";
-  text += "! Anschluss: " + Printable(session.Port()) + "\n";
-  text += "! Datum: " + Printable(dateText) + "\n";
+  // Comment lines in the program's language; a reader skips them.
+  const std::string unknown = Tr("Touchstone", "unbekannt");
+  std::string text = Tr("Touchstone", "! Zelvar-Beam: Messung am Analysator") + "\n";
+  text += Fill(Tr("Touchstone", "! Analysator: %1"),
+               {Printable(identity.board.empty() ? unknown : identity.board)});
+  text += "\n" + Fill(Tr("Touchstone", "! Firmware: %1"),
+                      {Printable(identity.firmware.empty() ? unknown : identity.firmware)});
+  text += "\n" + Fill(Tr("Touchstone", "! Anschluss: %1"), {Printable(session.Port())});
+  text += "\n" + Fill(Tr("Touchstone", "! Datum: %1"), {Printable(dateText)}) + "\n";
   text += "# Hz S RI R 50\n";
   for (const AnalyserPoint& point : session.Points())
     text += point.frequency + " " + point.re + " " + point.im + "\n";

@@ -75,6 +75,11 @@ TEST_F(FrameLanguageTest, TheChoiceIsStoredForTheNextStartWhichSpeaksIt) {
               "Line 2: Too few values: 3 expected, 2 found.");
     EXPECT_EQ(zb::AnalyserFaultText(zb::AnalyserFault::Silence, "/dev/ttyACM0", ""),
               "The analyser at /dev/ttyACM0 has been silent for 3 s. The sweep is cancelled.");
+    // A saved sweep's comment lines; the data lines are the same in every language.
+    EXPECT_EQ(zb::AnalyserTouchstone(zb::AnalyserSession("/dev/ttyACM0", zb::AnalyserPlan{}),
+                                     "2026-12-10 05:00:00"),
+              "! Zelvar-Beam: measured at the analyser\n! Analyser: unknown\n! Firmware: unknown\n"
+              "! Port: /dev/ttyACM0\n! Date: 2026-12-10 05:00:00\n# Hz S RI R 50\n");
     Entry("mnuDeutsch")->trigger();
     EXPECT_EQ(Stored("Sprache").toString(), QStringLiteral("de"));
     module_.reset();
