@@ -8,6 +8,7 @@
 #include "core/numbers/NumberText.h"
 #include "core/numbers/RuntimeError.h"
 #include "core/shared/Platform.h"
+#include "core/shared/Translate.h"
 
 namespace zb {
 
@@ -146,7 +147,8 @@ void HeadlessBeamForm::SetConductorDiameterText(const std::string& text) {
 
 int HeadlessBeamForm::BandIndexOf(std::string_view caption) {
   for (std::size_t i = 0; i < kBandCaptions.size(); ++i)
-    if (caption == kBandCaptions[i] || caption == ShownBandCaption(kBandCaptions[i]))
+    if (caption == kBandCaptions[i] || caption == ShownBandCaption(kBandCaptions[i]) ||
+        caption == Tr("BeamForm", kBandCaptions[i]))  // "other" on an English terminal
       return static_cast<int>(i);
   float value = 0.0f;
   try {

@@ -123,7 +123,7 @@
     </message>
     <message>
         <source>Bandknopf anklicken: 1.8 3.5 7.0 10 14 18 21 24 28 50 andere</source>
-        <translation>click a band button: 1.8 3.5 7.0 10 14 18 21 24 28 50 andere (other)</translation>
+        <translation>click a band button: 1.8 3.5 7.0 10 14 18 21 24 28 50 andere (also other)</translation>
     </message>
     <message>
         <source>Resonanz im Band für CW-Bereich, SSB-Bereich oder Bandmitte</source>

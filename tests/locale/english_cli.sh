@@ -60,4 +60,6 @@ refusal=$(en --bogus 2>&1 >/dev/null || true)
 (cd "$work/en" && en --isolierung "Polyethylen PE" --json >pe-de.json && en --isolierung "polyethylene pe" --json >pe-en.json)
 cmp -s "$work/en/pe-de.json" "$work/en/pe-en.json" || fail "German and English material names differ"
 grep -q '"IsolierVk":0,' "$work/en/pe-en.json" && fail "the material name was not taken"
+(cd "$work/en" && en --band other --frequenz 12 --json >other.json && en --band andere --frequenz 12 --json >andere.json)
+cmp -s "$work/en/other.json" "$work/en/andere.json" || fail "--band other is not the button andere"
 echo "The English command line writes the same numbers in English."
