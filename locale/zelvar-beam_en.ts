@@ -1026,6 +1026,13 @@
     </message>
 </context>
 <context>
+    <name>Rtf</name>
+    <message>
+        <source>Die Datei ist keine RTF-Datei.</source>
+        <translation>The file is not an RTF file.</translation>
+    </message>
+</context>
+<context>
     <name>RuntimeError</name>
     <message>
         <source>Ungültiger Prozeduraufruf oder ungültiges Argument</source>

@@ -1,5 +1,6 @@
 #include "ui/rtf/RtfDocument.h"
 
+#include <QCoreApplication>
 #include <QTextDocument>
 #include <string_view>
 
@@ -13,7 +14,7 @@ bool LooksLikeRtf(const QByteArray& data) { return data.startsWith("{\\rtf"); }
 bool ReadRtf(const QByteArray& data, QTextDocument& document, QString* error) {
   if (!LooksLikeRtf(data)) {
     // The document keeps its content: the caller may fall back to plain text.
-    if (error != nullptr) *error = QStringLiteral("Die Datei ist keine RTF-Datei.");
+    if (error != nullptr) *error = QCoreApplication::translate("Rtf", "Die Datei ist keine RTF-Datei.");
     return false;
   }
   // Loading replaces the content; nothing of it needs to be undoable, and an
